@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace orbalis {
+
+// Index of each body in the three body tables of a reading.
+enum Body : int {
+    kSun = 0,
+    kMoon = 1,
+    kMercury = 2,
+    kVenus = 3,
+    kMars = 4,
+    kJupiter = 5,
+    kSaturn = 6,
+    kRahu = 7,
+    kKetu = 8,
+    kAscendant = 9,
+    kMidheaven = 10,
+};
+inline constexpr int kBodyCount = 11;
+inline constexpr int kChartBodyCount = 9;  // Sun to Ketu: the bodies drawn in the chart
+
+using BodyTexts = std::array<std::string, kBodyCount>;
+
+// The results of the current reading. Each engine writes only its own fields;
+// texts are UTF-8 (the degree sign is U+00B0).
+struct ChartReading {
+    // Ascendant, midheaven and ayanamsa.
+    double ayanamsaDegrees = 0.0;  // negative: added to a tropical longitude
+    std::string ayanamsaText;
+    std::string lagnaPositionText;
+    std::string midheavenPositionText;
+
+    // Moon engine.
+    std::string moonPositionText;
+    std::string nakshatra;
+    std::string rashi;
+    std::string moonSignName;
+
+    // Body tables, in the order of Body.
+    BodyTexts planetName;
+    BodyTexts planetSanskritName;
+    BodyTexts planetPositionText;
+
+    // Derived for display by the reading driver.
+    std::string ayanamsaDisplay;
+    std::string lagnaSign;
+    std::string lagnaRashiName;
+    std::string lord;
+    std::string pada;
+
+    friend bool operator==(const ChartReading&, const ChartReading&) = default;
+};
+
+}  // namespace orbalis

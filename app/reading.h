@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "app/birth_details.h"
+#include "app/chart_reading.h"
+#include "dosha/kuja_dosha.h"
+
+namespace orbalis {
+
+// What a reading shows besides ChartReading: the twelve chart boxes (box k is
+// sign k from Aries; lines joined by CR LF) and the two Kuja dosha runs.
+struct ReadingDisplay {
+    std::array<std::string, 12> chartBoxes;
+    KujaDoshaLines fromLagna;
+    KujaDoshaLines fromMoon;
+};
+
+// Computes a whole reading for birth details that passed the form's rules.
+// Fields a step cannot produce keep the value they had in `reading`.
+ReadingDisplay ComputeReading(const BirthDetails& birth, ChartReading& reading);
+
+// The chart boxes of a computed reading: "Asc" first, then the bodies Sun to
+// Ketu in body order.
+std::array<std::string, 12> ChartBoxTexts(const ChartReading& reading);
+
+}  // namespace orbalis

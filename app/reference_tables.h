@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orbalis {
+
+struct TimeZoneRow {
+    std::string_view text;  // shown in the zone list, never parsed
+    std::int16_t hours;     // west-positive: clock + hours + minutes = universal time
+    std::int16_t minutes;   // 0 or +-30, same sign as hours
+};
+
+inline constexpr int kTimeZoneCount = 71;
+extern const std::array<TimeZoneRow, kTimeZoneCount> TimeZoneTable;
+
+inline constexpr int kSignCount = 12;
+// Index k is sign k from Aries, and chart box k.
+inline constexpr std::array<std::string_view, kSignCount> SignAbbreviations = {
+    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+
+// Sign index 0..11 of a three-letter abbreviation, or nothing.
+std::optional<int> SignIndex(std::string_view abbreviation);
+
+struct NakshatraLordRow {
+    std::string_view name;
+    std::string_view lord;
+    std::string_view pada;  // how many quarters of the nakshatra lie in this row's sign
+};
+
+inline constexpr int kNakshatraLordRows = 36;
+extern const std::array<NakshatraLordRow, kNakshatraLordRows> NakshatraLordTable;
+
+// Lord and pada of a nakshatra: the first row of that name wins. An unknown
+// lagna sign or nakshatra leaves both as they were.
+void LookupLordAndPada(std::string_view nakshatra, std::string_view lagnaSign, std::string& lord,
+                       std::string& pada);
+
+}  // namespace orbalis

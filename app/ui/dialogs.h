@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "app/messages.h"
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+namespace orbalis {
+
+// How a file dialog is set up. The filter is written "Description|pattern".
+struct FileDialogRequest {
+    QString filter;
+    QString defaultExtension;  // without the dot; added when the name has none
+    QString title;
+    QString initialName;
+    bool overwritePrompt = false;
+    bool pathMustExist = false;
+    bool fileMustExist = false;
+    bool noReadOnlyReturn = false;
+    bool hideReadOnly = false;
+};
+
+struct PrinterRequest {
+    bool allowPrintToFile = false;
+    bool showPageRange = false;
+};
+
+// Every modal interaction of the program goes through this interface, so that
+// windows can be driven by tests without anything waiting for a person.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    virtual void showMessage(QWidget* parent, const QString& text, const QString& caption,
+                             MessageIcon icon) = 0;
+    // The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> chooseSaveFile(QWidget* parent,
+                                                  const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> chooseOpenFile(QWidget* parent,
+                                                  const FileDialogRequest& request) = 0;
+    // True when the user confirms the printer dialog; the printer then holds the choice.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer,
+                               const PrinterRequest& request) = 0;
+    // Shows a dialog of the program modally (the about box).
+    virtual void runModal(QDialog& dialog) = 0;
+    virtual void openWebAddress(const QString& address) = 0;
+};
+
+// The dialogs a person sees.
+class QtDialogs final : public Dialogs {
+public:
+    void showMessage(QWidget* parent, const QString& text, const QString& caption,
+                     MessageIcon icon) override;
+    std::optional<QString> chooseSaveFile(QWidget* parent,
+                                          const FileDialogRequest& request) override;
+    std::optional<QString> chooseOpenFile(QWidget* parent,
+                                          const FileDialogRequest& request) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer, const PrinterRequest& request) override;
+    void runModal(QDialog& dialog) override;
+    void openWebAddress(const QString& address) override;
+};
+
+}  // namespace orbalis

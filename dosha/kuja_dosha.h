@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "app/chart_reading.h"
+
+namespace orbalis {
+
+inline constexpr std::array<std::string_view, 12> SignNames = {
+    "Aries", "Taurus",      "Gemini",    "Cancer",   "Leo",    "Virgo",
+    "Libra", "Scorpio",     "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+inline constexpr std::array<std::string_view, 12> SignLords = {
+    "Mars",  "Venus", "Mercury", "Moon",   "Sun",    "Mercury",
+    "Venus", "Mars",  "Jupiter", "Saturn", "Saturn", "Jupiter"};
+inline constexpr std::array<std::string_view, 12> OrdinalSuffixes = {
+    "st", "nd", "rd", "th", "th", "th", "th", "th", "th", "th", "th", "th"};
+
+struct KujaDoshaLines {
+    std::string position;    // "Position of Mars from Lagna is 4"
+    std::string percentage;  // "Percentage of Kuja dosha is 0.125%"
+    std::string verdict;     // "The person is Manglik"
+};
+
+// The three lines of one Kuja dosha run: Mars counted from the sign of the
+// reference position, the percentage from the searched body's sign.
+KujaDoshaLines DetermineKujaDosha(const ChartReading& reading,
+                                  std::string_view referencePositionText,
+                                  std::string_view searchedBodyName, bool fromLagna);
+
+// "Lord of the 1st house (Mercury) in the 10th house: ..." for houses 1..12
+// counted from the Lagna's sign.
+std::array<std::string, 12> HouseLordLines(const ChartReading& reading);
+
+}  // namespace orbalis

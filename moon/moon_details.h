@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "app/birth_details.h"
+#include "app/chart_reading.h"
+
+namespace orbalis {
+
+// "d° m' s\" Sgn" with degrees, minutes and seconds truncated.
+std::string SignPositionText(double longitudeDegrees);
+
+// Moon position text, nakshatra and Moon sign of a birth.
+void ComputeMoonDetails(const BirthDetails& birth, ChartReading& reading);
+
+}  // namespace orbalis

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "app/birth_details.h"
+#include "app/chart_reading.h"
+
+namespace orbalis {
+
+// Quadrant arctangent in radians; y = 0 with x < 0 gives 0, not pi.
+double TwoArgumentArctangent(double y, double x);
+// Ayanamsa as negative degrees, T in Julian centuries from 1900 January 0.5.
+double AyanamsaAt(double centuries1900);
+// "-23° 39' 14\"": signed whole degrees, truncated minutes and seconds.
+std::string SignedAngleText(double degrees);
+
+// Ayanamsa, sidereal ascendant and midheaven of a birth.
+void ComputeAscendantAndAyanamsa(const BirthDetails& birth, ChartReading& reading);
+
+}  // namespace orbalis

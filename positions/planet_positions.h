@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/birth_details.h"
+#include "app/chart_reading.h"
+
+namespace orbalis {
+
+enum class OrbitBody { Sun, Mercury, Venus, Earth, Mars, Jupiter, Saturn };
+
+struct Elements {
+    double a, e, i, node, perihelion, meanLongitude;  // angles in radians
+};
+
+// Days from 1 January 2000 12:00 universal time.
+double PlanetDayNumber(int year, int month, int day, int hour, int minute);
+double ReduceRadians(double x);
+Elements OrbitalElements(OrbitBody body, double dayNumber);
+double TrueAnomaly(double meanAnomaly, double eccentricity);
+// Tropical geocentric longitude in degrees, 0 <= result < 360, equinox J2000.
+double GeocentricLongitude(OrbitBody body, double dayNumber);
+// "05 Ari 03" from "5° 3' 59\" Ari".
+std::string ShortPositionText(std::string_view signPositionText);
+
+// Writes the three body tables; needs the ascendant and Moon fields already set.
+void ComputePlanetTable(const BirthDetails& birth, ChartReading& reading);
+
+}  // namespace orbalis

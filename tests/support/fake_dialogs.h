@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+#include "app/ui/dialogs.h"
+
+namespace orbalis::testing {
+
+// Records every modal interaction and answers from queued replies, so that a
+// window test never waits on a dialog.
+class FakeDialogs final : public Dialogs {
+public:
+    struct Message {
+        QString text;
+        QString caption;
+        MessageIcon icon;
+    };
+
+    QList<Message> messages;
+    QList<FileDialogRequest> saveRequests;
+    QList<FileDialogRequest> openRequests;
+    QList<PrinterRequest> printerRequests;
+    QList<QString> modalDialogs;  // object names of dialogs run modally
+    QList<QString> webAddresses;
+
+    // Replies, consumed in order; an empty queue answers "cancel".
+    QQueue<std::optional<QString>> saveReplies;
+    QQueue<std::optional<QString>> openReplies;
+    QQueue<bool> printerReplies;
+
+    void showMessage(QWidget*, const QString& text, const QString& caption,
+                     MessageIcon icon) override {
+        messages.append({text, caption, icon});
+    }
+    std::optional<QString> chooseSaveFile(QWidget*, const FileDialogRequest& request) override {
+        saveRequests.append(request);
+        return saveReplies.isEmpty() ? std::nullopt : saveReplies.dequeue();
+    }
+    std::optional<QString> chooseOpenFile(QWidget*, const FileDialogRequest& request) override {
+        openRequests.append(request);
+        return openReplies.isEmpty() ? std::nullopt : openReplies.dequeue();
+    }
+    bool choosePrinter(QWidget*, QPrinter&, const PrinterRequest& request) override {
+        printerRequests.append(request);
+        return !printerReplies.isEmpty() && printerReplies.dequeue();
+    }
+    void runModal(QDialog& dialog) override { modalDialogs.append(dialog.objectName()); }
+    void openWebAddress(const QString& address) override { webAddresses.append(address); }
+
+    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.back().text; }
+};
+
+}  // namespace orbalis::testing
