@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,13 +10,17 @@
 namespace orbalis {
 
 inline constexpr std::array<std::string_view, 12> SignNames = {
-    "Aries", "Taurus",      "Gemini",    "Cancer",   "Leo",    "Virgo",
-    "Libra", "Scorpio",     "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 inline constexpr std::array<std::string_view, 12> SignLords = {
     "Mars",  "Venus", "Mercury", "Moon",   "Sun",    "Mercury",
     "Venus", "Mars",  "Jupiter", "Saturn", "Saturn", "Jupiter"};
 inline constexpr std::array<std::string_view, 12> OrdinalSuffixes = {
     "st", "nd", "rd", "th", "th", "th", "th", "th", "th", "th", "th", "th"};
+
+// Sign index 0..11 of a position text "DD Sgn MM" (characters 4 to 6 are the
+// sign), or nothing when the text is too short or holds no known sign.
+std::optional<int> SignOfPositionText(std::string_view positionText);
 
 struct KujaDoshaLines {
     std::string position;    // "Position of Mars from Lagna is 4"
@@ -24,13 +29,14 @@ struct KujaDoshaLines {
 };
 
 // The three lines of one Kuja dosha run: Mars counted from the sign of the
-// reference position, the percentage from the searched body's sign.
+// reference position, the percentage from the searched body's sign. A
+// reference, Mars or searched body without a known sign gives three empty lines.
 KujaDoshaLines DetermineKujaDosha(const ChartReading& reading,
                                   std::string_view referencePositionText,
                                   std::string_view searchedBodyName, bool fromLagna);
 
 // "Lord of the 1st house (Mercury) in the 10th house: ..." for houses 1..12
-// counted from the Lagna's sign.
+// counted from the Lagna's sign. Lines whose sign cannot be read stay empty.
 std::array<std::string, 12> HouseLordLines(const ChartReading& reading);
 
 }  // namespace orbalis

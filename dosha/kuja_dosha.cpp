@@ -1,0 +1,64 @@
+#include "dosha/kuja_dosha.h"
+
+#include <array>
+#include <string_view>
+
+#include "app/reference_tables.h"
+#include "app/text_utils.h"
+
+namespace orbalis {
+
+namespace {
+
+// The nine bodies of the chart, in the order of the body tables.
+constexpr std::array<std::string_view, kChartBodyCount> kChartBodyNames = {
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
+
+// Percentage of Kuja dosha by the sign of the searched body, Aries to Pisces.
+// Any text other than "0%" makes the person Manglik.
+constexpr std::array<std::string_view, kSignCount> kDoshaPercentages = {
+    "50%", "0.0625%", "0%", "0.125%", "0%", "0%", "25%", "100%", "0%", "0%", "0%", "0.0625%"};
+
+constexpr std::string_view kNoDosha = "0%";
+
+}  // namespace
+
+std::optional<int> SignOfPositionText(std::string_view positionText) {
+    if (positionText.size() < 6) return std::nullopt;
+    return SignIndex(positionText.substr(3, 3));
+}
+
+KujaDoshaLines DetermineKujaDosha(const ChartReading& reading,
+                                  std::string_view referencePositionText,
+                                  std::string_view searchedBodyName, bool fromLagna) {
+    const std::optional<int> referenceSign = SignOfPositionText(referencePositionText);
+    const std::optional<int> marsSign = SignOfPositionText(reading.planetPositionText[kMars]);
+
+    // Every body stands in exactly one sign, so the sign whose bodies include
+    // the searched one is simply that body's own sign.
+    std::optional<int> searchedSign;
+    for (int body = 0; body < kChartBodyCount; ++body) {
+        if (kChartBodyNames[body] == searchedBodyName) {
+            searchedSign = SignOfPositionText(reading.planetPositionText[body]);
+            break;
+        }
+    }
+
+    // Without these signs there is nothing to count from: show nothing rather
+    // than a verdict that no chart supports.
+    if (!referenceSign || !marsSign || !searchedSign) return {};
+
+    // Whole-sign houses: the reference sign is house 1, the sign before it 12.
+    const int marsHouse = (*marsSign - *referenceSign + kSignCount) % kSignCount + 1;
+    const std::string_view percentage = kDoshaPercentages[*searchedSign];
+
+    KujaDoshaLines lines;
+    lines.position = std::string(fromLagna ? "Position of Mars from Lagna is "
+                                           : "Position of Mars from Chandra is ") +
+                     DecimalText(marsHouse);
+    lines.percentage = "Percentage of Kuja dosha is " + std::string(percentage);
+    lines.verdict = percentage == kNoDosha ? "The person is Non Manglik" : "The person is Manglik";
+    return lines;
+}
+
+}  // namespace orbalis
