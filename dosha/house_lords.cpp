@@ -1,0 +1,35 @@
+#include <algorithm>
+
+#include "app/text_utils.h"
+#include "dosha/interpretation_texts.h"
+#include "dosha/kuja_dosha.h"
+
+namespace orbalis {
+
+std::array<std::string, 12> HouseLordLines(const ChartReading& reading) {
+    std::array<std::string, 12> lines;
+    const std::optional<int> lagnaSign = SignOfPositionText(reading.planetPositionText[kAscendant]);
+    if (!lagnaSign) return lines;
+
+    for (int house = 1; house <= 12; ++house) {
+        // Whole-sign houses: house h is the sign h - 1 places after the Lagna's.
+        const std::string_view lord = SignLords[(*lagnaSign + house - 1) % 12];
+        // The lords are Sun to Saturn, whose body index is their place in this list.
+        const auto* lordEntry =
+            std::find(InterpretationBodyNames.begin(), InterpretationBodyNames.end(), lord);
+        const auto lordBody = static_cast<int>(lordEntry - InterpretationBodyNames.begin());
+        const std::optional<int> lordSign =
+            SignOfPositionText(reading.planetPositionText[lordBody]);
+        if (!lordSign) continue;
+        const int lordHouse = (*lordSign - *lagnaSign + 12) % 12 + 1;
+
+        std::string& line = lines[house - 1];
+        line = "Lord of the " + DecimalText(house) + std::string(OrdinalSuffixes[house - 1]) +
+               " house (" + std::string(lord) + ") in the " + DecimalText(lordHouse) +
+               std::string(OrdinalSuffixes[lordHouse - 1]) +
+               " house: " + std::string(HouseLordTexts[house - 1][lordHouse - 1]);
+    }
+    return lines;
+}
+
+}  // namespace orbalis
