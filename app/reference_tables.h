@@ -22,6 +22,11 @@ inline constexpr int kSignCount = 12;
 inline constexpr std::array<std::string_view, kSignCount> SignAbbreviations = {
     "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
 
+// Sanskrit names of the signs, in the same order.
+inline constexpr std::array<std::string_view, kSignCount> SanskritSignNames = {
+    "Mesha", "Vrishabha", "Mithuna", "Kataka",  "Simha",  "Kanya",
+    "Thula", "Vrishcika", "Dhanush", "Makara", "Kumbha", "Meena"};
+
 // Sign index 0..11 of a three-letter abbreviation, or nothing.
 std::optional<int> SignIndex(std::string_view abbreviation);
 

@@ -1,0 +1,61 @@
+#include "app/reading.h"
+
+#include "app/reference_tables.h"
+#include "moon/moon_details.h"
+#include "positions/ascendant.h"
+#include "positions/planet_positions.h"
+#include "positions/retrogrades.h"
+
+namespace orbalis {
+namespace {
+
+// Characters 4 to 6 of a short position text ("28 Can 52") name its sign.
+std::string_view SignOfShortText(std::string_view shortText) {
+    return shortText.size() >= 6 ? shortText.substr(3, 3) : std::string_view{};
+}
+
+std::string_view LastThreeCharacters(std::string_view text) {
+    return text.size() >= 3 ? text.substr(text.size() - 3) : text;
+}
+
+}  // namespace
+
+std::array<std::string, 12> ChartBoxTexts(const ChartReading& reading) {
+    std::array<std::string, 12> boxes;
+    auto append = [&boxes](int box, std::string_view line) {
+        std::string& text = boxes[static_cast<std::size_t>(box)];
+        if (!text.empty()) text += "\r\n";
+        text += line;
+    };
+    if (auto lagna = SignIndex(reading.lagnaSign)) append(*lagna, "Asc");
+    for (int body = 0; body < kChartBodyCount; ++body) {
+        const auto sign = SignIndex(SignOfShortText(reading.planetPositionText[body]));
+        if (sign) append(*sign, reading.planetSanskritName[body]);
+    }
+    return boxes;
+}
+
+ReadingDisplay ComputeReading(const BirthDetails& birth, ChartReading& reading) {
+    ComputeAscendantAndAyanamsa(birth, reading);
+    ComputeMoonDetails(birth, reading);
+    ComputePlanetTable(birth, reading);
+    MarkRetrogrades(birth, reading);
+
+    // The ayanamsa is negative for every supported date; it is shown without its sign.
+    const std::string_view ayanamsa = reading.ayanamsaText;
+    reading.ayanamsaDisplay = std::string(ayanamsa.starts_with('-') ? ayanamsa.substr(1) : ayanamsa);
+
+    reading.lagnaSign = std::string(LastThreeCharacters(reading.lagnaPositionText));
+    if (auto sign = SignIndex(reading.lagnaSign))
+        reading.lagnaRashiName = std::string(SanskritSignNames[static_cast<std::size_t>(*sign)]);
+    LookupLordAndPada(reading.nakshatra, reading.lagnaSign, reading.lord, reading.pada);
+
+    ReadingDisplay display;
+    display.chartBoxes = ChartBoxTexts(reading);
+    display.fromLagna =
+        DetermineKujaDosha(reading, reading.planetPositionText[kAscendant], "Mars", true);
+    display.fromMoon = DetermineKujaDosha(reading, reading.planetPositionText[kMoon], "Moon", false);
+    return display;
+}
+
+}  // namespace orbalis
