@@ -14,6 +14,16 @@ double AyanamsaAt(double centuries1900);
 // "-23° 39' 14\"": signed whole degrees, truncated minutes and seconds.
 std::string SignedAngleText(double degrees);
 
+// The angles behind the ascendant texts of a birth, in degrees.
+struct AscendantValues {
+    double centuries1900;     // Julian centuries from 1900 January 0.5
+    double ayanamsaDegrees;   // negative
+    double ramcDegrees;       // local sidereal time as an angle, reduced from above only
+    double ascendantDegrees;  // sidereal, 0 <= value < 360
+    double midheavenDegrees;  // sidereal, 0 <= value < 360
+};
+AscendantValues AscendantAndMidheaven(const BirthDetails& birth);
+
 // Ayanamsa, sidereal ascendant and midheaven of a birth.
 void ComputeAscendantAndAyanamsa(const BirthDetails& birth, ChartReading& reading);
 

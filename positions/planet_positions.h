@@ -21,6 +21,18 @@ Elements OrbitalElements(OrbitBody body, double dayNumber);
 double TrueAnomaly(double meanAnomaly, double eccentricity);
 // Tropical geocentric longitude in degrees, 0 <= result < 360, equinox J2000.
 double GeocentricLongitude(OrbitBody body, double dayNumber);
+// Sidereal longitude of Rahu, the Moon's mean ascending node, in degrees.
+double RahuDegrees(double dayNumber, double ayanamsaDegrees);
+// Ketu, the point opposite Rahu: 0 < result <= 360.
+double KetuDegrees(double rahuDegrees);
+
+// Sidereal longitudes in degrees of the Sun, Mercury, Venus, Mars, Jupiter
+// and Saturn, in that order, for a day number and an ayanamsa.
+struct PlanetLongitudes {
+    double sun, mercury, venus, mars, jupiter, saturn;
+};
+PlanetLongitudes SiderealPlanetLongitudes(double dayNumber, double ayanamsaDegrees);
+
 // "05 Ari 03" from "5° 3' 59\" Ari".
 std::string ShortPositionText(std::string_view signPositionText);
 

@@ -1,0 +1,94 @@
+#include "moon/moon_details.h"
+
+#include <array>
+#include <cmath>
+#include <string_view>
+
+#include "app/text_utils.h"
+#include "moon/birth_instant.h"
+#include "moon/moon_longitude.h"
+#include "moon/sign_position_text.h"
+
+namespace orbalis {
+namespace {
+
+// The 27 nakshatras of 13 deg 20 min each, from 0 deg Aries. The spellings are
+// the ones the lord and pada table matches.
+constexpr std::array<std::string_view, 27> kNakshatraNames = {"Aswini",
+                                                              "Bharani",
+                                                              "Krittika",
+                                                              "Rohini",
+                                                              "Mrigsira",
+                                                              "Ardra",
+                                                              "Punarvasu",
+                                                              "Pushya",
+                                                              "Aslesha",
+                                                              "Magha",
+                                                              "Purbha Phalguni",
+                                                              "Uttara Phalguni",
+                                                              "Hasta",
+                                                              "Chitra",
+                                                              "Swati",
+                                                              "Vishakha",
+                                                              "Anuradha",
+                                                              "Jyeshtha",
+                                                              "Mula",
+                                                              "Purva Ashadha",
+                                                              "Uttara Ashadha",
+                                                              "Shravana",
+                                                              "Dhanishtha",
+                                                              "Shatbisha",
+                                                              "Poorva Bhadrapada",
+                                                              "Uttara Bhadrapada",
+                                                              "Revati"};
+
+struct MoonSignRow {
+    std::string_view abbreviation;
+    std::string_view rashi;
+    std::string_view englishName;
+};
+
+constexpr std::array<MoonSignRow, 12> kMoonSigns = {{
+    {"Ari", "Mesha", "Aries"},
+    {"Tau", "Vrishabha", "Taurus"},
+    {"Gem", "Mithuna", "Gemini"},
+    {"Can", "Kataka", "Cancer"},
+    {"Leo", "Simha", "Leo"},
+    {"Vir", "Kanya", "Virgo"},
+    {"Lib", "Thula", "Libra"},
+    {"Sco", "Vrishcika", "Scorpio"},
+    {"Sag", "Dhanush", "Sagittarius"},
+    {"Cap", "Makara", "Capricorn"},
+    {"Aqu", "Kumbha", "Aquarius"},
+    {"Pis", "Meena", "Pisces"},
+}};
+
+}  // namespace
+
+void MoonDetailsAt(double siderealDegrees, ChartReading& reading) {
+    PositionChars position;
+    FormatSignPosition(siderealDegrees, position);
+    reading.moonPositionText.assign(position.view());
+
+    // Each nakshatra spans 800 minutes of arc.
+    const auto nakshatraIndex =
+        static_cast<std::size_t>(std::floor(siderealDegrees * 60.0 / 800.0));
+    reading.nakshatra.assign(kNakshatraNames.at(nakshatraIndex));
+
+    // The Moon sign is the sign the position text names.
+    const std::string_view text = TrimBlanks(reading.moonPositionText);
+    const std::string_view sign = text.size() >= 3 ? text.substr(text.size() - 3) : text;
+    for (const MoonSignRow& row : kMoonSigns) {
+        if (row.abbreviation == sign) {
+            reading.rashi.assign(row.rashi);
+            reading.moonSignName.assign(row.englishName);
+            return;
+        }
+    }
+}
+
+void ComputeMoonDetails(const BirthDetails& birth, ChartReading& reading) {
+    MoonDetailsAt(MoonSiderealLongitude(BirthInstant(birth).centuriesJ2000), reading);
+}
+
+}  // namespace orbalis

@@ -1,0 +1,64 @@
+#include "moon/sign_position_text.h"
+
+#include <cassert>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "app/reference_tables.h"
+#include "moon/moon_details.h"
+
+namespace orbalis {
+
+void PositionChars::Append(std::string_view text) {
+    assert(size_ + text.size() <= chars_.size());
+    std::memcpy(chars_.data() + size_, text.data(), text.size());
+    size_ += text.size();
+}
+
+void PositionChars::AppendWholeNumber(long long value) {
+    char digits[24];
+    std::size_t count = 0;
+    const bool negative = value < 0;
+    unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value)
+                                            : static_cast<unsigned long long>(value);
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative) digits[count++] = '-';
+    assert(size_ + count <= chars_.size());
+    while (count > 0) chars_[size_++] = digits[--count];
+}
+
+void FormatSignPosition(double longitudeDegrees, PositionChars& out) {
+    // A negative angle is written like its absolute value, without a sign.
+    const double a = std::fabs(longitudeDegrees);
+    const double wholeDegrees = std::floor(a);
+    const double fraction = a - wholeDegrees;
+    // Minutes and seconds are truncated, so a position never carries into
+    // the next minute, degree or sign.
+    const double minutes = std::floor(60.0 * fraction);
+    const double seconds = std::floor(60.0 * (60.0 * fraction - minutes));
+
+    auto degrees = static_cast<long long>(wholeDegrees);
+    const long long signIndex = degrees / 30;
+    degrees = degrees % 30;
+
+    out.AppendWholeNumber(degrees);
+    out.Append("\u00B0 ");
+    out.AppendWholeNumber(static_cast<long long>(minutes));
+    out.Append("' ");
+    out.AppendWholeNumber(static_cast<long long>(seconds));
+    out.Append("\" ");
+    // 360 degrees and more name no sign: the text then ends after the blank.
+    if (signIndex < kSignCount) out.Append(SignAbbreviations[static_cast<std::size_t>(signIndex)]);
+}
+
+std::string SignPositionText(double longitudeDegrees) {
+    PositionChars chars;
+    FormatSignPosition(longitudeDegrees, chars);
+    return std::string(chars.view());
+}
+
+}  // namespace orbalis

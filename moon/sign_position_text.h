@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace orbalis {
+
+// A sign-position text held in a fixed buffer, so that a whole reading can
+// be formatted without allocating for every body.
+class PositionChars {
+  public:
+    std::string_view view() const { return {chars_.data(), size_}; }
+    void Append(std::string_view text);
+    void AppendWholeNumber(long long value);
+
+  private:
+    std::array<char, 64> chars_{};
+    std::size_t size_ = 0;
+};
+
+// Writes the text of SignPositionText into `out`, which must be empty.
+void FormatSignPosition(double longitudeDegrees, PositionChars& out);
+
+}  // namespace orbalis

@@ -1,0 +1,73 @@
+#include "positions/ascendant.h"
+
+#include <cmath>
+
+#include "app/angle_constants.h"
+#include "moon/birth_instant.h"
+#include "moon/sign_position_text.h"
+
+namespace orbalis {
+
+AscendantValues AscendantAndMidheaven(const BirthDetails& birth) {
+    const BirthInstantValues instant = BirthInstant(birth);
+    double latitudeNorth = birth.latitudeDegrees + birth.latitudeMinutes / 60.0;
+    if (birth.isSouth) latitudeNorth = -latitudeNorth;
+
+    AscendantValues values{};
+    const double t =
+        (instant.julianDay - 2415020.0 + instant.universalHours / 24.0 - 0.5) / 36525.0;
+    values.centuries1900 = t;
+    values.ayanamsaDegrees = AyanamsaAt(t);
+
+    // Local sidereal time as an angle: the right ascension of the midheaven.
+    // It is positive for every year offered, so only the reduction from
+    // above is needed.
+    double ramc =
+        15.0 * (6.6460656 + 2400.0513 * t + 0.0000258 * (t * t) + instant.universalHours) -
+        instant.longitudeWest;
+    while (ramc >= 360.0) ramc = ramc - 360.0;
+    values.ramcDegrees = ramc;
+    const double r = ramc * kDegToRad;
+
+    const double obliquity = (23.452294 - 0.0130125 * t) * kDegToRad;
+
+    // Each arctangent is first folded into 0..pi, then moved into pi..2pi
+    // when the sine (midheaven) or cosine (ascendant) of the RAMC is negative.
+    double midheaven = TwoArgumentArctangent(std::tan(r), std::cos(obliquity));
+    if (midheaven < 0.0) midheaven = midheaven + kPiValue;
+    if (std::sin(r) < 0.0) midheaven = midheaven + kPiValue;
+    double midheavenDegrees = midheaven * kRadToDeg;
+
+    const double x = -std::sin(r) * std::cos(obliquity) -
+                     std::sin(obliquity) * std::tan(latitudeNorth * kDegToRad);
+    double ascendant = TwoArgumentArctangent(std::cos(r), x);
+    if (ascendant < 0.0) ascendant = ascendant + kPiValue;
+    if (std::cos(r) < 0.0) ascendant = ascendant + kPiValue;
+    double ascendantDegrees = ascendant * kRadToDeg;
+    while (ascendantDegrees >= 360.0) ascendantDegrees = ascendantDegrees - 360.0;
+
+    // The tropical values lie in 0..360 and the ayanamsa is about -24 degrees,
+    // so one turn suffices.
+    ascendantDegrees = ascendantDegrees + values.ayanamsaDegrees;
+    if (ascendantDegrees < 0.0) ascendantDegrees = ascendantDegrees + 360.0;
+    midheavenDegrees = midheavenDegrees + values.ayanamsaDegrees;
+    if (midheavenDegrees < 0.0) midheavenDegrees = midheavenDegrees + 360.0;
+    values.ascendantDegrees = ascendantDegrees;
+    values.midheavenDegrees = midheavenDegrees;
+    return values;
+}
+
+void ComputeAscendantAndAyanamsa(const BirthDetails& birth, ChartReading& reading) {
+    const AscendantValues values = AscendantAndMidheaven(birth);
+    reading.ayanamsaDegrees = values.ayanamsaDegrees;
+    reading.ayanamsaText = SignedAngleText(values.ayanamsaDegrees);
+
+    PositionChars lagna;
+    FormatSignPosition(values.ascendantDegrees, lagna);
+    reading.lagnaPositionText.assign(lagna.view());
+    PositionChars midheaven;
+    FormatSignPosition(values.midheavenDegrees, midheaven);
+    reading.midheavenPositionText.assign(midheaven.view());
+}
+
+}  // namespace orbalis
