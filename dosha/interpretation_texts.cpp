@@ -488,21 +488,30 @@ constexpr std::array<std::array<std::string_view, 12>, 12> HouseLordTexts = {{
     }},
     // Lord of the 8th
     {{
-        "You will face sudden obstacles and health troubles, but you will have a keen interest in "
-        "the occult.",
-        "You will meet setbacks in family wealth and need to be careful about what you say.",
-        "You will have strained relations with your siblings and will need courage in hard times.",
-        "You will have trouble with property, may lose part of a family inheritance, and your "
-        "mother may be unwell.",
-        "You will have worries through your children, and your intellect may turn to secret "
-        "matters.",
-        "You will overcome disease and enemies and enjoy a long and secure life.",
-        "You will face trials in marriage, and your spouse's health may need attention.",
-        "You will enjoy long life and may gain through inheritance or insurance.",
-        "You will see your fortune rise and fall, and your father may meet hardships.",
-        "You will have ups and downs in your career, and your reputation may come under attack.",
-        "You will gain from unexpected sources, though elder siblings may face trouble.",
-        "You will spend on hidden pleasures and may find peace through meditation.",
+        "You will face sudden obstacles and setbacks to health, yet you will be drawn to occult "
+        "study and may serve as a healer or investigator.",
+        "You will see family wealth disturbed by sudden events, and you must guard your speech, "
+        "your teeth and your eyes.",
+        "You will have strained ties with your brothers and sisters, and your courage will be "
+        "tested by hard times that you come through.",
+        "You will have trouble over land or a family inheritance, and your mother's health may "
+        "need close attention.",
+        "You will have worries over your children's health or delays in having them, and your mind "
+        "will turn to mystical studies.",
+        "You will overcome disease and enemies alike, as the troubles of one evil house cancel the "
+        "other, and you will live long and secure.",
+        "You will face trials in marriage and should look after your spouse's health; a partner's "
+        "money may cause disputes.",
+        "You will enjoy long life and may gain through inheritance, insurance or research into "
+        "hidden matters.",
+        "You will see your luck rise and fall, and your father may meet hardship or live far from "
+        "you.",
+        "You will have breaks and sudden changes in your career, and rivals may attack your "
+        "reputation.",
+        "You will receive windfalls from unexpected sources, though elder siblings may suffer and "
+        "some gains will not last.",
+        "You will spend on hidden pleasures or secret debts, yet in the end you may find peace "
+        "through meditation and retreat.",
     }},
     // Lord of the 9th
     {{
@@ -545,35 +554,53 @@ constexpr std::array<std::array<std::string_view, 12>, 12> HouseLordTexts = {{
     }},
     // Lord of the 11th
     {{
-        "You will be wealthy, generous and eloquent, and you will gain through your own efforts.",
-        "You will accumulate wealth from many sources, and your family will prosper.",
-        "You will gain through your siblings and your courage, and you will be skilled in many "
-        "arts.",
-        "You will gain through your mother, land and vehicles, and you will live in comfort.",
-        "You will gain through your children, and you will be learned and pious.",
-        "You will gain through enemies and litigation, though you may suffer from illness.",
+        "You will gain through your own efforts and personality, and you will be wealthy, generous "
+        "and eloquent.",
+        "You will accumulate wealth from many sources, and your earnings will keep your family "
+        "prosperous.",
+        "You will profit through your brothers and sisters and your own daring, and you will be "
+        "skilled in music or the arts.",
+        "You will gain through your mother, land and vehicles, and you will live in a comfortable "
+        "house.",
+        "You will gain through your children and your learning, and you will be pious and shrewd "
+        "in speculation.",
+        "You will profit from litigation, lending or service, though illness and quarrels with "
+        "maternal relatives may trouble you.",
         "You will gain through your spouse's family, and your partner will be a source of profit.",
-        "You will meet losses and obstacles in your gains, and your elder siblings may suffer.",
-        "You will gain through your father and good fortune, and you will be charitable.",
-        "You will gain through your profession and be honoured by those in power.",
-        "You will gain through friends and elder siblings, and you will enjoy a long life.",
-        "You will spend on good causes, and part of your gains may be lost through expenses.",
+        "You will meet losses and delays in your gains, and your elder brothers and sisters may "
+        "suffer hardship.",
+        "You will gain through your father and your own good fortune, and you will be charitable "
+        "and devout.",
+        "You will gain through your profession, be honoured by those in power and win rewards for "
+        "your work.",
+        "You will gain through friends and elder siblings, see your wishes fulfilled and enjoy a "
+        "long life.",
+        "You will spend on good causes and on friends abroad, and part of your gains may be lost "
+        "through expenses.",
     }},
     // Lord of the 12th
     {{
         "You will spend freely and may be delicate in health, but you will be handsome and "
         "soft-spoken.",
-        "You will spend on your family and face losses of wealth, yet remain religious.",
+        "You will spend heavily on your family and on religious causes, and your savings may "
+        "dwindle.",
         "You will lose through siblings and may be timid, preferring to avoid conflict.",
-        "You will suffer losses through property and may live away from your mother and home.",
-        "You will lose through children and speculation, and you may turn to devotion.",
-        "You will overcome enemies, enjoy good health and become wealthy.",
-        "You will lose through your spouse, and your marriage may be troubled by expenses.",
-        "You will gain through secret sources and enjoy a long life.",
-        "You will travel abroad and be devoted to your teachers and to pilgrimage.",
+        "You will suffer losses through property and may live far from your mother and your "
+        "birthplace.",
+        "You will lose through children or speculation, and you may find comfort in devotion and "
+        "pilgrimage.",
+        "You will overcome enemies and disease, enjoy good health and grow wealthy as your rivals "
+        "lose ground.",
+        "You will lose through your spouse, and your marriage may be troubled by expenses or "
+        "distance.",
+        "You will gain through secret and hidden means, live long and feel drawn to spiritual "
+        "liberation.",
+        "You will travel abroad, honour your teachers and spend on pilgrimage and sacred works.",
         "You will spend on your profession and may work in hospitals, prisons or foreign firms.",
-        "You will gain through expenses wisely made, and you will be wealthy.",
-        "You will spend on good causes and move toward spiritual liberation.",
+        "You will earn through foreign trade and spend wisely, so that what goes out returns to "
+        "you as gain.",
+        "You will spend on the welfare of others and on good causes, and you will move toward "
+        "final liberation.",
     }},
 }};
 
