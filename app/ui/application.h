@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "app/birth_details.h"
+#include "app/chart_reading.h"
+
+namespace orbalis {
+
+class Dialogs;
+class SingleInstance;
+class frmMain;
+
+// Start-up's refusal of a second instance: when another instance holds the
+// lock, shows "Application is already running" and returns true; the caller
+// then ends the process without showing a window.
+bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs);
+
+// The program as a whole: the state of the current reading, which lives once
+// for the run, and the windows that show it.
+class OrbalisApplication final : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit OrbalisApplication(Dialogs& dialogs, QObject* parent = nullptr);
+    ~OrbalisApplication() override;
+
+    // Shows the birth-details window; the program then waits for the user.
+    void Start();
+    // A reading from the entries of the birth-details window.
+    void RunReading();
+    // Closes every window of the program and ends the event loop.
+    void ExitApplication();
+
+    frmMain& mainForm() { return *mainForm_; }
+
+    BirthDetails birthDetails;
+    ChartReading chartReading;
+    // The path last chosen for a reading file or a text export; empty at start.
+    QString lastFileName;
+
+  private:
+    Dialogs& dialogs_;
+    std::unique_ptr<frmMain> mainForm_;
+    bool exiting_ = false;
+};
+
+}  // namespace orbalis

@@ -1,0 +1,455 @@
+#include "app/ui/frmMain.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <array>
+#include <string_view>
+
+#include "app/program_identity.h"
+#include "app/reference_tables.h"
+#include "app/ui/dialogs.h"
+#include "app/ui/filtered_line_edit.h"
+#include "app/ui/frmAbout.h"
+#include "app/ui/image_writer_check.h"
+
+namespace orbalis {
+namespace {
+
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2050;
+constexpr int kLastHour = 24;  // 24:mm is offered and read as 0:mm of the next day
+constexpr int kDegreeBoxLength = 3;
+
+constexpr std::array<const char*, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* Caption(const char* text, const char* name, QWidget* parent) {
+    return Named(new QLabel(QString::fromLatin1(text), parent), name);
+}
+
+QLabel* Explanation(const char* text, const char* name, QWidget* parent) {
+    QLabel* label = Caption(text, name, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+QComboBox* SelectionList(const char* name, QWidget* parent) {
+    auto* list = Named(new QComboBox(parent), name);
+    list->setEditable(false);  // only the listed entries are valid
+    list->setMaxVisibleItems(16);
+    return list;
+}
+
+void FillNumbers(QComboBox& list, int first, int last) {
+    for (int value = first; value <= last; ++value) list.addItem(QString::number(value));
+}
+
+// Selects the entry with this number's text; an unlisted number leaves the
+// selection as it was, since only listed entries are valid.
+void SelectNumber(QComboBox& list, int value) {
+    const int index = list.findText(QString::number(value));
+    if (index >= 0) list.setCurrentIndex(index);
+}
+
+void SelectIndex(QComboBox& list, int index) {
+    if (index >= 0 && index < list.count()) list.setCurrentIndex(index);
+}
+
+// Checks the first, the second or (both false) neither button of a pair.
+void SetPair(QButtonGroup& pair, QRadioButton& first, QRadioButton& second, bool firstChecked,
+             bool secondChecked) {
+    pair.setExclusive(false);
+    first.setChecked(firstChecked);
+    second.setChecked(secondChecked && !firstChecked);
+    pair.setExclusive(true);
+}
+
+}  // namespace
+
+frmMain::frmMain(Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), imageWriterAvailable_(JpegWriterAvailable) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(Text(kWindowCaption));
+    CreateControls();
+    CreateMenus();
+    SetTabOrder();
+    Form_Load();
+}
+
+void frmMain::CreateControls() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central);
+    auto* page = new QVBoxLayout(central);
+    page->setContentsMargins(18, 14, 18, 14);
+    page->setSpacing(12);
+
+    // What the program tells: one explanation after the other.
+    auto* intro = Named(new QFrame(central), "fraIntro");
+    intro->setFrameShape(QFrame::StyledPanel);
+    auto* introLayout = new QVBoxLayout(intro);
+    introLayout->setSpacing(6);
+    QLabel* lblIntro = Explanation(
+        "Orbalis displays if a person suffers from  problems created by planet Mars. Kuja Dosha "
+        "or Manglik is also known as Mars Dosha, Mangal Dosha, Manglik Dosha, Mangalik Dosha, or "
+        "Bhom Dosha.",
+        "lblIntro", intro);
+    QFont emphasis = lblIntro->font();
+    emphasis.setBold(true);
+    lblIntro->setFont(emphasis);
+    introLayout->addWidget(lblIntro);
+    introLayout->addWidget(Explanation(
+        "One can be Manglik by Lagna (Ascendant) chart or by Chandra (Moon) chart or by both.",
+        "lblLagnaChandra", intro));
+    introLayout->addWidget(Explanation(
+        "This can lead to a lot of delays, frustrations, obstacles and problems in life. Knowing "
+        "if you are a Manglik or not helps find remedies to these problems.",
+        "lblRemedies", intro));
+    page->addWidget(intro);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(12);
+    page->addLayout(columns);
+
+    // Person, date and time of birth.
+    auto* fraBirth = Named(new QFrame(central), "fraBirth");
+    fraBirth->setFrameShape(QFrame::StyledPanel);
+    auto* birth = new QGridLayout(fraBirth);
+    birth->setHorizontalSpacing(8);
+    birth->setVerticalSpacing(10);
+    txtName = Named(new FilteredLineEdit(CharacterRule::Letters, fraBirth), "txtName");
+    cboDate = SelectionList("cboDate", fraBirth);
+    cboMonth = SelectionList("cboMonth", fraBirth);
+    cboYear = SelectionList("cboYear", fraBirth);
+    cboHour = SelectionList("cboHour", fraBirth);
+    cboMinute = SelectionList("cboMinute", fraBirth);
+    cboTimeZone = SelectionList("cboTimeZone", fraBirth);
+    chkDST = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), fraBirth), "chkDST");
+    birth->addWidget(Caption("Name", "lblName", fraBirth), 0, 0);
+    birth->addWidget(txtName, 0, 1, 1, 3);
+    birth->addWidget(Caption("Date of Birth", "lblDateOfBirth", fraBirth), 1, 0);
+    birth->addWidget(cboDate, 1, 1);
+    birth->addWidget(cboMonth, 1, 2);
+    birth->addWidget(cboYear, 1, 3);
+    birth->addWidget(Caption("Time of Birth", "lblTimeOfBirth", fraBirth), 2, 0);
+    birth->addWidget(cboHour, 2, 1);
+    birth->addWidget(cboMinute, 2, 2);
+    birth->addWidget(Caption("Time Zone", "lblTimeZone", fraBirth), 3, 0);
+    birth->addWidget(cboTimeZone, 3, 1, 1, 3);
+    birth->addWidget(chkDST, 4, 1, 1, 3);
+    birth->setRowStretch(5, 1);
+    birth->setColumnStretch(3, 1);
+    columns->addWidget(fraBirth, 1);
+
+    // Place of birth: coordinates with their directions, then the place names.
+    auto* fraPlace = Named(new QFrame(central), "fraPlace");
+    fraPlace->setFrameShape(QFrame::StyledPanel);
+    auto* place = new QGridLayout(fraPlace);
+    place->setHorizontalSpacing(8);
+    place->setVerticalSpacing(10);
+    auto digitBox = [fraPlace](const char* name) {
+        auto* box = Named(new FilteredLineEdit(CharacterRule::Digits, fraPlace), name);
+        box->setMaxLength(kDegreeBoxLength);
+        box->setAlignment(Qt::AlignRight);
+        const int digitsWidth = box->fontMetrics().horizontalAdvance(QStringLiteral("0000"));
+        box->setFixedWidth(digitsWidth + 16);
+        return box;
+    };
+    txtLatDeg = digitBox("txtLatDeg");
+    txtLatMin = digitBox("txtLatMin");
+    txtLonDeg = digitBox("txtLonDeg");
+    txtLonMin = digitBox("txtLonMin");
+    txtCity = Named(new FilteredLineEdit(CharacterRule::Letters, fraPlace), "txtCity");
+    txtState = Named(new FilteredLineEdit(CharacterRule::Letters, fraPlace), "txtState");
+    txtCountry = Named(new FilteredLineEdit(CharacterRule::Letters, fraPlace), "txtCountry");
+    optLatNorth = Named(new QRadioButton(QStringLiteral("North"), fraPlace), "optLat_0");
+    optLatSouth = Named(new QRadioButton(QStringLiteral("South"), fraPlace), "optLat_1");
+    optLongEast = Named(new QRadioButton(QStringLiteral("East"), fraPlace), "optLong_0");
+    optLongWest = Named(new QRadioButton(QStringLiteral("West"), fraPlace), "optLong_1");
+    optLat = Named(new QButtonGroup(this), "optLat");
+    optLat->addButton(optLatNorth, 0);
+    optLat->addButton(optLatSouth, 1);
+    optLong = Named(new QButtonGroup(this), "optLong");
+    optLong->addButton(optLongEast, 0);
+    optLong->addButton(optLongWest, 1);
+    Command1 =
+        Named(new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), fraPlace),
+              "Command1");
+
+    place->addWidget(Caption("Latitude", "lblLatitude", fraPlace), 0, 0);
+    place->addWidget(txtLatDeg, 0, 1);
+    place->addWidget(txtLatMin, 0, 2);
+    place->addWidget(Caption("DEG/MIN", "lblLatDegMin", fraPlace), 0, 3);
+    place->addWidget(optLatNorth, 0, 4);
+    place->addWidget(optLatSouth, 0, 5);
+    place->addWidget(Caption("Longitude", "lblLongitude", fraPlace), 1, 0);
+    place->addWidget(txtLonDeg, 1, 1);
+    place->addWidget(txtLonMin, 1, 2);
+    place->addWidget(Caption("DEG/MIN", "lblLonDegMin", fraPlace), 1, 3);
+    place->addWidget(optLongEast, 1, 4);
+    place->addWidget(optLongWest, 1, 5);
+    place->addWidget(Caption("City", "lblCity", fraPlace), 2, 0);
+    place->addWidget(txtCity, 2, 1, 1, 5);
+    place->addWidget(Caption("State", "lblState", fraPlace), 3, 0);
+    place->addWidget(txtState, 3, 1, 1, 5);
+    place->addWidget(Caption("Country", "lblCountry", fraPlace), 4, 0);
+    place->addWidget(txtCountry, 4, 1, 1, 5);
+    place->addWidget(Command1, 5, 1, 1, 5, Qt::AlignRight);
+    place->setColumnStretch(5, 1);
+    columns->addWidget(fraPlace, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    cmdCalculate = Named(new QPushButton(QStringLiteral("&Get My Kuja Dosha Reading"), central),
+                         "cmdCalculate");
+    cmdCalculate->setDefault(true);
+    cmdOpen = Named(new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central),
+                    "cmdOpen");
+    buttons->addWidget(cmdCalculate);
+    buttons->addWidget(cmdOpen);
+    page->addLayout(buttons);
+    page->addStretch(1);
+
+    for (FilteredLineEdit* box : {txtName, txtCity, txtState, txtCountry}) {
+        connect(box, &FilteredLineEdit::characterRefused, this,
+                [this, box] { LetterBox_CharacterRefused(*box); });
+    }
+    for (FilteredLineEdit* box : {txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
+        connect(box, &FilteredLineEdit::characterRefused, this,
+                &frmMain::NumberBox_CharacterRefused);
+    }
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+}
+
+void frmMain::CreateMenus() {
+    mnuFile = Named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
+    mnuCalculate = Named(mnuFile->addAction(QStringLiteral("Get My &Rasi Chart")), "mnuCalculate");
+    mnuFile->addSeparator();
+    mnuExit = Named(mnuFile->addAction(QStringLiteral("&Exit")), "mnuExit");
+
+    mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
+    mnuOnline = Named(mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnline");
+    mnuVisit = Named(mnuHelp->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit");
+    mnuUpdate =
+        Named(mnuHelp->addAction(QStringLiteral("Check for Software &Update")), "mnuUpdate");
+    mnuAbout = Named(mnuHelp->addAction(QStringLiteral("&About Software")), "mnuAbout");
+
+    connect(mnuCalculate, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
+    connect(mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
+    connect(mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+}
+
+void frmMain::SetTabOrder() {
+    // The entry boxes in the order a person fills them, then the choices and buttons.
+    const std::array<QWidget*, 22> order = {
+        txtName,     cboDate,    cboMonth,     cboYear,     cboHour,     cboMinute,
+        cboTimeZone, txtLatDeg,  txtLatMin,    txtLonDeg,   txtLonMin,   txtCity,
+        txtState,    txtCountry, optLatNorth,  optLatSouth, optLongEast, optLongWest,
+        chkDST,      Command1,   cmdCalculate, cmdOpen};
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void frmMain::Form_Load() {
+    FillNumbers(*cboDate, 1, 31);
+    for (const char* month : kMonthNames) cboMonth->addItem(QString::fromLatin1(month));
+    FillNumbers(*cboYear, kFirstYear, kLastYear);
+    FillNumbers(*cboHour, 0, kLastHour);
+    FillNumbers(*cboMinute, 0, 59);
+    for (const TimeZoneRow& row : TimeZoneTable) cboTimeZone->addItem(Text(row.text));
+    for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone})
+        list->setCurrentIndex(0);
+    optLatNorth->setChecked(true);
+    optLongEast->setChecked(true);
+    chkDST->setChecked(false);
+}
+
+FormEntries frmMain::entries() const {
+    FormEntries e;
+    e.name = txtName->text().toStdString();
+    e.latitudeDegrees = txtLatDeg->text().toStdString();
+    e.latitudeMinutes = txtLatMin->text().toStdString();
+    e.longitudeDegrees = txtLonDeg->text().toStdString();
+    e.longitudeMinutes = txtLonMin->text().toStdString();
+    e.city = txtCity->text().toStdString();
+    e.state = txtState->text().toStdString();
+    e.country = txtCountry->text().toStdString();
+    e.north = optLatNorth->isChecked();
+    e.south = optLatSouth->isChecked();
+    e.east = optLongEast->isChecked();
+    e.west = optLongWest->isChecked();
+    e.day = cboDate->currentText().toInt();
+    e.monthIndex = cboMonth->currentIndex();
+    e.year = cboYear->currentText().toInt();
+    e.hour = cboHour->currentText().toInt();
+    e.minute = cboMinute->currentText().toInt();
+    e.zoneIndex = cboTimeZone->currentIndex();
+    e.daylightSaving = chkDST->isChecked();
+    e.imageWriterAvailable = imageWriterAvailable_();
+    return e;
+}
+
+void frmMain::setEntries(const FormEntries& e) {
+    txtName->setText(Text(e.name));
+    txtLatDeg->setText(Text(e.latitudeDegrees));
+    txtLatMin->setText(Text(e.latitudeMinutes));
+    txtLonDeg->setText(Text(e.longitudeDegrees));
+    txtLonMin->setText(Text(e.longitudeMinutes));
+    txtCity->setText(Text(e.city));
+    txtState->setText(Text(e.state));
+    txtCountry->setText(Text(e.country));
+    SetPair(*optLat, *optLatNorth, *optLatSouth, e.north, e.south);
+    SetPair(*optLong, *optLongEast, *optLongWest, e.east, e.west);
+    SelectNumber(*cboDate, e.day);
+    SelectIndex(*cboMonth, e.monthIndex);
+    SelectNumber(*cboYear, e.year);
+    SelectNumber(*cboHour, e.hour);
+    SelectNumber(*cboMinute, e.minute);
+    SelectIndex(*cboTimeZone, e.zoneIndex);
+    chkDST->setChecked(e.daylightSaving);
+}
+
+void frmMain::setImageWriterCheck(std::function<bool()> check) {
+    imageWriterAvailable_ = std::move(check);
+}
+
+bool frmMain::ValidateInput() {
+    const std::optional<InputProblem> problem = FirstInputProblem(entries());
+    if (!problem) return true;
+    ShowMessage(Text(problem->message), problem->icon);
+    if (problem->focus == FormField::LatitudeDirection) optLatNorth->setChecked(true);
+    if (problem->focus == FormField::LongitudeDirection) optLongEast->setChecked(true);
+    if (QWidget* target = FocusTarget(problem->focus)) target->setFocus();
+    return false;
+}
+
+QWidget* frmMain::FocusTarget(FormField field) const {
+    switch (field) {
+        case FormField::Name:
+            return txtName;
+        case FormField::LatitudeDegrees:
+            return txtLatDeg;
+        case FormField::LatitudeMinutes:
+            return txtLatMin;
+        case FormField::LongitudeDegrees:
+            return txtLonDeg;
+        case FormField::LongitudeMinutes:
+            return txtLonMin;
+        case FormField::City:
+            return txtCity;
+        case FormField::State:
+            return txtState;
+        case FormField::Country:
+            return txtCountry;
+        case FormField::None:
+        case FormField::LatitudeDirection:
+        case FormField::LongitudeDirection:
+            return nullptr;
+    }
+    return nullptr;
+}
+
+void frmMain::ShowMessage(const QString& text, MessageIcon icon) {
+    dialogs_.showMessage(this, text, Text(kProgramTitle), icon);
+}
+
+void frmMain::LetterBox_CharacterRefused(FilteredLineEdit& box) {
+    ShowMessage(Text(kOnlyLettersMessage), MessageIcon::Error);
+    box.setFocus();
+}
+
+void frmMain::NumberBox_CharacterRefused() {
+    ShowMessage(Text(kOnlyNumbersMessage), MessageIcon::Error);
+}
+
+void frmMain::cmdCalculate_Click() {
+    emit readingRequested();
+}
+
+void frmMain::mnuCalculate_Click() {
+    emit readingRequested();
+}
+
+void frmMain::cmdOpen_Click() {
+    emit openRequested();
+}
+
+void frmMain::mnuExit_Click() {
+    emit exitRequested();
+}
+
+void frmMain::Command1_Click() {
+    const std::array<std::pair<FilteredLineEdit*, const char*>, 3> required = {{
+        {txtCity, "Please Enter City"},
+        {txtState, "Please Enter State"},
+        {txtCountry, "Please Enter Country"},
+    }};
+    for (const auto& [box, message] : required) {
+        if (box->text().isEmpty()) {
+            ShowMessage(QString::fromLatin1(message), MessageIcon::Error);
+            box->setFocus();
+            return;
+        }
+    }
+    const QString query = txtCity->text() + QLatin1Char(' ') + txtState->text() + QLatin1Char(' ') +
+                          txtCountry->text() + QStringLiteral(" Latitude Longitude");
+    dialogs_.openWebAddress(Text(kPlaceSearchAddress) +
+                            QString::fromLatin1(QUrl::toPercentEncoding(query)));
+}
+
+void frmMain::mnuOnline_Click() {
+    dialogs_.openWebAddress(Text(kOnlineHelpAddress));
+}
+
+void frmMain::mnuVisit_Click() {
+    dialogs_.openWebAddress(Text(kSiteAddress));
+}
+
+void frmMain::mnuUpdate_Click() {
+    dialogs_.openWebAddress(Text(kDownloadAddress));
+}
+
+void frmMain::mnuAbout_Click() {
+    frmAbout about(this);
+    dialogs_.runModal(about);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Closing the birth-details window ends the program.
+    event->accept();
+    emit exitRequested();
+}
+
+}  // namespace orbalis
