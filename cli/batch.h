@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace orbalis::cli {
+
+// The columns a batch file names in its header, in any order.
+inline constexpr std::array<std::string_view, 10> kBatchInputColumns = {
+    "name", "date", "time", "zone", "lat", "lon", "dst", "city", "state", "country"};
+
+// The columns added after each row's own, in this order.
+inline constexpr std::array<std::string_view, 22> kBatchOutputColumns = {"ascendant",
+                                                                         "moon_sign",
+                                                                         "nakshatra",
+                                                                         "lord",
+                                                                         "pada",
+                                                                         "sun",
+                                                                         "moon",
+                                                                         "mercury",
+                                                                         "venus",
+                                                                         "mars",
+                                                                         "jupiter",
+                                                                         "saturn",
+                                                                         "rahu",
+                                                                         "ketu",
+                                                                         "retrograde",
+                                                                         "mars_house_lagna",
+                                                                         "percentage_lagna",
+                                                                         "verdict_lagna",
+                                                                         "mars_house_moon",
+                                                                         "percentage_moon",
+                                                                         "verdict_moon",
+                                                                         "error"};
+
+// Exit statuses of a batch run.
+inline constexpr int kBatchAllRead = 0;
+inline constexpr int kBatchRowsRefused = 1;
+inline constexpr int kBatchUnreadable = 2;
+
+// No row of a births file comes near this; a longer one means the file is
+// something else, and reading on would hold it all in memory.
+inline constexpr std::size_t kMaxRowBytes = 1 << 20;
+inline constexpr std::size_t kMaxColumns = 256;
+
+struct BatchOptions {
+    std::FILE* progress = nullptr;  // a terminal to show the running count on, or nothing
+};
+
+struct BatchSummary {
+    long rowsRead = 0;     // data rows, the header not counted
+    long rowsRefused = 0;  // rows whose error column is filled
+    int exitStatus = kBatchAllRead;
+    std::string error;  // why the file could not be read (status 2)
+};
+
+// Reads births as CSV from `in` and writes one output row per data row to
+// `out`, streaming: memory stays the same whatever the file's length.
+BatchSummary RunBatch(std::FILE* in, std::FILE* out, const BatchOptions& options = {});
+
+// True when `path` names the file `in` reads from, so that opening it for
+// writing would destroy the input.
+bool IsSameFile(std::FILE* in, const char* path);
+
+}  // namespace orbalis::cli

@@ -1,0 +1,72 @@
+#include "cli/csv_output.h"
+
+#include <csv.h>
+
+#include <cstring>
+
+namespace orbalis::cli {
+namespace {
+
+bool NeedsQuotes(std::string_view text) {
+    if (text.empty()) return false;
+    if (text.front() == ' ' || text.back() == ' ' || text.front() == '\t' || text.back() == '\t')
+        return true;
+    return text.find_first_of(",\"\r\n") != std::string_view::npos;
+}
+
+}  // namespace
+
+CsvWriter::CsvWriter(std::FILE* out) : out_(out), buffer_(new char[kCapacity]) {}
+
+CsvWriter::~CsvWriter() {
+    Drain();
+}
+
+void CsvWriter::Drain() {
+    if (used_ == 0) return;
+    if (!failed_ && std::fwrite(buffer_.get(), 1, used_, out_) != used_) failed_ = true;
+    used_ = 0;
+}
+
+void CsvWriter::Put(std::string_view bytes) {
+    if (kCapacity - used_ < bytes.size()) Drain();
+    if (bytes.size() > kCapacity) {
+        if (!failed_ && std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size())
+            failed_ = true;
+        return;
+    }
+    std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
+    used_ += bytes.size();
+}
+
+void CsvWriter::Field(std::string_view text) {
+    if (rowStarted_) Put(",");
+    rowStarted_ = true;
+    if (!NeedsQuotes(text)) {
+        Put(text);
+        return;
+    }
+    // Quoted, with each quote doubled: at most twice the text plus two.
+    const std::size_t worst = 2 * text.size() + 2;
+    if (worst <= kCapacity) {
+        if (kCapacity - used_ < worst) Drain();
+        used_ += csv_write(buffer_.get() + used_, kCapacity - used_, text.data(), text.size());
+        return;
+    }
+    Drain();
+    if (!failed_ && csv_fwrite(out_, text.data(), text.size()) != 0) failed_ = true;
+}
+
+void CsvWriter::EndRow() {
+    Put("\r\n");
+    rowStarted_ = false;
+}
+
+bool CsvWriter::Flush() {
+    Drain();
+    if (!failed_ && std::fflush(out_) != 0) failed_ = true;
+    if (std::ferror(out_)) failed_ = true;
+    return !failed_;
+}
+
+}  // namespace orbalis::cli

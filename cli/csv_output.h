@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string_view>
+
+namespace orbalis::cli {
+
+// Writes CSV rows to a file through a fixed buffer: fields separated by
+// commas, rows ended by CR LF, a field quoted only when it must be (a comma,
+// quote or line break inside, or a blank at either end, which readers may
+// trim).
+class CsvWriter {
+  public:
+    explicit CsvWriter(std::FILE* out);
+    ~CsvWriter();
+    CsvWriter(const CsvWriter&) = delete;
+    CsvWriter& operator=(const CsvWriter&) = delete;
+
+    void Field(std::string_view text);
+    void EndRow();
+    // Hands the buffer to the file and flushes it; false once any write failed.
+    bool Flush();
+    bool Failed() const { return failed_; }
+
+  private:
+    void Put(std::string_view bytes);
+    void Drain();
+
+    static constexpr std::size_t kCapacity = 1 << 16;
+    std::FILE* out_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t used_ = 0;
+    bool rowStarted_ = false;
+    bool failed_ = false;
+};
+
+}  // namespace orbalis::cli

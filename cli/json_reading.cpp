@@ -1,0 +1,115 @@
+#include "cli/json_reading.h"
+
+#include <charconv>
+#include <string_view>
+
+#include "app/reference_tables.h"
+
+namespace orbalis::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json BirthJson(const BirthDetails& b) {
+    Json j;
+    j["name"] = b.name;
+    j["day"] = b.day;
+    j["month"] = b.month;
+    j["year"] = b.year;
+    j["hour"] = b.hour;
+    j["minute"] = b.minute;
+    j["zoneIndex"] = b.zoneIndex;
+    j["zoneHoursAbs"] = b.zoneHoursAbs;
+    j["zoneMinutesAbs"] = b.zoneMinutesAbs;
+    j["zoneHours"] = b.zoneHours;
+    j["zoneMinutes"] = b.zoneMinutes;
+    j["latitudeDegrees"] = b.latitudeDegrees;
+    j["latitudeMinutes"] = b.latitudeMinutes;
+    j["longitudeDegrees"] = b.longitudeDegrees;
+    j["longitudeMinutes"] = b.longitudeMinutes;
+    j["isEast"] = b.isEast;
+    j["isSouth"] = b.isSouth;
+    j["daylightSaving"] = b.daylightSaving;
+    j["city"] = b.city;
+    j["state"] = b.state;
+    j["country"] = b.country;
+    return j;
+}
+
+Json ChartJson(const ChartReading& r) {
+    Json j;
+    j["ayanamsaDegrees"] = r.ayanamsaDegrees;
+    j["ayanamsaText"] = r.ayanamsaText;
+    j["lagnaPositionText"] = r.lagnaPositionText;
+    j["midheavenPositionText"] = r.midheavenPositionText;
+    j["moonPositionText"] = r.moonPositionText;
+    j["nakshatra"] = r.nakshatra;
+    j["rashi"] = r.rashi;
+    j["moonSignName"] = r.moonSignName;
+    j["planetName"] = r.planetName;
+    j["planetSanskritName"] = r.planetSanskritName;
+    j["planetPositionText"] = r.planetPositionText;
+    j["ayanamsaDisplay"] = r.ayanamsaDisplay;
+    j["lagnaSign"] = r.lagnaSign;
+    j["lagnaRashiName"] = r.lagnaRashiName;
+    j["lord"] = r.lord;
+    j["pada"] = r.pada;
+    return j;
+}
+
+Json DoshaJson(const KujaDoshaLines& lines) {
+    Json j;
+    j["position"] = lines.position;
+    j["percentage"] = lines.percentage;
+    j["verdict"] = lines.verdict;
+    const std::string_view house = MarsHouseOf(lines);
+    int houseNumber = 0;
+    const auto [end, error] =
+        std::from_chars(house.data(), house.data() + house.size(), houseNumber);
+    if (house.empty() || error != std::errc{} || end != house.data() + house.size())
+        j["marsHouse"] = nullptr;
+    else
+        j["marsHouse"] = houseNumber;
+    j["percentageText"] = PercentageOf(lines);
+    j["manglik"] = VerdictOf(lines) == "Manglik";
+    return j;
+}
+
+// A box's text holds its lines joined by CR LF.
+Json BoxLines(std::string_view box) {
+    Json lines = Json::array();
+    while (!box.empty()) {
+        const auto end = box.find("\r\n");
+        lines.push_back(box.substr(0, end));
+        if (end == std::string_view::npos) break;
+        box.remove_prefix(end + 2);
+    }
+    return lines;
+}
+
+}  // namespace
+
+Json ReadingJson(const FullReading& reading) {
+    Json j;
+    j["birth"] = BirthJson(reading.birth);
+    j["reading"] = ChartJson(reading.chart);
+    j["kujaDosha"]["fromLagna"] = DoshaJson(reading.display.fromLagna);
+    j["kujaDosha"]["fromMoon"] = DoshaJson(reading.display.fromMoon);
+    Json boxes = Json::array();
+    for (std::size_t k = 0; k < reading.display.chartBoxes.size(); ++k) {
+        Json box;
+        box["sign"] = SignAbbreviations[k];
+        box["lines"] = BoxLines(reading.display.chartBoxes[k]);
+        boxes.push_back(std::move(box));
+    }
+    j["chartBoxes"] = std::move(boxes);
+    for (std::size_t i = 0; i < kRetrogradeNames.size(); ++i)
+        j["retrograde"][std::string(kRetrogradeNames[i])] = reading.retrograde[i];
+    return j;
+}
+
+std::string ReadingJsonText(const FullReading& reading) {
+    return ReadingJson(reading).dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace orbalis::cli

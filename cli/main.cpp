@@ -1,0 +1,153 @@
+// orbalis-cli: the Kuja dosha reading without a window, for one birth or a
+// whole file of births.
+
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "cli/batch.h"
+#include "cli/reading_command.h"
+#include "cli/zones.h"
+
+namespace {
+
+using namespace orbalis::cli;
+
+constexpr int kUsageError = 2;
+
+int PrintOutcome(const ReadingOutcome& outcome) {
+    std::fwrite(outcome.output.data(), 1, outcome.output.size(), stdout);
+    if (!outcome.error.empty()) std::fprintf(stderr, "%s\n", outcome.error.c_str());
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "orbalis-cli: the reading cannot be written: %s\n",
+                     std::strerror(errno));
+        return kUsageError;
+    }
+    return outcome.exitStatus;
+}
+
+int RunBatchCommand(const std::string& inPath, const std::string& outPath) {
+    const bool fromStdin = inPath.empty() || inPath == "-";
+    const bool toStdout = outPath.empty() || outPath == "-";
+    const std::string inName = fromStdin ? "standard input" : inPath;
+
+    std::FILE* in = fromStdin ? stdin : std::fopen(inPath.c_str(), "rb");
+    if (!in) {
+        std::fprintf(stderr, "orbalis-cli: %s: %s\n", inName.c_str(), std::strerror(errno));
+        return kBatchUnreadable;
+    }
+    if (!toStdout && IsSameFile(in, outPath.c_str())) {
+        std::fprintf(stderr, "orbalis-cli: %s: the output would overwrite the input\n",
+                     outPath.c_str());
+        if (!fromStdin) std::fclose(in);
+        return kBatchUnreadable;
+    }
+    std::FILE* out = toStdout ? stdout : std::fopen(outPath.c_str(), "wb");
+    if (!out) {
+        std::fprintf(stderr, "orbalis-cli: %s: %s\n", outPath.c_str(), std::strerror(errno));
+        if (!fromStdin) std::fclose(in);
+        return kBatchUnreadable;
+    }
+
+    BatchOptions options;
+    if (isatty(fileno(stderr))) options.progress = stderr;
+    BatchSummary summary = RunBatch(in, out, options);
+
+    if (!fromStdin) std::fclose(in);
+    if (!toStdout && std::fclose(out) != 0 && summary.exitStatus != kBatchUnreadable) {
+        summary.exitStatus = kBatchUnreadable;
+        summary.error = outPath + ": the output cannot be written";
+    }
+    if (summary.exitStatus == kBatchUnreadable)
+        std::fprintf(stderr, "orbalis-cli: %s: %s\n", inName.c_str(), summary.error.c_str());
+    else if (summary.rowsRefused > 0)
+        std::fprintf(stderr, "orbalis-cli: %ld of %ld rows refused; see their error column\n",
+                     summary.rowsRefused, summary.rowsRead);
+    return summary.exitStatus;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Kuja dosha readings without a window: one birth, or a CSV file of births.",
+                 "orbalis-cli"};
+    app.require_subcommand(1);
+
+    // reading
+    CLI::App* reading = app.add_subcommand("reading", "One reading, as text export or JSON");
+    std::string readingFile;
+    std::map<std::string, std::string> birth;
+    std::map<std::string, CLI::Option*> birthOptions;
+    bool daylightSaving = false;
+    std::string format = "text";
+    reading->add_option("FILE", readingFile, "A reading file (.orb) instead of the options below");
+    const std::pair<const char*, const char*> fields[] = {
+        {"--name", "Name (letters and blanks)"},
+        {"--date", "Date of birth, YYYY-MM-DD (1901 to 2050)"},
+        {"--time", "Time of birth, HH:MM (00:00 to 24:59)"},
+        {"--zone", "Time zone row, 0 to 70 (see the zones command)"},
+        {"--lat", "Latitude, degrees N or S minutes: 28N39"},
+        {"--lon", "Longitude, degrees E or W minutes: 77E13"},
+        {"--city", "City"},
+        {"--state", "State"},
+        {"--country", "Country"},
+    };
+    for (const auto& [flag, help] : fields) {
+        birthOptions[flag] = reading->add_option(flag, birth[flag], help);
+    }
+    CLI::Option* dst = reading->add_flag("--dst", daylightSaving, "Daylight saving time in force");
+    reading->add_option("--format", format, "text (the text export) or json")
+        ->check(CLI::IsMember({"text", "json"}));
+
+    // batch
+    CLI::App* batch = app.add_subcommand("batch", "Readings for a CSV file of births");
+    std::string batchIn;
+    std::string batchOut;
+    batch->add_option("IN", batchIn, "CSV file of births; standard input when absent or -");
+    batch->add_option("-o,--output", batchOut, "CSV file to write; standard output when absent");
+
+    // zones
+    CLI::App* zones = app.add_subcommand("zones", "The 71 time zone rows with their numbers");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e) == 0 ? 0 : kUsageError;
+    }
+
+    if (zones->parsed()) {
+        std::fputs(ZoneListing().c_str(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : kUsageError;
+    }
+    if (batch->parsed()) return RunBatchCommand(batchIn, batchOut);
+
+    const ReadingFormat readingFormat =
+        format == "json" ? ReadingFormat::Json : ReadingFormat::Text;
+    if (!readingFile.empty()) {
+        bool anyBirthOption = dst->count() > 0;
+        for (const auto& [flag, option] : birthOptions) anyBirthOption |= option->count() > 0;
+        if (anyBirthOption) {
+            std::fprintf(stderr, "Give either a reading file or the birth options, not both\n");
+            return kUsageError;
+        }
+        return PrintOutcome(ReadingFromFile(readingFile, readingFormat));
+    }
+    const BirthTexts texts{birth["--name"],
+                           birth["--date"],
+                           birth["--time"],
+                           birth["--zone"],
+                           birth["--lat"],
+                           birth["--lon"],
+                           daylightSaving ? "1" : "0",
+                           birth["--city"],
+                           birth["--state"],
+                           birth["--country"]};
+    return PrintOutcome(ReadingFromTexts(texts, readingFormat));
+}

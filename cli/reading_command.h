@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "cli/birth_arguments.h"
+
+namespace orbalis::cli {
+
+enum class ReadingFormat { Text, Json };
+
+// What the reading command prints: `output` to standard output, `error` to
+// standard error, and the exit status (0, or 2 when the input is refused).
+struct ReadingOutcome {
+    int exitStatus = 0;
+    std::string output;
+    std::string error;
+};
+
+inline constexpr int kReadingRefused = 2;
+
+// A reading of the birth given on the command line.
+ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format);
+
+// A reading of the birth held in a reading file, as the window opens it: the
+// file's values go onto a fresh form, and the form's rules apply.
+ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format);
+
+}  // namespace orbalis::cli

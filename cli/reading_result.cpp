@@ -1,0 +1,42 @@
+#include "cli/reading_result.h"
+
+#include "positions/retrogrades.h"
+
+namespace orbalis::cli {
+namespace {
+
+// The text after the last blank of a line.
+std::string_view LastWord(std::string_view line) {
+    const auto blank = line.rfind(' ');
+    return blank == std::string_view::npos ? std::string_view{} : line.substr(blank + 1);
+}
+
+std::string_view After(std::string_view line, std::string_view prefix) {
+    return line.starts_with(prefix) ? line.substr(prefix.size()) : std::string_view{};
+}
+
+}  // namespace
+
+void ComputeFullReading(const BirthDetails& birth, FullReading& reading) {
+    reading.birth = birth;
+    reading.chart = ChartReading{};
+    reading.display = ComputeReading(reading.birth, reading.chart);
+    const CivilDate lookupDate = RetrogradeLookupDate(reading.birth);
+    for (std::size_t i = 0; i < kRetrogradeBodies.size(); ++i)
+        reading.retrograde[i] =
+            IsRetrograde(static_cast<RetrogradePlanet>(kRetrogradeBodies[i]), lookupDate);
+}
+
+std::string_view MarsHouseOf(const KujaDoshaLines& lines) {
+    return LastWord(lines.position);
+}
+
+std::string_view PercentageOf(const KujaDoshaLines& lines) {
+    return After(lines.percentage, "Percentage of Kuja dosha is ");
+}
+
+std::string_view VerdictOf(const KujaDoshaLines& lines) {
+    return After(lines.verdict, "The person is ");
+}
+
+}  // namespace orbalis::cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "app/birth_details.h"
+#include "app/chart_reading.h"
+#include "app/reading.h"
+
+namespace orbalis::cli {
+
+// The planets with retrograde periods, Mercury to Saturn, in body order.
+inline constexpr std::array<Body, 5> kRetrogradeBodies = {kMercury, kVenus, kMars, kJupiter,
+                                                          kSaturn};
+inline constexpr std::array<std::string_view, 5> kRetrogradeNames = {"Mercury", "Venus", "Mars",
+                                                                     "Jupiter", "Saturn"};
+
+// Everything one reading yields: its input, the computed record, what the
+// results window shows besides it, and the retrograde flags.
+struct FullReading {
+    BirthDetails birth;
+    ChartReading chart;
+    ReadingDisplay display;
+    std::array<bool, 5> retrograde{};  // in the order of kRetrogradeBodies
+};
+
+// A whole reading for birth details that passed the form's rules, computed
+// afresh (nothing carries over from an earlier reading).
+void ComputeFullReading(const BirthDetails& birth, FullReading& reading);
+
+// Pieces of the Kuja dosha lines: the house number that ends the position
+// line, the percentage ("0.125%") and the verdict ("Manglik", "Non Manglik").
+// Empty when the line is empty.
+std::string_view MarsHouseOf(const KujaDoshaLines& lines);
+std::string_view PercentageOf(const KujaDoshaLines& lines);
+std::string_view VerdictOf(const KujaDoshaLines& lines);
+
+}  // namespace orbalis::cli
