@@ -1,0 +1,41 @@
+#include "results/personal_details.h"
+
+#include <array>
+
+#include "app/text_utils.h"
+
+namespace orbalis {
+
+namespace {
+
+// English names whatever the user's language: the reading is written in
+// English throughout.
+constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+}  // namespace
+
+std::string_view FullMonthName(int month) {
+    if (month < 1 || month > 12) return {};
+    return kMonthNames[month - 1];
+}
+
+PersonalDetailTexts PersonalDetails(const BirthDetails& birth) {
+    PersonalDetailTexts texts;
+    texts.name = "Name: " + birth.name;
+    texts.city = "City: " + birth.city;
+    texts.state = "State: " + birth.state;
+    texts.country = "Country: " + birth.country;
+    texts.dateOfBirth = "Date of Birth: " + std::string(FullMonthName(birth.month)) + " " +
+                        DecimalText(birth.day) + ", " + DecimalText(birth.year);
+    texts.timeOfBirth =
+        "Time of Birth: " + DecimalText(birth.hour) + " HH " + DecimalText(birth.minute) + " MM ";
+    texts.latitude = "Latitude: " + DecimalText(birth.latitudeDegrees) + " Degree " +
+                     DecimalText(birth.latitudeMinutes) + " Minute";
+    texts.longitude = "Longitude: " + DecimalText(birth.longitudeDegrees) + " Degree " +
+                      DecimalText(birth.longitudeMinutes) + " Minute";
+    return texts;
+}
+
+}  // namespace orbalis

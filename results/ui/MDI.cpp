@@ -1,0 +1,437 @@
+#include "results/ui/MDI.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/program_identity.h"
+#include "app/ui/dialogs.h"
+#include "app/ui/frmAbout.h"
+#include "results/bottom_bar_layout.h"
+#include "results/ui/form_font.h"
+#include "results/ui/frmDisplay.h"
+#include "results/ui/print_form.h"
+#include "results/ui/twips.h"
+
+namespace orbalis {
+
+namespace {
+
+constexpr int kRestoredWidthTwips = 9090;
+constexpr int kRestoredHeightTwips = 5985;
+constexpr int kToolBarHeightTwips = 420;
+constexpr int kHeadingBarHeightTwips = 900;
+constexpr int kBottomBarHeightTwips = 645;
+
+const QColor kBarColour(0, 64, 64);
+const QColor kHeadingColour(192, 192, 0);
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void Fill(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+QSize MDI::restoredSize() {
+    return QSize(Px(kRestoredWidthTwips), Px(kRestoredHeightTwips));
+}
+
+MDI::MDI(Dialogs& dialogs, const BirthDetails& birth, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("MDI"));
+    setWindowTitle(Text(kWindowCaption));
+    // No toolbar menu of its own: "&Toolbar" alone shows and hides TB.
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    BuildMenus();
+    BuildToolBar();
+
+    QWidget* central = new QWidget(this);
+    QVBoxLayout* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(BuildHeadingBar());
+
+    // The form sits at the top of the white workspace, centred across it when
+    // the workspace is wider, at its left with scroll bars when narrower.
+    workspace_ = new QScrollArea(central);
+    workspace_->setObjectName(QStringLiteral("workspace"));
+    workspace_->setFrameShape(QFrame::NoFrame);
+    workspace_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    workspace_->setWidgetResizable(false);
+    Fill(workspace_->viewport(), Qt::white);
+    display_ = new frmDisplay(birth);
+    workspace_->setWidget(display_);
+    layout->addWidget(workspace_, 1);
+
+    layout->addWidget(BuildBottomBar());
+    setCentralWidget(central);
+
+    resize(restoredSize());
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = rect();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    MDIForm_Load();
+    MDIForm_Resize();
+}
+
+QAction* MDI::AddItem(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+void MDI::AddSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+void MDI::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    auto addMenu = [](QWidget* owner, const char* name, const QString& caption) {
+        QMenu* menu = nullptr;
+        if (QMenuBar* menuBar = qobject_cast<QMenuBar*>(owner))
+            menu = menuBar->addMenu(caption);
+        else
+            menu = static_cast<QMenu*>(owner)->addMenu(caption);
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+
+    QMenu* mnuFile = addMenu(bar, "mnuFile", QStringLiteral("&File"));
+    connect(AddItem(mnuFile, "mnuNew", QStringLiteral("&New")), &QAction::triggered, this,
+            &MDI::mnuNew_Click);
+    AddSeparator(mnuFile, "mnuFileSep0");
+    connect(AddItem(mnuFile, "mnuSaveAsText", QStringLiteral("Save &As")), &QAction::triggered,
+            this, &MDI::mnuSaveAsText_Click);
+    connect(AddItem(mnuFile, "mnuSaveAsJpeg", QStringLiteral("Save As &JPEG")), &QAction::triggered,
+            this, &MDI::mnuSaveAsJpeg_Click);
+    AddSeparator(mnuFile, "mnuFileSep1");
+    connect(AddItem(mnuFile, "mnuExport", QStringLiteral("&Export Chart As Text")),
+            &QAction::triggered, this, &MDI::mnuExport_Click);
+    AddSeparator(mnuFile, "mnuFilesep2");
+    connect(AddItem(mnuFile, "mnuPrint", QStringLiteral("&Print")), &QAction::triggered, this,
+            &MDI::mnuPrint_Click);
+    AddSeparator(mnuFile, "mnuFileSep3");
+    connect(AddItem(mnuFile, "mnuBack", QStringLiteral("&Back")), &QAction::triggered, this,
+            &MDI::mnuBack_Click);
+    AddSeparator(mnuFile, "mnuFileSep4");
+    connect(AddItem(mnuFile, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
+            &MDI::mnuExit_Click);
+
+    QMenu* mnuView = addMenu(bar, "mnuView", QStringLiteral("&View"));
+    mnuToolBar_ = AddItem(mnuView, "mnuToolBar", QStringLiteral("&Toolbar"));
+    mnuStatusBar_ = AddItem(mnuView, "mnuStatusBar", QStringLiteral("&Status Bar"));
+    AddSeparator(mnuView, "mnuViewSep1");
+    QMenu* mnuChartStyle = addMenu(mnuView, "mnuChartStyle", QStringLiteral("&Chart Style"));
+    mnuNorth_ = AddItem(mnuChartStyle, "mnuNorth", QStringLiteral("&North Indian"));
+    mnuSouth_ = AddItem(mnuChartStyle, "mnuSouth", QStringLiteral("&South Indian"));
+    mnuNatal_ = AddItem(mnuChartStyle, "mnuNatal", QStringLiteral("&Natal Indian"));
+    QMenu* mnuColor = addMenu(mnuView, "mnuColor", QStringLiteral("Colo&r Style"));
+    mnuColorOn_ = AddItem(mnuColor, "mnuColorOn", QStringLiteral("O&n"));
+    mnuColorOff_ = AddItem(mnuColor, "mnuColorOff", QStringLiteral("O&ff"));
+    AddSeparator(mnuView, "mnuViewSep2");
+    mnuChart_ = AddItem(mnuView, "mnuChart", QStringLiteral("&Chart"));
+    QMenu* mnuDivisionalCharts =
+        addMenu(mnuView, "mnuDivisionalCharts", QStringLiteral("&Divisional Charts"));
+    mnuSub_Hora_ = AddItem(mnuDivisionalCharts, "mnuSub_Hora", QStringLiteral("&Hora"));
+    mnuSub_Drekkana_ = AddItem(mnuDivisionalCharts, "mnuSub_Drekkana", QStringLiteral("&Drekkana"));
+    mnuSub_Sapthamsa_ =
+        AddItem(mnuDivisionalCharts, "mnuSub_Sapthamsa", QStringLiteral("&Sapthamsa"));
+    mnuSub_Navamsa_ = AddItem(mnuDivisionalCharts, "mnuSub_Navamsa", QStringLiteral("&Navamsa"));
+    mnuSub_Dasamsa_ = AddItem(mnuDivisionalCharts, "mnuSub_Dasamsa", QStringLiteral("&D&asamsa"));
+    mnuSub_Dwadasamsa_ =
+        AddItem(mnuDivisionalCharts, "mnuSub_Dwadasamsa", QStringLiteral("D&wadasamsa"));
+
+    for (QAction* item : {mnuToolBar_, mnuStatusBar_, mnuNorth_, mnuSouth_, mnuNatal_, mnuColorOn_,
+                          mnuColorOff_, mnuChart_, mnuSub_Hora_, mnuSub_Drekkana_,
+                          mnuSub_Sapthamsa_, mnuSub_Navamsa_, mnuSub_Dasamsa_, mnuSub_Dwadasamsa_})
+        item->setCheckable(true);
+    connect(mnuToolBar_, &QAction::triggered, this, &MDI::mnuToolBar_Click);
+    connect(mnuStatusBar_, &QAction::triggered, this, &MDI::mnuStatusBar_Click);
+    connect(mnuNorth_, &QAction::triggered, this, &MDI::mnuNorth_Click);
+    connect(mnuSouth_, &QAction::triggered, this, &MDI::mnuSouth_Click);
+    connect(mnuNatal_, &QAction::triggered, this, &MDI::mnuNatal_Click);
+    connect(mnuColorOn_, &QAction::triggered, this, &MDI::mnuColorOn_Click);
+    connect(mnuColorOff_, &QAction::triggered, this, &MDI::mnuColorOff_Click);
+    connect(mnuChart_, &QAction::triggered, this, &MDI::mnuChart_Click);
+    connect(mnuSub_Hora_, &QAction::triggered, this, &MDI::mnuSub_Hora_Click);
+    connect(mnuSub_Drekkana_, &QAction::triggered, this, &MDI::mnuSub_Drekkana_Click);
+    connect(mnuSub_Sapthamsa_, &QAction::triggered, this, &MDI::mnuSub_Sapthamsa_Click);
+    connect(mnuSub_Navamsa_, &QAction::triggered, this, &MDI::mnuSub_Navamsa_Click);
+    connect(mnuSub_Dasamsa_, &QAction::triggered, this, &MDI::mnuSub_Dasamsa_Click);
+    connect(mnuSub_Dwadasamsa_, &QAction::triggered, this, &MDI::mnuSub_Dwadasamsa_Click);
+
+    QMenu* mnuHelp = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
+    connect(AddItem(mnuHelp, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered,
+            this, &MDI::mnuOnline_Click);
+    connect(AddItem(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
+            this, &MDI::mnuVisit_Click);
+    AddSeparator(mnuHelp, "mnuHelpSep1");
+    connect(AddItem(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update")),
+            &QAction::triggered, this, &MDI::mnuUpdate_Click);
+    AddSeparator(mnuHelp, "mnuHelpSep2");
+    connect(AddItem(mnuHelp, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
+            this, &MDI::mnuAbout_Click);
+}
+
+void MDI::BuildToolBar() {
+    TB_ = new QToolBar(this);
+    TB_->setObjectName(QStringLiteral("TB"));
+    TB_->setMovable(false);
+    TB_->setFloatable(false);
+    TB_->setIconSize(QSize(16, 16));
+    TB_->setFixedHeight(Px(kToolBarHeightTwips));
+    struct Button {
+        const char* key;
+        const char* icon;
+    };
+    const Button buttons[] = {{"New", ":/toolbar/new.png"},
+                              {"Save", ":/toolbar/save.png"},
+                              {"Print", ":/toolbar/print.png"},
+                              {"Help", ":/toolbar/help.png"}};
+    for (const Button& button : buttons) {
+        const QString key = QString::fromLatin1(button.key);
+        QAction* action = TB_->addAction(QIcon(QString::fromLatin1(button.icon)), key);
+        action->setObjectName(QStringLiteral("TB_") + key);
+        action->setData(key);
+        action->setToolTip(key);
+        connect(action, &QAction::triggered, this, [this, key] { TB_ButtonClick(key); });
+    }
+    addToolBar(Qt::TopToolBarArea, TB_);
+}
+
+QWidget* MDI::BuildHeadingBar() {
+    picTop_ = new QWidget(this);
+    picTop_->setObjectName(QStringLiteral("picTop"));
+    picTop_->setFixedHeight(Px(kHeadingBarHeightTwips));
+    Fill(picTop_, kBarColour);
+    lblHeading_ = new QLabel(Text(kProductName), picTop_);
+    lblHeading_->setObjectName(QStringLiteral("lblHeading"));
+    lblHeading_->setFont(FormFont(true, 18));
+    QPalette palette = lblHeading_->palette();
+    palette.setColor(QPalette::WindowText, kHeadingColour);
+    lblHeading_->setPalette(palette);
+    lblHeading_->adjustSize();
+    lblHeading_->move(0, (picTop_->height() - lblHeading_->height()) / 2);
+    picTop_->installEventFilter(this);
+    return picTop_;
+}
+
+QWidget* MDI::BuildBottomBar() {
+    Picture1_ = new QWidget(this);
+    Picture1_->setObjectName(QStringLiteral("Picture1"));
+    Picture1_->setFixedHeight(Px(kBottomBarHeightTwips));
+    Fill(Picture1_, kBarColour);
+    auto addButton = [this](const char* name, const QString& caption, int widthTwips) {
+        QPushButton* button = new QPushButton(caption, Picture1_);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setFont(FormFont());
+        button->setGeometry(0, Px(kBottomButtonTopTwips), Px(widthTwips),
+                            Px(kBottomButtonHeightTwips));
+        return button;
+    };
+    cmdSaveAsJPEG_ =
+        addButton("cmdSaveAsJPEG", QStringLiteral("Save As &JPEG"), kSaveAsJpegWidthTwips);
+    cmdBack_ = addButton("cmdBack", QStringLiteral("&Back"), kBackWidthTwips);
+    cmdExit_ = addButton("cmdExit", QStringLiteral("E&xit"), kExitWidthTwips);
+    connect(cmdSaveAsJPEG_, &QPushButton::clicked, this, &MDI::cmdSaveAsJPEG_Click);
+    connect(cmdBack_, &QPushButton::clicked, this, &MDI::cmdBack_Click);
+    connect(cmdExit_, &QPushButton::clicked, this, &MDI::cmdExit_Click);
+    Picture1_->installEventFilter(this);
+    return Picture1_;
+}
+
+void MDI::MDIForm_Load() {
+    mnuToolBar_->setChecked(true);
+    mnuStatusBar_->setChecked(true);
+    mnuColorOn_->setChecked(false);
+    mnuColorOff_->setChecked(true);
+    CheckOnly({mnuNorth_, mnuSouth_, mnuNatal_}, mnuSouth_);
+    mnuChart_Click();
+}
+
+void MDI::MDIForm_Resize() {
+    const BottomBarLayout layout =
+        LayoutBottomBar(Twips(Picture1_->width()), Twips(lblHeading_->width()));
+    cmdExit_->move(Px(layout.exitLeftTwips), cmdExit_->y());
+    cmdBack_->move(Px(layout.backLeftTwips), cmdBack_->y());
+    cmdSaveAsJPEG_->move(Px(layout.saveAsJpegLeftTwips), cmdSaveAsJPEG_->y());
+    const BottomBarLayout heading =
+        LayoutBottomBar(Twips(picTop_->width()), Twips(lblHeading_->width()));
+    lblHeading_->move(Px(heading.headingLeftTwips), lblHeading_->y());
+}
+
+bool MDI::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == Picture1_ || watched == picTop_) && event->type() == QEvent::Resize)
+        MDIForm_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MDI::closeEvent(QCloseEvent* event) {
+    // Closing from the title bar ends the program, as Exit does.
+    if (!leaving_) {
+        Leave();
+        emit exitRequested();
+    }
+    event->accept();
+}
+
+void MDI::Leave() {
+    leaving_ = true;
+}
+
+void MDI::CheckOnly(const QList<QAction*>& group, QAction* chosen) {
+    for (QAction* item : group) item->setChecked(item == chosen);
+}
+
+void MDI::OpenAddress(std::string_view address) {
+    dialogs_.openWebAddress(Text(address));
+}
+
+void MDI::TB_ButtonClick(const QString& key) {
+    if (key == QLatin1String("New"))
+        mnuNew_Click();
+    else if (key == QLatin1String("Save"))
+        mnuSaveAsText_Click();
+    else if (key == QLatin1String("Print"))
+        mnuPrint_Click();
+    else if (key == QLatin1String("Help"))
+        mnuOnline_Click();
+}
+
+void MDI::cmdSaveAsJPEG_Click() {
+    emit saveJpegRequested();
+}
+void MDI::mnuSaveAsJpeg_Click() {
+    emit saveJpegRequested();
+}
+void MDI::mnuSaveAsText_Click() {
+    emit saveRequested();
+}
+void MDI::mnuExport_Click() {
+    emit exportRequested();
+}
+
+void MDI::cmdBack_Click() {
+    Leave();
+    emit backRequested();
+}
+void MDI::mnuBack_Click() {
+    cmdBack_Click();
+}
+
+void MDI::mnuNew_Click() {
+    Leave();
+    emit newRequested();
+}
+
+void MDI::cmdExit_Click() {
+    Leave();
+    emit exitRequested();
+}
+void MDI::mnuExit_Click() {
+    cmdExit_Click();
+}
+
+void MDI::mnuPrint_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    PrinterRequest request;
+    request.allowPrintToFile = false;
+    request.showPageRange = false;
+    if (!dialogs_.choosePrinter(this, printer, request)) return;
+    PrintForm(*display_, printer);
+}
+
+void MDI::mnuToolBar_Click() {
+    // The item has already toggled its mark; the toolbar follows it.
+    TB_->setVisible(mnuToolBar_->isChecked());
+}
+
+void MDI::mnuStatusBar_Click() {
+    // Only the mark changes; the window has no status bar to show.
+}
+
+void MDI::mnuNorth_Click() {
+    CheckOnly({mnuNorth_, mnuSouth_, mnuNatal_}, mnuNorth_);
+}
+void MDI::mnuSouth_Click() {
+    CheckOnly({mnuNorth_, mnuSouth_, mnuNatal_}, mnuSouth_);
+}
+void MDI::mnuNatal_Click() {
+    CheckOnly({mnuNorth_, mnuSouth_, mnuNatal_}, mnuNatal_);
+}
+
+// The colour style is fixed: a click puts the marks back as they were.
+void MDI::mnuColorOn_Click() {
+    mnuColorOn_->setChecked(false);
+}
+void MDI::mnuColorOff_Click() {
+    mnuColorOff_->setChecked(true);
+}
+
+void MDI::ChooseChart(QAction* chosen) {
+    CheckOnly({mnuChart_, mnuSub_Hora_, mnuSub_Drekkana_, mnuSub_Sapthamsa_, mnuSub_Navamsa_,
+               mnuSub_Dasamsa_, mnuSub_Dwadasamsa_},
+              chosen);
+}
+
+void MDI::mnuChart_Click() {
+    display_->show();
+    ChooseChart(mnuChart_);
+}
+
+// Only the birth chart exists: a divisional chart moves the mark and nothing
+// else.
+void MDI::mnuSub_Hora_Click() {
+    ChooseChart(mnuSub_Hora_);
+}
+void MDI::mnuSub_Drekkana_Click() {
+    ChooseChart(mnuSub_Drekkana_);
+}
+void MDI::mnuSub_Sapthamsa_Click() {
+    ChooseChart(mnuSub_Sapthamsa_);
+}
+void MDI::mnuSub_Navamsa_Click() {
+    ChooseChart(mnuSub_Navamsa_);
+}
+void MDI::mnuSub_Dasamsa_Click() {
+    ChooseChart(mnuSub_Dasamsa_);
+}
+void MDI::mnuSub_Dwadasamsa_Click() {
+    ChooseChart(mnuSub_Dwadasamsa_);
+}
+
+void MDI::mnuOnline_Click() {
+    OpenAddress(kOnlineHelpAddress);
+}
+void MDI::mnuVisit_Click() {
+    OpenAddress(kSiteAddress);
+}
+void MDI::mnuUpdate_Click() {
+    OpenAddress(kDownloadAddress);
+}
+
+void MDI::mnuAbout_Click() {
+    frmAbout about(this);
+    dialogs_.runModal(about);
+}
+
+}  // namespace orbalis

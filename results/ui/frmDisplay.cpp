@@ -1,0 +1,214 @@
+#include "results/ui/frmDisplay.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPalette>
+
+#include "app/program_identity.h"
+#include "results/personal_details.h"
+#include "results/ui/form_font.h"
+#include "results/ui/south_rasi_chart.h"
+#include "results/ui/twips.h"
+
+namespace orbalis {
+
+namespace {
+
+constexpr int kFormWidthTwips = 10890;
+constexpr int kFormHeightTwips = 7500;
+
+const QColor kLagnaTitleColour(128, 0, 0);
+const QColor kMoonTitleColour(0, 0, 128);
+const QColor kResultColour(154, 54, 171);
+const QColor kNoteColour(255, 0, 0);
+
+constexpr const char* kPlanetCaptions[7] = {"Surya / Sun",    "Chandra / Moon", "Budha / Mercury",
+                                            "Shukra / Venus", "Mangala / Mars", "Guru / Jupiter",
+                                            "Shani / Saturn"};
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+                  bool bold) {
+    QLabel* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(FormFont(bold));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QGroupBox* MakeGroup(QWidget* parent, const QString& name, const QString& title,
+                     const QRect& geometry) {
+    QGroupBox* group = new QGroupBox(title, parent);
+    group->setObjectName(name);
+    group->setFont(FormFont(true));
+    group->setGeometry(geometry);
+    return group;
+}
+
+}  // namespace
+
+frmDisplay::frmDisplay(const BirthDetails& birth, QWidget* parent)
+    : QWidget(parent), birth_(birth) {
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QString::fromUtf8(kWindowCaption.data(), kWindowCaption.size()));
+    setFont(FormFont());
+    setFixedSize(Px(kFormWidthTwips), Px(kFormHeightTwips));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Base, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    BuildPlanetPositions();
+    BuildVedicDetails();
+    BuildPersonalDetails();
+    picSouthRasi_ = new SouthRasiChart(this);
+    picSouthRasi_->setGeometry(PxRect(0, 1995, 5340, 5355));
+    BuildInterpretation();
+
+    FillPersonalDetails();
+}
+
+void frmDisplay::BuildPlanetPositions() {
+    QGroupBox* group =
+        MakeGroup(this, QStringLiteral("fraWestern"), QStringLiteral("Vedic Planetary Position"),
+                  PxRect(0, 0, 2895, 1900));
+    for (int i = 0; i < kBodyCount; ++i) {
+        // Rows 7 to 10 (Rahu, Ketu, Ascendant, Midheaven) are kept but never
+        // shown: the group has room for the seven planets only.
+        const int top = 240 + 225 * i;
+        if (i < 7) {
+            QLabel* caption = MakeLabel(group, QStringLiteral("PlanetName_%1").arg(i),
+                                        QString::fromLatin1(kPlanetCaptions[i]),
+                                        PxRect(120, top, 1665, 225), true);
+            SetTextColour(caption, Qt::black);
+        }
+        Planet_[i] = MakeLabel(group, QStringLiteral("Planet_%1").arg(i), QString(),
+                               PxRect(1785, top, 1005, 225), false);
+        SetTextColour(Planet_[i], Qt::black);
+        Planet_[i]->setVisible(i < 7);
+    }
+}
+
+void frmDisplay::BuildVedicDetails() {
+    QGroupBox* group =
+        MakeGroup(this, QStringLiteral("fraVedic"), QStringLiteral("Other Vedic Details"),
+                  PxRect(3015, 0, 3615, 1900));
+    struct Row {
+        const char* caption;
+        const char* captionName;
+        const char* valueName;
+        bool boldValue;
+        QLabel** value;
+    };
+    const Row rows[] = {
+        {"Ayanamsa", "lblAyanamshaCaption", "lblAyanamsha", false, &lblAyanamsha_},
+        {"Lagna / Asc", "lblLagnaCaption", "lblLagna", false, &lblLagna_},
+        {"Rashi/Moon Sign", "lblRashiCaption", "lblRashi", false, &lblRashi_},
+        {"Nakshatra", "lblNakshatraCaption", "lblNakshatra", true, &lblNakshatra_},
+        {"Pada", "lblPadaCaption", "lblPada", false, &lblPada_},
+        {"Lord", "lblLordCaption", "lblLord", false, &lblLord_},
+    };
+    int top = 240;
+    for (const Row& row : rows) {
+        MakeLabel(group, QString::fromLatin1(row.captionName), QString::fromLatin1(row.caption),
+                  PxRect(120, top, 1665, 225), true);
+        *row.value = MakeLabel(group, QString::fromLatin1(row.valueName), QString(),
+                               PxRect(1785, top, 1750, 225), row.boldValue);
+        top += 225;
+    }
+}
+
+void frmDisplay::BuildPersonalDetails() {
+    QGroupBox* group = MakeGroup(this, QStringLiteral("Frame2"), QStringLiteral("Personal Details"),
+                                 PxRect(6750, 0, 4000, 1900));
+    struct Row {
+        const char* name;
+        QLabel** label;
+    };
+    const Row rows[] = {
+        {"lblName", &lblName_},         {"lblCity", &lblCity_},
+        {"lblState", &lblState_},       {"lblCountry", &lblCountry_},
+        {"lblDOB", &lblDOB_},           {"lblTOB", &lblTOB_},
+        {"lblLatitude", &lblLatitude_}, {"lblLongitude", &lblLongitude_},
+    };
+    int top = 240;
+    for (const Row& row : rows) {
+        *row.label = MakeLabel(group, QString::fromLatin1(row.name), QString(),
+                               PxRect(120, top, 3750, 195), false);
+        top += 195;
+    }
+}
+
+void frmDisplay::BuildInterpretation() {
+    QGroupBox* outer =
+        MakeGroup(this, QStringLiteral("Frame1_0"), QStringLiteral("Kuja Dosha Interpretation"),
+                  PxRect(5500, 1995, 5250, 5340));
+    QGroupBox* lagna = MakeGroup(outer, QStringLiteral("Frame1_1"),
+                                 QStringLiteral("Ascendant (Lagna)"), PxRect(120, 360, 5000, 1095));
+    SetTextColour(lagna, kLagnaTitleColour);
+    QGroupBox* moon = MakeGroup(outer, QStringLiteral("Frame1_2"),
+                                QStringLiteral("Moon Sign (Rashi)"), PxRect(120, 1560, 5000, 1095));
+    SetTextColour(moon, kMoonTitleColour);
+
+    for (int i = 0; i < 6; ++i) {
+        QGroupBox* frame = i < 3 ? lagna : moon;
+        const int top = 240 + 240 * (i % 3);
+        lblResult_[i] = MakeLabel(frame, QStringLiteral("lblResult_%1").arg(i), QString(),
+                                  PxRect(120, top, 4755, 225), true);
+        SetTextColour(lblResult_[i], kResultColour);
+    }
+    lblResult_[6] = MakeLabel(
+        outer, QStringLiteral("lblResult_6"),
+        QStringLiteral("P.S. Please consult an astrologer for further detailed consultations for "
+                       "solving of Kuja Dosha."),
+        PxRect(120, 2760, 4995, 435), true);
+    lblResult_[6]->setWordWrap(true);
+    lblResult_[6]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetTextColour(lblResult_[6], kNoteColour);
+}
+
+void frmDisplay::FillPersonalDetails() {
+    const PersonalDetailTexts texts = PersonalDetails(birth_);
+    lblName_->setText(Text(texts.name));
+    lblCity_->setText(Text(texts.city));
+    lblState_->setText(Text(texts.state));
+    lblCountry_->setText(Text(texts.country));
+    lblDOB_->setText(Text(texts.dateOfBirth));
+    lblTOB_->setText(Text(texts.timeOfBirth));
+    lblLatitude_->setText(Text(texts.latitude));
+    lblLongitude_->setText(Text(texts.longitude));
+}
+
+void frmDisplay::ShowReading(const ChartReading& reading, const ReadingDisplay& display) {
+    lblAyanamsha_->setText(Text(reading.ayanamsaDisplay));
+    lblLagna_->setText(Text(reading.lagnaRashiName));
+    lblNakshatra_->setText(Text(reading.nakshatra));
+    lblRashi_->setText(Text(reading.rashi));
+    lblPada_->setText(Text(reading.pada));
+    lblLord_->setText(Text(reading.lord));
+    for (int i = 0; i < kBodyCount; ++i) Planet_[i]->setText(Text(reading.planetPositionText[i]));
+    for (int sign = 0; sign < 12; ++sign)
+        picSouthRasi_->setBoxText(sign, Text(display.chartBoxes[sign]));
+
+    const KujaDoshaLines* runs[2] = {&display.fromLagna, &display.fromMoon};
+    for (int run = 0; run < 2; ++run) {
+        lblResult_[3 * run]->setText(Text(runs[run]->position));
+        lblResult_[3 * run + 1]->setText(Text(runs[run]->percentage));
+        lblResult_[3 * run + 2]->setText(Text(runs[run]->verdict));
+    }
+    // The result lines size themselves to their text, one line each.
+    for (int i = 0; i < 6; ++i) lblResult_[i]->adjustSize();
+}
+
+}  // namespace orbalis

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QRect>
+
+class QPainter;
+class QPrinter;
+class QWidget;
+
+namespace orbalis {
+
+// Draws `form` into `page` as large as it fits with its proportions kept,
+// centred across the page and at its top. Returns the rect it covered.
+QRect PaintFormFitted(QWidget& form, QPainter& painter, const QRect& page);
+
+// Prints `form` on one page of `printer`. False when the printer cannot be
+// opened; the caller reports nothing either way.
+bool PrintForm(QWidget& form, QPrinter& printer);
+
+}  // namespace orbalis
