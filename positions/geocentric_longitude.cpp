@@ -44,10 +44,13 @@ EclipticPoint HeliocentricPosition(OrbitBody body, double dayNumber) {
     }
     // Argument of latitude, then rotation by the node and the inclination.
     const double u = v + el.perihelion - el.node;
-    const double x =
-        r * (std::cos(el.node) * std::cos(u) - std::sin(u) * std::sin(el.node) * std::cos(el.i));
-    const double y =
-        r * (std::sin(el.node) * std::cos(u) + std::sin(u) * std::cos(el.node) * std::cos(el.i));
+    const double cosNode = std::cos(el.node);
+    const double sinNode = std::sin(el.node);
+    const double cosU = std::cos(u);
+    const double sinU = std::sin(u);
+    const double cosI = std::cos(el.i);
+    const double x = r * (cosNode * cosU - sinU * sinNode * cosI);
+    const double y = r * (sinNode * cosU + sinU * cosNode * cosI);
     return {x, y};
 }
 
