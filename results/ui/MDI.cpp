@@ -16,6 +16,7 @@
 #include "app/ui/dialogs.h"
 #include "app/ui/frmAbout.h"
 #include "results/bottom_bar_layout.h"
+#include "results/ui/assets.h"
 #include "results/ui/form_font.h"
 #include "results/ui/frmDisplay.h"
 #include "results/ui/print_form.h"
@@ -53,6 +54,7 @@ QSize MDI::restoredSize() {
 
 MDI::MDI(Dialogs& dialogs, const BirthDetails& birth, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs) {
+    EnsureAssetsLoaded();
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(Text(kWindowCaption));
     // No toolbar menu of its own: "&Toolbar" alone shows and hides TB.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "results/south_chart_layout.h"
+#include "results/ui/assets.h"
 #include "results/ui/chart_box_label.h"
 #include "results/ui/form_font.h"
 #include "results/ui/twips.h"
@@ -42,6 +43,7 @@ QRect SignNumberRect(const ChartBoxPlace& place, const QRect& box, const QFont& 
 }  // namespace
 
 SouthRasiChart::SouthRasiChart(QWidget* parent) : QLabel(parent) {
+    EnsureAssetsLoaded();
     setObjectName(QStringLiteral("picSouthRasi"));
     setPixmap(QPixmap(QStringLiteral(":/chart/south_rasi.png")));
     setAlignment(Qt::AlignLeft | Qt::AlignTop);

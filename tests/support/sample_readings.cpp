@@ -1,0 +1,78 @@
+#include "sample_readings.h"
+
+namespace orbalis::testing {
+
+BirthDetails DelhiBirth1985() {
+    BirthDetails birth;
+    birth.name = "Asha Verma";
+    birth.day = 15;
+    birth.month = 8;
+    birth.year = 1985;
+    birth.hour = 10;
+    birth.minute = 30;
+    ApplyZoneRow(birth, 34);
+    birth.latitudeDegrees = 28;
+    birth.latitudeMinutes = 39;
+    birth.longitudeDegrees = 77;
+    birth.longitudeMinutes = 13;
+    birth.isEast = true;
+    birth.isSouth = false;
+    birth.city = "New Delhi";
+    birth.state = "Delhi";
+    birth.country = "India";
+    return birth;
+}
+
+ChartReading DelhiReading1985() {
+    ChartReading reading;
+    reading.ayanamsaText = "-23\u00b0 39' 14\"";
+    reading.ayanamsaDisplay = "23\u00b0 39' 14\"";
+    reading.lagnaPositionText = "28 Vir 57";
+    reading.midheavenPositionText = "00 Can 14";
+    reading.moonPositionText = "13 Can 07";
+    reading.nakshatra = "Pushya";
+    reading.rashi = "Kataka";
+    reading.moonSignName = "Cancer";
+    reading.planetName = {"Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
+                          "Saturn", "Rahu", "Ketu",    "Ascendant", "Midheaven"};
+    reading.planetSanskritName = {"Surya", "Chandra", "Budha", "Shukra", "Mangala", "Guru",
+                                  "Shani", "Rahu",    "Ketu",  "Lagna",  "Madhya"};
+    reading.planetPositionText = {"28 Can 52", "13 Can 07", "21 Can 37", "21 Gem 20",
+                                  "20 Can 05", "17 Cap 15", "28 Lib 19", "18 Ari 35",
+                                  "18 Lib 35", "28 Vir 57", "00 Can 14"};
+    reading.lagnaSign = "Vir";
+    reading.lagnaRashiName = "Kanya";
+    reading.lord = "Saturn";
+    reading.pada = "4";
+    return reading;
+}
+
+ReadingDisplay DelhiDisplay1985() {
+    ReadingDisplay display;
+    display.chartBoxes[0] = "Rahu";
+    display.chartBoxes[2] = "Shukra";
+    display.chartBoxes[3] = "Surya\r\nChandra\r\nBudha\r\nMangala";
+    display.chartBoxes[5] = "Asc";
+    display.chartBoxes[6] = "Shani\r\nKetu";
+    display.chartBoxes[9] = "Guru";
+    display.fromLagna = {"Position of Mars from Lagna is 11", "Percentage of Kuja dosha is 0.125%",
+                         "The person is Manglik"};
+    display.fromMoon = {"Position of Mars from Chandra is 1", "Percentage of Kuja dosha is 0.125%",
+                        "The person is Manglik"};
+    return display;
+}
+
+ReadingDisplay CrowdedDisplay() {
+    ReadingDisplay display;
+    display.chartBoxes[4] = kCrowdedBoxText;
+    display.chartBoxes[3] = "Chandra";
+    display.chartBoxes[1] = "Rahu";
+    display.chartBoxes[7] = "Ketu";
+    display.fromLagna = {"Position of Mars from Lagna is 1", "Percentage of Kuja dosha is 0%",
+                         "The person is Non Manglik"};
+    display.fromMoon = {"Position of Mars from Chandra is 2", "Percentage of Kuja dosha is 0%",
+                        "The person is Non Manglik"};
+    return display;
+}
+
+}  // namespace orbalis::testing

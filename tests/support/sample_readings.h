@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/birth_details.h"
+#include "app/chart_reading.h"
+#include "app/reading.h"
+
+namespace orbalis::testing {
+
+// Delhi, 15 August 1985, 10:30 IST, 28°39' N 77°13' E, zone row 34.
+BirthDetails DelhiBirth1985();
+
+// The reading of DelhiBirth1985 written out by hand: positions, details, the
+// twelve chart boxes and both Kuja dosha runs (Lagna in Virgo, Sun, Moon,
+// Mercury and Mars in Cancer).
+ChartReading DelhiReading1985();
+ReadingDisplay DelhiDisplay1985();
+
+// A crowded chart: the ascendant and six bodies, five of them retrograde,
+// share Leo; Rahu and Ketu stand alone.
+ReadingDisplay CrowdedDisplay();
+// The seven lines of the crowded box, CR LF between them.
+inline constexpr const char* kCrowdedBoxText =
+    "Asc\r\nSurya\r\nBudha (R) \r\nShukra (R) \r\nMangala (R) \r\nGuru (R) \r\nShani (R) ";
+
+}  // namespace orbalis::testing

@@ -1,0 +1,50 @@
+// Photographs the results window for the pictures in docs/: the Delhi 1985
+// reading as the engines compute it, and a crowded chart with several
+// retrograde bodies in one box. Run offscreen with the docs folder as its
+// argument.
+#include <QApplication>
+#include <QPixmap>
+#include <cstdio>
+
+#include "app/reading.h"
+#include "app/ui/dialogs.h"
+#include "results/ui/MDI.h"
+#include "results/ui/frmDisplay.h"
+#include "support/sample_readings.h"
+
+namespace {
+
+bool Photograph(const orbalis::BirthDetails& birth, const orbalis::ChartReading& reading,
+                const orbalis::ReadingDisplay& display, const QString& path) {
+    orbalis::QtDialogs dialogs;
+    orbalis::MDI window(dialogs, birth);
+    window.display()->ShowReading(reading, display);
+    // Large enough for the whole form, as a maximised window shows it.
+    window.resize(800, 700);
+    window.show();
+    QApplication::processEvents();
+    if (window.grab().save(path, "PNG")) return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: results_snapshot <docs folder>\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+
+    const orbalis::BirthDetails birth = orbalis::testing::DelhiBirth1985();
+    orbalis::ChartReading computed;
+    const orbalis::ReadingDisplay display = orbalis::ComputeReading(birth, computed);
+    bool ok = Photograph(birth, computed, display, folder + "/results-1985.png");
+
+    ok = Photograph(birth, orbalis::testing::DelhiReading1985(), orbalis::testing::CrowdedDisplay(),
+                    folder + "/results-crowded.png") &&
+         ok;
+    return ok ? 0 : 1;
+}
