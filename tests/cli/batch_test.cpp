@@ -1,0 +1,254 @@
+#include "cli/batch.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "csv_rows.h"
+#include "temp_folder.h"
+
+namespace orbalis::cli {
+namespace {
+
+using testing::CsvRows;
+using testing::ParseCsv;
+using testing::ReadBytes;
+using testing::TempFolder;
+
+constexpr std::size_t kFirstComputed = 10;  // with the ten input columns in the header
+constexpr const char* kHeader = "name,date,time,zone,lat,lon,dst,city,state,country";
+// Delhi, 15 August 1985, 10:30 IST.
+constexpr const char* kDelhi = "Sample,1985-08-15,10:30,34,28N39,77E13,0,New Delhi,Delhi,India";
+
+struct BatchResult {
+    BatchSummary summary;
+    std::string output;
+    CsvRows rows;
+};
+
+BatchResult BatchOf(std::string_view input) {
+    TempFolder folder;
+    const std::string inPath = folder.Write("in.csv", input);
+    const std::string outPath = folder.File("out.csv");
+    std::FILE* in = std::fopen(inPath.c_str(), "rb");
+    std::FILE* out = std::fopen(outPath.c_str(), "wb");
+    BatchResult run;
+    run.summary = RunBatch(in, out);
+    std::fclose(in);
+    std::fclose(out);
+    run.output = ReadBytes(outPath);
+    run.rows = ParseCsv(run.output);
+    return run;
+}
+
+std::string Lines(std::initializer_list<std::string_view> lines, std::string_view end = "\r\n") {
+    std::string text;
+    for (std::string_view line : lines) {
+        text += line;
+        text += end;
+    }
+    return text;
+}
+
+// `count` fields of `size` bytes each, in one row.
+std::string LongFields(int count, std::size_t size) {
+    std::string row;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) row += ',';
+        row += std::string(size, 'x');
+    }
+    return row + "\n";
+}
+
+// Columns of a computed row, from the first added column on.
+std::vector<std::string> Computed(const std::vector<std::string>& row, std::size_t first) {
+    return {row.begin() + static_cast<std::ptrdiff_t>(first), row.end()};
+}
+
+const std::vector<std::string> kDelhiColumns = {
+    "Vir",       "Can",       "Pushya",          "Saturn",    "4",         "28 Can 52",
+    "13 Can 07", "21 Can 37", "21 Gem 20",       "20 Can 05", "17 Cap 15", "28 Lib 19",
+    "18 Ari 35", "18 Lib 35", "Mercury Jupiter", "11",        "0.125%",    "Manglik",
+    "1",         "0.125%",    "Manglik",         ""};
+
+TEST(RunBatch, DelhiRowGetsItsReading) {
+    const BatchResult run = BatchOf(Lines({kHeader, kDelhi}));
+    EXPECT_EQ(run.summary.exitStatus, kBatchAllRead) << run.summary.error;
+    EXPECT_EQ(run.summary.rowsRead, 1);
+    ASSERT_EQ(run.rows.size(), 2u);
+    std::vector<std::string> header(run.rows[0].begin() + kFirstComputed, run.rows[0].end());
+    EXPECT_EQ(header,
+              std::vector<std::string>(kBatchOutputColumns.begin(), kBatchOutputColumns.end()));
+    EXPECT_EQ(Computed(run.rows[1], kFirstComputed), kDelhiColumns);
+    EXPECT_TRUE(run.output.ends_with("Manglik,1,0.125%,Manglik,\r\n"));
+}
+
+TEST(RunBatch, SameResultsWhateverTheLineEndsAndColumnOrder) {
+    struct Case {
+        const char* name;
+        std::string input;
+        std::size_t firstComputed;
+    };
+    const Case cases[] = {
+        {"CR LF", Lines({kHeader, kDelhi}), 10},
+        {"LF only", Lines({kHeader, kDelhi}, "\n"), 10},
+        {"no line end after the last row", Lines({kHeader}) + kDelhi, 10},
+        {"blank lines between rows", Lines({kHeader, "", kDelhi, ""}), 10},
+        {"columns shuffled, names in capitals, byte order mark",
+         Lines({"\xEF\xBB\xBF"
+                "Country,STATE,city,dst,lon,lat,zone,time,date,Name",
+                "India,Delhi,New Delhi,no,77E13,28N39,34,10:30,1985-08-15,Sample"}),
+         10},
+        {"extra columns are carried along",
+         Lines({"id,name,date,time,zone,lat,lon,dst,city,state,country,note",
+                "7,Sample,1985-08-15,10:30,34,28N39,77E13,0,New Delhi,Delhi,India,\"a, b\""}),
+         12},
+        {"every field quoted",
+         Lines({kHeader,
+                "\"Sample\",\"1985-08-15\",\"10:30\",\"34\",\"28N39\",\"77E13\",\"0\","
+                "\"New Delhi\",\"Delhi\",\"India\""}),
+         10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const BatchResult run = BatchOf(c.input);
+        EXPECT_EQ(run.summary.exitStatus, kBatchAllRead) << run.summary.error;
+        EXPECT_EQ(run.summary.rowsRead, 1);
+        ASSERT_EQ(run.rows.size(), 2u);
+        EXPECT_EQ(Computed(run.rows[1], c.firstComputed), kDelhiColumns);
+    }
+}
+
+TEST(RunBatch, QuotedFieldsComeBackUnchanged) {
+    const std::string note = "He said \"yes\", then\r\nleft, twice\nagain";
+    const BatchResult run =
+        BatchOf(Lines({"name,date,time,zone,lat,lon,dst,city,state,country,note",
+                       " Asha ,1985-08-15,10:30,34,28N39,77E13,0,New Delhi,Delhi,"
+                       "India,\"He said \"\"yes\"\", then\r\nleft, twice\nagain\""}));
+    EXPECT_EQ(run.summary.exitStatus, kBatchAllRead) << run.summary.error;
+    ASSERT_EQ(run.rows.size(), 2u);
+    EXPECT_EQ(run.rows[1][0], " Asha ");  // the name is taken as written, blanks too
+    EXPECT_EQ(run.rows[1][10], note);
+    EXPECT_EQ(run.rows[1].back(), "");
+}
+
+TEST(RunBatch, RefusedRowsCarryTheirMessageAndTheRunGoesOn) {
+    struct Case {
+        const char* name;
+        std::string row;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"31 April", "Sample,1980-04-31,10:30,34,28N39,77E13,0,New Delhi,Delhi,India",
+         "Please Enter Correct Date Or Month !"},
+        {"comma in a quoted name", "\"Smith, John\",1985-08-15,10:30,34,28N39,77E13,0,A,B,C",
+         "Please enter only letters"},
+        {"empty city", "Sample,1985-08-15,10:30,34,28N39,77E13,0,,Delhi,India",
+         "Please Enter Your City name"},
+        {"zone out of the table", "Sample,1985-08-15,10:30,99,28N39,77E13,0,A,B,C",
+         "The time zone must be a row number from 0 to 70 (orbalis-cli zones lists them)"},
+        {"dst unreadable", "Sample,1985-08-15,10:30,34,28N39,77E13,maybe,A,B,C",
+         "Daylight saving must be 1 or 0, true or false, yes or no"},
+        {"too few fields", "Sample,1985-08-15,10:30", "this row has 3 fields; the header names 10"},
+        {"too many fields", std::string(kDelhi) + ",extra",
+         "this row has 11 fields; the header names 10"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const BatchResult run = BatchOf(Lines({kHeader, kDelhi, c.row, kDelhi}));
+        EXPECT_EQ(run.summary.exitStatus, kBatchRowsRefused);
+        EXPECT_EQ(run.summary.rowsRead, 3);
+        EXPECT_EQ(run.summary.rowsRefused, 1);
+        ASSERT_EQ(run.rows.size(), 4u);
+        for (const auto& row : run.rows) EXPECT_EQ(row.size(), 32u);
+        const std::vector<std::string> refused = Computed(run.rows[2], kFirstComputed);
+        EXPECT_EQ(refused.back(), c.error);
+        for (std::size_t i = 0; i + 1 < refused.size(); ++i) EXPECT_EQ(refused[i], "") << i;
+        EXPECT_EQ(Computed(run.rows[3], kFirstComputed), kDelhiColumns);
+    }
+}
+
+TEST(RunBatch, UnreadableFilesStopWithAClearError) {
+    struct Case {
+        const char* name;
+        std::string input;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"empty file", "",
+         "the file is empty; the first row must name the columns "
+         "name,date,time,zone,lat,lon,dst,city,state,country"},
+        {"only blank lines", "\r\n\r\n",
+         "the file has no header row; the first row must name the columns "
+         "name,date,time,zone,lat,lon,dst,city,state,country"},
+        {"header lacks a column", Lines({"name,date,time,zone,lat,lon,city,state,country", kDelhi}),
+         "line 1: the header lacks the column \"dst\"; it must name "
+         "name,date,time,zone,lat,lon,dst,city,state,country in any order"},
+        {"header names a column twice", Lines({std::string(kHeader) + ",Name", kDelhi}),
+         "line 1: the header names the column \"name\" twice"},
+        {"truncated inside a quoted field", Lines({kHeader, kDelhi}) + "\"Sample,1985-08-15,10:3",
+         "line 3: the file ends inside a quoted field: its closing quote is missing"},
+        {"text after a closing quote", Lines({kHeader, kDelhi, "\"Sam\"ple,1985"}),
+         "line 3: a quoted field is malformed (a quote must be doubled inside quotes, and a "
+         "closing quote must end the field)"},
+        {"NUL byte", Lines({kHeader, kDelhi}) + std::string("Sam\0ple", 7),
+         "line 3: the file holds a NUL byte: it is binary, not a CSV text"},
+        {"a compressed file",
+         std::string("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\xcb\x48\xcd\xc9\xc9", 15),
+         "line 1: the file holds a NUL byte: it is binary, not a CSV text"},
+        {"a huge unquoted field", std::string(kHeader) + "\n" + std::string(3 << 20, 'x'),
+         "line 2: a field longer than 1 MiB; this is no file of births"},
+        {"a row of many long fields", std::string(kHeader) + "\n" + LongFields(20, 100 << 10),
+         "row 1 after the header: longer than 1 MiB; this is no file of births"},
+        {"a huge quoted field", std::string(kHeader) + "\n\"" + std::string(3 << 20, 'x'),
+         "line 2: a field longer than 1 MiB; this is no file of births"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const BatchResult run = BatchOf(c.input);
+        EXPECT_EQ(run.summary.exitStatus, kBatchUnreadable);
+        EXPECT_EQ(run.summary.error, c.error);
+    }
+}
+
+TEST(RunBatch, RowsBeforeADamagedEndAreKept) {
+    const BatchResult run = BatchOf(Lines({kHeader, kDelhi, kDelhi}) + "\"unterminated");
+    EXPECT_EQ(run.summary.exitStatus, kBatchUnreadable);
+    EXPECT_EQ(run.summary.rowsRead, 2);
+    EXPECT_EQ(ParseCsv(run.output).size(), 3u);
+}
+
+TEST(RunBatch, HeaderOnlyFileIsReadWhole) {
+    const BatchResult run = BatchOf(Lines({kHeader}));
+    EXPECT_EQ(run.summary.exitStatus, kBatchAllRead);
+    EXPECT_EQ(run.summary.rowsRead, 0);
+    ASSERT_EQ(run.rows.size(), 1u);
+    EXPECT_EQ(run.rows[0].size(), 32u);
+}
+
+TEST(RunBatch, FailedOutputIsNotSuccess) {
+    std::FILE* full = std::fopen("/dev/full", "wb");
+    if (!full) GTEST_SKIP() << "no /dev/full here";
+    TempFolder folder;
+    std::FILE* in = std::fopen(folder.Write("in.csv", Lines({kHeader, kDelhi})).c_str(), "rb");
+    const BatchSummary summary = RunBatch(in, full);
+    std::fclose(in);
+    std::fclose(full);
+    EXPECT_EQ(summary.exitStatus, kBatchUnreadable);
+    EXPECT_EQ(summary.error, "the output cannot be written");
+}
+
+TEST(IsSameFile, RecognisesTheInputUnderAnotherName) {
+    TempFolder folder;
+    const std::string path = folder.Write("births.csv", kHeader);
+    std::FILE* in = std::fopen(path.c_str(), "rb");
+    EXPECT_TRUE(IsSameFile(in, path.c_str()));
+    EXPECT_TRUE(IsSameFile(in, (folder.File(".") + "/births.csv").c_str()));
+    EXPECT_FALSE(IsSameFile(in, folder.File("other.csv").c_str()));
+    folder.Write("other.csv", kHeader);
+    EXPECT_FALSE(IsSameFile(in, folder.File("other.csv").c_str()));
+    std::fclose(in);
+}
+
+}  // namespace
+}  // namespace orbalis::cli

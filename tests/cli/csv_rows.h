@@ -1,0 +1,36 @@
+#pragma once
+
+#include <csv.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orbalis::cli::testing {
+
+using CsvRows = std::vector<std::vector<std::string>>;
+
+// The rows of a CSV text as a strict RFC 4180 reader sees them, blanks kept.
+inline CsvRows ParseCsv(std::string_view text) {
+    struct Sink {
+        CsvRows rows;
+        std::vector<std::string> row;
+    } sink;
+    csv_parser parser;
+    csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
+    csv_set_space_func(&parser, [](unsigned char) { return 0; });
+    auto field = [](void* s, std::size_t n, void* data) {
+        static_cast<Sink*>(data)->row.emplace_back(static_cast<const char*>(s), n);
+    };
+    auto rowEnd = [](int, void* data) {
+        auto* sink = static_cast<Sink*>(data);
+        sink->rows.push_back(std::move(sink->row));
+        sink->row.clear();
+    };
+    csv_parse(&parser, text.data(), text.size(), field, rowEnd, &sink);
+    csv_fini(&parser, field, rowEnd, &sink);
+    csv_free(&parser);
+    return sink.rows;
+}
+
+}  // namespace orbalis::cli::testing
