@@ -24,7 +24,8 @@ double RahuDegrees(double dayNumber, double ayanamsaDegrees) {
 
 double KetuDegrees(double rahuDegrees) {
     double ketu = rahuDegrees + 180.0;
-    while (ketu > 360.0) ketu = ketu - 360.0;
+    // Exactly 360 is 0 deg Aries: left at 360 it would name no sign.
+    while (ketu >= 360.0) ketu = ketu - 360.0;
     return ketu;
 }
 

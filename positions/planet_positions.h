@@ -23,7 +23,7 @@ double TrueAnomaly(double meanAnomaly, double eccentricity);
 double GeocentricLongitude(OrbitBody body, double dayNumber);
 // Sidereal longitude of Rahu, the Moon's mean ascending node, in degrees.
 double RahuDegrees(double dayNumber, double ayanamsaDegrees);
-// Ketu, the point opposite Rahu: 0 < result <= 360.
+// Ketu, the point opposite Rahu: 0 <= result < 360.
 double KetuDegrees(double rahuDegrees);
 
 // Sidereal longitudes in degrees of the Sun, Mercury, Venus, Mars, Jupiter

@@ -162,7 +162,9 @@ TEST(LunarNode, RahuStepsAndKetu) {
     EXPECT_NEAR(KetuDegrees(delhi), 198.5975, 0.5e-4);
     // The ayanamsa counts by its size, whatever its sign.
     EXPECT_EQ(RahuDegrees(100.0, 23.5), RahuDegrees(100.0, -23.5));
-    EXPECT_EQ(KetuDegrees(180.0), 360.0);
+    // Rahu at exactly 180 puts Ketu at 0 deg Aries, not at a 360 that names no sign.
+    EXPECT_EQ(KetuDegrees(180.0), 0.0);
+    EXPECT_EQ(ShortPositionText(SignPositionText(KetuDegrees(180.0))), "00 Ari 00");
     EXPECT_EQ(KetuDegrees(180.5), 0.5);
     EXPECT_EQ(KetuDegrees(0.0), 180.0);
 }
