@@ -333,6 +333,16 @@ TEST(ApplyReadingFile, SavedDetailsComeBackThroughTheForm) {
     EXPECT_EQ(reopened.country, birth.country);
 }
 
+TEST(ApplyReadingFile, SixteenLineFileStopsTheReadingAtTheCountry) {
+    std::string file = EncodeReadingFile(March1980());
+    file.erase(file.rfind("\r\n", file.size() - 3) + 2);  // drop the last line
+    const FormEntries form = ApplyReadingFile(DecodeReadingFile(file), StartingForm());
+    EXPECT_EQ(form.country, "");
+    const std::optional<InputProblem> problem = FirstInputProblem(form);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->message, "Please Enter Your Country name");
+}
+
 TEST(HasReadingFileExtension, OnlyTheExactLowerCaseEnding) {
     struct Case {
         const char* name;

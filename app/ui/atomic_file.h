@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QIODevice;
+class QWidget;
+
+namespace orbalis {
+
+class Dialogs;
+
+// Writes a file so that it is either complete or not there at all: the old
+// file of that name stays untouched until the new one is whole. `write`
+// fills the device and reports whether it succeeded.
+bool WriteFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+// "Unable to save the file. <path>", error icon, program title.
+void ShowSaveFailure(Dialogs& dialogs, QWidget* parent, const QString& path);
+
+}  // namespace orbalis

@@ -1,0 +1,31 @@
+#include "app/ui/text_export_command.h"
+
+#include "app/text_export.h"
+#include "app/ui/atomic_file.h"
+#include "app/ui/dialogs.h"
+
+namespace orbalis {
+
+void ExportReadingAsText(Dialogs& dialogs, QWidget* parent, const BirthDetails& birth,
+                         const ChartReading& reading, QString& lastFileName) {
+    FileDialogRequest request;
+    request.filter = QStringLiteral("Export Chart As Text (*.txt)|*.txt");
+    request.defaultExtension = QStringLiteral("txt");
+    request.title = QStringLiteral("Select the destination text file ");
+    request.initialName = lastFileName;
+    request.overwritePrompt = true;
+    request.hideReadOnly = true;
+    request.pathMustExist = true;
+    request.noReadOnlyReturn = true;
+    const std::optional<QString> chosen = dialogs.chooseSaveFile(parent, request);
+    if (!chosen) return;
+
+    lastFileName = *chosen;
+    const std::string text = TextExport(birth, reading);
+    if (!WriteFileAtomically(*chosen,
+                             QByteArray(text.data(), static_cast<qsizetype>(text.size())))) {
+        ShowSaveFailure(dialogs, parent, *chosen);
+    }
+}
+
+}  // namespace orbalis

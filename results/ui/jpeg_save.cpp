@@ -1,0 +1,61 @@
+#include "results/ui/jpeg_save.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QPixmap>
+#include <QWidget>
+
+#include "app/ui/atomic_file.h"
+#include "app/ui/dialogs.h"
+#include "results/jpeg_name.h"
+
+namespace orbalis {
+namespace {
+
+constexpr int kJpegQuality = 100;
+
+bool WriteJpeg(const QString& path, const QImage& picture) {
+    return WriteFileAtomically(path, [&picture](QIODevice& device) {
+        QImageWriter writer(&device, "jpg");
+        writer.setQuality(kJpegQuality);
+        return writer.write(picture);
+    });
+}
+
+}  // namespace
+
+void SaveFormAsJpeg(Dialogs& dialogs, QWidget* form) {
+    // Taken before the dialog opens, so the dialog is not in the picture.
+    const QImage picture = form->grab().toImage();
+
+    FileDialogRequest request;
+    request.filter = QStringLiteral("JPEG Image (*.jpg)|*.jpg");
+    request.defaultExtension = QStringLiteral("jpg");
+    const std::optional<QString> chosen = dialogs.chooseSaveFile(form, request);
+    if (!chosen || chosen->isEmpty()) return;
+    SavePictureAsJpeg(dialogs, form, picture, *chosen);
+}
+
+void SavePictureAsJpeg(Dialogs& dialogs, QWidget* parent, const QImage& picture,
+                       const QString& chosenPath) {
+    const PathParts parts = SplitPath(JpegBasePath(chosenPath.toStdString()));
+    const std::string timestamp = TimestampText(true, LocalClockNow());
+    const std::optional<std::string> path = UniqueJpegPath(
+        parts.folder, parts.file,
+        [](const std::string& candidate) {
+            return QFileInfo::exists(QString::fromStdString(candidate));
+        },
+        QCoreApplication::applicationDirPath().toStdString(), timestamp);
+    if (!path) {
+        const std::string file = JpegFileName(parts.file, timestamp);
+        dialogs.showMessage(parent, QString::fromStdString(TooManyCopiesText(file)),
+                            QString::fromStdString(TooManyCopiesTitle(file)), MessageIcon::Error);
+        return;
+    }
+    const QString jpegPath = QString::fromStdString(*path);
+    if (!WriteJpeg(jpegPath, picture)) ShowSaveFailure(dialogs, parent, jpegPath);
+}
+
+}  // namespace orbalis

@@ -1,0 +1,448 @@
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <QtTest>
+
+#include "app/input_rules.h"
+#include "app/reading_file.h"
+#include "app/text_export.h"
+#include "app/ui/reading_file_commands.h"
+#include "app/ui/text_export_command.h"
+#include "results/ui/jpeg_save.h"
+#include "tests/support/fake_dialogs.h"
+#include "tests/support/sample_readings.h"
+#include "tests/support/test_environment.h"
+
+using orbalis::BirthDetails;
+using orbalis::ChartReading;
+using orbalis::FormEntries;
+using orbalis::MessageIcon;
+using orbalis::ReadingFileLines;
+using orbalis::testing::FakeDialogs;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList FilesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QByteArray Bytes(const std::string& text) {
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A stand-in for the results form: fixed size, something drawn on it.
+class PictureForm : public QWidget {
+  public:
+    PictureForm() {
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(new QLabel(QStringLiteral("Position of Mars from Lagna is 11")));
+        setFixedSize(321, 187);
+        setAttribute(Qt::WA_DontShowOnScreen);
+        show();
+    }
+};
+
+bool RunningAsRoot() {
+    return geteuid() == 0;
+}
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { orbalis::testing::PrepareTestEnvironment(); }
+
+    // Reading file.
+    void saveThenOpenRestoresEveryField();
+    void saveAsksWithTheReadingFileDialog();
+    void cancelledSaveWritesNothing();
+    void saveReplacesAnOldFileWhole();
+    void openAsksForAnExistingFile();
+    void openRefusesOtherExtensions_data();
+    void openRefusesOtherExtensions();
+    void openOfAnUnreadableFileGivesEmptyLines();
+    void openOfAHugeFileReadsOnlyItsHead();
+
+    // Text export.
+    void exportWritesTheReadingAndRemembersTheName();
+    void cancelledExportWritesNothing();
+    void exportTwiceRewritesTheFile();
+
+    // JPEG picture.
+    void jpegSavesTakeTheNextFreeCopyName();
+    void jpegNamesGetTheJpgExtension_data();
+    void jpegNamesGetTheJpgExtension();
+    void jpegDecodesAtTheFormsSize();
+    void jpegCancelWritesNothing();
+    void jpegWithAllCopiesTakenShowsTheMessage();
+
+    // Failed writes.
+    void failedWritesShowTheMessage_data();
+    void failedWritesShowTheMessage();
+    void failedSaveLeavesTheOldFileInAReadOnlyFolder();
+};
+
+void FileCommandsTest::saveThenOpenRestoresEveryField() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("reading.orb"));
+    BirthDetails birth = orbalis::testing::DelhiBirth1985();
+    birth.daylightSaving = true;
+    birth.isSouth = true;
+
+    FakeDialogs dialogs;
+    dialogs.saveReplies.enqueue(path);
+    QString lastFileName;
+    orbalis::SaveReadingFile(dialogs, nullptr, birth, lastFileName);
+    QCOMPARE(lastFileName, path);
+    QVERIFY(dialogs.messages.isEmpty());
+    QCOMPARE(ReadAll(path), Bytes(orbalis::EncodeReadingFile(birth)));
+
+    dialogs.openReplies.enqueue(path);
+    const std::optional<ReadingFileLines> lines = orbalis::OpenReadingFile(dialogs, nullptr);
+    QVERIFY(lines.has_value());
+    const FormEntries form = orbalis::ApplyReadingFile(*lines, FormEntries{});
+    QVERIFY(!orbalis::FirstInputProblem(form).has_value());
+    QVERIFY(orbalis::BirthDetailsFromForm(form) == birth);
+    QVERIFY(dialogs.messages.isEmpty());
+    QCOMPARE(lastFileName, path);  // opening leaves the name alone
+}
+
+void FileCommandsTest::saveAsksWithTheReadingFileDialog() {
+    FakeDialogs dialogs;
+    QString lastFileName = QStringLiteral("/somewhere/earlier.txt");
+    orbalis::SaveReadingFile(dialogs, nullptr, orbalis::testing::DelhiBirth1985(), lastFileName);
+    QCOMPARE(dialogs.saveRequests.size(), 1);
+    const orbalis::FileDialogRequest& request = dialogs.saveRequests.front();
+    QCOMPARE(request.filter, QStringLiteral("Orbalis (*.orb)|*.orb"));
+    QCOMPARE(request.defaultExtension, QStringLiteral("orb"));
+    QCOMPARE(request.title, QStringLiteral("Orbalis"));
+    QCOMPARE(request.initialName, QStringLiteral("/somewhere/earlier.txt"));
+    QVERIFY(request.overwritePrompt);
+    QVERIFY(request.pathMustExist);
+    QVERIFY(request.noReadOnlyReturn);
+}
+
+void FileCommandsTest::cancelledSaveWritesNothing() {
+    QTemporaryDir dir;
+    FakeDialogs dialogs;
+    QString lastFileName = QStringLiteral("kept.orb");
+    orbalis::SaveReadingFile(dialogs, nullptr, orbalis::testing::DelhiBirth1985(), lastFileName);
+    QCOMPARE(lastFileName, QStringLiteral("kept.orb"));
+    QVERIFY(FilesIn(dir.path()).isEmpty());
+    QVERIFY(dialogs.messages.isEmpty());
+}
+
+void FileCommandsTest::saveReplacesAnOldFileWhole() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.orb"));
+    QVERIFY(WriteAll(path, QByteArray(5000, 'x')));
+    FakeDialogs dialogs;
+    dialogs.saveReplies.enqueue(path);
+    QString lastFileName;
+    const BirthDetails birth = orbalis::testing::DelhiBirth1985();
+    orbalis::SaveReadingFile(dialogs, nullptr, birth, lastFileName);
+    QCOMPARE(ReadAll(path), Bytes(orbalis::EncodeReadingFile(birth)));
+    QCOMPARE(FilesIn(dir.path()), QStringList{QStringLiteral("reading.orb")});
+}
+
+void FileCommandsTest::openAsksForAnExistingFile() {
+    FakeDialogs dialogs;
+    QVERIFY(!orbalis::OpenReadingFile(dialogs, nullptr).has_value());
+    QCOMPARE(dialogs.openRequests.size(), 1);
+    const orbalis::FileDialogRequest& request = dialogs.openRequests.front();
+    QCOMPARE(request.filter, QStringLiteral("Orbalis (*.orb)|*.orb"));
+    QCOMPARE(request.defaultExtension, QStringLiteral("orb"));
+    QCOMPARE(request.title, QStringLiteral("Select the source file"));
+    QVERIFY(request.initialName.isEmpty());
+    QVERIFY(request.fileMustExist);
+    QVERIFY(dialogs.messages.isEmpty());
+}
+
+void FileCommandsTest::openRefusesOtherExtensions_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("upper case") << QStringLiteral("READING.ORB");
+    QTest::newRow("mixed case") << QStringLiteral("reading.Orb");
+    QTest::newRow("text file") << QStringLiteral("reading.txt");
+}
+
+void FileCommandsTest::openRefusesOtherExtensions() {
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QVERIFY(WriteAll(path, Bytes(orbalis::EncodeReadingFile(orbalis::testing::DelhiBirth1985()))));
+    FakeDialogs dialogs;
+    dialogs.openReplies.enqueue(path);
+    QVERIFY(!orbalis::OpenReadingFile(dialogs, nullptr).has_value());
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages.front().text, QStringLiteral("Please Check The File."));
+    QCOMPARE(dialogs.messages.front().caption, QStringLiteral("Orbalis"));
+    QVERIFY(dialogs.messages.front().icon == MessageIcon::Error);
+}
+
+void FileCommandsTest::openOfAnUnreadableFileGivesEmptyLines() {
+    QTemporaryDir dir;
+    FakeDialogs dialogs;
+    dialogs.openReplies.enqueue(dir.filePath(QStringLiteral("gone.orb")));
+    const std::optional<ReadingFileLines> lines = orbalis::OpenReadingFile(dialogs, nullptr);
+    QVERIFY(lines.has_value());
+    QVERIFY(*lines == ReadingFileLines{});
+    QVERIFY(dialogs.messages.isEmpty());
+}
+
+void FileCommandsTest::openOfAHugeFileReadsOnlyItsHead() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("huge.orb"));
+    // One endless first line, then a second line far past the read limit.
+    QByteArray bytes(static_cast<qsizetype>(orbalis::kReadingFileByteLimit) + 10, 'A');
+    bytes += "\r\n";
+    bytes += orbalis::ShiftText("3").c_str();
+    QVERIFY(WriteAll(path, bytes));
+    FakeDialogs dialogs;
+    dialogs.openReplies.enqueue(path);
+    const std::optional<ReadingFileLines> lines = orbalis::OpenReadingFile(dialogs, nullptr);
+    QVERIFY(lines.has_value());
+    QCOMPARE((*lines)[0].size(), orbalis::kReadingFileLineLimit);
+    QVERIFY((*lines)[1].empty());
+}
+
+void FileCommandsTest::exportWritesTheReadingAndRemembersTheName() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chart.txt"));
+    const BirthDetails birth = orbalis::testing::DelhiBirth1985();
+    const ChartReading reading = orbalis::testing::DelhiReading1985();
+    FakeDialogs dialogs;
+    dialogs.saveReplies.enqueue(path);
+    QString lastFileName = QStringLiteral("/earlier/reading.orb");
+    orbalis::ExportReadingAsText(dialogs, nullptr, birth, reading, lastFileName);
+
+    QCOMPARE(dialogs.saveRequests.size(), 1);
+    const orbalis::FileDialogRequest& request = dialogs.saveRequests.front();
+    QCOMPARE(request.filter, QStringLiteral("Export Chart As Text (*.txt)|*.txt"));
+    QCOMPARE(request.defaultExtension, QStringLiteral("txt"));
+    QCOMPARE(request.title, QStringLiteral("Select the destination text file "));
+    QCOMPARE(request.initialName, QStringLiteral("/earlier/reading.orb"));
+    QVERIFY(request.overwritePrompt);
+    QVERIFY(request.hideReadOnly);
+    QVERIFY(request.pathMustExist);
+    QVERIFY(request.noReadOnlyReturn);
+
+    QCOMPARE(lastFileName, path);
+    const QByteArray written = ReadAll(path);
+    QCOMPARE(written, Bytes(orbalis::TextExport(birth, reading)));
+    QVERIFY(written.contains("Ayanamsa: 23\xB0 39' 14\"\r\n"));
+    QVERIFY(dialogs.messages.isEmpty());
+}
+
+void FileCommandsTest::cancelledExportWritesNothing() {
+    QTemporaryDir dir;
+    const QString readingPath = dir.filePath(QStringLiteral("reading.orb"));
+    FakeDialogs dialogs;
+    QString lastFileName;
+    dialogs.saveReplies.enqueue(readingPath);
+    orbalis::SaveReadingFile(dialogs, nullptr, orbalis::testing::DelhiBirth1985(), lastFileName);
+    const QByteArray saved = ReadAll(readingPath);
+
+    orbalis::ExportReadingAsText(dialogs, nullptr, orbalis::testing::DelhiBirth1985(),
+                                 orbalis::testing::DelhiReading1985(), lastFileName);
+    QCOMPARE(dialogs.saveRequests.back().initialName, readingPath);
+    QCOMPARE(lastFileName, readingPath);
+    QCOMPARE(FilesIn(dir.path()), QStringList{QStringLiteral("reading.orb")});
+    QCOMPARE(ReadAll(readingPath), saved);
+}
+
+void FileCommandsTest::exportTwiceRewritesTheFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chart.txt"));
+    BirthDetails birth = orbalis::testing::DelhiBirth1985();
+    birth.city = "A much longer city name than the second export has";
+    const ChartReading reading = orbalis::testing::DelhiReading1985();
+    FakeDialogs dialogs;
+    QString lastFileName;
+    dialogs.saveReplies.enqueue(path);
+    orbalis::ExportReadingAsText(dialogs, nullptr, birth, reading, lastFileName);
+    birth.city = "Agra";
+    dialogs.saveReplies.enqueue(path);
+    orbalis::ExportReadingAsText(dialogs, nullptr, birth, reading, lastFileName);
+    QCOMPARE(ReadAll(path), Bytes(orbalis::TextExport(birth, reading)));
+}
+
+void FileCommandsTest::jpegSavesTakeTheNextFreeCopyName() {
+    QTemporaryDir dir;
+    PictureForm form;
+    FakeDialogs dialogs;
+    for (int i = 0; i < 3; ++i) {
+        dialogs.saveReplies.enqueue(dir.filePath(QStringLiteral("mine.jpg")));
+        orbalis::SaveFormAsJpeg(dialogs, &form);
+    }
+    QCOMPARE(FilesIn(dir.path()),
+             (QStringList{QStringLiteral("mine.jpg"), QStringLiteral("mine_001.jpg"),
+                          QStringLiteral("mine_002.jpg")}));
+    QVERIFY(dialogs.messages.isEmpty());
+    const orbalis::FileDialogRequest& request = dialogs.saveRequests.front();
+    QCOMPARE(request.filter, QStringLiteral("JPEG Image (*.jpg)|*.jpg"));
+    QCOMPARE(request.defaultExtension.toLower(), QStringLiteral("jpg"));
+}
+
+void FileCommandsTest::jpegNamesGetTheJpgExtension_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension") << QString() << QStringLiteral("mine")
+                                  << QStringLiteral("mine.jpg");
+    QTest::newRow("JPEG in capitals")
+        << QString() << QStringLiteral("mine.JPEG") << QStringLiteral("mine.jpg");
+    QTest::newRow("bmp") << QString() << QStringLiteral("mine.bmp") << QStringLiteral("mine.jpg");
+    QTest::newRow("folder with a dot")
+        << QStringLiteral("My.Charts") << QStringLiteral("mine.jpg") << QStringLiteral("mine.jpg");
+    QTest::newRow("folder with a dot, no extension")
+        << QStringLiteral("My.Charts") << QStringLiteral("mine") << QStringLiteral("mine.jpg");
+}
+
+void FileCommandsTest::jpegNamesGetTheJpgExtension() {
+    QFETCH(QString, folder);
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    const QString target = folder.isEmpty() ? dir.path() : dir.filePath(folder);
+    QVERIFY(QDir().mkpath(target));
+    PictureForm form;
+    FakeDialogs dialogs;
+    dialogs.saveReplies.enqueue(target + QLatin1Char('/') + chosen);
+    orbalis::SaveFormAsJpeg(dialogs, &form);
+    QCOMPARE(FilesIn(target), QStringList{written});
+    QVERIFY(dialogs.messages.isEmpty());
+}
+
+void FileCommandsTest::jpegDecodesAtTheFormsSize() {
+    QTemporaryDir dir;
+    PictureForm form;
+    FakeDialogs dialogs;
+    dialogs.saveReplies.enqueue(dir.filePath(QStringLiteral("mine.jpg")));
+    orbalis::SaveFormAsJpeg(dialogs, &form);
+    QImageReader reader(dir.filePath(QStringLiteral("mine.jpg")));
+    QCOMPARE(reader.format(), QByteArray("jpeg"));
+    const QImage picture = reader.read();
+    QVERIFY(!picture.isNull());
+    QCOMPARE(picture.size(), form.grab().size());
+    QCOMPARE(picture.size(), QSize(321, 187));
+    QCOMPARE(FilesIn(dir.path()), QStringList{QStringLiteral("mine.jpg")});  // no BMP left
+}
+
+void FileCommandsTest::jpegCancelWritesNothing() {
+    QTemporaryDir dir;
+    PictureForm form;
+    FakeDialogs dialogs;
+    orbalis::SaveFormAsJpeg(dialogs, &form);  // cancelled
+    dialogs.saveReplies.enqueue(QString());   // empty name
+    orbalis::SaveFormAsJpeg(dialogs, &form);
+    QCOMPARE(dialogs.saveRequests.size(), 2);
+    QVERIFY(dialogs.messages.isEmpty());
+    QVERIFY(FilesIn(dir.path()).isEmpty());
+    QVERIFY(FilesIn(QDir::currentPath()).filter(QStringLiteral(".jpg")).isEmpty());
+}
+
+void FileCommandsTest::jpegWithAllCopiesTakenShowsTheMessage() {
+    QTemporaryDir dir;
+    QVERIFY(WriteAll(dir.filePath(QStringLiteral("mine.jpg")), "old"));
+    for (int copy = 1; copy <= 999; ++copy) {
+        const QString name = QStringLiteral("mine_%1.jpg").arg(copy, 3, 10, QLatin1Char('0'));
+        QVERIFY(WriteAll(dir.filePath(name), "old"));
+    }
+    PictureForm form;
+    FakeDialogs dialogs;
+    dialogs.saveReplies.enqueue(dir.filePath(QStringLiteral("mine.jpg")));
+    orbalis::SaveFormAsJpeg(dialogs, &form);
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages.front().text,
+             QStringLiteral("There are too many Copies of this file  mine.jpg"));
+    QCOMPARE(dialogs.messages.front().caption,
+             QStringLiteral(" UNABLE  TO  CREATE  NEW  FILEmine.jpg"));
+    QVERIFY(dialogs.messages.front().icon == MessageIcon::Error);
+    QCOMPARE(FilesIn(dir.path()).size(), 1000);
+    QCOMPARE(ReadAll(dir.filePath(QStringLiteral("mine.jpg"))), QByteArray("old"));
+}
+
+void FileCommandsTest::failedWritesShowTheMessage_data() {
+    QTest::addColumn<int>("command");
+    QTest::newRow("reading file") << 0;
+    QTest::newRow("text export") << 1;
+    QTest::newRow("jpeg") << 2;
+}
+
+// A folder that is really a file: nothing can be written inside it, also as root.
+void FileCommandsTest::failedWritesShowTheMessage() {
+    QFETCH(int, command);
+    QTemporaryDir dir;
+    const QString notAFolder = dir.filePath(QStringLiteral("plain"));
+    QVERIFY(WriteAll(notAFolder, "content"));
+    const QString names[] = {QStringLiteral("reading.orb"), QStringLiteral("chart.txt"),
+                             QStringLiteral("mine.jpg")};
+    const QString path = notAFolder + QLatin1Char('/') + names[command];
+
+    FakeDialogs dialogs;
+    dialogs.saveReplies.enqueue(path);
+    QString lastFileName;
+    PictureForm form;
+    switch (command) {
+        case 0:
+            orbalis::SaveReadingFile(dialogs, nullptr, orbalis::testing::DelhiBirth1985(),
+                                     lastFileName);
+            break;
+        case 1:
+            orbalis::ExportReadingAsText(dialogs, nullptr, orbalis::testing::DelhiBirth1985(),
+                                         orbalis::testing::DelhiReading1985(), lastFileName);
+            break;
+        default:
+            orbalis::SaveFormAsJpeg(dialogs, &form);
+            break;
+    }
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages.front().text, QStringLiteral("Unable to save the file. ") + path);
+    QCOMPARE(dialogs.messages.front().caption, QStringLiteral("Orbalis"));
+    QVERIFY(dialogs.messages.front().icon == MessageIcon::Error);
+    QCOMPARE(ReadAll(notAFolder), QByteArray("content"));
+    QCOMPARE(FilesIn(dir.path()), QStringList{QStringLiteral("plain")});
+}
+
+void FileCommandsTest::failedSaveLeavesTheOldFileInAReadOnlyFolder() {
+    if (RunningAsRoot()) QSKIP("permission bits do not stop the superuser");
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("locked"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/reading.orb");
+    QVERIFY(WriteAll(path, "old reading"));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+
+    FakeDialogs dialogs;
+    dialogs.saveReplies.enqueue(path);
+    QString lastFileName;
+    orbalis::SaveReadingFile(dialogs, nullptr, orbalis::testing::DelhiBirth1985(), lastFileName);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages.front().text, QStringLiteral("Unable to save the file. ") + path);
+    QCOMPARE(ReadAll(path), QByteArray("old reading"));
+}
+
+QTEST_MAIN(FileCommandsTest)
+#include "tst_file_commands.moc"
