@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPrinter>
 #include <QQueue>
 #include <QString>
 
@@ -30,6 +31,9 @@ public:
     QQueue<std::optional<QString>> saveReplies;
     QQueue<std::optional<QString>> openReplies;
     QQueue<bool> printerReplies;
+    // A confirmed printer dialog sends the job to this PDF file; with no file
+    // set the job goes nowhere, never to a real printer.
+    QString printerOutputFile;
 
     void showMessage(QWidget*, const QString& text, const QString& caption,
                      MessageIcon icon) override {
@@ -43,9 +47,14 @@ public:
         openRequests.append(request);
         return openReplies.isEmpty() ? std::nullopt : openReplies.dequeue();
     }
-    bool choosePrinter(QWidget*, QPrinter&, const PrinterRequest& request) override {
+    bool choosePrinter(QWidget*, QPrinter& printer, const PrinterRequest& request) override {
         printerRequests.append(request);
-        return !printerReplies.isEmpty() && printerReplies.dequeue();
+        const bool confirmed = !printerReplies.isEmpty() && printerReplies.dequeue();
+        if (confirmed) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printerOutputFile);
+        }
+        return confirmed;
     }
     void runModal(QDialog& dialog) override { modalDialogs.append(dialog.objectName()); }
     void openWebAddress(const QString& address) override { webAddresses.append(address); }

@@ -1,0 +1,339 @@
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QtTest>
+
+#include "results/ui/chart_box_label.h"
+#include "results/ui/frmDisplay.h"
+#include "results/ui/south_rasi_chart.h"
+#include "support/sample_readings.h"
+#include "support/test_environment.h"
+
+using namespace orbalis;
+
+namespace {
+
+// The eleven bodies' position texts and the chart of Delhi, 15 August 1985.
+const char* const kPositions[kBodyCount] = {"28 Can 52", "13 Can 07", "21 Can 37", "21 Gem 20",
+                                            "20 Can 05", "17 Cap 15", "28 Lib 19", "18 Ari 35",
+                                            "18 Lib 35", "28 Vir 57", "00 Can 14"};
+
+QString LabelText(QWidget& form, const QString& name) {
+    QLabel* label = form.findChild<QLabel*>(name);
+    return label ? label->text() : QStringLiteral("<no label %1>").arg(name);
+}
+
+}  // namespace
+
+class FrmDisplayTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { orbalis::testing::PrepareTestEnvironment(); }
+
+    void personalDetails_data();
+    void personalDetails();
+    void readingLabels_data();
+    void readingLabels();
+    void onlySevenPositionRowsAreSeen();
+    void layout_data();
+    void layout();
+    void weightsAndColours_data();
+    void weightsAndColours();
+    void signNumbersAlwaysShow();
+    void boxTextStaysInsideItsBox_data();
+    void boxTextStaysInsideItsBox();
+    void shortNamesKeepTheFormsTypeAndPlace();
+    void centreSquareStaysEmpty();
+    void newReadingReplacesEveryBox();
+};
+
+void FrmDisplayTest::personalDetails_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("name") << "lblName"
+                          << "Name: Asha Verma";
+    QTest::newRow("city") << "lblCity"
+                          << "City: New Delhi";
+    QTest::newRow("state") << "lblState"
+                           << "State: Delhi";
+    QTest::newRow("country") << "lblCountry"
+                             << "Country: India";
+    QTest::newRow("date, month in English") << "lblDOB"
+                                            << "Date of Birth: August 15, 1985";
+    QTest::newRow("time, trailing blank") << "lblTOB"
+                                          << "Time of Birth: 10 HH 30 MM ";
+    QTest::newRow("latitude") << "lblLatitude"
+                              << "Latitude: 28 Degree 39 Minute";
+    QTest::newRow("longitude") << "lblLongitude"
+                               << "Longitude: 77 Degree 13 Minute";
+}
+
+void FrmDisplayTest::personalDetails() {
+    QFETCH(QString, label);
+    QFETCH(QString, expected);
+    // The load step alone writes these: no reading has been shown yet.
+    frmDisplay form(orbalis::testing::DelhiBirth1985());
+    QCOMPARE(LabelText(form, label), expected);
+}
+
+void FrmDisplayTest::readingLabels_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("ayanamsa without its sign")
+        << "lblAyanamsha" << QString::fromUtf8("23° 39' 14\"");
+    QTest::newRow("lagna") << "lblLagna"
+                           << "Kanya";
+    QTest::newRow("nakshatra") << "lblNakshatra"
+                               << "Pushya";
+    QTest::newRow("rashi") << "lblRashi"
+                           << "Kataka";
+    QTest::newRow("pada") << "lblPada"
+                          << "4";
+    QTest::newRow("lord") << "lblLord"
+                          << "Saturn";
+    for (int i = 0; i < kBodyCount; ++i) {
+        const QByteArray row = "position " + QByteArray::number(i);
+        QTest::newRow(row.constData()) << QStringLiteral("Planet_%1").arg(i) << kPositions[i];
+    }
+    QTest::newRow("box 0 Aries") << "lblPlanets_0"
+                                 << "Rahu";
+    QTest::newRow("box 1 Taurus, empty") << "lblPlanets_1"
+                                         << "";
+    QTest::newRow("box 3 Cancer") << "lblPlanets_3"
+                                  << "Surya\r\nChandra\r\nBudha\r\nMangala";
+    QTest::newRow("box 5 Virgo") << "lblPlanets_5"
+                                 << "Asc";
+    QTest::newRow("box 6 Libra") << "lblPlanets_6"
+                                 << "Shani\r\nKetu";
+    QTest::newRow("box 11 Pisces, empty") << "lblPlanets_11"
+                                          << "";
+    QTest::newRow("lagna position") << "lblResult_0"
+                                    << "Position of Mars from Lagna is 11";
+    QTest::newRow("lagna percentage") << "lblResult_1"
+                                      << "Percentage of Kuja dosha is 0.125%";
+    QTest::newRow("lagna verdict") << "lblResult_2"
+                                   << "The person is Manglik";
+    QTest::newRow("chandra position") << "lblResult_3"
+                                      << "Position of Mars from Chandra is 1";
+    QTest::newRow("chandra percentage") << "lblResult_4"
+                                        << "Percentage of Kuja dosha is 0.125%";
+    QTest::newRow("chandra verdict") << "lblResult_5"
+                                     << "The person is Manglik";
+    QTest::newRow("fixed note")
+        << "lblResult_6"
+        << "P.S. Please consult an astrologer for further detailed consultations for solving of "
+           "Kuja Dosha.";
+}
+
+void FrmDisplayTest::readingLabels() {
+    QFETCH(QString, label);
+    QFETCH(QString, expected);
+    frmDisplay form(orbalis::testing::DelhiBirth1985());
+    form.ShowReading(orbalis::testing::DelhiReading1985(), orbalis::testing::DelhiDisplay1985());
+    QCOMPARE(LabelText(form, label), expected);
+}
+
+void FrmDisplayTest::onlySevenPositionRowsAreSeen() {
+    frmDisplay form(orbalis::testing::DelhiBirth1985());
+    form.ShowReading(orbalis::testing::DelhiReading1985(), orbalis::testing::DelhiDisplay1985());
+    form.show();
+    for (int i = 0; i < kBodyCount; ++i) {
+        QLabel* label = form.findChild<QLabel*>(QStringLiteral("Planet_%1").arg(i));
+        QVERIFY(label);
+        QCOMPARE(label->isVisibleTo(&form), i < 7);
+    }
+}
+
+void FrmDisplayTest::layout_data() {
+    // Places in pixels, 15 twips to the pixel.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("planet positions") << "fraWestern" << QRect(0, 0, 193, 126);
+    QTest::newRow("other details") << "fraVedic" << QRect(201, 0, 241, 126);
+    QTest::newRow("personal details") << "Frame2" << QRect(450, 0, 266, 126);
+    QTest::newRow("chart") << "picSouthRasi" << QRect(0, 133, 356, 357);
+    QTest::newRow("interpretation") << "Frame1_0" << QRect(366, 133, 350, 356);
+    QTest::newRow("lagna frame") << "Frame1_1" << QRect(8, 24, 333, 73);
+    QTest::newRow("moon frame") << "Frame1_2" << QRect(8, 104, 333, 73);
+    QTest::newRow("note") << "lblResult_6" << QRect(8, 184, 333, 29);
+    QTest::newRow("fourth position") << "Planet_3" << QRect(119, 61, 67, 15);
+    QTest::newRow("nakshatra") << "lblNakshatra" << QRect(119, 61, 116, 15);
+    QTest::newRow("time of birth") << "lblTOB" << QRect(8, 81, 250, 13);
+}
+
+void FrmDisplayTest::layout() {
+    QFETCH(QString, name);
+    QFETCH(QRect, expected);
+    frmDisplay form(orbalis::testing::DelhiBirth1985());
+    QCOMPARE(form.size(), QSize(726, 500));
+    QWidget* widget = form.findChild<QWidget*>(name);
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(widget->geometry(), expected);
+}
+
+void FrmDisplayTest::weightsAndColours_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QColor>("colour");
+    const QColor black(0, 0, 0);
+    const QColor purple(154, 54, 171);
+    QTest::newRow("planet caption") << "PlanetName_4" << true << black;
+    QTest::newRow("planet position") << "Planet_4" << false << black;
+    QTest::newRow("nakshatra value") << "lblNakshatra" << true << QColor();
+    QTest::newRow("lagna value") << "lblLagna" << false << QColor();
+    QTest::newRow("personal detail") << "lblName" << false << QColor();
+    QTest::newRow("lagna frame title") << "Frame1_1" << true << QColor(128, 0, 0);
+    QTest::newRow("moon frame title") << "Frame1_2" << true << QColor(0, 0, 128);
+    QTest::newRow("group title") << "fraVedic" << true << QColor();
+    for (int i = 0; i < 6; ++i) {
+        const QByteArray row = "result line " + QByteArray::number(i);
+        QTest::newRow(row.constData()) << QStringLiteral("lblResult_%1").arg(i) << true << purple;
+    }
+    QTest::newRow("note") << "lblResult_6" << true << QColor(255, 0, 0);
+    QTest::newRow("sign number") << "lblSouthPosition_3" << true << QColor();
+}
+
+void FrmDisplayTest::weightsAndColours() {
+    QFETCH(QString, name);
+    QFETCH(bool, bold);
+    QFETCH(QColor, colour);
+    frmDisplay form(orbalis::testing::DelhiBirth1985());
+    QWidget* widget = form.findChild<QWidget*>(name);
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(widget->font().bold(), bold);
+    QCOMPARE(widget->font().pointSizeF(), 8.25);
+    if (colour.isValid()) QCOMPARE(widget->palette().color(QPalette::WindowText), colour);
+}
+
+void FrmDisplayTest::signNumbersAlwaysShow() {
+    frmDisplay form(orbalis::testing::DelhiBirth1985());
+    ReadingDisplay crowded = orbalis::testing::CrowdedDisplay();
+    for (int sign = 0; sign < 12; ++sign)
+        crowded.chartBoxes[sign] = orbalis::testing::kCrowdedBoxText;
+    form.ShowReading(orbalis::testing::DelhiReading1985(), crowded);
+    form.show();
+    for (int sign = 0; sign < 12; ++sign) {
+        QLabel* number = form.chart()->signNumberLabel(sign);
+        const QRect box = form.chart()->boxLabel(sign)->box();
+        QCOMPARE(number->objectName(), QStringLiteral("lblSouthPosition_%1").arg(sign));
+        QCOMPARE(number->text(), QString::number(sign + 1));
+        QVERIFY(number->isVisible());
+        QVERIFY2(box.adjusted(1, 1, -1, -1).contains(number->geometry()),
+                 qPrintable(QStringLiteral("sign %1").arg(sign + 1)));
+        QVERIFY(QFontMetrics(number->font()).horizontalAdvance(number->text()) <= number->width());
+        // Bodies never cover the number.
+        for (const QRect& line : form.chart()->boxLabel(sign)->fit().lineRects)
+            QVERIFY(!line.intersects(number->geometry()));
+    }
+}
+
+void FrmDisplayTest::boxTextStaysInsideItsBox_data() {
+    QTest::addColumn<int>("sign");
+    QTest::addColumn<QString>("text");
+    const struct {
+        const char* name;
+        const char* text;
+    } texts[] = {
+        {"one short name", "Guru"},
+        {"a long retrograde name", "Mangala (R) "},
+        {"ascendant and two bodies", "Asc\r\nSurya\r\nChandra"},
+        {"four bodies", "Surya\r\nChandra\r\nBudha (R) \r\nMangala (R) "},
+        {"ascendant and six bodies", orbalis::testing::kCrowdedBoxText},
+        // Rahu and Ketu are always six signs apart, so a box holds at most
+        // the ascendant and eight bodies.
+        {"ascendant and eight bodies",
+         "Asc\r\nSurya\r\nChandra\r\nBudha (R) \r\nShukra (R) \r\nMangala (R) \r\nGuru (R) "
+         "\r\nShani (R) \r\nRahu"},
+    };
+    for (int sign = 0; sign < 12; ++sign) {
+        for (const auto& t : texts) {
+            const QByteArray row = "box " + QByteArray::number(sign) + ", " + t.name;
+            QTest::newRow(row.constData()) << sign << QString::fromLatin1(t.text);
+        }
+    }
+}
+
+void FrmDisplayTest::boxTextStaysInsideItsBox() {
+    QFETCH(int, sign);
+    QFETCH(QString, text);
+    frmDisplay form(orbalis::testing::DelhiBirth1985());
+    SouthRasiChart* chart = form.chart();
+    chart->setBoxText(sign, text);
+    ChartBoxLabel* label = chart->boxLabel(sign);
+    QCOMPARE(label->objectName(), QStringLiteral("lblPlanets_%1").arg(sign));
+    QCOMPARE(label->text(), text);
+
+    const ChartBoxFit& fit = label->fit();
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QVERIFY(fit.fits);
+    QCOMPARE(fit.lineRects.size(), lines.size());
+    QVERIFY2(fit.font.pointSizeF() >= 5.5, "type too small to read");
+
+    // Inside the grid lines of its own box, whatever the label holds.
+    const QRect inner = label->box().adjusted(1, 1, -1, -1);
+    QVERIFY2(inner.contains(label->geometry()),
+             qPrintable(QStringLiteral("label %1,%2 %3x%4 leaves its box")
+                            .arg(label->x())
+                            .arg(label->y())
+                            .arg(label->width())
+                            .arg(label->height())));
+    const QFontMetrics metrics(label->font());
+    const QRect number = chart->signNumberLabel(sign)->geometry();
+    for (int i = 0; i < lines.size(); ++i) {
+        const QRect line = fit.lineRects[i];
+        QVERIFY2(inner.contains(line), qPrintable(lines[i]));
+        QVERIFY2(label->geometry().contains(line), qPrintable(lines[i]));
+        QVERIFY2(!line.intersects(number), qPrintable(lines[i]));
+        // The drawn text fits the room it was given.
+        QVERIFY2(metrics.horizontalAdvance(lines[i]) <= line.width(), qPrintable(lines[i]));
+        QVERIFY(line.height() >= metrics.height());
+        for (int j = 0; j < i; ++j) QVERIFY(!line.intersects(fit.lineRects[j]));
+    }
+}
+
+void FrmDisplayTest::shortNamesKeepTheFormsTypeAndPlace() {
+    frmDisplay form(orbalis::testing::DelhiBirth1985());
+    form.ShowReading(orbalis::testing::DelhiReading1985(), orbalis::testing::DelhiDisplay1985());
+    // Box 3 holds four short names: the form's own type, one column, at the
+    // box's own place (4320, 1320 twips).
+    const ChartBoxLabel* cancer = form.chart()->boxLabel(3);
+    QCOMPARE(cancer->fit().font.pointSizeF(), 8.25);
+    QCOMPARE(cancer->fit().columns, 1);
+    QCOMPARE(cancer->x(), 288);
+    // An empty box keeps its 570 x 195 twip place.
+    const ChartBoxLabel* taurus = form.chart()->boxLabel(1);
+    QCOMPARE(taurus->geometry(), QRect(200, 4, 38, 13));
+}
+
+void FrmDisplayTest::centreSquareStaysEmpty() {
+    frmDisplay form(orbalis::testing::DelhiBirth1985());
+    ReadingDisplay crowded = orbalis::testing::CrowdedDisplay();
+    for (int sign = 0; sign < 12; ++sign)
+        crowded.chartBoxes[sign] = orbalis::testing::kCrowdedBoxText;
+    form.ShowReading(orbalis::testing::DelhiReading1985(), crowded);
+    const QImage picture = form.chart()->grab().toImage();
+    QCOMPARE(picture.size(), QSize(356, 357));
+    const QRgb fill = picture.pixel(178, 178);
+    QVERIFY2(qRed(fill) > 200 && qGreen(fill) > 150 && qBlue(fill) < 150, "centre is not amber");
+    for (int y = 92; y < 264; ++y)
+        for (int x = 92; x < 264; ++x)
+            QVERIFY2(picture.pixel(x, y) == fill,
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+}
+
+void FrmDisplayTest::newReadingReplacesEveryBox() {
+    frmDisplay form(orbalis::testing::DelhiBirth1985());
+    form.ShowReading(orbalis::testing::DelhiReading1985(), orbalis::testing::CrowdedDisplay());
+    form.ShowReading(orbalis::testing::DelhiReading1985(), orbalis::testing::DelhiDisplay1985());
+    const ReadingDisplay expected = orbalis::testing::DelhiDisplay1985();
+    for (int sign = 0; sign < 12; ++sign)
+        QCOMPARE(form.chart()->boxLabel(sign)->text(),
+                 QString::fromStdString(expected.chartBoxes[sign]));
+    QCOMPARE(LabelText(form, QStringLiteral("lblResult_2")),
+             QStringLiteral("The person is Manglik"));
+}
+
+QTEST_MAIN(FrmDisplayTest)
+#include "tst_frmDisplay.moc"
