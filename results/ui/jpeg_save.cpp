@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
+#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 
@@ -24,11 +25,25 @@ bool WriteJpeg(const QString& path, const QImage& picture) {
     });
 }
 
+// The form as it draws itself, on its window colour where it leaves pixels
+// transparent: a JPEG has no alpha, and bare transparency would turn black.
+QImage FormPicture(QWidget* form) {
+    const QPixmap grabbed = form->grab();
+    QImage picture(grabbed.size(), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(grabbed.devicePixelRatio());
+    picture.fill(form->palette().color(QPalette::Window));
+    {
+        QPainter painter(&picture);
+        painter.drawPixmap(0, 0, grabbed);
+    }
+    return picture;
+}
+
 }  // namespace
 
 void SaveFormAsJpeg(Dialogs& dialogs, QWidget* form) {
     // Taken before the dialog opens, so the dialog is not in the picture.
-    const QImage picture = form->grab().toImage();
+    const QImage picture = FormPicture(form);
 
     FileDialogRequest request;
     request.filter = QStringLiteral("JPEG Image (*.jpg)|*.jpg");

@@ -47,12 +47,18 @@ QByteArray Bytes(const std::string& text) {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+const QColor kFormColour(200, 40, 90);
+
 // A stand-in for the results form: fixed size, something drawn on it.
 class PictureForm : public QWidget {
   public:
     PictureForm() {
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(new QLabel(QStringLiteral("Position of Mars from Lagna is 11")));
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, kFormColour);
+        setPalette(colours);
+        setAutoFillBackground(true);
         setFixedSize(321, 187);
         setAttribute(Qt::WA_DontShowOnScreen);
         show();
@@ -345,6 +351,12 @@ void FileCommandsTest::jpegDecodesAtTheFormsSize() {
     QVERIFY(!picture.isNull());
     QCOMPARE(picture.size(), form.grab().size());
     QCOMPARE(picture.size(), QSize(321, 187));
+    // The corner shows the form's own background, within the loss of the encoder.
+    const QColor corner = picture.pixelColor(2, 2);
+    QVERIFY2(qAbs(corner.red() - kFormColour.red()) <= 6 &&
+                 qAbs(corner.green() - kFormColour.green()) <= 6 &&
+                 qAbs(corner.blue() - kFormColour.blue()) <= 6,
+             qPrintable(corner.name()));
     QCOMPARE(FilesIn(dir.path()), QStringList{QStringLiteral("mine.jpg")});  // no BMP left
 }
 
