@@ -1,7 +1,5 @@
 #include "cli/reading_result.h"
 
-#include "positions/retrogrades.h"
-
 namespace orbalis::cli {
 namespace {
 
@@ -21,10 +19,11 @@ void ComputeFullReading(const BirthDetails& birth, FullReading& reading) {
     reading.birth = birth;
     reading.chart = ChartReading{};
     reading.display = ComputeReading(reading.birth, reading.chart);
-    const CivilDate lookupDate = RetrogradeLookupDate(reading.birth);
+    // The reading has looked the stations up once already and marked the
+    // Sanskrit names; the flags read those marks rather than look again.
     for (std::size_t i = 0; i < kRetrogradeBodies.size(); ++i)
         reading.retrograde[i] =
-            IsRetrograde(static_cast<RetrogradePlanet>(kRetrogradeBodies[i]), lookupDate);
+            reading.chart.planetSanskritName[kRetrogradeBodies[i]].ends_with(kRetrogradeMark);
 }
 
 std::string_view MarsHouseOf(const KujaDoshaLines& lines) {
