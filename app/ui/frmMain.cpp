@@ -155,13 +155,20 @@ void frmMain::CreateControls() {
     chkDST = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), fraBirth), "chkDST");
     birth->addWidget(Caption("Name", "lblName", fraBirth), 0, 0);
     birth->addWidget(txtName, 0, 1, 1, 3);
+    // The lists of a date or a time keep their natural widths, side by side.
+    auto* date = new QHBoxLayout;
+    date->addWidget(cboDate);
+    date->addWidget(cboMonth);
+    date->addWidget(cboYear);
+    date->addStretch(1);
+    auto* time = new QHBoxLayout;
+    time->addWidget(cboHour);
+    time->addWidget(cboMinute);
+    time->addStretch(1);
     birth->addWidget(Caption("Date of Birth", "lblDateOfBirth", fraBirth), 1, 0);
-    birth->addWidget(cboDate, 1, 1);
-    birth->addWidget(cboMonth, 1, 2);
-    birth->addWidget(cboYear, 1, 3);
+    birth->addLayout(date, 1, 1, 1, 3);
     birth->addWidget(Caption("Time of Birth", "lblTimeOfBirth", fraBirth), 2, 0);
-    birth->addWidget(cboHour, 2, 1);
-    birth->addWidget(cboMinute, 2, 2);
+    birth->addLayout(time, 2, 1, 1, 3);
     birth->addWidget(Caption("Time Zone", "lblTimeZone", fraBirth), 3, 0);
     birth->addWidget(cboTimeZone, 3, 1, 1, 3);
     birth->addWidget(chkDST, 4, 1, 1, 3);
