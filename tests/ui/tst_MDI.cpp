@@ -1,0 +1,619 @@
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+#include "app/program_identity.h"
+#include "results/ui/MDI.h"
+#include "results/ui/frmDisplay.h"
+#include "results/ui/print_form.h"
+#include "support/fake_dialogs.h"
+#include "support/sample_readings.h"
+#include "support/test_environment.h"
+
+using namespace orbalis;
+using orbalis::testing::FakeDialogs;
+
+namespace {
+
+// A results window for the Delhi 1985 reading.
+struct Window {
+    FakeDialogs dialogs;
+    MDI mdi{dialogs, orbalis::testing::DelhiBirth1985()};
+
+    Window() {
+        mdi.display()->ShowReading(orbalis::testing::DelhiReading1985(),
+                                   orbalis::testing::DelhiDisplay1985());
+    }
+    QAction* action(const QString& name) { return mdi.findChild<QAction*>(name); }
+    bool checked(const QString& name) {
+        QAction* item = action(name);
+        return item && item->isChecked();
+    }
+    // Clicks a menu item, a toolbar button or a bottom button by its name.
+    void click(const QString& name) {
+        if (QPushButton* button = mdi.findChild<QPushButton*>(name)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+        QAction* item = action(name);
+        QVERIFY2(item, qPrintable(name));
+        item->trigger();
+    }
+};
+
+const QStringList kChartItems = {"mnuChart",         "mnuSub_Hora",    "mnuSub_Drekkana",
+                                 "mnuSub_Sapthamsa", "mnuSub_Navamsa", "mnuSub_Dasamsa",
+                                 "mnuSub_Dwadasamsa"};
+const QStringList kStyleItems = {"mnuNorth", "mnuSouth", "mnuNatal"};
+
+QStringList Checked(Window& window, const QStringList& items) {
+    QStringList result;
+    for (const QString& item : items)
+        if (window.checked(item)) result << item;
+    return result;
+}
+
+// Share of pixels in `area` that are not white.
+double InkShare(const QImage& image, const QRect& area) {
+    qint64 ink = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) ++ink;
+    return area.isEmpty() ? 0.0 : static_cast<double>(ink) / (area.width() * area.height());
+}
+
+}  // namespace
+
+class MdiTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { orbalis::testing::PrepareTestEnvironment(); }
+
+    void captionAndRestoredSize();
+    void menuItems_data();
+    void menuItems();
+    void menuOrder_data();
+    void menuOrder();
+    void loadTimeMarks_data();
+    void loadTimeMarks();
+    void toolbarButtons_data();
+    void toolbarButtons();
+    void toolbarItemHidesAndShowsTheToolbar();
+    void statusBarItemOnlyMovesItsMark();
+    void chartStyleGroup_data();
+    void chartStyleGroup();
+    void colourStyleNeverChanges();
+    void chartSelection_data();
+    void chartSelection();
+    void webPages_data();
+    void webPages();
+    void aboutBoxRunsModally();
+    void commands_data();
+    void commands();
+    void titleBarCloseIsExit_data();
+    void titleBarCloseIsExit();
+    void bottomButtonsStayRightAligned_data();
+    void bottomButtonsStayRightAligned();
+    void formPlacedInWorkspace_data();
+    void formPlacedInWorkspace();
+    void barsAndHeading();
+    void printCancelDoesNothing();
+    void printWritesTheFormToThePage();
+    void paintFittedKeepsProportions_data();
+    void paintFittedKeepsProportions();
+};
+
+void MdiTest::captionAndRestoredSize() {
+    Window window;
+    QCOMPARE(window.mdi.windowTitle(), QStringLiteral("Orbalis v1.15"));
+    QCOMPARE(window.mdi.size(), QSize(606, 399));
+    QCOMPARE(MDI::restoredSize(), QSize(606, 399));
+    QVERIFY(window.mdi.display());
+    QCOMPARE(window.mdi.display()->objectName(), QStringLiteral("frmDisplay"));
+}
+
+void MdiTest::menuItems_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    const char* const items[][2] = {
+        {"mnuFile", "&File"},
+        {"mnuNew", "&New"},
+        {"mnuSaveAsText", "Save &As"},
+        {"mnuSaveAsJpeg", "Save As &JPEG"},
+        {"mnuExport", "&Export Chart As Text"},
+        {"mnuPrint", "&Print"},
+        {"mnuBack", "&Back"},
+        {"mnuExit", "E&xit"},
+        {"mnuView", "&View"},
+        {"mnuToolBar", "&Toolbar"},
+        {"mnuStatusBar", "&Status Bar"},
+        {"mnuChartStyle", "&Chart Style"},
+        {"mnuNorth", "&North Indian"},
+        {"mnuSouth", "&South Indian"},
+        {"mnuNatal", "&Natal Indian"},
+        {"mnuColor", "Colo&r Style"},
+        {"mnuColorOn", "O&n"},
+        {"mnuColorOff", "O&ff"},
+        {"mnuChart", "&Chart"},
+        {"mnuDivisionalCharts", "&Divisional Charts"},
+        {"mnuSub_Hora", "&Hora"},
+        {"mnuSub_Drekkana", "&Drekkana"},
+        {"mnuSub_Sapthamsa", "&Sapthamsa"},
+        {"mnuSub_Navamsa", "&Navamsa"},
+        {"mnuSub_Dasamsa", "&D&asamsa"},
+        {"mnuSub_Dwadasamsa", "D&wadasamsa"},
+        {"mnuHelp", "&Help"},
+        {"mnuOnline", "&Online Help"},
+        {"mnuVisit", "&Visit Us Online"},
+        {"mnuUpdate", "Check for Software &Update"},
+        {"mnuAbout", "&About Software"},
+    };
+    for (const auto& item : items) QTest::newRow(item[0]) << item[0] << item[1];
+}
+
+void MdiTest::menuItems() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    Window window;
+    QAction* item = window.action(name);
+    QVERIFY2(item, qPrintable(name));
+    QCOMPARE(item->text(), caption);
+    QVERIFY(!item->isSeparator());
+}
+
+void MdiTest::menuOrder_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("File") << "mnuFile"
+                          << QStringList{"mnuNew",        "mnuFileSep0", "mnuSaveAsText",
+                                         "mnuSaveAsJpeg", "mnuFileSep1", "mnuExport",
+                                         "mnuFilesep2",   "mnuPrint",    "mnuFileSep3",
+                                         "mnuBack",       "mnuFileSep4", "mnuExit"};
+    QTest::newRow("View") << "mnuView"
+                          << QStringList{"mnuToolBar",    "mnuStatusBar",       "mnuViewSep1",
+                                         "mnuChartStyle", "mnuColor",           "mnuViewSep2",
+                                         "mnuChart",      "mnuDivisionalCharts"};
+    QTest::newRow("Chart Style") << "mnuChartStyle"
+                                 << QStringList{"mnuNorth", "mnuSouth", "mnuNatal"};
+    QTest::newRow("Colour Style") << "mnuColor" << QStringList{"mnuColorOn", "mnuColorOff"};
+    QTest::newRow("Divisional Charts")
+        << "mnuDivisionalCharts"
+        << QStringList{"mnuSub_Hora",    "mnuSub_Drekkana", "mnuSub_Sapthamsa",
+                       "mnuSub_Navamsa", "mnuSub_Dasamsa",  "mnuSub_Dwadasamsa"};
+    QTest::newRow("Help") << "mnuHelp" << QStringList{"mnuOnline", "mnuVisit",    "mnuHelpSep1",
+                                                      "mnuUpdate", "mnuHelpSep2", "mnuAbout"};
+}
+
+void MdiTest::menuOrder() {
+    QFETCH(QString, menu);
+    QFETCH(QStringList, items);
+    Window window;
+    QMenu* found = window.mdi.findChild<QMenu*>(menu);
+    QVERIFY2(found, qPrintable(menu));
+    QStringList names;
+    for (QAction* item : found->actions()) {
+        names << item->objectName();
+        // Only the Sep items are separators.
+        QCOMPARE(item->isSeparator(),
+                 item->objectName().contains(QLatin1String("Sep"), Qt::CaseInsensitive));
+    }
+    QCOMPARE(names, items);
+}
+
+void MdiTest::loadTimeMarks_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("checked");
+    const QStringList on = {"mnuToolBar", "mnuStatusBar", "mnuColorOff", "mnuChart", "mnuSouth"};
+    const QStringList off = {"mnuNorth",       "mnuNatal",        "mnuColorOn",
+                             "mnuSub_Hora",    "mnuSub_Drekkana", "mnuSub_Sapthamsa",
+                             "mnuSub_Navamsa", "mnuSub_Dasamsa",  "mnuSub_Dwadasamsa"};
+    for (const QString& name : on) QTest::newRow(qPrintable(name)) << name << true;
+    for (const QString& name : off) QTest::newRow(qPrintable(name)) << name << false;
+}
+
+void MdiTest::loadTimeMarks() {
+    QFETCH(QString, name);
+    QFETCH(bool, checked);
+    Window window;
+    QVERIFY(window.action(name)->isCheckable());
+    QCOMPARE(window.checked(name), checked);
+}
+
+void MdiTest::toolbarButtons_data() {
+    QTest::addColumn<QString>("key");
+    QTest::newRow("New") << "New";
+    QTest::newRow("Save") << "Save";
+    QTest::newRow("Print") << "Print";
+    QTest::newRow("Help") << "Help";
+}
+
+void MdiTest::toolbarButtons() {
+    QFETCH(QString, key);
+    Window window;
+    QToolBar* toolbar = window.mdi.findChild<QToolBar*>(QStringLiteral("TB"));
+    QVERIFY(toolbar);
+    QAction* button = window.action(QStringLiteral("TB_") + key);
+    QVERIFY(button);
+    QVERIFY(toolbar->actions().contains(button));
+    QCOMPARE(button->data().toString(), key);
+    QCOMPARE(button->toolTip(), key);
+    QVERIFY(!button->icon().isNull());
+    QCOMPARE(button->icon().pixmap(16, 16).size(), QSize(16, 16));
+    QCOMPARE(toolbar->actions().size(), 4);
+}
+
+void MdiTest::toolbarItemHidesAndShowsTheToolbar() {
+    Window window;
+    window.mdi.show();
+    QToolBar* toolbar = window.mdi.findChild<QToolBar*>(QStringLiteral("TB"));
+    QVERIFY(toolbar->isVisible());
+    window.click(QStringLiteral("mnuToolBar"));
+    QVERIFY(!window.checked(QStringLiteral("mnuToolBar")));
+    QVERIFY(!toolbar->isVisible());
+    window.click(QStringLiteral("mnuToolBar"));
+    QVERIFY(window.checked(QStringLiteral("mnuToolBar")));
+    QVERIFY(toolbar->isVisible());
+}
+
+void MdiTest::statusBarItemOnlyMovesItsMark() {
+    Window window;
+    window.mdi.show();
+    const QStringList others =
+        QStringList{"mnuToolBar", "mnuColorOn", "mnuColorOff"} + kStyleItems + kChartItems;
+    const QStringList before = Checked(window, others);
+    window.click(QStringLiteral("mnuStatusBar"));
+    QVERIFY(!window.checked(QStringLiteral("mnuStatusBar")));
+    window.click(QStringLiteral("mnuStatusBar"));
+    QVERIFY(window.checked(QStringLiteral("mnuStatusBar")));
+    window.click(QStringLiteral("mnuStatusBar"));
+    QCOMPARE(Checked(window, others), before);
+    QVERIFY(window.mdi.findChild<QToolBar*>(QStringLiteral("TB"))->isVisible());
+    QVERIFY(window.dialogs.messages.isEmpty());
+}
+
+void MdiTest::chartStyleGroup_data() {
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("North") << QStringList{"mnuNorth"} << "mnuNorth";
+    QTest::newRow("Natal") << QStringList{"mnuNatal"} << "mnuNatal";
+    QTest::newRow("South again keeps its mark") << QStringList{"mnuSouth"} << "mnuSouth";
+    QTest::newRow("North then South") << QStringList{"mnuNorth", "mnuSouth"} << "mnuSouth";
+    QTest::newRow("Natal twice") << QStringList{"mnuNatal", "mnuNatal"} << "mnuNatal";
+}
+
+void MdiTest::chartStyleGroup() {
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, expected);
+    Window window;
+    QStringList boxesBefore;
+    for (QLabel* label : window.mdi.display()->findChildren<QLabel*>())
+        if (label->objectName().startsWith(QLatin1String("lblPlanets_")))
+            boxesBefore << label->text() + QLatin1Char('@') +
+                               QString::number(label->geometry().x());
+    for (const QString& click : clicks) window.click(click);
+    QCOMPARE(Checked(window, kStyleItems), QStringList{expected});
+    // The chart is drawn the same whatever the style.
+    QStringList boxesAfter;
+    for (QLabel* label : window.mdi.display()->findChildren<QLabel*>())
+        if (label->objectName().startsWith(QLatin1String("lblPlanets_")))
+            boxesAfter << label->text() + QLatin1Char('@') + QString::number(label->geometry().x());
+    QCOMPARE(boxesAfter, boxesBefore);
+}
+
+void MdiTest::colourStyleNeverChanges() {
+    Window window;
+    for (const char* click : {"mnuColorOn", "mnuColorOff", "mnuColorOn", "mnuColorOff"}) {
+        window.click(click);
+        QVERIFY(!window.checked(QStringLiteral("mnuColorOn")));
+        QVERIFY(window.checked(QStringLiteral("mnuColorOff")));
+    }
+}
+
+void MdiTest::chartSelection_data() {
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Navamsa") << QStringList{"mnuSub_Navamsa"} << "mnuSub_Navamsa";
+    QTest::newRow("Navamsa then Hora")
+        << QStringList{"mnuSub_Navamsa", "mnuSub_Hora"} << "mnuSub_Hora";
+    QTest::newRow("Hora then Chart")
+        << QStringList{"mnuSub_Navamsa", "mnuSub_Hora", "mnuChart"} << "mnuChart";
+    QTest::newRow("Chart again keeps its mark") << QStringList{"mnuChart"} << "mnuChart";
+    QTest::newRow("Dasamsa twice")
+        << QStringList{"mnuSub_Dasamsa", "mnuSub_Dasamsa"} << "mnuSub_Dasamsa";
+    QTest::newRow("Dwadasamsa") << QStringList{"mnuSub_Dwadasamsa"} << "mnuSub_Dwadasamsa";
+    QTest::newRow("Drekkana, Sapthamsa")
+        << QStringList{"mnuSub_Drekkana", "mnuSub_Sapthamsa"} << "mnuSub_Sapthamsa";
+}
+
+void MdiTest::chartSelection() {
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, expected);
+    Window window;
+    window.mdi.show();
+    for (const QString& click : clicks) window.click(click);
+    QCOMPARE(Checked(window, kChartItems), QStringList{expected});
+    // The birth chart stays on show whichever chart is marked.
+    QVERIFY(window.mdi.display()->isVisible());
+    QCOMPARE(window.mdi.display()->findChild<QLabel*>(QStringLiteral("lblPlanets_3"))->text(),
+             QStringLiteral("Surya\r\nChandra\r\nBudha\r\nMangala"));
+}
+
+void MdiTest::webPages_data() {
+    QTest::addColumn<QString>("click");
+    QTest::addColumn<QString>("address");
+    const QString help = QString::fromUtf8(kOnlineHelpAddress.data(), kOnlineHelpAddress.size());
+    QTest::newRow("online help") << "mnuOnline" << help;
+    QTest::newRow("toolbar Help does what Online Help does") << "TB_Help" << help;
+    QTest::newRow("visit us") << "mnuVisit"
+                              << QString::fromUtf8(kSiteAddress.data(), kSiteAddress.size());
+    QTest::newRow("check for update")
+        << "mnuUpdate" << QString::fromUtf8(kDownloadAddress.data(), kDownloadAddress.size());
+}
+
+void MdiTest::webPages() {
+    QFETCH(QString, click);
+    QFETCH(QString, address);
+    Window window;
+    window.click(click);
+    QCOMPARE(window.dialogs.webAddresses, QList<QString>{address});
+}
+
+void MdiTest::aboutBoxRunsModally() {
+    Window window;
+    window.click(QStringLiteral("mnuAbout"));
+    QCOMPARE(window.dialogs.modalDialogs, QList<QString>{QStringLiteral("frmAbout")});
+}
+
+void MdiTest::commands_data() {
+    QTest::addColumn<QString>("click");
+    QTest::addColumn<QString>("signal");
+    QTest::newRow("Back button") << "cmdBack"
+                                 << "backRequested";
+    QTest::newRow("Back item") << "mnuBack"
+                               << "backRequested";
+    QTest::newRow("New item") << "mnuNew"
+                              << "newRequested";
+    QTest::newRow("toolbar New") << "TB_New"
+                                 << "newRequested";
+    QTest::newRow("Exit button") << "cmdExit"
+                                 << "exitRequested";
+    QTest::newRow("Exit item") << "mnuExit"
+                               << "exitRequested";
+    QTest::newRow("Save As item") << "mnuSaveAsText"
+                                  << "saveRequested";
+    QTest::newRow("toolbar Save") << "TB_Save"
+                                  << "saveRequested";
+    QTest::newRow("Export item") << "mnuExport"
+                                 << "exportRequested";
+    QTest::newRow("JPEG button") << "cmdSaveAsJPEG"
+                                 << "saveJpegRequested";
+    QTest::newRow("JPEG item") << "mnuSaveAsJpeg"
+                               << "saveJpegRequested";
+}
+
+void MdiTest::commands() {
+    QFETCH(QString, click);
+    QFETCH(QString, signal);
+    Window window;
+    window.mdi.show();
+    const char* const signalNames[] = {"backRequested", "newRequested",    "exitRequested",
+                                       "saveRequested", "exportRequested", "saveJpegRequested"};
+    QList<QSignalSpy*> spies;
+    for (const char* name : signalNames) {
+        const QByteArray signature = QByteArray("2") + name + "()";
+        spies << new QSignalSpy(&window.mdi, signature.constData());
+    }
+    window.click(click);
+    for (int i = 0; i < spies.size(); ++i)
+        QCOMPARE(spies[i]->count(), QLatin1String(signalNames[i]) == signal ? 1 : 0);
+    qDeleteAll(spies);
+    // A command answered elsewhere shows nothing here.
+    QVERIFY(window.dialogs.messages.isEmpty());
+    QVERIFY(window.dialogs.printerRequests.isEmpty());
+}
+
+void MdiTest::titleBarCloseIsExit_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("exits");
+    QTest::newRow("close alone ends the program") << "" << 1;
+    QTest::newRow("close after Exit is not a second exit") << "cmdExit" << 1;
+    QTest::newRow("close after Back is no exit") << "cmdBack" << 0;
+    QTest::newRow("close after New is no exit") << "mnuNew" << 0;
+}
+
+void MdiTest::titleBarCloseIsExit() {
+    QFETCH(QString, before);
+    QFETCH(int, exits);
+    Window window;
+    window.mdi.show();
+    QSignalSpy exit(&window.mdi, &MDI::exitRequested);
+    if (!before.isEmpty()) window.click(before);
+    window.mdi.close();
+    QCOMPARE(exit.count(), exits);
+}
+
+void MdiTest::bottomButtonsStayRightAligned_data() {
+    QTest::addColumn<int>("width");
+    QTest::newRow("restored, 606") << 606;
+    QTest::newRow("640") << 640;
+    QTest::newRow("800") << 800;
+    QTest::newRow("1024") << 1024;
+    QTest::newRow("1280") << 1280;
+    QTest::newRow("1917, odd") << 1917;
+}
+
+void MdiTest::bottomButtonsStayRightAligned() {
+    QFETCH(int, width);
+    Window window;
+    window.mdi.show();
+    window.mdi.resize(width, 600);
+    QApplication::processEvents();
+    QWidget* bar = window.mdi.findChild<QWidget*>(QStringLiteral("Picture1"));
+    QCOMPARE(bar->width(), width);
+    auto button = [&](const char* name) {
+        return window.mdi.findChild<QPushButton*>(QLatin1String(name))->geometry();
+    };
+    const QRect jpeg = button("cmdSaveAsJPEG");
+    const QRect back = button("cmdBack");
+    const QRect exit = button("cmdExit");
+    // 300 twips (20 pixels) from the right edge, 100 twips (6 to 7 pixels) apart.
+    QCOMPARE(width - (exit.right() + 1), 20);
+    QVERIFY(exit.left() - (back.right() + 1) >= 6 && exit.left() - (back.right() + 1) <= 7);
+    QVERIFY(back.left() - (jpeg.right() + 1) >= 6 && back.left() - (jpeg.right() + 1) <= 7);
+    // Sizes and tops stay as drawn: 1575, 1095, 1095 by 400 twips at 120.
+    QCOMPARE(jpeg.size(), QSize(105, 26));
+    QCOMPARE(back.size(), QSize(73, 26));
+    QCOMPARE(exit.size(), QSize(73, 26));
+    QCOMPARE(jpeg.top(), 8);
+    QCOMPARE(exit.top(), 8);
+    // The heading stays centred.
+    const QRect heading = window.mdi.findChild<QLabel*>(QStringLiteral("lblHeading"))->geometry();
+    QVERIFY(qAbs(heading.center().x() - width / 2) <= 1);
+}
+
+void MdiTest::formPlacedInWorkspace_data() {
+    QTest::addColumn<QSize>("windowSize");
+    QTest::addColumn<bool>("centred");
+    QTest::newRow("wide window: centred at the top") << QSize(1200, 900) << true;
+    QTest::newRow("restored window: at the left, with scroll bars") << QSize(606, 399) << false;
+}
+
+void MdiTest::formPlacedInWorkspace() {
+    QFETCH(QSize, windowSize);
+    QFETCH(bool, centred);
+    Window window;
+    window.mdi.show();
+    window.mdi.resize(windowSize);
+    QApplication::processEvents();
+    QScrollArea* workspace = window.mdi.findChild<QScrollArea*>(QStringLiteral("workspace"));
+    QVERIFY(workspace);
+    frmDisplay* form = window.mdi.display();
+    QCOMPARE(form->y(), 0);
+    const int viewportWidth = workspace->viewport()->width();
+    if (centred) {
+        QVERIFY(viewportWidth > form->width());
+        QVERIFY(qAbs(form->x() - (viewportWidth - form->width()) / 2) <= 1);
+    } else {
+        QCOMPARE(form->x(), 0);
+        QVERIFY(workspace->horizontalScrollBar()->maximum() > 0);
+        QVERIFY(workspace->verticalScrollBar()->maximum() > 0);
+    }
+    // Never off the workspace's left edge, whatever the screen's width.
+    QVERIFY(form->x() >= 0);
+}
+
+void MdiTest::barsAndHeading() {
+    Window window;
+    window.mdi.show();
+    QWidget* top = window.mdi.findChild<QWidget*>(QStringLiteral("picTop"));
+    QWidget* bottom = window.mdi.findChild<QWidget*>(QStringLiteral("Picture1"));
+    QLabel* heading = window.mdi.findChild<QLabel*>(QStringLiteral("lblHeading"));
+    QCOMPARE(top->height(), 60);
+    QCOMPARE(bottom->height(), 43);
+    QCOMPARE(top->palette().color(QPalette::Window), QColor(0, 64, 64));
+    QCOMPARE(bottom->palette().color(QPalette::Window), QColor(0, 64, 64));
+    QCOMPARE(heading->text(), QStringLiteral("Orbalis"));
+    QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(192, 192, 0));
+    QVERIFY(heading->font().bold());
+    QCOMPARE(heading->font().pointSizeF(), 18.0);
+    QVERIFY(heading->width() >= QFontMetrics(heading->font()).horizontalAdvance(heading->text()));
+    QCOMPARE(window.mdi.findChild<QPushButton*>(QStringLiteral("cmdSaveAsJPEG"))->text(),
+             QStringLiteral("Save As &JPEG"));
+    QCOMPARE(window.mdi.findChild<QPushButton*>(QStringLiteral("cmdBack"))->text(),
+             QStringLiteral("&Back"));
+    QCOMPARE(window.mdi.findChild<QPushButton*>(QStringLiteral("cmdExit"))->text(),
+             QStringLiteral("E&xit"));
+    QCOMPARE(window.mdi.findChild<QToolBar*>(QStringLiteral("TB"))->height(), 28);
+}
+
+void MdiTest::printCancelDoesNothing() {
+    Window window;
+    QTemporaryDir folder;
+    window.dialogs.printerOutputFile = folder.filePath(QStringLiteral("page.pdf"));
+    window.dialogs.printerReplies.enqueue(false);
+    window.click(QStringLiteral("mnuPrint"));
+    QCOMPARE(window.dialogs.printerRequests.size(), 1);
+    QVERIFY(!window.dialogs.printerRequests.front().allowPrintToFile);
+    QVERIFY(!window.dialogs.printerRequests.front().showPageRange);
+    QVERIFY(!QFileInfo::exists(window.dialogs.printerOutputFile));
+    QVERIFY(window.dialogs.messages.isEmpty());
+}
+
+void MdiTest::printWritesTheFormToThePage() {
+    QTemporaryDir folder;
+    // An empty page from the same printer settings, to compare against.
+    const QString emptyPath = folder.filePath(QStringLiteral("empty.pdf"));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(emptyPath);
+        QPainter painter(&printer);
+    }
+    Window window;
+    window.dialogs.printerOutputFile = folder.filePath(QStringLiteral("page.pdf"));
+    window.dialogs.printerReplies.enqueue(true);
+    window.click(QStringLiteral("TB_Print"));
+    QCOMPARE(window.dialogs.printerRequests.size(), 1);
+    const QFileInfo page(window.dialogs.printerOutputFile);
+    QVERIFY(page.exists());
+    QVERIFY2(page.size() > QFileInfo(emptyPath).size() + 5000,
+             qPrintable(QStringLiteral("%1 bytes against %2 for an empty page")
+                            .arg(page.size())
+                            .arg(QFileInfo(emptyPath).size())));
+    QVERIFY(window.dialogs.messages.isEmpty());
+}
+
+void MdiTest::paintFittedKeepsProportions_data() {
+    QTest::addColumn<QSize>("pageSize");
+    QTest::addColumn<QRect>("expected");
+    // The form is 726 x 500.
+    QTest::newRow("portrait page: full width, at the top")
+        << QSize(1452, 2000) << QRect(0, 0, 1452, 1000);
+    QTest::newRow("landscape page: full height, centred across")
+        << QSize(2000, 1000) << QRect(274, 0, 1452, 1000);
+    QTest::newRow("smaller than the form") << QSize(363, 400) << QRect(0, 0, 363, 250);
+}
+
+void MdiTest::paintFittedKeepsProportions() {
+    QFETCH(QSize, pageSize);
+    QFETCH(QRect, expected);
+    Window window;
+    QImage image(pageSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QRect covered;
+    {
+        QPainter painter(&image);
+        covered = PaintFormFitted(*window.mdi.display(), painter, image.rect());
+    }
+    QCOMPARE(covered, expected);
+    // The form's text and chart are on the page; nothing is drawn beside it.
+    QVERIFY2(InkShare(image, covered) > 0.2, "the page is blank");
+    if (covered.left() > 0)
+        QCOMPARE(InkShare(image, QRect(0, 0, covered.left(), pageSize.height())), 0.0);
+    if (covered.bottom() + 1 < pageSize.height())
+        QCOMPARE(InkShare(image, QRect(0, covered.bottom() + 1, pageSize.width(),
+                                       pageSize.height() - covered.bottom() - 1)),
+                 0.0);
+    // The amber chart appears where it sits on the form, scaled with it.
+    const double scale = static_cast<double>(covered.width()) / 726;
+    const QPoint chartCentre =
+        covered.topLeft() + QPoint(qRound(178 * scale), qRound((133 + 178) * scale));
+    const QRgb amber = image.pixel(chartCentre);
+    QVERIFY2(qRed(amber) > 200 && qBlue(amber) < 150, "no chart where the chart should be");
+}
+
+QTEST_MAIN(MdiTest)
+#include "tst_MDI.moc"
