@@ -68,6 +68,11 @@ frmDisplay::frmDisplay(const BirthDetails& birth, QWidget* parent)
     palette.setColor(QPalette::Base, Qt::white);
     setPalette(palette);
     setAutoFillBackground(true);
+    // Group titles sit on the frame line, as on the desktop this form was
+    // drawn for, so that the first row (240 twips down) clears the line.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid #a0a0a0; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
 
     BuildPlanetPositions();
     BuildVedicDetails();

@@ -62,6 +62,22 @@ ReadingDisplay DelhiDisplay1985() {
     return display;
 }
 
+ChartReading CrowdedReading() {
+    ChartReading reading = DelhiReading1985();
+    reading.lagnaPositionText = "18 Leo 25";
+    reading.midheavenPositionText = "03 Tau 57";
+    reading.moonPositionText = "05 Can 40";
+    reading.planetSanskritName = {"Surya",        "Chandra",   "Budha (R) ", "Shukra (R) ",
+                                  "Mangala (R) ", "Guru (R) ", "Shani (R) ", "Rahu",
+                                  "Ketu",         "Lagna",     "Madhya"};
+    reading.planetPositionText = {"10 Leo 12", "05 Can 40", "22 Leo 03", "14 Leo 51",
+                                  "08 Leo 30", "27 Leo 44", "02 Leo 18", "11 Tau 09",
+                                  "11 Sco 09", "18 Leo 25", "03 Tau 57"};
+    reading.lagnaSign = "Leo";
+    reading.lagnaRashiName = "Simha";
+    return reading;
+}
+
 ReadingDisplay CrowdedDisplay() {
     ReadingDisplay display;
     display.chartBoxes[4] = kCrowdedBoxText;
@@ -70,8 +86,8 @@ ReadingDisplay CrowdedDisplay() {
     display.chartBoxes[7] = "Ketu";
     display.fromLagna = {"Position of Mars from Lagna is 1", "Percentage of Kuja dosha is 0%",
                          "The person is Non Manglik"};
-    display.fromMoon = {"Position of Mars from Chandra is 2", "Percentage of Kuja dosha is 0%",
-                        "The person is Non Manglik"};
+    display.fromMoon = {"Position of Mars from Chandra is 2", "Percentage of Kuja dosha is 0.125%",
+                        "The person is Manglik"};
     return display;
 }
 

@@ -16,7 +16,8 @@ ChartReading DelhiReading1985();
 ReadingDisplay DelhiDisplay1985();
 
 // A crowded chart: the ascendant and six bodies, five of them retrograde,
-// share Leo; Rahu and Ketu stand alone.
+// share Leo; the Moon is in Cancer, Rahu and Ketu stand alone.
+ChartReading CrowdedReading();
 ReadingDisplay CrowdedDisplay();
 // The seven lines of the crowded box, CR LF between them.
 inline constexpr const char* kCrowdedBoxText =

@@ -47,6 +47,8 @@ class FrmDisplayTest : public QObject {
     void shortNamesKeepTheFormsTypeAndPlace();
     void centreSquareStaysEmpty();
     void newReadingReplacesEveryBox();
+    void sampleReadingsAgreeWithTheCore_data();
+    void sampleReadingsAgreeWithTheCore();
 };
 
 void FrmDisplayTest::personalDetails_data() {
@@ -333,6 +335,39 @@ void FrmDisplayTest::newReadingReplacesEveryBox() {
                  QString::fromStdString(expected.chartBoxes[sign]));
     QCOMPARE(LabelText(form, QStringLiteral("lblResult_2")),
              QStringLiteral("The person is Manglik"));
+}
+
+void FrmDisplayTest::sampleReadingsAgreeWithTheCore_data() {
+    QTest::addColumn<bool>("crowded");
+    QTest::newRow("Delhi 1985") << false;
+    QTest::newRow("crowded Leo") << true;
+}
+
+void FrmDisplayTest::sampleReadingsAgreeWithTheCore() {
+    // The hand-written boxes and verdicts the tests above rely on are the
+    // ones the reading rules give for the hand-written positions.
+    QFETCH(bool, crowded);
+    const ChartReading reading =
+        crowded ? orbalis::testing::CrowdedReading() : orbalis::testing::DelhiReading1985();
+    const ReadingDisplay display =
+        crowded ? orbalis::testing::CrowdedDisplay() : orbalis::testing::DelhiDisplay1985();
+    QVERIFY(ChartBoxTexts(reading) == display.chartBoxes);
+    const KujaDoshaLines lagna =
+        DetermineKujaDosha(reading, reading.planetPositionText[kAscendant], "Mars", true);
+    const KujaDoshaLines moon =
+        DetermineKujaDosha(reading, reading.planetPositionText[kMoon], "Moon", false);
+    QCOMPARE(QString::fromStdString(lagna.position),
+             QString::fromStdString(display.fromLagna.position));
+    QCOMPARE(QString::fromStdString(lagna.percentage),
+             QString::fromStdString(display.fromLagna.percentage));
+    QCOMPARE(QString::fromStdString(lagna.verdict),
+             QString::fromStdString(display.fromLagna.verdict));
+    QCOMPARE(QString::fromStdString(moon.position),
+             QString::fromStdString(display.fromMoon.position));
+    QCOMPARE(QString::fromStdString(moon.percentage),
+             QString::fromStdString(display.fromMoon.percentage));
+    QCOMPARE(QString::fromStdString(moon.verdict),
+             QString::fromStdString(display.fromMoon.verdict));
 }
 
 QTEST_MAIN(FrmDisplayTest)

@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     const orbalis::ReadingDisplay display = orbalis::ComputeReading(birth, computed);
     bool ok = Photograph(birth, computed, display, folder + "/results-1985.png");
 
-    ok = Photograph(birth, orbalis::testing::DelhiReading1985(), orbalis::testing::CrowdedDisplay(),
+    ok = Photograph(birth, orbalis::testing::CrowdedReading(), orbalis::testing::CrowdedDisplay(),
                     folder + "/results-crowded.png") &&
          ok;
     return ok ? 0 : 1;
