@@ -83,8 +83,6 @@ class MdiTest : public QObject {
     void initTestCase() { orbalis::testing::PrepareTestEnvironment(); }
 
     void captionAndRestoredSize();
-    void menuItems_data();
-    void menuItems();
     void menuOrder_data();
     void menuOrder();
     void loadTimeMarks_data();
@@ -109,7 +107,6 @@ class MdiTest : public QObject {
     void bottomButtonsStayRightAligned();
     void formPlacedInWorkspace_data();
     void formPlacedInWorkspace();
-    void barsAndHeading();
     void printCancelDoesNothing();
     void printWritesTheFormToThePage();
     void paintFittedKeepsProportions_data();
@@ -123,55 +120,6 @@ void MdiTest::captionAndRestoredSize() {
     QCOMPARE(MDI::restoredSize(), QSize(606, 399));
     QVERIFY(window.mdi.display());
     QCOMPARE(window.mdi.display()->objectName(), QStringLiteral("frmDisplay"));
-}
-
-void MdiTest::menuItems_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    const char* const items[][2] = {
-        {"mnuFile", "&File"},
-        {"mnuNew", "&New"},
-        {"mnuSaveAsText", "Save &As"},
-        {"mnuSaveAsJpeg", "Save As &JPEG"},
-        {"mnuExport", "&Export Chart As Text"},
-        {"mnuPrint", "&Print"},
-        {"mnuBack", "&Back"},
-        {"mnuExit", "E&xit"},
-        {"mnuView", "&View"},
-        {"mnuToolBar", "&Toolbar"},
-        {"mnuStatusBar", "&Status Bar"},
-        {"mnuChartStyle", "&Chart Style"},
-        {"mnuNorth", "&North Indian"},
-        {"mnuSouth", "&South Indian"},
-        {"mnuNatal", "&Natal Indian"},
-        {"mnuColor", "Colo&r Style"},
-        {"mnuColorOn", "O&n"},
-        {"mnuColorOff", "O&ff"},
-        {"mnuChart", "&Chart"},
-        {"mnuDivisionalCharts", "&Divisional Charts"},
-        {"mnuSub_Hora", "&Hora"},
-        {"mnuSub_Drekkana", "&Drekkana"},
-        {"mnuSub_Sapthamsa", "&Sapthamsa"},
-        {"mnuSub_Navamsa", "&Navamsa"},
-        {"mnuSub_Dasamsa", "&D&asamsa"},
-        {"mnuSub_Dwadasamsa", "D&wadasamsa"},
-        {"mnuHelp", "&Help"},
-        {"mnuOnline", "&Online Help"},
-        {"mnuVisit", "&Visit Us Online"},
-        {"mnuUpdate", "Check for Software &Update"},
-        {"mnuAbout", "&About Software"},
-    };
-    for (const auto& item : items) QTest::newRow(item[0]) << item[0] << item[1];
-}
-
-void MdiTest::menuItems() {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    Window window;
-    QAction* item = window.action(name);
-    QVERIFY2(item, qPrintable(name));
-    QCOMPARE(item->text(), caption);
-    QVERIFY(!item->isSeparator());
 }
 
 void MdiTest::menuOrder_data() {
@@ -513,30 +461,6 @@ void MdiTest::formPlacedInWorkspace() {
     }
     // Never off the workspace's left edge, whatever the screen's width.
     QVERIFY(form->x() >= 0);
-}
-
-void MdiTest::barsAndHeading() {
-    Window window;
-    window.mdi.show();
-    QWidget* top = window.mdi.findChild<QWidget*>(QStringLiteral("picTop"));
-    QWidget* bottom = window.mdi.findChild<QWidget*>(QStringLiteral("Picture1"));
-    QLabel* heading = window.mdi.findChild<QLabel*>(QStringLiteral("lblHeading"));
-    QCOMPARE(top->height(), 60);
-    QCOMPARE(bottom->height(), 43);
-    QCOMPARE(top->palette().color(QPalette::Window), QColor(0, 64, 64));
-    QCOMPARE(bottom->palette().color(QPalette::Window), QColor(0, 64, 64));
-    QCOMPARE(heading->text(), QStringLiteral("Orbalis"));
-    QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(192, 192, 0));
-    QVERIFY(heading->font().bold());
-    QCOMPARE(heading->font().pointSizeF(), 18.0);
-    QVERIFY(heading->width() >= QFontMetrics(heading->font()).horizontalAdvance(heading->text()));
-    QCOMPARE(window.mdi.findChild<QPushButton*>(QStringLiteral("cmdSaveAsJPEG"))->text(),
-             QStringLiteral("Save As &JPEG"));
-    QCOMPARE(window.mdi.findChild<QPushButton*>(QStringLiteral("cmdBack"))->text(),
-             QStringLiteral("&Back"));
-    QCOMPARE(window.mdi.findChild<QPushButton*>(QStringLiteral("cmdExit"))->text(),
-             QStringLiteral("E&xit"));
-    QCOMPARE(window.mdi.findChild<QToolBar*>(QStringLiteral("TB"))->height(), 28);
 }
 
 void MdiTest::printCancelDoesNothing() {

@@ -37,10 +37,6 @@ class FrmDisplayTest : public QObject {
     void readingLabels_data();
     void readingLabels();
     void onlySevenPositionRowsAreSeen();
-    void layout_data();
-    void layout();
-    void weightsAndColours_data();
-    void weightsAndColours();
     void signNumbersAlwaysShow();
     void boxTextStaysInsideItsBox_data();
     void boxTextStaysInsideItsBox();
@@ -146,67 +142,6 @@ void FrmDisplayTest::onlySevenPositionRowsAreSeen() {
         QVERIFY(label);
         QCOMPARE(label->isVisibleTo(&form), i < 7);
     }
-}
-
-void FrmDisplayTest::layout_data() {
-    // Places in pixels, 15 twips to the pixel.
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("expected");
-    QTest::newRow("planet positions") << "fraWestern" << QRect(0, 0, 193, 126);
-    QTest::newRow("other details") << "fraVedic" << QRect(201, 0, 241, 126);
-    QTest::newRow("personal details") << "Frame2" << QRect(450, 0, 266, 126);
-    QTest::newRow("chart") << "picSouthRasi" << QRect(0, 133, 356, 357);
-    QTest::newRow("interpretation") << "Frame1_0" << QRect(366, 133, 350, 356);
-    QTest::newRow("lagna frame") << "Frame1_1" << QRect(8, 24, 333, 73);
-    QTest::newRow("moon frame") << "Frame1_2" << QRect(8, 104, 333, 73);
-    QTest::newRow("note") << "lblResult_6" << QRect(8, 184, 333, 29);
-    QTest::newRow("fourth position") << "Planet_3" << QRect(119, 61, 67, 15);
-    QTest::newRow("nakshatra") << "lblNakshatra" << QRect(119, 61, 116, 15);
-    QTest::newRow("time of birth") << "lblTOB" << QRect(8, 81, 250, 13);
-}
-
-void FrmDisplayTest::layout() {
-    QFETCH(QString, name);
-    QFETCH(QRect, expected);
-    frmDisplay form(orbalis::testing::DelhiBirth1985());
-    QCOMPARE(form.size(), QSize(726, 500));
-    QWidget* widget = form.findChild<QWidget*>(name);
-    QVERIFY2(widget, qPrintable(name));
-    QCOMPARE(widget->geometry(), expected);
-}
-
-void FrmDisplayTest::weightsAndColours_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<QColor>("colour");
-    const QColor black(0, 0, 0);
-    const QColor purple(154, 54, 171);
-    QTest::newRow("planet caption") << "PlanetName_4" << true << black;
-    QTest::newRow("planet position") << "Planet_4" << false << black;
-    QTest::newRow("nakshatra value") << "lblNakshatra" << true << QColor();
-    QTest::newRow("lagna value") << "lblLagna" << false << QColor();
-    QTest::newRow("personal detail") << "lblName" << false << QColor();
-    QTest::newRow("lagna frame title") << "Frame1_1" << true << QColor(128, 0, 0);
-    QTest::newRow("moon frame title") << "Frame1_2" << true << QColor(0, 0, 128);
-    QTest::newRow("group title") << "fraVedic" << true << QColor();
-    for (int i = 0; i < 6; ++i) {
-        const QByteArray row = "result line " + QByteArray::number(i);
-        QTest::newRow(row.constData()) << QStringLiteral("lblResult_%1").arg(i) << true << purple;
-    }
-    QTest::newRow("note") << "lblResult_6" << true << QColor(255, 0, 0);
-    QTest::newRow("sign number") << "lblSouthPosition_3" << true << QColor();
-}
-
-void FrmDisplayTest::weightsAndColours() {
-    QFETCH(QString, name);
-    QFETCH(bool, bold);
-    QFETCH(QColor, colour);
-    frmDisplay form(orbalis::testing::DelhiBirth1985());
-    QWidget* widget = form.findChild<QWidget*>(name);
-    QVERIFY2(widget, qPrintable(name));
-    QCOMPARE(widget->font().bold(), bold);
-    QCOMPARE(widget->font().pointSizeF(), 8.25);
-    if (colour.isValid()) QCOMPARE(widget->palette().color(QPalette::WindowText), colour);
 }
 
 void FrmDisplayTest::signNumbersAlwaysShow() {
