@@ -4,10 +4,18 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "app/input_rules.h"
 #include "app/program_identity.h"
+#include "app/reading.h"
+#include "app/reading_file.h"
 #include "app/ui/dialogs.h"
 #include "app/ui/frmMain.h"
+#include "app/ui/reading_file_commands.h"
 #include "app/ui/single_instance.h"
+#include "app/ui/text_export_command.h"
+#include "results/ui/MDI.h"
+#include "results/ui/frmDisplay.h"
+#include "results/ui/jpeg_save.h"
 
 namespace orbalis {
 
@@ -23,10 +31,15 @@ bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs) {
 OrbalisApplication::OrbalisApplication(Dialogs& dialogs, QObject* parent)
     : QObject(parent), dialogs_(dialogs), mainForm_(std::make_unique<frmMain>(dialogs)) {
     connect(mainForm_.get(), &frmMain::readingRequested, this, &OrbalisApplication::RunReading);
+    connect(mainForm_.get(), &frmMain::openRequested, this, &OrbalisApplication::OpenReading);
     connect(mainForm_.get(), &frmMain::exitRequested, this, &OrbalisApplication::ExitApplication);
 }
 
 OrbalisApplication::~OrbalisApplication() = default;
+
+MDI* OrbalisApplication::resultsWindow() const {
+    return resultsWindow_;
+}
 
 void OrbalisApplication::Start() {
     mainForm_->show();
@@ -34,6 +47,58 @@ void OrbalisApplication::Start() {
 
 void OrbalisApplication::RunReading() {
     if (!mainForm_->ValidateInput()) return;
+    birthDetails = BirthDetailsFromForm(mainForm_->entries());
+    const ReadingDisplay display = ComputeReading(birthDetails, chartReading);
+    ShowResults(display);
+    mainForm_->hide();
+}
+
+void OrbalisApplication::OpenReading() {
+    const std::optional<ReadingFileLines> lines = OpenReadingFile(dialogs_, mainForm_.get());
+    if (!lines) return;
+    mainForm_->setEntries(ApplyReadingFile(*lines, mainForm_->entries()));
+    RunReading();
+}
+
+void OrbalisApplication::ShowResults(const ReadingDisplay& display) {
+    // The birth-details window, and with it the reading commands, is only
+    // reachable once the results window has gone; a window left over from an
+    // earlier reading is replaced all the same.
+    if (resultsWindow_) delete resultsWindow_;
+    auto* window = new MDI(dialogs_, birthDetails);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->display()->ShowReading(chartReading, display);
+    connect(window, &MDI::backRequested, this, [this] { ReturnToBirthDetails(false); });
+    connect(window, &MDI::newRequested, this, [this] { ReturnToBirthDetails(true); });
+    connect(window, &MDI::exitRequested, this, &OrbalisApplication::ExitApplication);
+    connect(window, &MDI::saveRequested, this, &OrbalisApplication::SaveReading);
+    connect(window, &MDI::exportRequested, this, &OrbalisApplication::ExportReading);
+    connect(window, &MDI::saveJpegRequested, this, &OrbalisApplication::SaveReadingPicture);
+    resultsWindow_ = window;
+    window->showMaximized();
+}
+
+void OrbalisApplication::ReturnToBirthDetails(bool showFormFirst) {
+    if (showFormFirst) mainForm_->show();
+    if (resultsWindow_) {
+        // Hidden first so that no close event asks to end the program.
+        resultsWindow_->hide();
+        resultsWindow_->deleteLater();
+        resultsWindow_ = nullptr;
+    }
+    if (!showFormFirst) mainForm_->show();
+}
+
+void OrbalisApplication::SaveReading() {
+    SaveReadingFile(dialogs_, resultsWindow_, birthDetails, lastFileName);
+}
+
+void OrbalisApplication::ExportReading() {
+    ExportReadingAsText(dialogs_, resultsWindow_, birthDetails, chartReading, lastFileName);
+}
+
+void OrbalisApplication::SaveReadingPicture() {
+    if (resultsWindow_) SaveFormAsJpeg(dialogs_, resultsWindow_->display());
 }
 
 void OrbalisApplication::ExitApplication() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -12,6 +13,8 @@ namespace orbalis {
 class Dialogs;
 class SingleInstance;
 class frmMain;
+class MDI;
+struct ReadingDisplay;
 
 // Start-up's refusal of a second instance: when another instance holds the
 // lock, shows "Application is already running" and returns true; the caller
@@ -29,12 +32,18 @@ class OrbalisApplication final : public QObject {
 
     // Shows the birth-details window; the program then waits for the user.
     void Start();
-    // A reading from the entries of the birth-details window.
+    // A reading from the entries of the birth-details window: validates them,
+    // computes the reading, shows it in a fresh results window and hides the
+    // birth-details window. A refused reading changes nothing.
     void RunReading();
+    // Reads a reading file back into the birth-details window and runs it.
+    void OpenReading();
     // Closes every window of the program and ends the event loop.
     void ExitApplication();
 
     frmMain& mainForm() { return *mainForm_; }
+    // The results window of the reading on screen, if any.
+    MDI* resultsWindow() const;
 
     BirthDetails birthDetails;
     ChartReading chartReading;
@@ -42,8 +51,17 @@ class OrbalisApplication final : public QObject {
     QString lastFileName;
 
   private:
+    void ShowResults(const ReadingDisplay& display);
+    // Back and New: the results window goes, the birth-details window returns
+    // with its entries.
+    void ReturnToBirthDetails(bool showFormFirst);
+    void SaveReading();
+    void ExportReading();
+    void SaveReadingPicture();
+
     Dialogs& dialogs_;
     std::unique_ptr<frmMain> mainForm_;
+    QPointer<MDI> resultsWindow_;
     bool exiting_ = false;
 };
 

@@ -29,7 +29,7 @@ class ApplicationTest : public QObject {
         QVERIFY(dialogs.messages.isEmpty());
     }
 
-    // Until the computation is wired in, a reading is its validation.
+    // A reading starts with the checks of the form.
     void readingButtonValidatesTheForm() {
         FakeDialogs dialogs;
         OrbalisApplication application(dialogs);

@@ -1,0 +1,279 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/reading.h"
+#include "app/text_export.h"
+#include "app/ui/application.h"
+#include "app/ui/frmMain.h"
+#include "results/ui/MDI.h"
+#include "results/ui/frmDisplay.h"
+#include "support/fake_dialogs.h"
+#include "support/test_environment.h"
+
+using orbalis::MDI;
+using orbalis::OrbalisApplication;
+using orbalis::testing::FakeDialogs;
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+template <typename T>
+T* Child(QWidget& window, const char* name) {
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    if (!child) qFatal("no control named %s", name);
+    return child;
+}
+
+// Delhi, 15 August 1985, 10:30 IST, 28°39' N 77°13' E.
+void FillDelhi1985(QWidget& form) {
+    Child<QLineEdit>(form, "txtName")->setText("Sample");
+    Child<QComboBox>(form, "cboDate")->setCurrentIndex(14);
+    Child<QComboBox>(form, "cboMonth")->setCurrentIndex(7);
+    Child<QComboBox>(form, "cboYear")->setCurrentText("1985");
+    Child<QComboBox>(form, "cboHour")->setCurrentIndex(10);
+    Child<QComboBox>(form, "cboMinute")->setCurrentIndex(30);
+    Child<QComboBox>(form, "cboTimeZone")->setCurrentIndex(34);
+    Child<QLineEdit>(form, "txtLatDeg")->setText("28");
+    Child<QLineEdit>(form, "txtLatMin")->setText("39");
+    Child<QLineEdit>(form, "txtLonDeg")->setText("77");
+    Child<QLineEdit>(form, "txtLonMin")->setText("13");
+    Child<QLineEdit>(form, "txtCity")->setText(" New Delhi ");
+    Child<QLineEdit>(form, "txtState")->setText("Delhi");
+    Child<QLineEdit>(form, "txtCountry")->setText("India");
+    Child<QRadioButton>(form, "optLat_0")->setChecked(true);
+    Child<QRadioButton>(form, "optLong_0")->setChecked(true);
+}
+
+void PressReading(OrbalisApplication& application) {
+    Child<QPushButton>(application.mainForm(), "cmdCalculate")->click();
+}
+
+QString Label(QWidget& window, const QString& name) {
+    auto* label = window.findChild<QLabel*>(name);
+    return label ? label->text() : QStringLiteral("<missing %1>").arg(name);
+}
+
+}  // namespace
+
+// A reading from the birth-details window to the results window and back,
+// with the real windows and the recording dialogs.
+class ReadingFlowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { orbalis::testing::PrepareTestEnvironment(); }
+
+    void readingFillsEveryLabelOfTheResultsWindow() {
+        FakeDialogs dialogs;
+        OrbalisApplication application(dialogs);
+        application.Start();
+        FillDelhi1985(application.mainForm());
+        PressReading(application);
+
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.lastMessage()));
+        MDI* results = application.resultsWindow();
+        QVERIFY(results);
+        QVERIFY(results->isVisible());
+        QVERIFY(!application.mainForm().isVisible());
+
+        // The same reading computed by the core alone.
+        orbalis::ChartReading expected;
+        const orbalis::ReadingDisplay display =
+            orbalis::ComputeReading(application.birthDetails, expected);
+        QVERIFY(expected == application.chartReading);
+        QCOMPARE(application.birthDetails.city, std::string("New Delhi"));
+
+        QWidget& form = *results->display();
+        QCOMPARE(Label(form, "lblAyanamsha"), QString::fromUtf8("23° 39' 14\""));
+        QCOMPARE(Label(form, "lblLagna"), QStringLiteral("Kanya"));
+        QCOMPARE(Label(form, "lblNakshatra"), QStringLiteral("Pushya"));
+        QCOMPARE(Label(form, "lblRashi"), QStringLiteral("Kataka"));
+        QCOMPARE(Label(form, "lblPada"), Q(expected.pada));
+        QCOMPARE(Label(form, "lblLord"), QStringLiteral("Saturn"));
+        const char* positions[] = {"28 Can 52", "13 Can 07", "21 Can 37", "21 Gem 20",
+                                   "20 Can 05", "17 Cap 15", "28 Lib 19"};
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(Label(form, QStringLiteral("Planet_%1").arg(i)),
+                     QString::fromLatin1(positions[i]));
+        for (int i = 0; i < 11; ++i)
+            QCOMPARE(Label(form, QStringLiteral("Planet_%1").arg(i)),
+                     Q(expected.planetPositionText[static_cast<std::size_t>(i)]));
+        for (int box = 0; box < 12; ++box)
+            QCOMPARE(Label(form, QStringLiteral("lblPlanets_%1").arg(box)),
+                     Q(display.chartBoxes[static_cast<std::size_t>(box)]));
+        QVERIFY(Label(form, "lblPlanets_5").startsWith("Asc"));
+
+        const QString lines[] = {"Position of Mars from Lagna is 11",
+                                 "Percentage of Kuja dosha is 0.125%",
+                                 "The person is Manglik",
+                                 "Position of Mars from Chandra is 1",
+                                 "Percentage of Kuja dosha is 0.125%",
+                                 "The person is Manglik"};
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(Label(form, QStringLiteral("lblResult_%1").arg(i)), lines[i]);
+        QCOMPARE(Label(form, "lblName"), QStringLiteral("Name: Sample"));
+        QCOMPARE(Label(form, "lblCity"), QStringLiteral("City: New Delhi"));
+    }
+
+    void refusedReadingChangesNothing() {
+        FakeDialogs dialogs;
+        OrbalisApplication application(dialogs);
+        application.Start();
+        FillDelhi1985(application.mainForm());
+        PressReading(application);
+        const orbalis::BirthDetails birth = application.birthDetails;
+        const orbalis::ChartReading reading = application.chartReading;
+        application.resultsWindow()->findChild<QPushButton*>("cmdBack")->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        Child<QComboBox>(application.mainForm(), "cboYear")->setCurrentText("2001");
+        Child<QLineEdit>(application.mainForm(), "txtCity")->clear();
+        PressReading(application);
+
+        QCOMPARE(dialogs.lastMessage(), QStringLiteral("Please Enter Your City name"));
+        QVERIFY(application.birthDetails == birth);
+        QVERIFY(application.chartReading == reading);
+        QVERIFY(!application.resultsWindow());
+        QVERIFY(application.mainForm().isVisible());
+    }
+
+    void backAndNewReturnToTheFormWithItsEntries_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Back button") << "cmdBack";
+        QTest::newRow("New menu item") << "mnuNew";
+        QTest::newRow("Back menu item") << "mnuBack";
+    }
+    void backAndNewReturnToTheFormWithItsEntries() {
+        QFETCH(QString, command);
+        FakeDialogs dialogs;
+        OrbalisApplication application(dialogs);
+        application.Start();
+        FillDelhi1985(application.mainForm());
+        PressReading(application);
+        QPointer<MDI> first = application.resultsWindow();
+        first->findChild<QAction*>("mnuNorth")->trigger();
+
+        if (auto* button = first->findChild<QPushButton*>(command))
+            button->click();
+        else
+            first->findChild<QAction*>(command)->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        QVERIFY(!first);
+        QVERIFY(application.mainForm().isVisible());
+        QCOMPARE(Child<QLineEdit>(application.mainForm(), "txtName")->text(),
+                 QStringLiteral("Sample"));
+        QCOMPARE(Child<QComboBox>(application.mainForm(), "cboTimeZone")->currentIndex(), 34);
+
+        PressReading(application);
+        MDI* second = application.resultsWindow();
+        QVERIFY(second);
+        QVERIFY(second->findChild<QAction*>("mnuSouth")->isChecked());
+        QVERIFY(!second->findChild<QAction*>("mnuNorth")->isChecked());
+        QVERIFY(second->findChild<QAction*>("mnuChart")->isChecked());
+    }
+
+    void exitAndClosingEitherWindowEndTheProgram_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Exit button") << "cmdExit";
+        QTest::newRow("Exit menu item") << "mnuExit";
+        QTest::newRow("closing the results window") << "close";
+    }
+    void exitAndClosingEitherWindowEndTheProgram() {
+        QFETCH(QString, how);
+        FakeDialogs dialogs;
+        OrbalisApplication application(dialogs);
+        application.Start();
+        FillDelhi1985(application.mainForm());
+        PressReading(application);
+        MDI* results = application.resultsWindow();
+        if (how == "close")
+            results->close();
+        else if (auto* button = results->findChild<QPushButton*>(how))
+            button->click();
+        else
+            results->findChild<QAction*>(how)->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!application.mainForm().isVisible());
+        QVERIFY(!application.resultsWindow() || !application.resultsWindow()->isVisible());
+    }
+
+    void savedReadingOpensToTheSameReading() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("sample.orb");
+        FakeDialogs dialogs;
+        OrbalisApplication application(dialogs);
+        application.Start();
+        FillDelhi1985(application.mainForm());
+        Child<QCheckBox>(application.mainForm(), "chkDST")->setChecked(true);
+        PressReading(application);
+        const orbalis::BirthDetails birth = application.birthDetails;
+        const orbalis::ChartReading reading = application.chartReading;
+
+        dialogs.saveReplies.enqueue(path);
+        application.resultsWindow()->findChild<QAction*>("mnuSaveAsText")->trigger();
+        QCOMPARE(application.lastFileName, path);
+        application.resultsWindow()->findChild<QPushButton*>("cmdBack")->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        // Change every entry, then open the file again.
+        application.mainForm().setEntries(orbalis::FormEntries{});
+        Child<QCheckBox>(application.mainForm(), "chkDST")->setChecked(false);
+        dialogs.openReplies.enqueue(path);
+        Child<QPushButton>(application.mainForm(), "cmdOpen")->click();
+
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.lastMessage()));
+        QVERIFY(application.resultsWindow());
+        QVERIFY(application.birthDetails == birth);
+        QVERIFY(application.chartReading == reading);
+        QVERIFY(Child<QCheckBox>(application.mainForm(), "chkDST")->isChecked());
+        QCOMPARE(application.lastFileName, path);
+    }
+
+    void exportWritesTheReadingOnScreen() {
+        QTemporaryDir folder;
+        FakeDialogs dialogs;
+        OrbalisApplication application(dialogs);
+        application.Start();
+        FillDelhi1985(application.mainForm());
+        PressReading(application);
+
+        dialogs.saveReplies.enqueue(folder.filePath("sample.txt"));
+        application.resultsWindow()->findChild<QAction*>("mnuExport")->trigger();
+        QFile file(folder.filePath("sample.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const std::string expected =
+            orbalis::TextExport(application.birthDetails, application.chartReading);
+        QCOMPARE(file.readAll(), QByteArray::fromStdString(expected));
+    }
+
+    void pictureIsTheResultsForm() {
+        QTemporaryDir folder;
+        FakeDialogs dialogs;
+        OrbalisApplication application(dialogs);
+        application.Start();
+        FillDelhi1985(application.mainForm());
+        PressReading(application);
+
+        dialogs.saveReplies.enqueue(folder.filePath("mine.jpg"));
+        application.resultsWindow()->findChild<QPushButton*>("cmdSaveAsJPEG")->click();
+        QImageReader reader(folder.filePath("mine.jpg"));
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        QCOMPARE(reader.size(), application.resultsWindow()->display()->size());
+    }
+};
+
+QTEST_MAIN(ReadingFlowTest)
+#include "tst_reading_flow.moc"
