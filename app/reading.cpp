@@ -9,11 +9,6 @@
 namespace orbalis {
 namespace {
 
-// Characters 4 to 6 of a short position text ("28 Can 52") name its sign.
-std::string_view SignOfShortText(std::string_view shortText) {
-    return shortText.size() >= 6 ? shortText.substr(3, 3) : std::string_view{};
-}
-
 std::string_view LastThreeCharacters(std::string_view text) {
     return text.size() >= 3 ? text.substr(text.size() - 3) : text;
 }
@@ -29,7 +24,7 @@ std::array<std::string, 12> ChartBoxTexts(const ChartReading& reading) {
     };
     if (auto lagna = SignIndex(reading.lagnaSign)) append(*lagna, "Asc");
     for (int body = 0; body < kChartBodyCount; ++body) {
-        const auto sign = SignIndex(SignOfShortText(reading.planetPositionText[body]));
+        const auto sign = SignOfPositionText(reading.planetPositionText[body]);
         if (sign) append(*sign, reading.planetSanskritName[body]);
     }
     return boxes;
@@ -43,7 +38,8 @@ ReadingDisplay ComputeReading(const BirthDetails& birth, ChartReading& reading) 
 
     // The ayanamsa is negative for every supported date; it is shown without its sign.
     const std::string_view ayanamsa = reading.ayanamsaText;
-    reading.ayanamsaDisplay = std::string(ayanamsa.starts_with('-') ? ayanamsa.substr(1) : ayanamsa);
+    reading.ayanamsaDisplay =
+        std::string(ayanamsa.starts_with('-') ? ayanamsa.substr(1) : ayanamsa);
 
     reading.lagnaSign = std::string(LastThreeCharacters(reading.lagnaPositionText));
     if (auto sign = SignIndex(reading.lagnaSign))
@@ -54,7 +50,8 @@ ReadingDisplay ComputeReading(const BirthDetails& birth, ChartReading& reading) 
     display.chartBoxes = ChartBoxTexts(reading);
     display.fromLagna =
         DetermineKujaDosha(reading, reading.planetPositionText[kAscendant], "Mars", true);
-    display.fromMoon = DetermineKujaDosha(reading, reading.planetPositionText[kMoon], "Moon", false);
+    display.fromMoon =
+        DetermineKujaDosha(reading, reading.planetPositionText[kMoon], "Moon", false);
     return display;
 }
 

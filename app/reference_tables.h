@@ -22,9 +22,14 @@ inline constexpr int kSignCount = 12;
 inline constexpr std::array<std::string_view, kSignCount> SignAbbreviations = {
     "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
 
+// English names of the signs; their first three letters are the abbreviations.
+inline constexpr std::array<std::string_view, kSignCount> SignNames = {
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
 // Sanskrit names of the signs, in the same order.
 inline constexpr std::array<std::string_view, kSignCount> SanskritSignNames = {
-    "Mesha", "Vrishabha", "Mithuna", "Kataka",  "Simha",  "Kanya",
+    "Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha",  "Kanya",
     "Thula", "Vrishcika", "Dhanush", "Makara", "Kumbha", "Meena"};
 
 // Sign index 0..11 of a three-letter abbreviation, or nothing.

@@ -13,11 +13,6 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kSeparatorLine = "\r";
 
-std::string_view MonthName(int month) {
-    if (month < 1 || month > static_cast<int>(MonthNames.size())) return {};
-    return MonthNames[month - 1];
-}
-
 }  // namespace
 
 std::string TextExport(const BirthDetails& birth, const ChartReading& reading) {
@@ -28,8 +23,8 @@ std::string TextExport(const BirthDetails& birth, const ChartReading& reading) {
     };
 
     line("Name: " + birth.name);
-    line("Date of Birth: " + std::string(MonthName(birth.month)) + " " + DecimalText(birth.day) +
-         ", " + DecimalText(birth.year));
+    line("Date of Birth: " + std::string(FullMonthName(birth.month)) + " " +
+         DecimalText(birth.day) + ", " + DecimalText(birth.year));
     line("Time of Birth: " + DecimalText(birth.hour) + " Hour " + DecimalText(birth.minute) +
          " Minute");
     line("Latitude: " + DecimalText(birth.latitudeDegrees) + " Degree " +

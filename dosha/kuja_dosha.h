@@ -6,12 +6,10 @@
 #include <string_view>
 
 #include "app/chart_reading.h"
+#include "app/reference_tables.h"
 
 namespace orbalis {
 
-inline constexpr std::array<std::string_view, 12> SignNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 inline constexpr std::array<std::string_view, 12> SignLords = {
     "Mars",  "Venus", "Mercury", "Moon",   "Sun",    "Mercury",
     "Venus", "Mars",  "Jupiter", "Saturn", "Saturn", "Jupiter"};

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "app/reference_tables.h"
 #include "app/text_utils.h"
 #include "moon/birth_instant.h"
 #include "moon/moon_longitude.h"
@@ -42,27 +43,6 @@ constexpr std::array<std::string_view, 27> kNakshatraNames = {"Aswini",
                                                               "Uttara Bhadrapada",
                                                               "Revati"};
 
-struct MoonSignRow {
-    std::string_view abbreviation;
-    std::string_view rashi;
-    std::string_view englishName;
-};
-
-constexpr std::array<MoonSignRow, 12> kMoonSigns = {{
-    {"Ari", "Mesha", "Aries"},
-    {"Tau", "Vrishabha", "Taurus"},
-    {"Gem", "Mithuna", "Gemini"},
-    {"Can", "Kataka", "Cancer"},
-    {"Leo", "Simha", "Leo"},
-    {"Vir", "Kanya", "Virgo"},
-    {"Lib", "Thula", "Libra"},
-    {"Sco", "Vrishcika", "Scorpio"},
-    {"Sag", "Dhanush", "Sagittarius"},
-    {"Cap", "Makara", "Capricorn"},
-    {"Aqu", "Kumbha", "Aquarius"},
-    {"Pis", "Meena", "Pisces"},
-}};
-
 }  // namespace
 
 void MoonDetailsAt(double siderealDegrees, ChartReading& reading) {
@@ -78,12 +58,9 @@ void MoonDetailsAt(double siderealDegrees, ChartReading& reading) {
     // The Moon sign is the sign the position text names.
     const std::string_view text = TrimBlanks(reading.moonPositionText);
     const std::string_view sign = text.size() >= 3 ? text.substr(text.size() - 3) : text;
-    for (const MoonSignRow& row : kMoonSigns) {
-        if (row.abbreviation == sign) {
-            reading.rashi.assign(row.rashi);
-            reading.moonSignName.assign(row.englishName);
-            return;
-        }
+    if (const auto index = SignIndex(sign)) {
+        reading.rashi.assign(SanskritSignNames[static_cast<std::size_t>(*index)]);
+        reading.moonSignName.assign(SignNames[static_cast<std::size_t>(*index)]);
     }
 }
 

@@ -2,24 +2,10 @@
 
 #include <array>
 
+#include "app/month_names.h"
 #include "app/text_utils.h"
 
 namespace orbalis {
-
-namespace {
-
-// English names whatever the user's language: the reading is written in
-// English throughout.
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
-}  // namespace
-
-std::string_view FullMonthName(int month) {
-    if (month < 1 || month > 12) return {};
-    return kMonthNames[month - 1];
-}
 
 PersonalDetailTexts PersonalDetails(const BirthDetails& birth) {
     PersonalDetailTexts texts;

@@ -21,10 +21,6 @@ struct PersonalDetailTexts {
     std::string longitude;    // "Longitude: 77 Degree 13 Minute"
 };
 
-// "January" .. "December" for months 1..12; empty for any other number, so
-// a damaged month never reads past the table.
-std::string_view FullMonthName(int month);
-
 PersonalDetailTexts PersonalDetails(const BirthDetails& birth);
 
 }  // namespace orbalis

@@ -18,6 +18,7 @@
 #include <array>
 #include <string_view>
 
+#include "app/month_names.h"
 #include "app/program_identity.h"
 #include "app/reference_tables.h"
 #include "app/ui/dialogs.h"
@@ -32,10 +33,6 @@ constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 constexpr int kLastHour = 24;  // 24:mm is offered and read as 0:mm of the next day
 constexpr int kDegreeBoxLength = 3;
-
-constexpr std::array<const char*, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -291,7 +288,7 @@ void frmMain::SetTabOrder() {
 
 void frmMain::Form_Load() {
     FillNumbers(*cboDate, 1, 31);
-    for (const char* month : kMonthNames) cboMonth->addItem(QString::fromLatin1(month));
+    for (std::string_view month : MonthNames) cboMonth->addItem(Text(month));
     FillNumbers(*cboYear, kFirstYear, kLastYear);
     FillNumbers(*cboHour, 0, kLastHour);
     FillNumbers(*cboMinute, 0, 59);

@@ -1,5 +1,7 @@
 #include "results/personal_details.h"
 
+#include "app/month_names.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
