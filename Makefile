@@ -14,7 +14,7 @@ configure: setup
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
 build: configure
-	@cmake --build $(BUILD) -j $(JOBS)
+	@MAKEFLAGS= cmake --build $(BUILD) -j $(JOBS)
 
 run: build
 	@$(BUILD)/orbalis
@@ -23,7 +23,7 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	@MAKEFLAGS= cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 
 clean:
 	@rm -rf $(BUILD)
