@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/angle_constants.h"
+#include "app/whole_turns.h"
 
 namespace orbalis {
 namespace {
@@ -72,8 +73,10 @@ double MoonTropicalLongitude(double centuriesJ2000) {
 }
 
 double WrapTropicalDegrees(double degrees) {
+    degrees = SkipWholeTurnsUp(degrees);
     while (degrees < 0.0) degrees = degrees + 360.0;
     // Exactly 360 is kept as it is; the ayanamsa takes it below 360.
+    degrees = SkipWholeTurnsDown(degrees);
     while (degrees > 360.0) degrees = degrees - 360.0;
     return degrees;
 }

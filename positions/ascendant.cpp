@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/angle_constants.h"
+#include "app/whole_turns.h"
 #include "moon/birth_instant.h"
 #include "moon/sign_position_text.h"
 
@@ -25,6 +26,7 @@ AscendantValues AscendantAndMidheaven(const BirthDetails& birth) {
     double ramc =
         15.0 * (6.6460656 + 2400.0513 * t + 0.0000258 * (t * t) + instant.universalHours) -
         instant.longitudeWest;
+    ramc = SkipWholeTurnsDown(ramc);
     while (ramc >= 360.0) ramc = ramc - 360.0;
     values.ramcDegrees = ramc;
     const double r = ramc * kDegToRad;
