@@ -30,7 +30,7 @@ std::array<std::string, 12> ChartBoxTexts(const ChartReading& reading) {
     return boxes;
 }
 
-ReadingDisplay ComputeReading(const BirthDetails& birth, ChartReading& reading) {
+void ComputeChartReading(const BirthDetails& birth, ChartReading& reading) {
     ComputeAscendantAndAyanamsa(birth, reading);
     ComputeMoonDetails(birth, reading);
     ComputePlanetTable(birth, reading);
@@ -38,13 +38,16 @@ ReadingDisplay ComputeReading(const BirthDetails& birth, ChartReading& reading) 
 
     // The ayanamsa is negative for every supported date; it is shown without its sign.
     const std::string_view ayanamsa = reading.ayanamsaText;
-    reading.ayanamsaDisplay =
-        std::string(ayanamsa.starts_with('-') ? ayanamsa.substr(1) : ayanamsa);
+    reading.ayanamsaDisplay.assign(ayanamsa.starts_with('-') ? ayanamsa.substr(1) : ayanamsa);
 
-    reading.lagnaSign = std::string(LastThreeCharacters(reading.lagnaPositionText));
+    reading.lagnaSign.assign(LastThreeCharacters(reading.lagnaPositionText));
     if (auto sign = SignIndex(reading.lagnaSign))
-        reading.lagnaRashiName = std::string(SanskritSignNames[static_cast<std::size_t>(*sign)]);
+        reading.lagnaRashiName.assign(SanskritSignNames[static_cast<std::size_t>(*sign)]);
     LookupLordAndPada(reading.nakshatra, reading.lagnaSign, reading.lord, reading.pada);
+}
+
+ReadingDisplay ComputeReading(const BirthDetails& birth, ChartReading& reading) {
+    ComputeChartReading(birth, reading);
 
     ReadingDisplay display;
     display.chartBoxes = ChartBoxTexts(reading);

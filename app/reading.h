@@ -21,6 +21,11 @@ struct ReadingDisplay {
 // Fields a step cannot produce keep the value they had in `reading`.
 ReadingDisplay ComputeReading(const BirthDetails& birth, ChartReading& reading);
 
+// The ChartReading part of ComputeReading alone: every engine and the derived
+// display fields, without the chart boxes or the Kuja dosha lines. Fields a
+// step cannot produce keep the value they had in `reading`.
+void ComputeChartReading(const BirthDetails& birth, ChartReading& reading);
+
 // The chart boxes of a computed reading: "Asc" first, then the bodies Sun to
 // Ketu in body order.
 std::array<std::string, 12> ChartBoxTexts(const ChartReading& reading);

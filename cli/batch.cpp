@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstring>
 #include <memory>
@@ -166,7 +167,7 @@ class BatchRun {
             if (entries.problem) {
                 Refuse(*entries.problem);
             } else {
-                ComputeFullReading(BirthDetailsFromForm(entries.entries), reading_);
+                ComputeBatchReading(BirthDetailsFromForm(entries.entries), reading_);
                 WriteReading();
             }
         }
@@ -199,11 +200,17 @@ class BatchRun {
             retrograde_ += kRetrogradeNames[i];
         }
         writer_.Field(retrograde_);
-        for (const KujaDoshaLines* lines :
-             {&reading_.display.fromLagna, &reading_.display.fromMoon}) {
-            writer_.Field(MarsHouseOf(*lines));
-            writer_.Field(PercentageOf(*lines));
-            writer_.Field(VerdictOf(*lines));
+        for (const std::optional<KujaDoshaCount>* count :
+             {&reading_.fromLagna, &reading_.fromMoon}) {
+            if (!*count) {
+                for (int i = 0; i < 3; ++i) writer_.Field({});
+                continue;
+            }
+            char house[4];
+            const auto written = std::to_chars(house, house + sizeof house, (*count)->marsHouse);
+            writer_.Field({house, written.ptr});
+            writer_.Field((*count)->percentage);
+            writer_.Field((*count)->manglik ? "Manglik" : "Non Manglik");
         }
         writer_.Field({});  // error
     }
@@ -231,7 +238,7 @@ class BatchRun {
     bool haveHeader_ = false;
     std::size_t headerWidth_ = 0;
     std::array<std::size_t, kBatchInputColumns.size()> columnOf_{};
-    FullReading reading_;
+    BatchReading reading_;
     std::string retrograde_;
     bool progressShown_ = false;
     std::chrono::steady_clock::time_point lastProgress_{};

@@ -13,17 +13,34 @@ std::string_view After(std::string_view line, std::string_view prefix) {
     return line.starts_with(prefix) ? line.substr(prefix.size()) : std::string_view{};
 }
 
+// The reading has looked the stations up once already and marked the
+// Sanskrit names; the flags read those marks rather than look again.
+void ReadRetrogradeMarks(const ChartReading& chart, std::array<bool, 5>& retrograde) {
+    for (std::size_t i = 0; i < kRetrogradeBodies.size(); ++i)
+        retrograde[i] = chart.planetSanskritName[kRetrogradeBodies[i]].ends_with(kRetrogradeMark);
+}
+
 }  // namespace
 
 void ComputeFullReading(const BirthDetails& birth, FullReading& reading) {
     reading.birth = birth;
     reading.chart = ChartReading{};
     reading.display = ComputeReading(reading.birth, reading.chart);
-    // The reading has looked the stations up once already and marked the
-    // Sanskrit names; the flags read those marks rather than look again.
-    for (std::size_t i = 0; i < kRetrogradeBodies.size(); ++i)
-        reading.retrograde[i] =
-            reading.chart.planetSanskritName[kRetrogradeBodies[i]].ends_with(kRetrogradeMark);
+    ReadRetrogradeMarks(reading.chart, reading.retrograde);
+}
+
+void ComputeBatchReading(const BirthDetails& birth, BatchReading& reading) {
+    ChartReading& chart = reading.chart;
+    // Every other field is written by every reading.
+    chart.rashi.clear();
+    chart.moonSignName.clear();
+    chart.lagnaRashiName.clear();
+    chart.lord.clear();
+    chart.pada.clear();
+    ComputeChartReading(birth, chart);
+    ReadRetrogradeMarks(chart, reading.retrograde);
+    reading.fromLagna = CountKujaDosha(chart, chart.planetPositionText[kAscendant], "Mars");
+    reading.fromMoon = CountKujaDosha(chart, chart.planetPositionText[kMoon], "Moon");
 }
 
 std::string_view MarsHouseOf(const KujaDoshaLines& lines) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "app/birth_details.h"
@@ -30,6 +31,21 @@ struct FullReading {
 // A whole reading for birth details that passed the form's rules, computed
 // afresh (nothing carries over from an earlier reading).
 void ComputeFullReading(const BirthDetails& birth, FullReading& reading);
+
+// What a batch row shows of a reading: the computed record, the retrograde
+// flags and the two Kuja dosha counts, without the chart boxes and the lines
+// the results window shows.
+struct BatchReading {
+    ChartReading chart;
+    std::array<bool, 5> retrograde{};  // in the order of kRetrogradeBodies
+    std::optional<KujaDoshaCount> fromLagna;
+    std::optional<KujaDoshaCount> fromMoon;
+};
+
+// The same values as ComputeFullReading for the parts a batch row shows.
+// `reading` is reused row after row: the fields a step may leave unwritten
+// are cleared first, so nothing of an earlier row carries over.
+void ComputeBatchReading(const BirthDetails& birth, BatchReading& reading);
 
 // Pieces of the Kuja dosha lines: the house number that ends the position
 // line, the percentage ("0.125%") and the verdict ("Manglik", "Non Manglik").

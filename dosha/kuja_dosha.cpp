@@ -28,9 +28,9 @@ std::optional<int> SignOfPositionText(std::string_view positionText) {
     return SignIndex(positionText.substr(3, 3));
 }
 
-KujaDoshaLines DetermineKujaDosha(const ChartReading& reading,
-                                  std::string_view referencePositionText,
-                                  std::string_view searchedBodyName, bool fromLagna) {
+std::optional<KujaDoshaCount> CountKujaDosha(const ChartReading& reading,
+                                             std::string_view referencePositionText,
+                                             std::string_view searchedBodyName) {
     const std::optional<int> referenceSign = SignOfPositionText(referencePositionText);
     const std::optional<int> marsSign = SignOfPositionText(reading.planetPositionText[kMars]);
 
@@ -46,18 +46,27 @@ KujaDoshaLines DetermineKujaDosha(const ChartReading& reading,
 
     // Without these signs there is nothing to count from: show nothing rather
     // than a verdict that no chart supports.
-    if (!referenceSign || !marsSign || !searchedSign) return {};
+    if (!referenceSign || !marsSign || !searchedSign) return std::nullopt;
 
     // Whole-sign houses: the reference sign is house 1, the sign before it 12.
     const int marsHouse = (*marsSign - *referenceSign + kSignCount) % kSignCount + 1;
     const std::string_view percentage = kDoshaPercentages[*searchedSign];
+    return KujaDoshaCount{marsHouse, percentage, percentage != kNoDosha};
+}
+
+KujaDoshaLines DetermineKujaDosha(const ChartReading& reading,
+                                  std::string_view referencePositionText,
+                                  std::string_view searchedBodyName, bool fromLagna) {
+    const std::optional<KujaDoshaCount> count =
+        CountKujaDosha(reading, referencePositionText, searchedBodyName);
+    if (!count) return {};
 
     KujaDoshaLines lines;
     lines.position = std::string(fromLagna ? "Position of Mars from Lagna is "
                                            : "Position of Mars from Chandra is ") +
-                     DecimalText(marsHouse);
-    lines.percentage = "Percentage of Kuja dosha is " + std::string(percentage);
-    lines.verdict = percentage == kNoDosha ? "The person is Non Manglik" : "The person is Manglik";
+                     DecimalText(count->marsHouse);
+    lines.percentage = "Percentage of Kuja dosha is " + std::string(count->percentage);
+    lines.verdict = count->manglik ? "The person is Manglik" : "The person is Non Manglik";
     return lines;
 }
 

@@ -26,6 +26,22 @@ struct KujaDoshaLines {
     std::string verdict;     // "The person is Manglik"
 };
 
+// The outcome of one Kuja dosha run, before it is put into words.
+struct KujaDoshaCount {
+    int marsHouse;                // 1..12
+    std::string_view percentage;  // "0.125%"; a static text
+    bool manglik;                 // any percentage other than "0%"
+
+    friend bool operator==(const KujaDoshaCount&, const KujaDoshaCount&) = default;
+};
+
+// Mars counted from the sign of the reference position, the percentage from
+// the searched body's sign; nothing when the reference, Mars or the searched
+// body has no known sign.
+std::optional<KujaDoshaCount> CountKujaDosha(const ChartReading& reading,
+                                             std::string_view referencePositionText,
+                                             std::string_view searchedBodyName);
+
 // The three lines of one Kuja dosha run: Mars counted from the sign of the
 // reference position, the percentage from the searched body's sign. A
 // reference, Mars or searched body without a known sign gives three empty lines.

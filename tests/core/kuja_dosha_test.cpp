@@ -1,4 +1,5 @@
 #include "dosha/kuja_dosha.h"
+#include "support/sample_readings.h"
 
 #include <gtest/gtest.h>
 
@@ -7,23 +8,13 @@
 namespace orbalis {
 namespace {
 
-// Body tables of the reading for Delhi, 15 August 1985, 10:30 IST: Lagna in
-// Virgo, Moon and Mars in Cancer.
-ChartReading DelhiReading() {
-    ChartReading reading;
-    reading.planetPositionText = {"28 Can 52", "13 Can 07", "21 Can 37", "21 Gem 20",
-                                  "20 Can 05", "17 Cap 15", "28 Lib 19", "18 Ari 35",
-                                  "18 Lib 35", "28 Vir 57", "00 Can 14"};
-    return reading;
-}
-
 // A position text in the sign with this abbreviation.
 std::string In(const char* sign) {
     return std::string("15 ") + sign + " 30";
 }
 
 TEST(DetermineKujaDosha, DelhiReadingFromLagnaAndFromChandra) {
-    const ChartReading reading = DelhiReading();
+    const ChartReading reading = testing::DelhiReading1985();
 
     const KujaDoshaLines lagna =
         DetermineKujaDosha(reading, reading.planetPositionText[kAscendant], "Mars", true);
@@ -56,7 +47,7 @@ TEST(DetermineKujaDosha, MarsHouseCountsWholeSignsFromTheReference) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ChartReading reading = DelhiReading();
+        ChartReading reading = testing::DelhiReading1985();
         reading.planetPositionText[kMars] = In(c.mars);
         EXPECT_EQ(DetermineKujaDosha(reading, In(c.reference), "Mars", true).position, c.expected);
     }
@@ -89,7 +80,7 @@ TEST(DetermineKujaDosha, SearchedBodySignSetsPercentageAndVerdict) {
         // whatever the Lagna.
         for (const char* lagna : {"Ari", "Vir", "Pis"}) {
             SCOPED_TRACE(lagna);
-            ChartReading reading = DelhiReading();
+            ChartReading reading = testing::DelhiReading1985();
             reading.planetPositionText[kMars] = In(c.sign);
             const KujaDoshaLines lines = DetermineKujaDosha(reading, In(lagna), "Mars", true);
             EXPECT_EQ(lines.percentage, c.percentage);
@@ -97,7 +88,7 @@ TEST(DetermineKujaDosha, SearchedBodySignSetsPercentageAndVerdict) {
         }
         // The Moon searched from itself: the percentage follows the Moon's
         // sign; Mars stays in Cancer.
-        ChartReading reading = DelhiReading();
+        ChartReading reading = testing::DelhiReading1985();
         reading.planetPositionText[kMoon] = In(c.sign);
         const KujaDoshaLines lines =
             DetermineKujaDosha(reading, reading.planetPositionText[kMoon], "Moon", false);
@@ -107,7 +98,7 @@ TEST(DetermineKujaDosha, SearchedBodySignSetsPercentageAndVerdict) {
 }
 
 TEST(DetermineKujaDosha, ChandraChartCountsMarsFromTheMoonButRatesTheMoonsSign) {
-    ChartReading reading = DelhiReading();
+    ChartReading reading = testing::DelhiReading1985();
     reading.planetPositionText[kMoon] = "03 Lib 44";
     reading.planetPositionText[kMars] = "11 Leo 02";  // Mars alone would give 0%
 
@@ -141,12 +132,45 @@ TEST(DetermineKujaDosha, UnreadableSignGivesNoVerdict) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ChartReading reading = DelhiReading();
+        ChartReading reading = testing::DelhiReading1985();
         reading.planetPositionText[kMars] = c.mars;
         const KujaDoshaLines lines = DetermineKujaDosha(reading, c.reference, c.searchedBody, true);
         EXPECT_EQ(lines.position, "");
         EXPECT_EQ(lines.percentage, "");
         EXPECT_EQ(lines.verdict, "");
+        EXPECT_EQ(CountKujaDosha(reading, c.reference, c.searchedBody), std::nullopt);
+    }
+}
+
+TEST(CountKujaDosha, HouseAndPercentageAreWhatTheLinesSay) {
+    struct Case {
+        const char* name;
+        const char* reference;
+        const char* mars;
+        const char* searchedBody;
+        KujaDoshaCount expected;
+    };
+    const Case cases[] = {
+        {"Mars in the reference sign, Aries", "01 Ari 00", "15 Ari 30", "Mars", {1, "50%", true}},
+        {"Mars twelfth, Cancer", "02 Leo 00", "15 Can 30", "Mars", {12, "0.125%", true}},
+        {"Mars seventh in Scorpio", "29 Tau 59", "15 Sco 30", "Mars", {7, "100%", true}},
+        {"Mars in Gemini is no dosha", "05 Sag 10", "15 Gem 30", "Mars", {7, "0%", false}},
+        {"Moon searched: its own sign rates", "03 Lib 44", "11 Leo 02", "Moon", {11, "25%", true}},
+        {"Moon in Capricorn", "10 Cap 00", "11 Pis 02", "Moon", {3, "0%", false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ChartReading reading = testing::DelhiReading1985();
+        reading.planetPositionText[kMars] = c.mars;
+        reading.planetPositionText[kMoon] = c.reference;
+        EXPECT_EQ(CountKujaDosha(reading, c.reference, c.searchedBody), c.expected);
+        const KujaDoshaLines lines = DetermineKujaDosha(reading, c.reference, c.searchedBody, true);
+        EXPECT_EQ(lines.position,
+                  "Position of Mars from Lagna is " + std::to_string(c.expected.marsHouse));
+        EXPECT_EQ(lines.percentage,
+                  "Percentage of Kuja dosha is " + std::string(c.expected.percentage));
+        EXPECT_EQ(lines.verdict,
+                  c.expected.manglik ? "The person is Manglik" : "The person is Non Manglik");
     }
 }
 
