@@ -31,7 +31,7 @@ void PositionChars::AppendWholeNumber(long long value) {
     while (count > 0) chars_[size_++] = digits[--count];
 }
 
-void FormatSignPosition(double longitudeDegrees, PositionChars& out) {
+SignPositionParts SignPositionPartsOf(double longitudeDegrees) {
     // A negative angle is written like its absolute value, without a sign.
     const double a = std::fabs(longitudeDegrees);
     const double wholeDegrees = std::floor(a);
@@ -41,18 +41,22 @@ void FormatSignPosition(double longitudeDegrees, PositionChars& out) {
     const double minutes = std::floor(60.0 * fraction);
     const double seconds = std::floor(60.0 * (60.0 * fraction - minutes));
 
-    auto degrees = static_cast<long long>(wholeDegrees);
-    const long long signIndex = degrees / 30;
-    degrees = degrees % 30;
+    const auto degrees = static_cast<long long>(wholeDegrees);
+    return {degrees % 30, static_cast<long long>(minutes), static_cast<long long>(seconds),
+            degrees / 30};
+}
 
-    out.AppendWholeNumber(degrees);
+void FormatSignPosition(double longitudeDegrees, PositionChars& out) {
+    const SignPositionParts parts = SignPositionPartsOf(longitudeDegrees);
+    out.AppendWholeNumber(parts.degrees);
     out.Append("\u00B0 ");
-    out.AppendWholeNumber(static_cast<long long>(minutes));
+    out.AppendWholeNumber(parts.minutes);
     out.Append("' ");
-    out.AppendWholeNumber(static_cast<long long>(seconds));
+    out.AppendWholeNumber(parts.seconds);
     out.Append("\" ");
     // 360 degrees and more name no sign: the text then ends after the blank.
-    if (signIndex < kSignCount) out.Append(SignAbbreviations[static_cast<std::size_t>(signIndex)]);
+    if (parts.signIndex < kSignCount)
+        out.Append(SignAbbreviations[static_cast<std::size_t>(parts.signIndex)]);
 }
 
 std::string SignPositionText(double longitudeDegrees) {

@@ -19,6 +19,18 @@ class PositionChars {
     std::size_t size_ = 0;
 };
 
+// The numbers a sign-position text shows: whole degrees within the sign,
+// minutes and seconds, all truncated, and the sign from Aries (12 and more
+// for 360 degrees and beyond, which name no sign). A negative angle gives
+// the parts of its absolute value.
+struct SignPositionParts {
+    long long degrees;
+    long long minutes;
+    long long seconds;
+    long long signIndex;
+};
+SignPositionParts SignPositionPartsOf(double longitudeDegrees);
+
 // Writes the text of SignPositionText into `out`, which must be empty.
 void FormatSignPosition(double longitudeDegrees, PositionChars& out);
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "app/reference_tables.h"
+#include "moon/moon_details.h"
 #include "moon/sign_position_text.h"
 #include "positions/geocentric_longitude.h"
 #include "positions/planet_moment.h"
@@ -27,13 +29,26 @@ double SiderealFrom(double tropicalDegrees, double ayanamsaDegrees) {
     return sidereal;
 }
 
-std::string ShortTextOf(double siderealDegrees) {
-    PositionChars position;
-    FormatSignPosition(siderealDegrees, position);
-    return ShortPositionText(position.view());
-}
-
 }  // namespace
+
+void AssignShortPositionText(double siderealDegrees, std::string& text) {
+    const SignPositionParts parts = SignPositionPartsOf(siderealDegrees);
+    if (parts.signIndex >= kSignCount) {
+        // No sign to show: the full text decides what the short one holds.
+        text = ShortPositionText(SignPositionText(siderealDegrees));
+        return;
+    }
+    // Degrees and minutes of one digit get a leading zero.
+    PositionChars chars;
+    if (parts.degrees >= 0 && parts.degrees <= 9) chars.Append("0");
+    chars.AppendWholeNumber(parts.degrees);
+    chars.Append(" ");
+    chars.Append(SignAbbreviations[static_cast<std::size_t>(parts.signIndex)]);
+    chars.Append(" ");
+    if (parts.minutes >= 0 && parts.minutes <= 9) chars.Append("0");
+    chars.AppendWholeNumber(parts.minutes);
+    text.assign(chars.view());
+}
 
 PlanetLongitudes SiderealPlanetLongitudes(double dayNumber, double ayanamsaDegrees) {
     // The Earth's position serves every body, so it is computed once.
@@ -68,15 +83,15 @@ void ComputePlanetTable(const BirthDetails& birth, ChartReading& reading) {
     const double rahu = RahuDegrees(dayNumber, reading.ayanamsaDegrees);
 
     BodyTexts& texts = reading.planetPositionText;
-    texts[kSun] = ShortTextOf(planets.sun);
+    AssignShortPositionText(planets.sun, texts[kSun]);
     texts[kMoon] = ShortPositionText(reading.moonPositionText);
-    texts[kMercury] = ShortTextOf(planets.mercury);
-    texts[kVenus] = ShortTextOf(planets.venus);
-    texts[kMars] = ShortTextOf(planets.mars);
-    texts[kJupiter] = ShortTextOf(planets.jupiter);
-    texts[kSaturn] = ShortTextOf(planets.saturn);
-    texts[kRahu] = ShortTextOf(rahu);
-    texts[kKetu] = ShortTextOf(KetuDegrees(rahu));
+    AssignShortPositionText(planets.mercury, texts[kMercury]);
+    AssignShortPositionText(planets.venus, texts[kVenus]);
+    AssignShortPositionText(planets.mars, texts[kMars]);
+    AssignShortPositionText(planets.jupiter, texts[kJupiter]);
+    AssignShortPositionText(planets.saturn, texts[kSaturn]);
+    AssignShortPositionText(rahu, texts[kRahu]);
+    AssignShortPositionText(KetuDegrees(rahu), texts[kKetu]);
     texts[kAscendant] = ShortPositionText(reading.lagnaPositionText);
     texts[kMidheaven] = ShortPositionText(reading.midheavenPositionText);
 }

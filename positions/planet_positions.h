@@ -36,6 +36,10 @@ PlanetLongitudes SiderealPlanetLongitudes(double dayNumber, double ayanamsaDegre
 // "05 Ari 03" from "5° 3' 59\" Ari".
 std::string ShortPositionText(std::string_view signPositionText);
 
+// Sets `text` to ShortPositionText(SignPositionText(longitudeDegrees)), without
+// writing and reading back the full text.
+void AssignShortPositionText(double longitudeDegrees, std::string& text);
+
 // Writes the three body tables; needs the ascendant and Moon fields already set.
 void ComputePlanetTable(const BirthDetails& birth, ChartReading& reading);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "engine_examples.h"
 #include "moon/moon_details.h"
@@ -186,6 +187,41 @@ TEST(ShortPositionText, PadsAndDropsSeconds) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(ShortPositionText(c.input), c.expected);
+    }
+}
+
+TEST(AssignShortPositionText, SameAsShortTextOfTheFullText) {
+    struct Case {
+        const char* name;
+        double degrees;
+    };
+    const Case cases[] = {
+        {"zero", 0.0},
+        {"one degree, one minute", 1.0 + 1.0 / 60.0},
+        {"just below a sign boundary", std::nextafter(30.0, 0.0)},
+        {"a sign boundary", 30.0},
+        {"nine degrees fifty-nine minutes", 9.0 + 59.5 / 60.0},
+        {"ten degrees", 10.0},
+        {"Delhi's Sun", 118.6389},
+        {"last minute of Pisces", 359.99},
+        {"just below a whole turn", std::nextafter(360.0, 0.0)},
+        {"a whole turn names no sign", 360.0},
+        {"beyond a whole turn", 365.25},
+        {"far beyond", 4000.5},
+        {"negative: written as its absolute value", -47.123},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string text = "left over from before";
+        AssignShortPositionText(c.degrees, text);
+        EXPECT_EQ(text, ShortPositionText(SignPositionText(c.degrees)));
+    }
+    // And every tenth of a minute around the circle.
+    for (int step = 0; step < 360 * 600; ++step) {
+        const double degrees = step / 600.0;
+        std::string text;
+        AssignShortPositionText(degrees, text);
+        ASSERT_EQ(text, ShortPositionText(SignPositionText(degrees))) << degrees;
     }
 }
 
