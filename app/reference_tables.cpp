@@ -122,25 +122,51 @@ constexpr std::array<NakshatraLordRow, kNakshatraLordRows> kNakshatraLords = {{
 }};
 const std::array<NakshatraLordRow, kNakshatraLordRows> NakshatraLordTable = kNakshatraLords;
 
-std::optional<int> SignIndex(std::string_view abbreviation) {
-    // Every reading looks signs up dozens of times: compare the three letters
-    // as one number rather than as twelve strings.
-    constexpr auto pack = [](std::string_view text) {
-        return static_cast<unsigned>(static_cast<unsigned char>(text[0])) << 16 |
-               static_cast<unsigned>(static_cast<unsigned char>(text[1])) << 8 |
-               static_cast<unsigned>(static_cast<unsigned char>(text[2]));
-    };
-    constexpr auto codes = [pack] {
-        std::array<unsigned, kSignCount> packed{};
-        for (std::size_t i = 0; i < packed.size(); ++i) packed[i] = pack(SignAbbreviations[i]);
-        return packed;
-    }();
-    if (abbreviation.size() != 3) return std::nullopt;
-    const unsigned code = pack(abbreviation);
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        if (codes[i] == code) return static_cast<int>(i);
+namespace {
+
+// Every reading looks signs up dozens of times: the three letters are packed
+// into one number, and a multiply-and-shift hash, free of collisions for the
+// twelve abbreviations, picks the one sign they can be.
+constexpr std::uint32_t PackedLetters(std::string_view text) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(text[0])) << 16 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(text[1])) << 8 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(text[2]));
+}
+
+constexpr std::uint32_t kSignHashMultiplier = 124891;
+constexpr int kSignHashBits = 5;
+
+constexpr std::size_t SignSlot(std::uint32_t packed) {
+    return static_cast<std::uint32_t>(packed * kSignHashMultiplier) >> (32 - kSignHashBits);
+}
+
+struct SignHashTable {
+    std::array<std::uint32_t, kSignCount> packed{};
+    std::array<std::int8_t, 1 << kSignHashBits> signOfSlot{};
+    bool collisionFree = true;
+};
+
+constexpr SignHashTable kSignHash = [] {
+    SignHashTable table;
+    table.signOfSlot.fill(-1);
+    for (std::size_t i = 0; i < kSignCount; ++i) {
+        table.packed[i] = PackedLetters(SignAbbreviations[i]);
+        std::int8_t& slot = table.signOfSlot[SignSlot(table.packed[i])];
+        if (slot >= 0) table.collisionFree = false;
+        slot = static_cast<std::int8_t>(i);
     }
-    return std::nullopt;
+    return table;
+}();
+static_assert(kSignHash.collisionFree, "two sign abbreviations share a hash slot");
+
+}  // namespace
+
+std::optional<int> SignIndex(std::string_view abbreviation) {
+    if (abbreviation.size() != 3) return std::nullopt;
+    const std::uint32_t packed = PackedLetters(abbreviation);
+    const int sign = kSignHash.signOfSlot[SignSlot(packed)];
+    if (sign < 0 || kSignHash.packed[static_cast<std::size_t>(sign)] != packed) return std::nullopt;
+    return sign;
 }
 
 void LookupLordAndPada(std::string_view nakshatra, std::string_view lagnaSign, std::string& lord,

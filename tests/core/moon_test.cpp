@@ -7,6 +7,7 @@
 #include "moon/birth_instant.h"
 #include "moon/moon_details.h"
 #include "moon/moon_longitude.h"
+#include "moon/sign_position_text.h"
 
 namespace orbalis {
 namespace {
@@ -87,6 +88,35 @@ TEST(SignPositionText, PiecesAreTruncated) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(SignPositionText(c.degrees), c.expected);
+    }
+}
+
+TEST(PositionChars, WholeNumbersInPlainDecimal) {
+    struct Case {
+        long long value;
+        const char* expected;
+    };
+    constexpr Case cases[] = {
+        {0, "0"},
+        {7, "7"},
+        {9, "9"},
+        {10, "10"},
+        {59, "59"},
+        {99, "99"},
+        {100, "100"},
+        {359, "359"},
+        {-1, "-1"},
+        {-23, "-23"},
+        {-100, "-100"},
+        {1234567, "1234567"},
+        {-9223372036854775807LL - 1, "-9223372036854775808"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        PositionChars chars;
+        chars.Append("x");
+        chars.AppendWholeNumber(c.value);
+        EXPECT_EQ(chars.view(), std::string("x") + c.expected);
     }
 }
 

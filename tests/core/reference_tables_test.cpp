@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -105,6 +106,34 @@ TEST(SignAbbreviations, IndexIsTheSignFromAries) {
     EXPECT_EQ(SignIndex("ari"), std::nullopt);
     EXPECT_EQ(SignIndex("Aries"), std::nullopt);
     EXPECT_EQ(SignIndex(""), std::nullopt);
+}
+
+TEST(SignAbbreviations, NoOtherThreeCharacterTextNamesASign) {
+    // Every text of three printable characters, and a few of other bytes,
+    // against a plain search of the table.
+    auto plainSearch = [](std::string_view text) -> std::optional<int> {
+        for (int k = 0; k < kSignCount; ++k)
+            if (SignAbbreviations[static_cast<std::size_t>(k)] == text) return k;
+        return std::nullopt;
+    };
+    std::string text(3, ' ');
+    int named = 0;
+    for (int a = 32; a < 127; ++a) {
+        for (int b = 32; b < 127; ++b) {
+            for (int c = 32; c < 127; ++c) {
+                text[0] = static_cast<char>(a);
+                text[1] = static_cast<char>(b);
+                text[2] = static_cast<char>(c);
+                const std::optional<int> found = SignIndex(text);
+                ASSERT_EQ(found, plainSearch(text)) << text;
+                if (found) ++named;
+            }
+        }
+    }
+    EXPECT_EQ(named, kSignCount);
+    for (const char* other : {"\0\0\0", "Ar\xE9", "\xFF\xFF\xFF", "Pi\0"}) {
+        EXPECT_EQ(SignIndex(std::string_view(other, 3)), std::nullopt);
+    }
 }
 
 TEST(NakshatraLordTable, LordsFollowTheNineLordCycle) {
