@@ -2,18 +2,25 @@
 
 #include <csv.h>
 
+#include <array>
 #include <cstring>
 
 namespace orbalis::cli {
 namespace {
 
+// Bytes that force quotes anywhere in a field, and those that do at either end.
+constexpr auto kQuotedAnywhere = [] {
+    std::array<bool, 256> table{};
+    for (const unsigned char c : {',', '"', '\r', '\n'}) table[c] = true;
+    return table;
+}();
+
 bool NeedsQuotes(std::string_view text) {
     if (text.empty()) return false;
     if (text.front() == ' ' || text.back() == ' ' || text.front() == '\t' || text.back() == '\t')
         return true;
-    // A plain loop: find_first_of searches the four characters once per byte.
     for (const char c : text) {
-        if (c == ',' || c == '"' || c == '\r' || c == '\n') return true;
+        if (kQuotedAnywhere[static_cast<unsigned char>(c)]) return true;
     }
     return false;
 }
@@ -44,9 +51,19 @@ void CsvWriter::Put(std::string_view bytes) {
 }
 
 void CsvWriter::Field(std::string_view text) {
+    const bool quoted = NeedsQuotes(text);
+    // The common case: a plain field that fits, written with its comma at once.
+    if (!quoted && text.size() < kCapacity - used_) {
+        char* at = buffer_.get() + used_;
+        if (rowStarted_) *at++ = ',';
+        std::memcpy(at, text.data(), text.size());
+        used_ = static_cast<std::size_t>(at + text.size() - buffer_.get());
+        rowStarted_ = true;
+        return;
+    }
     if (rowStarted_) Put(",");
     rowStarted_ = true;
-    if (!NeedsQuotes(text)) {
+    if (!quoted) {
         Put(text);
         return;
     }

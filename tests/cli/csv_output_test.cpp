@@ -58,6 +58,20 @@ TEST(CsvWriter, RowsReadBackFieldForField) {
     EXPECT_EQ(rows[0], fields);
 }
 
+TEST(CsvWriter, FieldsAroundTheEndOfTheBufferComeBackWhole) {
+    // The buffer holds 64 KiB: fill it to a few bytes short of its end, then
+    // write fields that fit exactly, overrun it by one, or need quoting.
+    constexpr std::size_t kBuffer = 1 << 16;
+    for (const std::size_t filler : {kBuffer - 4, kBuffer - 3, kBuffer - 2, kBuffer - 1, kBuffer}) {
+        SCOPED_TRACE(filler);
+        const std::vector<std::string> fields = {
+            std::string(filler, 'f'), "ab", "c", "d,e", "", "gh"};
+        const auto rows = testing::ParseCsv(Written(fields));
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(rows[0], fields);
+    }
+}
+
 TEST(CsvWriter, ReportsAFailedWrite) {
     std::FILE* full = std::fopen("/dev/full", "wb");
     if (!full) GTEST_SKIP() << "no /dev/full here";
