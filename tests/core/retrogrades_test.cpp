@@ -115,6 +115,13 @@ TEST(IsRetrograde, AgreesWithWalkingTheRowsOnEveryDay) {
              day += std::chrono::days{1}) {
             days.push_back(day);
         }
+        // The lookup starts from the birth year's first period: the days
+        // either side of every New Year.
+        for (int y = 1899; y <= 2052; ++y) {
+            const sys_days newYear{year{y} / January / 1};
+            for (int offset = -2; offset <= 1; ++offset)
+                days.push_back(newYear + std::chrono::days{offset});
+        }
         // And the days on and around each station.
         for (const StationDays& period : StationDayTable(planet)) {
             for (int offset = -1; offset <= 1; ++offset) {
@@ -129,6 +136,18 @@ TEST(IsRetrograde, AgreesWithWalkingTheRowsOnEveryDay) {
                                   static_cast<int>(static_cast<unsigned>(date.day()))};
             ASSERT_EQ(IsRetrograde(planet, civil), IsRetrogradeByWalkingTheRows(periods, day))
                 << civil.year << "-" << civil.month << "-" << civil.day;
+        }
+        // A day past the end of its month counts on into the next, even into
+        // the next year.
+        for (const sys_days day : days) {
+            const year_month_day date{day};
+            if (date.day() != std::chrono::day{1}) continue;
+            const year_month_day before{day - std::chrono::days{1}};
+            const CivilDate overrun{static_cast<int>(before.year()),
+                                    static_cast<int>(static_cast<unsigned>(before.month())),
+                                    static_cast<int>(static_cast<unsigned>(before.day())) + 1};
+            ASSERT_EQ(IsRetrograde(planet, overrun), IsRetrogradeByWalkingTheRows(periods, day))
+                << overrun.year << "-" << overrun.month << "-" << overrun.day;
         }
     }
 }
