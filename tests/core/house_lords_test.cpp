@@ -4,19 +4,10 @@
 
 #include "dosha/interpretation_texts.h"
 #include "dosha/kuja_dosha.h"
+#include "support/sample_readings.h"
 
 namespace orbalis {
 namespace {
-
-// Body tables of the reading for Delhi, 15 August 1985, 10:30 IST: Lagna in
-// Virgo; Sun, Moon, Mercury and Mars in Cancer, the 11th sign from Virgo.
-ChartReading DelhiReading() {
-    ChartReading reading;
-    reading.planetPositionText = {"28 Can 52", "13 Can 07", "21 Can 37", "21 Gem 20",
-                                  "20 Can 05", "17 Cap 15", "28 Lib 19", "18 Ari 35",
-                                  "18 Lib 35", "28 Vir 57", "00 Can 14"};
-    return reading;
-}
 
 TEST(HouseLordLines, DelhiReadingWithLagnaInVirgo) {
     struct Case {
@@ -42,7 +33,7 @@ TEST(HouseLordLines, DelhiReadingWithLagnaInVirgo) {
         {"Cancer: Moon in Cancer", 11, 11, "Lord of the 11th house (Moon) in the 11th house: "},
         {"Leo: Sun in Cancer", 12, 11, "Lord of the 12th house (Sun) in the 11th house: "},
     };
-    const std::array<std::string, 12> lines = HouseLordLines(DelhiReading());
+    const std::array<std::string, 12> lines = HouseLordLines(testing::DelhiReading1985());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string expected =
@@ -73,7 +64,7 @@ TEST(HouseLordLines, PicksTheTextByLordsHouseThenOccupiedHouse) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ChartReading reading = DelhiReading();
+        ChartReading reading = testing::DelhiReading1985();
         reading.planetPositionText[kAscendant] = "12 Ari 40";
         reading.planetPositionText[kMars] = c.mars;
         reading.planetPositionText[kVenus] = c.venus;
@@ -82,7 +73,7 @@ TEST(HouseLordLines, PicksTheTextByLordsHouseThenOccupiedHouse) {
 }
 
 TEST(HouseLordLines, UnreadableSignsLeaveTheirLinesEmpty) {
-    ChartReading reading = DelhiReading();
+    ChartReading reading = testing::DelhiReading1985();
     reading.planetPositionText[kJupiter] = "";  // lord of the 4th and 7th from Virgo
     const std::array<std::string, 12> lines = HouseLordLines(reading);
     for (int house = 1; house <= 12; ++house) {

@@ -5,28 +5,12 @@
 #include <functional>
 #include <string>
 
+#include "support/sample_readings.h"
+
 namespace orbalis {
 namespace {
 
-// A complete form that passes: New Delhi, 15 August 1985, 10:30 IST.
-FormEntries DelhiEntries() {
-    FormEntries e;
-    e.name = "Ravi Kumar";
-    e.latitudeDegrees = "28";
-    e.latitudeMinutes = "38";
-    e.longitudeDegrees = "77";
-    e.longitudeMinutes = "12";
-    e.city = "New Delhi";
-    e.state = "Delhi";
-    e.country = "India";
-    e.day = 15;
-    e.monthIndex = 7;
-    e.year = 1985;
-    e.hour = 10;
-    e.minute = 30;
-    e.zoneIndex = 34;
-    return e;
-}
+using testing::DelhiEntries;
 
 constexpr int kFebruary = 1, kApril = 3, kJune = 5, kSeptember = 8, kNovember = 10;
 

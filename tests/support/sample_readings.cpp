@@ -23,6 +23,25 @@ BirthDetails DelhiBirth1985() {
     return birth;
 }
 
+FormEntries DelhiEntries() {
+    FormEntries e;
+    e.name = "Ravi Kumar";
+    e.latitudeDegrees = "28";
+    e.latitudeMinutes = "38";
+    e.longitudeDegrees = "77";
+    e.longitudeMinutes = "12";
+    e.city = "New Delhi";
+    e.state = "Delhi";
+    e.country = "India";
+    e.day = 15;
+    e.monthIndex = 7;
+    e.year = 1985;
+    e.hour = 10;
+    e.minute = 30;
+    e.zoneIndex = 34;
+    return e;
+}
+
 ChartReading DelhiReading1985() {
     ChartReading reading;
     reading.ayanamsaText = "-23\u00b0 39' 14\"";

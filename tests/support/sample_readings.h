@@ -2,12 +2,17 @@
 
 #include "app/birth_details.h"
 #include "app/chart_reading.h"
+#include "app/input_rules.h"
 #include "app/reading.h"
 
 namespace orbalis::testing {
 
 // Delhi, 15 August 1985, 10:30 IST, 28°39' N 77°13' E, zone row 34.
 BirthDetails DelhiBirth1985();
+
+// A complete birth-details form that passes every rule: New Delhi,
+// 15 August 1985, 10:30 IST, 28°38' N 77°12' E.
+FormEntries DelhiEntries();
 
 // The reading of DelhiBirth1985 written out by hand: positions, details, the
 // twelve chart boxes and both Kuja dosha runs (Lagna in Virgo, Sun, Moon,

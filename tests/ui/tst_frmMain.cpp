@@ -19,36 +19,18 @@
 #include "app/program_identity.h"
 #include "app/ui/frmMain.h"
 #include "support/fake_dialogs.h"
+#include "support/sample_readings.h"
 #include "support/test_environment.h"
 
 using orbalis::FormEntries;
 using orbalis::frmMain;
 using orbalis::MessageIcon;
+using orbalis::testing::DelhiEntries;
 using orbalis::testing::FakeDialogs;
 
 Q_DECLARE_METATYPE(std::function<void(FormEntries&)>)
 
 namespace {
-
-// A complete form that passes: New Delhi, 15 August 1985, 10:30 IST.
-FormEntries DelhiEntries() {
-    FormEntries e;
-    e.name = "Ravi Kumar";
-    e.latitudeDegrees = "28";
-    e.latitudeMinutes = "38";
-    e.longitudeDegrees = "77";
-    e.longitudeMinutes = "12";
-    e.city = "New Delhi";
-    e.state = "Delhi";
-    e.country = "India";
-    e.day = 15;
-    e.monthIndex = 7;
-    e.year = 1985;
-    e.hour = 10;
-    e.minute = 30;
-    e.zoneIndex = 34;
-    return e;
-}
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
