@@ -13,7 +13,9 @@ namespace {
 // sine of a combination of D, M, M' and F. Terms with an M multiplier carry
 // the eccentricity factor E.
 struct LongitudeTerm {
-    int d, m, mPrime, f;
+    // Small whole multipliers, held as doubles so that no term converts them
+    // afresh; the products are the same.
+    double d, m, mPrime, f;
     double coefficient;
     bool timesE;
 };

@@ -2,19 +2,12 @@
 
 #include <cassert>
 #include <cmath>
-#include <cstring>
 #include <string>
 
 #include "app/reference_tables.h"
 #include "moon/moon_details.h"
 
 namespace orbalis {
-
-void PositionChars::Append(std::string_view text) {
-    assert(size_ + text.size() <= chars_.size());
-    std::memcpy(chars_.data() + size_, text.data(), text.size());
-    size_ += text.size();
-}
 
 void PositionChars::AppendWholeNumber(long long value) {
     // Degrees within a sign, minutes and seconds: one or two digits.

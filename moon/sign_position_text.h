@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <string_view>
 
@@ -11,7 +12,11 @@ namespace orbalis {
 class PositionChars {
   public:
     std::string_view view() const { return {chars_.data(), size_}; }
-    void Append(std::string_view text);
+    // Inline, byte by byte: the pieces are a few characters each.
+    void Append(std::string_view text) {
+        assert(size_ + text.size() <= chars_.size());
+        for (const char c : text) chars_[size_++] = c;
+    }
     void AppendWholeNumber(long long value);
 
   private:

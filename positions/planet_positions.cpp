@@ -71,9 +71,12 @@ PlanetLongitudes SiderealPlanetLongitudes(double dayNumber, double ayanamsaDegre
 void ComputePlanetTable(const BirthDetails& birth, ChartReading& reading) {
     // Written afresh every time, so that no retrograde mark of an earlier
     // reading survives.
+    // A reading reused for the next birth mostly holds these names already.
     for (int body = 0; body < kBodyCount; ++body) {
-        reading.planetName[body].assign(kPlanetNames[body]);
-        reading.planetSanskritName[body].assign(kPlanetSanskritNames[body]);
+        if (reading.planetName[body] != kPlanetNames[body])
+            reading.planetName[body].assign(kPlanetNames[body]);
+        if (reading.planetSanskritName[body] != kPlanetSanskritNames[body])
+            reading.planetSanskritName[body].assign(kPlanetSanskritNames[body]);
     }
 
     const CivilMoment moment = PlanetMoment(birth);
