@@ -37,8 +37,10 @@ std::optional<std::string> ParseAngle(std::string_view text, char positive, char
         minutes.clear();
         return std::nullopt;
     }
-    const auto at = text.find_first_not_of("0123456789");
-    if (at == std::string_view::npos) return std::string(formatMessage);
+    const auto notDigit =
+        std::find_if(text.begin(), text.end(), [](char c) { return c < '0' || c > '9'; });
+    if (notDigit == text.end()) return std::string(formatMessage);
+    const auto at = static_cast<std::size_t>(notDigit - text.begin());
     const char direction = static_cast<char>(std::toupper(static_cast<unsigned char>(text[at])));
     if (direction != positive && direction != negative) return std::string(formatMessage);
     const std::string_view degreeText = text.substr(0, at);

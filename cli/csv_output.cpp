@@ -3,24 +3,45 @@
 #include <csv.h>
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace orbalis::cli {
 namespace {
 
-// Bytes that force quotes anywhere in a field, and those that do at either end.
+// Bytes that force quotes anywhere in a field.
 constexpr auto kQuotedAnywhere = [] {
     std::array<bool, 256> table{};
     for (const unsigned char c : {',', '"', '\r', '\n'}) table[c] = true;
     return table;
 }();
 
+constexpr std::uint64_t kEveryByte = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+// True when one of the eight bytes of `word` is `byte`: the bytes equal to it
+// become zero, and a zero byte is the only one that borrows into its own high
+// bit when one is taken from every byte.
+constexpr bool HoldsByte(std::uint64_t word, unsigned char byte) {
+    const std::uint64_t x = word ^ (kEveryByte * byte);
+    return ((x - kEveryByte) & ~x & kHighBits) != 0;
+}
+
 bool NeedsQuotes(std::string_view text) {
     if (text.empty()) return false;
     if (text.front() == ' ' || text.back() == ' ' || text.front() == '\t' || text.back() == '\t')
         return true;
-    for (const char c : text) {
-        if (kQuotedAnywhere[static_cast<unsigned char>(c)]) return true;
+    // Eight bytes at a time, then the rest one by one.
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + at, 8);
+        if (HoldsByte(word, ',') || HoldsByte(word, '"') || HoldsByte(word, '\r') ||
+            HoldsByte(word, '\n'))
+            return true;
+    }
+    for (; at < text.size(); ++at) {
+        if (kQuotedAnywhere[static_cast<unsigned char>(text[at])]) return true;
     }
     return false;
 }

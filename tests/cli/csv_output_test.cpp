@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "csv_rows.h"
 #include "temp_folder.h"
@@ -48,6 +49,36 @@ TEST(CsvWriter, QuotesOnlyWhatMustBeQuoted) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Written({c.field}), c.written + "\r\n");
     }
+}
+
+TEST(CsvWriter, EveryByteAtEveryPlaceIsQuotedByTheSameRule) {
+    // Fields long enough to be scanned in words and in single bytes, with one
+    // byte of every value put at every place.
+    auto mustQuote = [](const std::string& field) {
+        if (field.empty()) return false;
+        for (const char end : {field.front(), field.back()})
+            if (end == ' ' || end == '\t') return true;
+        return field.find_first_of(",\"\r\n") != std::string::npos;
+    };
+    std::vector<std::string> fields;
+    std::string expected;
+    for (int byte = 1; byte < 256; ++byte) {
+        for (std::size_t place = 0; place < 19; ++place) {
+            std::string field(19, 'a');
+            field[place] = static_cast<char>(byte);
+            if (!fields.empty()) expected += ',';
+            if (mustQuote(field)) {
+                expected += '"';
+                for (const char c : field)
+                    expected += c == '"' ? std::string("\"\"") : std::string(1, c);
+                expected += '"';
+            } else {
+                expected += field;
+            }
+            fields.push_back(std::move(field));
+        }
+    }
+    EXPECT_EQ(Written(fields), expected + "\r\n");
 }
 
 TEST(CsvWriter, RowsReadBackFieldForField) {
