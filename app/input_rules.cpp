@@ -60,6 +60,12 @@ bool IsLetterText(std::u32string_view text) {
                        [](char32_t c) { return IsLetterKey(c) && c != kBackspace && c != kDelete; });
 }
 
+bool IsLetterText(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return IsLetterKey(static_cast<unsigned char>(c)) && c != kBackspace && c != kDelete;
+    });
+}
+
 bool IsDigitText(std::u32string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char32_t c) { return c >= U'0' && c <= U'9'; });

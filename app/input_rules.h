@@ -65,6 +65,8 @@ bool IsLetterKey(char32_t code);
 bool IsDigitKey(char32_t code);
 // Whole texts held to the same rules (pasted or dropped text).
 bool IsLetterText(std::u32string_view text);
+// The same for UTF-8 text: any byte outside ASCII is not a letter.
+bool IsLetterText(std::string_view text);
 bool IsDigitText(std::u32string_view text);
 
 inline constexpr std::string_view kOnlyLettersMessage = "Please enter only letters";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/input_rules.h"
 #include "app/reference_tables.h"
 #include "app/text_utils.h"
 
@@ -57,13 +58,6 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
-}
-
-// The name and place boxes take letters and blanks only.
-bool IsLetterBoxText(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
-    });
 }
 
 }  // namespace
@@ -160,7 +154,7 @@ BirthEntries EntriesFromTexts(const BirthTexts& t) {
 
     auto letters = [&](std::string_view text, std::string& box) {
         if (problem) return;
-        if (!IsLetterBoxText(text)) {
+        if (!IsLetterText(text)) {
             problem = std::string(kOnlyLettersMessage);
             return;
         }
