@@ -249,8 +249,9 @@ TEST(KeyRules, WholeTexts) {
         // The UTF-8 form of the rule, used for command-line text, agrees.
         std::string utf8;
         for (char32_t ch : c.text) utf8 += static_cast<char>(ch);
-        if (c.text.find_first_of(U"\u00e9") == std::u32string::npos)
+        if (c.text.find_first_of(U"\u00e9") == std::u32string::npos) {
             EXPECT_EQ(IsLetterText(std::string_view(utf8)), c.letters);
+        }
     }
     EXPECT_FALSE(IsLetterText(std::string_view("Jos\xC3\xA9")));
 }
