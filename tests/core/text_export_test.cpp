@@ -8,46 +8,24 @@
 #include <string>
 
 #include "dosha/kuja_dosha.h"
+#include "support/sample_readings.h"
 
 namespace orbalis {
 namespace {
 
-// Sample, Delhi, 15 August 1985, 10:30 IST.
+// The printed example: Sample, born in Delhi on 15 August 1985 at 10:30,
+// latitude 28°36'.
 BirthDetails DelhiBirth() {
-    BirthDetails birth;
+    BirthDetails birth = testing::DelhiBirth1985();
     birth.name = "Sample";
-    birth.day = 15;
-    birth.month = 8;
-    birth.year = 1985;
-    birth.hour = 10;
-    birth.minute = 30;
-    birth.latitudeDegrees = 28;
     birth.latitudeMinutes = 36;
-    birth.longitudeDegrees = 77;
-    birth.longitudeMinutes = 13;
-    birth.isEast = true;
-    birth.city = "New Delhi";
-    birth.state = "Delhi";
-    birth.country = "India";
     return birth;
 }
 
+// Mercury is marked retrograde, a mark the export must not carry.
 ChartReading DelhiReading() {
-    ChartReading reading;
-    reading.planetName = {"Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
-                          "Saturn", "Rahu", "Ketu",    "Ascendant", "Midheaven"};
-    reading.planetSanskritName = {"Surya", "Chandra", "Budha (R) ", "Shukra", "Kuja", "Guru",
-                                  "Shani", "Rahu",    "Ketu",       "Lagna",  "MC"};
-    reading.planetPositionText = {"28 Can 52", "13 Can 07", "21 Can 37", "21 Gem 20",
-                                  "20 Can 05", "17 Cap 15", "28 Lib 19", "18 Ari 35",
-                                  "18 Lib 35", "28 Vir 57", "00 Can 14"};
-    reading.ayanamsaText = "-23\xC2\xB0 39' 14\"";
-    reading.ayanamsaDisplay = "23\xC2\xB0 39' 14\"";
-    reading.lagnaRashiName = "Kanya";
-    reading.nakshatra = "Pushya";
-    reading.rashi = "Kataka";
-    reading.pada = "4";
-    reading.lord = "Saturn";
+    ChartReading reading = testing::DelhiReading1985();
+    reading.planetSanskritName[kMercury] = "Budha (R) ";
     return reading;
 }
 

@@ -60,6 +60,23 @@ void PressReading(OrbalisApplication& application) {
     Child<QPushButton>(application.mainForm(), "cmdCalculate")->click();
 }
 
+// Starts the program and asks for the Delhi 1985 reading.
+void StartDelhiReading(OrbalisApplication& application) {
+    application.Start();
+    FillDelhi1985(application.mainForm());
+    PressReading(application);
+}
+
+// Clicks the button or triggers the menu item of that name, then lets
+// windows that asked to go be deleted.
+void Invoke(QWidget& window, const QString& name) {
+    if (auto* button = window.findChild<QPushButton*>(name))
+        button->click();
+    else
+        window.findChild<QAction*>(name)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 QString Label(QWidget& window, const QString& name) {
     auto* label = window.findChild<QLabel*>(name);
     return label ? label->text() : QStringLiteral("<missing %1>").arg(name);
@@ -78,9 +95,7 @@ class ReadingFlowTest : public QObject {
     void readingFillsEveryLabelOfTheResultsWindow() {
         FakeDialogs dialogs;
         OrbalisApplication application(dialogs);
-        application.Start();
-        FillDelhi1985(application.mainForm());
-        PressReading(application);
+        StartDelhiReading(application);
 
         QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.lastMessage()));
         MDI* results = application.resultsWindow();
@@ -130,13 +145,10 @@ class ReadingFlowTest : public QObject {
     void refusedReadingChangesNothing() {
         FakeDialogs dialogs;
         OrbalisApplication application(dialogs);
-        application.Start();
-        FillDelhi1985(application.mainForm());
-        PressReading(application);
+        StartDelhiReading(application);
         const orbalis::BirthDetails birth = application.birthDetails;
         const orbalis::ChartReading reading = application.chartReading;
-        application.resultsWindow()->findChild<QPushButton*>("cmdBack")->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Invoke(*application.resultsWindow(), "cmdBack");
 
         Child<QComboBox>(application.mainForm(), "cboYear")->setCurrentText("2001");
         Child<QLineEdit>(application.mainForm(), "txtCity")->clear();
@@ -159,17 +171,11 @@ class ReadingFlowTest : public QObject {
         QFETCH(QString, command);
         FakeDialogs dialogs;
         OrbalisApplication application(dialogs);
-        application.Start();
-        FillDelhi1985(application.mainForm());
-        PressReading(application);
+        StartDelhiReading(application);
         QPointer<MDI> first = application.resultsWindow();
         first->findChild<QAction*>("mnuNorth")->trigger();
 
-        if (auto* button = first->findChild<QPushButton*>(command))
-            button->click();
-        else
-            first->findChild<QAction*>(command)->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Invoke(*first, command);
 
         QVERIFY(!first);
         QVERIFY(application.mainForm().isVisible());
@@ -195,17 +201,14 @@ class ReadingFlowTest : public QObject {
         QFETCH(QString, how);
         FakeDialogs dialogs;
         OrbalisApplication application(dialogs);
-        application.Start();
-        FillDelhi1985(application.mainForm());
-        PressReading(application);
+        StartDelhiReading(application);
         MDI* results = application.resultsWindow();
-        if (how == "close")
+        if (how == "close") {
             results->close();
-        else if (auto* button = results->findChild<QPushButton*>(how))
-            button->click();
-        else
-            results->findChild<QAction*>(how)->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        } else {
+            Invoke(*results, how);
+        }
         QVERIFY(!application.mainForm().isVisible());
         QVERIFY(!application.resultsWindow() || !application.resultsWindow()->isVisible());
     }
@@ -225,8 +228,7 @@ class ReadingFlowTest : public QObject {
         dialogs.saveReplies.enqueue(path);
         application.resultsWindow()->findChild<QAction*>("mnuSaveAsText")->trigger();
         QCOMPARE(application.lastFileName, path);
-        application.resultsWindow()->findChild<QPushButton*>("cmdBack")->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Invoke(*application.resultsWindow(), "cmdBack");
 
         // Change every entry, then open the file again.
         application.mainForm().setEntries(orbalis::FormEntries{});
@@ -246,9 +248,7 @@ class ReadingFlowTest : public QObject {
         QTemporaryDir folder;
         FakeDialogs dialogs;
         OrbalisApplication application(dialogs);
-        application.Start();
-        FillDelhi1985(application.mainForm());
-        PressReading(application);
+        StartDelhiReading(application);
 
         dialogs.saveReplies.enqueue(folder.filePath("sample.txt"));
         application.resultsWindow()->findChild<QAction*>("mnuExport")->trigger();
@@ -263,9 +263,7 @@ class ReadingFlowTest : public QObject {
         QTemporaryDir folder;
         FakeDialogs dialogs;
         OrbalisApplication application(dialogs);
-        application.Start();
-        FillDelhi1985(application.mainForm());
-        PressReading(application);
+        StartDelhiReading(application);
 
         dialogs.saveReplies.enqueue(folder.filePath("mine.jpg"));
         application.resultsWindow()->findChild<QPushButton*>("cmdSaveAsJPEG")->click();
