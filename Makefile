@@ -2,8 +2,9 @@
 # configure and build first, so a fresh clone needs nothing else.
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBALIS_WERROR=ON -DBUILD_TESTING=ON
 
-.PHONY: all setup configure build run test bench clean
+.PHONY: all setup configure build programs run test bench clean
 
 all: build
 
@@ -11,12 +12,16 @@ setup:
 	@bash tools/setup.sh
 
 configure: setup
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+
+# The two programs alone: what `make run` needs.
+programs: configure
+	@MAKEFLAGS= cmake --build $(BUILD) -j $(JOBS) --target orbalis orbalis-cli
 
 build: configure
 	@MAKEFLAGS= cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: programs
 	@$(BUILD)/orbalis
 
 test: build

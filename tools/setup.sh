@@ -9,6 +9,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcsv-dev libcli11-dev nlohmann-json3-dev
   fonts-dejavu-core
+  libswe-dev swe-basic-data
+  libhowardhinnant-date-dev tzdata libtimezonemap-data
+  clang libclang-rt-14-dev
+  desktop-file-utils appstream shared-mime-info lintian dpkg-dev fakeroot file
 )
 
 missing=()
