@@ -22,7 +22,7 @@ struct FormEntries {
     int year = 1901;     // value of the year list's text
     int hour = 0;        // 0..24
     int minute = 0;
-    int zoneIndex = 0;   // row of the time zone table
+    int zoneIndex = 0;  // row of the time zone table
     bool daylightSaving = false;
     bool imageWriterAvailable = true;
 
@@ -68,6 +68,12 @@ bool IsLetterText(std::u32string_view text);
 // The same for UTF-8 text: any byte outside ASCII is not a letter.
 bool IsLetterText(std::string_view text);
 bool IsDigitText(std::u32string_view text);
+
+// Longest texts the boxes of the form take: the degree and minute boxes hold
+// three digits; the name and place boxes hold a long full name, and a text
+// that fits them fits the results form and the printout too.
+inline constexpr int kNumberBoxLength = 3;
+inline constexpr int kLetterBoxLength = 64;
 
 inline constexpr std::string_view kOnlyLettersMessage = "Please enter only letters";
 inline constexpr std::string_view kOnlyNumbersMessage = "Please enter only numbers";

@@ -23,7 +23,9 @@ inline constexpr int kReadingRefused = 2;
 ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format);
 
 // A reading of the birth held in a reading file, as the window opens it: the
-// file's values go onto a fresh form, and the form's rules apply.
+// file's values go onto a fresh form, and the form's rules apply. A file the
+// window refuses gives its "Please Check The File." and, on the next line,
+// the path and why.
 ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format);
 
 }  // namespace orbalis::cli

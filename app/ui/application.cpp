@@ -54,10 +54,17 @@ void OrbalisApplication::RunReading() {
 }
 
 void OrbalisApplication::OpenReading() {
-    const std::optional<ReadingFileLines> lines = OpenReadingFile(dialogs_, mainForm_.get());
-    if (!lines) return;
+    const std::optional<QString> path = ChooseReadingFileToOpen(dialogs_, mainForm_.get());
+    if (path) OpenReadingFrom(*path);
+}
+
+bool OrbalisApplication::OpenReadingFrom(const QString& path) {
+    const std::optional<ReadingFileLines> lines =
+        ReadReadingFileAt(dialogs_, mainForm_.get(), path);
+    if (!lines) return false;
     mainForm_->setEntries(ApplyReadingFile(*lines, mainForm_->entries()));
     RunReading();
+    return true;
 }
 
 void OrbalisApplication::ShowResults(const ReadingDisplay& display) {

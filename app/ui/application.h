@@ -36,8 +36,12 @@ class OrbalisApplication final : public QObject {
     // computes the reading, shows it in a fresh results window and hides the
     // birth-details window. A refused reading changes nothing.
     void RunReading();
-    // Reads a reading file back into the birth-details window and runs it.
+    // Asks for a reading file, then OpenReadingFrom.
     void OpenReading();
+    // Reads the reading file at path back into the birth-details window and
+    // runs the reading; false when the file is refused ("Please Check The
+    // File." shown, the form untouched).
+    bool OpenReadingFrom(const QString& path);
     // Closes every window of the program and ends the event loop.
     void ExitApplication();
 

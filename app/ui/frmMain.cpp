@@ -32,7 +32,6 @@ namespace {
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 constexpr int kLastHour = 24;  // 24:mm is offered and read as 0:mm of the next day
-constexpr int kDegreeBoxLength = 3;
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -181,7 +180,7 @@ void frmMain::CreateControls() {
     place->setVerticalSpacing(10);
     auto digitBox = [fraPlace](const char* name) {
         auto* box = Named(new FilteredLineEdit(CharacterRule::Digits, fraPlace), name);
-        box->setMaxLength(kDegreeBoxLength);
+        box->setMaxLength(kNumberBoxLength);
         box->setAlignment(Qt::AlignRight);
         const int digitsWidth = box->fontMetrics().horizontalAdvance(QStringLiteral("0000"));
         box->setFixedWidth(digitsWidth + 16);
@@ -243,6 +242,7 @@ void frmMain::CreateControls() {
     page->addStretch(1);
 
     for (FilteredLineEdit* box : {txtName, txtCity, txtState, txtCountry}) {
+        box->setMaxLength(kLetterBoxLength);
         connect(box, &FilteredLineEdit::characterRefused, this,
                 [this, box] { LetterBox_CharacterRefused(*box); });
     }

@@ -39,26 +39,35 @@ void SaveReadingFile(Dialogs& dialogs, QWidget* parent, const BirthDetails& birt
     }
 }
 
-std::optional<ReadingFileLines> OpenReadingFile(Dialogs& dialogs, QWidget* parent) {
+std::optional<QString> ChooseReadingFileToOpen(Dialogs& dialogs, QWidget* parent) {
     FileDialogRequest request;
     request.filter = kReadingFileFilter;
     request.defaultExtension = kReadingFileExtension;
     request.title = QStringLiteral("Select the source file");
     request.fileMustExist = true;
-    const std::optional<QString> chosen = dialogs.chooseOpenFile(parent, request);
+    return dialogs.chooseOpenFile(parent, request);
+}
+
+std::optional<ReadingFileLines> OpenReadingFile(Dialogs& dialogs, QWidget* parent) {
+    const std::optional<QString> chosen = ChooseReadingFileToOpen(dialogs, parent);
     if (!chosen) return std::nullopt;
+    return ReadReadingFileAt(dialogs, parent, *chosen);
+}
 
-    if (!HasReadingFileExtension(chosen->toStdString())) {
-        dialogs.showMessage(parent, QStringLiteral("Please Check The File."), ProgramTitle(),
-                            MessageIcon::Error);
-        return std::nullopt;
+std::optional<ReadingFileLines> ReadingFileLinesAt(const QString& path) {
+    return LoadReadingFile(QFile::encodeName(path).toStdString()).lines;
+}
+
+std::optional<ReadingFileLines> ReadReadingFileAt(Dialogs& dialogs, QWidget* parent,
+                                                  const QString& path) {
+    std::optional<ReadingFileLines> lines = ReadingFileLinesAt(path);
+    if (!lines) {
+        dialogs.showMessage(parent,
+                            QString::fromUtf8(kCheckTheFileMessage.data(),
+                                              static_cast<qsizetype>(kCheckTheFileMessage.size())),
+                            ProgramTitle(), MessageIcon::Error);
     }
-
-    // Only the head of the file matters; whatever else it holds is never read.
-    QByteArray bytes;
-    QFile file(*chosen);
-    if (file.open(QIODevice::ReadOnly)) bytes = file.read(kReadingFileByteLimit);
-    return DecodeReadingFile(std::string_view(bytes.constData(), bytes.size()));
+    return lines;
 }
 
 }  // namespace orbalis

@@ -18,10 +18,22 @@ class Dialogs;
 void SaveReadingFile(Dialogs& dialogs, QWidget* parent, const BirthDetails& birth,
                      QString& lastFileName);
 
+// The open dialog of "&Open Previously Saved Reading": the chosen path, or
+// nothing when the user cancels.
+std::optional<QString> ChooseReadingFileToOpen(Dialogs& dialogs, QWidget* parent);
+
 // "&Open Previously Saved Reading": asks for a reading file and returns its
-// lines, or nothing when the user cancels or the name does not end in "orb"
-// (then "Please Check The File." is shown). A file that cannot be read gives
-// empty lines, which the form's rules then report.
+// checked lines (ReadReadingFileAt), or nothing when the user cancels or the
+// file is refused.
 std::optional<ReadingFileLines> OpenReadingFile(Dialogs& dialogs, QWidget* parent);
+
+// The checked lines of the reading file at path (LoadReadingFile), without
+// touching any form; a refused file shows "Please Check The File." with the
+// error icon and gives nothing.
+std::optional<ReadingFileLines> ReadReadingFileAt(Dialogs& dialogs, QWidget* parent,
+                                                  const QString& path);
+
+// The same check without a message: the lines, or nothing for a refused file.
+std::optional<ReadingFileLines> ReadingFileLinesAt(const QString& path);
 
 }  // namespace orbalis

@@ -1,8 +1,11 @@
 #include "cli/reading_command.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -174,14 +177,16 @@ TEST(ReadingCommand, ReadingFileProblems) {
     };
     const Case cases[] = {
         {"wrong extension", folder.Write("delhi.txt", EncodeReadingFile(DelhiBirth())),
-         "Please Check The File."},
+         "Please Check The File.\n" + folder.File("delhi.txt") +
+             ": the name does not end in \"orb\""},
         {"extension in capitals", folder.Write("delhi.ORB", EncodeReadingFile(DelhiBirth())),
-         "Please Check The File."},
+         "Please Check The File.\n" + folder.File("delhi.ORB") +
+             ": the name does not end in \"orb\""},
         {"empty name line", folder.Write("nameless.orb", EncodeReadingFile(nameless)),
          "Please Enter Your Name"},
         {"empty file", folder.Write("empty.orb", ""), "Please Enter Your Name"},
         {"missing file", folder.File("absent.orb"),
-         folder.File("absent.orb") + ": No such file or directory"},
+         "Please Check The File.\n" + folder.File("absent.orb") + ": No such file or directory"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -192,17 +197,51 @@ TEST(ReadingCommand, ReadingFileProblems) {
     }
 }
 
+TEST(ReadingCommand, FilesTheWindowRefusesAreRefused) {
+    TempFolder folder;
+    std::string damaged = EncodeReadingFile(DelhiBirth());
+    const std::size_t yearLine = damaged.find(ShiftText("1985"));
+    damaged.replace(yearLine, 4, ShiftText("XYZ"));
+    std::string tooLarge = EncodeReadingFile(DelhiBirth());
+    tooLarge.resize(kReadingFileByteLimit + 1, ' ');
+    const std::string fifo = folder.File("pipe.orb");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string locked = folder.Write("locked.orb", EncodeReadingFile(DelhiBirth()));
+    chmod(locked.c_str(), 0);
+    std::filesystem::create_directory(folder.File("folder.orb"));
+    struct Case {
+        const char* name;
+        std::string path;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"damaged year line", folder.Write("damaged.orb", damaged), "no entry of the form"},
+        {"over the size limit", folder.Write("large.orb", tooLarge), "too large"},
+        {"a FIFO, never waited on", fifo, "not a regular file"},
+        {"a folder", folder.File("folder.orb"), "not a regular file"},
+        {"no permission", locked, "Permission denied"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (geteuid() == 0 && c.path == locked) continue;  // permission bits do not stop root
+        const ReadingOutcome outcome = ReadingFromFile(c.path, ReadingFormat::Text);
+        EXPECT_EQ(outcome.exitStatus, 2);
+        EXPECT_TRUE(outcome.error.starts_with("Please Check The File.\n" + c.path + ": "))
+            << outcome.error;
+        EXPECT_NE(outcome.error.find(c.why), std::string::npos) << outcome.error;
+        EXPECT_TRUE(outcome.output.empty());
+    }
+}
+
 TEST(ReadingCommand, BinaryReadingFileNeverCrashes) {
     TempFolder folder;
     std::string bytes;
     for (int i = 0; i < 4096; ++i) bytes += static_cast<char>((i * 7919) & 0xFF);
     const ReadingOutcome outcome =
         ReadingFromFile(folder.Write("noise.orb", bytes), ReadingFormat::Json);
-    // Whatever the form makes of it, the answer is a reading or a refusal.
-    if (outcome.exitStatus == 0)
-        EXPECT_TRUE(nlohmann::json::accept(outcome.output));
-    else
-        EXPECT_FALSE(outcome.error.empty());
+    EXPECT_EQ(outcome.exitStatus, 2);
+    EXPECT_TRUE(outcome.error.starts_with("Please Check The File.\n")) << outcome.error;
+    EXPECT_TRUE(outcome.output.empty());
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "app/code_page.h"
+#include "app/reference_tables.h"
+#include "app/text_utils.h"
 
 namespace orbalis {
 namespace {
@@ -341,6 +343,75 @@ TEST(ApplyReadingFile, SixteenLineFileStopsTheReadingAtTheCountry) {
     const std::optional<InputProblem> problem = FirstInputProblem(form);
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->message, "Please Enter Your Country name");
+}
+
+TEST(ParseReadingFile, RefusesEveryPresentLineItsControlCannotTake) {
+    struct Case {
+        const char* name;
+        int line;  // 1-based
+        std::string value;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"year of letters", 4, "XYZ", false},
+        {"year outside the list", 4, "1900", false},
+        {"month 13", 2, "13", false},
+        {"month with a leading zero", 2, "03", false},
+        {"day of letters", 3, "fifth", false},
+        {"empty hour", 5, "", false},
+        {"minute with a sign", 6, "+7", false},
+        {"zone past the last row", 7, DecimalText(kTimeZoneCount), false},
+        {"last zone row", 7, DecimalText(kTimeZoneCount - 1), true},
+        {"degrees of letters", 8, "ab", false},
+        {"negative degrees", 10, "-99", false},
+        {"four digits", 9, "0005", false},
+        {"beyond sixteen bits", 8, "-99999", false},
+        {"empty degrees", 11, "", false},
+        {"three digits with zeros", 11, "007", true},
+        {"lower-case true", 12, "true", false},
+        {"blank after False", 14, "False ", false},
+        {"name with a digit", 1, "R2D2", false},
+        {"city with a hyphen", 15, "Saint-Denis", false},
+        {"country with an accent", 17, "Andr\xC3\xA9", false},
+        {"name longer than its box", 1, std::string(kLetterBoxLength + 1, 'a'), false},
+        {"name as long as its box", 1, std::string(kLetterBoxLength, 'a'), true},
+        {"blank-only state", 16, "   ", true},
+        {"empty name", 1, "", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReadingFileLines lines = March1980Lines();
+        lines[c.line - 1] = c.value;
+        std::string file;
+        for (const std::string& line : lines) file += ShiftText(Utf8ToCodePage(line)) + "\r\n";
+        EXPECT_EQ(ParseReadingFile(file).has_value(), c.taken);
+    }
+}
+
+TEST(ParseReadingFile, MissingLinesAndWholeDamage) {
+    std::string sixteen = EncodeReadingFile(March1980());
+    sixteen.erase(sixteen.rfind("\r\n", sixteen.size() - 3) + 2);
+    std::string noise;
+    for (int i = 0; i < 4000; ++i) noise += static_cast<char>((i * 7919 + i / 13) & 0xFF);
+    std::string unshiftable = EncodeReadingFile(March1980());
+    unshiftable.insert(0, 1, '\x03');  // below the offset: never written by a save
+    struct Case {
+        const char* name;
+        std::string file;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"a saved file", EncodeReadingFile(March1980()), true},
+        {"sixteen lines", sixteen, true},
+        {"empty file", "", true},
+        {"random bytes", noise, false},
+        {"a byte the shift cannot write", unshiftable, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ParseReadingFile(c.file).has_value(), c.taken);
+    }
+    EXPECT_EQ(ParseReadingFile(sixteen)->at(16), "");
 }
 
 TEST(HasReadingFileExtension, OnlyTheExactLowerCaseEnding) {

@@ -85,8 +85,8 @@ class FileCommandsTest : public QObject {
     void openAsksForAnExistingFile();
     void openRefusesOtherExtensions_data();
     void openRefusesOtherExtensions();
-    void openOfAnUnreadableFileGivesEmptyLines();
-    void openOfAHugeFileReadsOnlyItsHead();
+    void openRefusesWhatItCannotTake_data();
+    void openRefusesWhatItCannotTake();
 
     // Text export.
     void exportWritesTheReadingAndRemembersTheName();
@@ -205,30 +205,27 @@ void FileCommandsTest::openRefusesOtherExtensions() {
     QVERIFY(dialogs.messages.front().icon == MessageIcon::Error);
 }
 
-void FileCommandsTest::openOfAnUnreadableFileGivesEmptyLines() {
-    QTemporaryDir dir;
-    FakeDialogs dialogs;
-    dialogs.openReplies.enqueue(dir.filePath(QStringLiteral("gone.orb")));
-    const std::optional<ReadingFileLines> lines = orbalis::OpenReadingFile(dialogs, nullptr);
-    QVERIFY(lines.has_value());
-    QVERIFY(*lines == ReadingFileLines{});
-    QVERIFY(dialogs.messages.isEmpty());
+void FileCommandsTest::openRefusesWhatItCannotTake_data() {
+    QTest::addColumn<QByteArray>("content");  // empty: no file at all
+    QByteArray huge(static_cast<qsizetype>(orbalis::kReadingFileByteLimit) + 10, 'A');
+    QByteArray damaged = Bytes(orbalis::EncodeReadingFile(orbalis::testing::DelhiBirth1985()));
+    damaged.replace(Bytes(orbalis::ShiftText("1985")), Bytes(orbalis::ShiftText("19x5")));
+    QTest::newRow("missing file") << QByteArray();
+    QTest::newRow("over the size limit") << huge;
+    QTest::newRow("damaged year line") << damaged;
 }
 
-void FileCommandsTest::openOfAHugeFileReadsOnlyItsHead() {
+void FileCommandsTest::openRefusesWhatItCannotTake() {
+    QFETCH(QByteArray, content);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("huge.orb"));
-    // One endless first line, then a second line far past the read limit.
-    QByteArray bytes(static_cast<qsizetype>(orbalis::kReadingFileByteLimit) + 10, 'A');
-    bytes += "\r\n";
-    bytes += orbalis::ShiftText("3").c_str();
-    QVERIFY(WriteAll(path, bytes));
+    const QString path = dir.filePath(QStringLiteral("reading.orb"));
+    if (!content.isEmpty()) QVERIFY(WriteAll(path, content));
     FakeDialogs dialogs;
     dialogs.openReplies.enqueue(path);
-    const std::optional<ReadingFileLines> lines = orbalis::OpenReadingFile(dialogs, nullptr);
-    QVERIFY(lines.has_value());
-    QCOMPARE((*lines)[0].size(), orbalis::kReadingFileLineLimit);
-    QVERIFY((*lines)[1].empty());
+    QVERIFY(!orbalis::OpenReadingFile(dialogs, nullptr).has_value());
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages.front().text, QStringLiteral("Please Check The File."));
+    QVERIFY(dialogs.messages.front().icon == MessageIcon::Error);
 }
 
 void FileCommandsTest::exportWritesTheReadingAndRemembersTheName() {

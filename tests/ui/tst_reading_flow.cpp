@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "app/reading.h"
+#include "app/reading_file.h"
 #include "app/text_export.h"
 #include "app/ui/application.h"
 #include "app/ui/frmMain.h"
@@ -242,6 +243,31 @@ class ReadingFlowTest : public QObject {
         QVERIFY(application.chartReading == reading);
         QVERIFY(Child<QCheckBox>(application.mainForm(), "chkDST")->isChecked());
         QCOMPARE(application.lastFileName, path);
+    }
+
+    void damagedFileLeavesEveryControlAsItWas() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("damaged.orb");
+        orbalis::BirthDetails birth;
+        birth.name = "Sample";
+        std::string bytes = orbalis::EncodeReadingFile(birth);
+        bytes.replace(bytes.find(orbalis::ShiftText("1901")), 4, orbalis::ShiftText("XYZ"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        file.close();
+
+        FakeDialogs dialogs;
+        OrbalisApplication application(dialogs);
+        application.Start();
+        FillDelhi1985(application.mainForm());
+        const orbalis::FormEntries before = application.mainForm().entries();
+        QVERIFY(!application.OpenReadingFrom(path));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.lastMessage(), QStringLiteral("Please Check The File."));
+        QVERIFY(dialogs.messages.front().icon == orbalis::MessageIcon::Error);
+        QVERIFY(application.mainForm().entries() == before);
+        QVERIFY(!application.resultsWindow());
     }
 
     void exportWritesTheReadingOnScreen() {
