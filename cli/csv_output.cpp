@@ -3,6 +3,7 @@
 #include <csv.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 
@@ -56,17 +57,29 @@ CsvWriter::~CsvWriter() {
 
 void CsvWriter::Drain() {
     if (used_ == 0) return;
-    if (!failed_ && std::fwrite(buffer_.get(), 1, used_, out_) != used_) failed_ = true;
+    if (!failed_ && std::fwrite(buffer_.get(), 1, used_, out_) != used_) Fail();
     used_ = 0;
+}
+
+void CsvWriter::Fail() {
+    if (failed_) return;
+    failed_ = true;
+    errno_ = errno;
+}
+
+std::string CsvWriter::Error() const {
+    return errno_ != 0 ? std::strerror(errno_) : "the write failed";
 }
 
 void CsvWriter::Put(std::string_view bytes) {
     if (kCapacity - used_ < bytes.size()) Drain();
     if (bytes.size() > kCapacity) {
         if (!failed_ && std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size())
-            failed_ = true;
+            Fail();
         return;
     }
+    // An empty view may hold no address, and memcpy takes none.
+    if (bytes.empty()) return;
     std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
     used_ += bytes.size();
 }
@@ -77,7 +90,7 @@ void CsvWriter::Field(std::string_view text) {
     if (!quoted && text.size() < kCapacity - used_) {
         char* at = buffer_.get() + used_;
         if (rowStarted_) *at++ = ',';
-        std::memcpy(at, text.data(), text.size());
+        if (!text.empty()) std::memcpy(at, text.data(), text.size());
         used_ = static_cast<std::size_t>(at + text.size() - buffer_.get());
         rowStarted_ = true;
         return;
@@ -96,7 +109,7 @@ void CsvWriter::Field(std::string_view text) {
         return;
     }
     Drain();
-    if (!failed_ && csv_fwrite(out_, text.data(), text.size()) != 0) failed_ = true;
+    if (!failed_ && csv_fwrite(out_, text.data(), text.size()) != 0) Fail();
 }
 
 void CsvWriter::EndRow() {
@@ -106,8 +119,8 @@ void CsvWriter::EndRow() {
 
 bool CsvWriter::Flush() {
     Drain();
-    if (!failed_ && std::fflush(out_) != 0) failed_ = true;
-    if (std::ferror(out_)) failed_ = true;
+    if (!failed_ && std::fflush(out_) != 0) Fail();
+    if (std::ferror(out_)) Fail();
     return !failed_;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace orbalis::cli {
@@ -22,10 +23,13 @@ class CsvWriter {
     // Hands the buffer to the file and flushes it; false once any write failed.
     bool Flush();
     bool Failed() const { return failed_; }
+    // Why the first failed write failed, in the system's words.
+    std::string Error() const;
 
   private:
     void Put(std::string_view bytes);
     void Drain();
+    void Fail();
 
     static constexpr std::size_t kCapacity = 1 << 16;
     std::FILE* out_;
@@ -33,6 +37,7 @@ class CsvWriter {
     std::size_t used_ = 0;
     bool rowStarted_ = false;
     bool failed_ = false;
+    int errno_ = 0;
 };
 
 }  // namespace orbalis::cli
