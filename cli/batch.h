@@ -40,24 +40,23 @@ inline constexpr int kBatchAllRead = 0;
 inline constexpr int kBatchRowsRefused = 1;
 inline constexpr int kBatchUnreadable = 2;
 
-// No row of a births file comes near this; a longer one means the file is
-// something else, and reading on would hold it all in memory.
-inline constexpr std::size_t kMaxRowBytes = 1 << 20;
-inline constexpr std::size_t kMaxColumns = 256;
-
 struct BatchOptions {
     std::FILE* progress = nullptr;  // a terminal to show the running count on, or nothing
+    char delimiter = 0;             // what separates the input's fields; 0: comma, semicolon or tab
 };
 
 struct BatchSummary {
-    long rowsRead = 0;     // data rows, the header not counted
+    long rowsRead = 0;     // data rows, the header and blank rows not counted
+    long rowsBlank = 0;    // blank rows after the header, skipped
     long rowsRefused = 0;  // rows whose error column is filled
     int exitStatus = kBatchAllRead;
-    std::string error;  // why the file could not be read (status 2)
+    std::string error;          // why the run stopped (status 2)
+    bool outputFailed = false;  // the error is the output's, not the input's
 };
 
 // Reads births as CSV from `in` and writes one output row per data row to
-// `out`, streaming: memory stays the same whatever the file's length.
+// `out`, streaming: memory stays the same whatever the file's length. Rows
+// before damage in the input are written; a write that fails stops the run.
 BatchSummary RunBatch(std::FILE* in, std::FILE* out, const BatchOptions& options = {});
 
 // True when `path` names the file `in` reads from, so that opening it for

@@ -60,6 +60,32 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
+// The column of the text behind a control of the form; the form's rules
+// that name no control concern the date.
+std::string_view ColumnOfField(FormField field) {
+    switch (field) {
+        case FormField::Name:
+            return "name";
+        case FormField::LatitudeDegrees:
+        case FormField::LatitudeMinutes:
+        case FormField::LatitudeDirection:
+            return "lat";
+        case FormField::LongitudeDegrees:
+        case FormField::LongitudeMinutes:
+        case FormField::LongitudeDirection:
+            return "lon";
+        case FormField::City:
+            return "city";
+        case FormField::State:
+            return "state";
+        case FormField::Country:
+            return "country";
+        case FormField::None:
+            break;
+    }
+    return "date";
+}
+
 }  // namespace
 
 std::optional<std::string> ParseDate(std::string_view text, FormEntries& entries) {
@@ -152,30 +178,30 @@ BirthEntries EntriesFromTexts(const BirthTexts& t) {
     e.imageWriterAvailable = true;
     auto& problem = result.problem;
 
-    auto letters = [&](std::string_view text, std::string& box) {
+    auto refuse = [&](std::string_view column, std::optional<std::string> found) {
+        if (problem || !found) return;
+        problem = std::move(found);
+        result.column = column;
+    };
+    auto letters = [&](std::string_view column, std::string_view text, std::string& box) {
         if (problem) return;
-        if (!IsLetterText(text)) {
-            problem = std::string(kOnlyLettersMessage);
-            return;
-        }
+        if (!IsLetterText(text)) return refuse(column, std::string(kOnlyLettersMessage));
         box.assign(text);
     };
-    auto parse = [&](std::optional<std::string> found) {
-        if (!problem && found) problem = std::move(found);
-    };
 
-    letters(t.name, e.name);
-    if (!problem) parse(ParseDate(t.date, e));
-    if (!problem) parse(ParseTime(t.time, e));
-    if (!problem) parse(ParseZone(t.zone, e));
-    if (!problem) parse(ParseLatitude(t.latitude, e));
-    if (!problem) parse(ParseLongitude(t.longitude, e));
-    letters(t.city, e.city);
-    letters(t.state, e.state);
-    letters(t.country, e.country);
-    if (!problem) parse(ParseDaylightSaving(t.daylightSaving, e.daylightSaving));
+    letters("name", t.name, e.name);
+    if (!problem) refuse("date", ParseDate(t.date, e));
+    if (!problem) refuse("time", ParseTime(t.time, e));
+    if (!problem) refuse("zone", ParseZone(t.zone, e));
+    if (!problem) refuse("lat", ParseLatitude(t.latitude, e));
+    if (!problem) refuse("lon", ParseLongitude(t.longitude, e));
+    letters("city", t.city, e.city);
+    letters("state", t.state, e.state);
+    letters("country", t.country, e.country);
+    if (!problem) refuse("dst", ParseDaylightSaving(t.daylightSaving, e.daylightSaving));
     if (!problem) {
-        if (auto rule = FirstInputProblem(e)) problem = std::move(rule->message);
+        if (auto rule = FirstInputProblem(e))
+            refuse(ColumnOfField(rule->focus), std::move(rule->message));
     }
     return result;
 }

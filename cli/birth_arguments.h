@@ -38,6 +38,7 @@ std::optional<std::string> ParseDaylightSaving(std::string_view text, bool& dayl
 struct BirthEntries {
     FormEntries entries;
     std::optional<std::string> problem;
+    std::string_view column;  // the text the problem concerns: "name", "date", ... "dst"
 };
 BirthEntries EntriesFromTexts(const BirthTexts& texts);
 

@@ -26,14 +26,14 @@ struct BatchResult {
     CsvRows rows;
 };
 
-BatchResult BatchOf(std::string_view input) {
+BatchResult BatchOf(std::string_view input, const BatchOptions& options = {}) {
     TempFolder folder;
     const std::string inPath = folder.Write("in.csv", input);
     const std::string outPath = folder.File("out.csv");
     std::FILE* in = std::fopen(inPath.c_str(), "rb");
     std::FILE* out = std::fopen(outPath.c_str(), "wb");
     BatchResult run;
-    run.summary = RunBatch(in, out);
+    run.summary = RunBatch(in, out, options);
     std::fclose(in);
     std::fclose(out);
     run.output = ReadBytes(outPath);
@@ -140,15 +140,15 @@ TEST(RunBatch, RefusedRowsCarryTheirMessageAndTheRunGoesOn) {
     };
     const Case cases[] = {
         {"31 April", "Sample,1980-04-31,10:30,34,28N39,77E13,0,New Delhi,Delhi,India",
-         "Please Enter Correct Date Or Month !"},
+         "date: Please Enter Correct Date Or Month !"},
         {"comma in a quoted name", "\"Smith, John\",1985-08-15,10:30,34,28N39,77E13,0,A,B,C",
-         "Please enter only letters"},
+         "name: Please enter only letters"},
         {"empty city", "Sample,1985-08-15,10:30,34,28N39,77E13,0,,Delhi,India",
-         "Please Enter Your City name"},
+         "city: Please Enter Your City name"},
         {"zone out of the table", "Sample,1985-08-15,10:30,99,28N39,77E13,0,A,B,C",
-         "The time zone must be a row number from 0 to 70 (orbalis-cli zones lists them)"},
+         "zone: The time zone must be a row number from 0 to 70 (orbalis-cli zones lists them)"},
         {"dst unreadable", "Sample,1985-08-15,10:30,34,28N39,77E13,maybe,A,B,C",
-         "Daylight saving must be 1 or 0, true or false, yes or no"},
+         "dst: Daylight saving must be 1 or 0, true or false, yes or no"},
         {"too few fields", "Sample,1985-08-15,10:30", "this row has 3 fields; the header names 10"},
         {"too many fields", std::string(kDelhi) + ",extra",
          "this row has 11 fields; the header names 10"},
@@ -183,7 +183,13 @@ TEST(RunBatch, UnreadableFilesStopWithAClearError) {
          "name,date,time,zone,lat,lon,dst,city,state,country"},
         {"header lacks a column", Lines({"name,date,time,zone,lat,lon,city,state,country", kDelhi}),
          "line 1: the header lacks the column \"dst\"; it must name "
-         "name,date,time,zone,lat,lon,dst,city,state,country in any order"},
+         "name,date,time,zone,lat,lon,dst,city,state,country in any order, separated by \",\", "
+         "\";\" or tab (with \",\" it names name,date,time,zone,lat,lon,city,state,country)"},
+        {"semicolons, a column misspelt",
+         Lines({"", "name;date;time;zone;lat;lon;dst;city;state;countyr", kDelhi}),
+         "line 2: the header lacks the column \"country\"; it must name "
+         "name,date,time,zone,lat,lon,dst,city,state,country in any order, separated by \",\", "
+         "\";\" or tab (with \";\" it names name,date,time,zone,lat,lon,dst,city,state,countyr)"},
         {"header names a column twice", Lines({std::string(kHeader) + ",Name", kDelhi}),
          "line 1: the header names the column \"name\" twice"},
         {"truncated inside a quoted field", Lines({kHeader, kDelhi}) + "\"Sample,1985-08-15,10:3",
@@ -197,11 +203,21 @@ TEST(RunBatch, UnreadableFilesStopWithAClearError) {
          std::string("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\xcb\x48\xcd\xc9\xc9", 15),
          "line 1: the file holds a NUL byte: it is binary, not a CSV text"},
         {"a huge unquoted field", std::string(kHeader) + "\n" + std::string(3 << 20, 'x'),
-         "line 2: a field longer than 1 MiB; this is no file of births"},
+         "line 2: a row longer than 1 MiB; this is no file of births"},
         {"a row of many long fields", std::string(kHeader) + "\n" + LongFields(20, 100 << 10),
-         "row 1 after the header: longer than 1 MiB; this is no file of births"},
+         "line 2: a row longer than 1 MiB; this is no file of births"},
         {"a huge quoted field", std::string(kHeader) + "\n\"" + std::string(3 << 20, 'x'),
-         "line 2: a field longer than 1 MiB; this is no file of births"},
+         "line 2: a row longer than 1 MiB; this is no file of births"},
+        {"a line of commas", std::string(kHeader) + "\n" + std::string(3 << 20, ',') + "\n",
+         "line 2: a row longer than 1 MiB; this is no file of births"},
+        {"a huge header", LongFields(20, 100 << 10) + kDelhi,
+         "line 1: a row longer than 1 MiB; this is no file of births"},
+        {"lone CR line ends", Lines({kHeader, kDelhi}, "\r") + std::string("Sam\0ple", 7),
+         "line 3: the file holds a NUL byte: it is binary, not a CSV text"},
+        {"a quoted line break counts", Lines({kHeader, "\"Sam\r\nple\",1"}) + std::string(1, '\0'),
+         "line 4: the file holds a NUL byte: it is binary, not a CSV text"},
+        {"unclosed quote on the last line", Lines({kHeader, "\"Sample,1985-08-15"}, "\n"),
+         "line 2: the file ends inside a quoted field: its closing quote is missing"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -211,11 +227,64 @@ TEST(RunBatch, UnreadableFilesStopWithAClearError) {
     }
 }
 
-TEST(RunBatch, RowsBeforeADamagedEndAreKept) {
-    const BatchResult run = BatchOf(Lines({kHeader, kDelhi, kDelhi}) + "\"unterminated");
-    EXPECT_EQ(run.summary.exitStatus, kBatchUnreadable);
-    EXPECT_EQ(run.summary.rowsRead, 2);
-    EXPECT_EQ(ParseCsv(run.output).size(), 3u);
+TEST(RunBatch, RowsBeforeDamageAreKept) {
+    struct Case {
+        const char* name;
+        std::string damage;
+    };
+    const Case cases[] = {
+        {"an open quote at the end", "\"unterminated"},
+        {"a NUL byte", std::string("Sam\0ple", 7)},
+        {"a malformed quote", "\"Sam\"ple,1"},
+    };
+    std::string goodRows;
+    for (int i = 0; i < 500; ++i) goodRows += Lines({kDelhi});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const BatchResult run = BatchOf(Lines({kHeader}) + goodRows + c.damage);
+        EXPECT_EQ(run.summary.exitStatus, kBatchUnreadable);
+        EXPECT_EQ(run.summary.rowsRead, 500);
+        EXPECT_EQ(run.rows.size(), 501u);
+    }
+}
+
+TEST(RunBatch, SpreadsheetHabits) {
+    struct Case {
+        const char* name;
+        std::string input;
+        char delimiter;
+        long blankRows;
+    };
+    const std::string delhiBySemicolons =
+        "Sample;1985-08-15;10:30;34;28N39;77E13;0;\"New Delhi\";Delhi;India";
+    const Case cases[] = {
+        {"a blank spreadsheet row", Lines({kHeader, ",,,,,,,,,", kDelhi, " , ,,,,,,,,"}), 0, 2},
+        {"semicolons", Lines({"name;date;time;zone;lat;lon;dst;city;state;country",
+                              delhiBySemicolons, ";;;;;;;;;"}),
+         0, 1},
+        {"tabs, blank lines before the header",
+         Lines({"", "name\tdate\ttime\tzone\tlat\tlon\tdst\tcity\tstate\tcountry",
+                "Sample\t1985-08-15\t10:30\t34\t28N39\t77E13\t0\tNew Delhi\tDelhi\tIndia"}),
+         0, 0},
+        {"semicolons named",
+         Lines({"name;date;time;zone;lat;lon;dst;city;state;country", delhiBySemicolons}), ';',
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const BatchResult run = BatchOf(c.input, {nullptr, c.delimiter});
+        EXPECT_EQ(run.summary.exitStatus, kBatchAllRead) << run.summary.error;
+        EXPECT_EQ(run.summary.rowsRead, 1);
+        EXPECT_EQ(run.summary.rowsBlank, c.blankRows);
+        ASSERT_EQ(run.rows.size(), 2u);
+        EXPECT_EQ(Computed(run.rows[1], kFirstComputed), kDelhiColumns);
+    }
+    const BatchResult named = BatchOf(Lines({kHeader, kDelhi}), {nullptr, ';'});
+    EXPECT_EQ(named.summary.error,
+              "line 1: the header lacks the column \"name\"; it must name "
+              "name,date,time,zone,lat,lon,dst,city,state,country in any order, separated by "
+              "\";\" (with \";\" it names " +
+                  std::string(kHeader) + ")");
 }
 
 TEST(RunBatch, HeaderOnlyFileIsReadWhole) {
@@ -235,7 +304,8 @@ TEST(RunBatch, FailedOutputIsNotSuccess) {
     std::fclose(in);
     std::fclose(full);
     EXPECT_EQ(summary.exitStatus, kBatchUnreadable);
-    EXPECT_EQ(summary.error, "the output cannot be written");
+    EXPECT_EQ(summary.error, "the output cannot be written: No space left on device");
+    EXPECT_TRUE(summary.outputFailed);
 }
 
 TEST(IsSameFile, RecognisesTheInputUnderAnotherName) {

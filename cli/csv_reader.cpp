@@ -1,0 +1,160 @@
+#include "cli/csv_reader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace orbalis::cli {
+namespace {
+
+constexpr std::size_t kChunkBytes = 1 << 16;
+
+constexpr const char* kMalformedQuote =
+    "a quoted field is malformed (a quote must be doubled inside quotes, and a closing quote "
+    "must end the field)";
+
+bool BlankText(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+}  // namespace
+
+bool CsvRow::Blank() const {
+    const std::size_t kept = std::min(fieldCount, fields.size());
+    return std::all_of(fields.begin(), fields.begin() + static_cast<std::ptrdiff_t>(kept),
+                       BlankText);
+}
+
+CsvReader::CsvReader(std::FILE* in, char delimiter) : in_(in), delimiter_(delimiter) {}
+
+bool CsvReader::Fill() {
+    if (atEnd_) return false;
+    // Only the row being read is kept; the rows before it are done with.
+    if (rowStart_.offset > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + rowStart_.offset, end_ - rowStart_.offset);
+        end_ -= rowStart_.offset;
+        at_.offset -= rowStart_.offset;
+        rowStart_.offset = 0;
+    }
+    if (buffer_.size() - end_ < kChunkBytes) buffer_.resize(end_ + kChunkBytes);
+    const std::size_t got = std::fread(buffer_.data() + end_, 1, kChunkBytes, in_);
+    if (got == 0) {
+        atEnd_ = true;
+        if (std::ferror(in_)) {
+            problem_ = std::string("the file cannot be read: ") + std::strerror(errno);
+            readFailed_ = true;
+        }
+        return false;
+    }
+    end_ += got;
+    sawBytes_ = true;
+    return true;
+}
+
+CsvReader::Result CsvReader::Damage(long line, std::string reason) {
+    problem_ = "line " + std::to_string(line) + ": " + std::move(reason);
+    return Result::Damaged;
+}
+
+void CsvReader::EndField(CsvRow& row, std::string& field) {
+    if (row.fieldCount < kMaxColumns) {
+        if (row.fieldCount == row.fields.size()) row.fields.emplace_back();
+        row.fields[row.fieldCount].swap(field);
+    }
+    ++row.fieldCount;
+    field.clear();
+}
+
+CsvReader::Result CsvReader::Next(CsvRow& row) {
+    if (!problem_.empty()) return Result::Damaged;
+    // The LF of a CR LF that ended the row before.
+    if (at_.offset == end_) Fill();
+    if (at_.afterCr && at_.offset < end_ && buffer_[at_.offset] == '\n') {
+        ++at_.offset;
+        at_.afterCr = false;
+    }
+    if (!problem_.empty()) return Result::Damaged;
+    rowStart_ = at_;
+    row.fieldCount = 0;
+    row.line = at_.line;
+
+    enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted };
+    State state = State::FieldStart;
+    bool begun = false;  // any byte of this row read
+    long quoteLine = 0;  // where the open quoted field began
+    std::string field;
+    for (;;) {
+        if (at_.offset == end_ && !Fill()) break;
+        if (at_.offset - rowStart_.offset > kMaxRowBytes)
+            return Damage(row.line, "a row longer than 1 MiB; this is no file of births");
+        const char c = buffer_[at_.offset];
+        if (c == '\0') return Damage(at_.line, "the file holds a NUL byte: it is binary, not a CSV text");
+        begun = true;
+
+        // Runs of ordinary bytes go into the field at once.
+        if ((state == State::Unquoted || state == State::Quoted) && c != '"' && c != '\r' &&
+            c != '\n' && (state == State::Quoted || c != delimiter_)) {
+            const char* run = buffer_.data() + at_.offset;
+            const char* stop = buffer_.data() + end_;
+            const char* runEnd = std::find_if(run, stop, [&](char b) {
+                return b == '"' || b == '\r' || b == '\n' || b == '\0' ||
+                       (state == State::Unquoted && b == delimiter_);
+            });
+            field.append(run, runEnd);
+            at_.offset += static_cast<std::size_t>(runEnd - run);
+            at_.afterCr = false;
+            continue;
+        }
+
+        ++at_.offset;
+        const bool afterCr = at_.afterCr;
+        at_.afterCr = c == '\r';
+        const bool lineEnd = c == '\r' || (c == '\n' && !afterCr);
+        const long lineOfByte = at_.line;
+        if (lineEnd) ++at_.line;
+
+        switch (state) {
+            case State::FieldStart:
+            case State::Unquoted:
+            case State::QuoteInQuoted:
+                if (c == delimiter_) {
+                    EndField(row, field);
+                    state = State::FieldStart;
+                } else if (c == '\r' || c == '\n') {
+                    EndField(row, field);
+                    return Result::Row;
+                } else if (c == '"' && state == State::FieldStart) {
+                    state = State::Quoted;
+                    quoteLine = lineOfByte;
+                } else if (c == '"' && state == State::QuoteInQuoted) {
+                    field += '"';  // a doubled quote
+                    state = State::Quoted;
+                } else if (c == '"' || state == State::QuoteInQuoted) {
+                    return Damage(lineOfByte, kMalformedQuote);
+                } else {
+                    field += c;
+                    state = State::Unquoted;
+                }
+                break;
+            case State::Quoted:
+                if (c == '"')
+                    state = State::QuoteInQuoted;
+                else
+                    field += c;  // a line break inside quotes
+                break;
+        }
+    }
+    if (!problem_.empty()) return Result::Damaged;
+    if (state == State::Quoted)
+        return Damage(quoteLine, "the file ends inside a quoted field: its closing quote is missing");
+    if (!begun) return Result::End;
+    EndField(row, field);
+    return Result::Row;
+}
+
+void CsvReader::Rewind() {
+    at_ = rowStart_;
+    if (!readFailed_) problem_.clear();
+}
+
+}  // namespace orbalis::cli
