@@ -14,6 +14,7 @@
 
 #include "cli/batch.h"
 #include "cli/reading_command.h"
+#include "cli/replacing_file.h"
 #include "cli/zones.h"
 
 namespace {
@@ -33,10 +34,11 @@ int PrintOutcome(const ReadingOutcome& outcome) {
     return outcome.exitStatus;
 }
 
-int RunBatchCommand(const std::string& inPath, const std::string& outPath) {
+int RunBatchCommand(const std::string& inPath, const std::string& outPath, char delimiter) {
     const bool fromStdin = inPath.empty() || inPath == "-";
     const bool toStdout = outPath.empty() || outPath == "-";
     const std::string inName = fromStdin ? "standard input" : inPath;
+    const std::string outName = toStdout ? "standard output" : outPath;
 
     std::FILE* in = fromStdin ? stdin : std::fopen(inPath.c_str(), "rb");
     if (!in) {
@@ -49,27 +51,38 @@ int RunBatchCommand(const std::string& inPath, const std::string& outPath) {
         if (!fromStdin) std::fclose(in);
         return kBatchUnreadable;
     }
-    std::FILE* out = toStdout ? stdout : std::fopen(outPath.c_str(), "wb");
-    if (!out) {
-        std::fprintf(stderr, "orbalis-cli: %s: %s\n", outPath.c_str(), std::strerror(errno));
+    ReplacingFile output;
+    if (!toStdout && !output.Open(outPath)) {
+        std::fprintf(stderr, "orbalis-cli: %s: %s\n", outPath.c_str(), output.Error().c_str());
         if (!fromStdin) std::fclose(in);
         return kBatchUnreadable;
     }
 
     BatchOptions options;
+    options.delimiter = delimiter;
     if (isatty(fileno(stderr))) options.progress = stderr;
-    BatchSummary summary = RunBatch(in, out, options);
-
+    BatchSummary summary = RunBatch(in, toStdout ? stdout : output.Stream(), options);
     if (!fromStdin) std::fclose(in);
-    if (!toStdout && std::fclose(out) != 0 && summary.exitStatus != kBatchUnreadable) {
+
+    // The previous output stays when the run wrote nothing of its own.
+    const bool wroteRows = summary.rowsRead + summary.rowsBlank > 0;
+    if (!toStdout && !summary.outputFailed &&
+        (summary.exitStatus != kBatchUnreadable || wroteRows) && !output.Commit()) {
         summary.exitStatus = kBatchUnreadable;
-        summary.error = outPath + ": the output cannot be written";
+        summary.error = output.Error();
+        summary.outputFailed = true;
     }
+    output.Abandon();
+
     if (summary.exitStatus == kBatchUnreadable)
-        std::fprintf(stderr, "orbalis-cli: %s: %s\n", inName.c_str(), summary.error.c_str());
+        std::fprintf(stderr, "orbalis-cli: %s: %s\n",
+                     (summary.outputFailed ? outName : inName).c_str(), summary.error.c_str());
     else if (summary.rowsRefused > 0)
         std::fprintf(stderr, "orbalis-cli: %ld of %ld rows refused; see their error column\n",
                      summary.rowsRefused, summary.rowsRead);
+    if (summary.rowsBlank > 0)
+        std::fprintf(stderr, "orbalis-cli: %ld blank %s skipped\n", summary.rowsBlank,
+                     summary.rowsBlank == 1 ? "row" : "rows");
     return summary.exitStatus;
 }
 
@@ -112,6 +125,11 @@ int main(int argc, char** argv) {
     std::string batchOut;
     batch->add_option("IN", batchIn, "CSV file of births; standard input when absent or -");
     batch->add_option("-o,--output", batchOut, "CSV file to write; standard output when absent");
+    std::string batchDelimiter;
+    batch->add_option("--delimiter", batchDelimiter,
+                      "What separates the input's fields: , ; or tab (found from the header "
+                      "when absent)")
+        ->check(CLI::IsMember({",", ";", "tab", "\t"}));
 
     // zones
     CLI::App* zones = app.add_subcommand("zones", "The 71 time zone rows with their numbers");
@@ -124,9 +142,17 @@ int main(int argc, char** argv) {
 
     if (zones->parsed()) {
         std::fputs(ZoneListing().c_str(), stdout);
-        return std::fflush(stdout) == 0 ? 0 : kUsageError;
+        if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+        std::fprintf(stderr, "orbalis-cli: standard output: the list cannot be written: %s\n",
+                     std::strerror(errno));
+        return kUsageError;
     }
-    if (batch->parsed()) return RunBatchCommand(batchIn, batchOut);
+    if (batch->parsed()) {
+        const char delimiter = batchDelimiter.empty() ? '\0'
+                               : batchDelimiter == "tab" ? '\t'
+                                                         : batchDelimiter.front();
+        return RunBatchCommand(batchIn, batchOut, delimiter);
+    }
 
     const ReadingFormat readingFormat =
         format == "json" ? ReadingFormat::Json : ReadingFormat::Text;

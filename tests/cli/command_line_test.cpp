@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "temp_folder.h"
@@ -26,11 +27,11 @@ struct ProgramRun {
 // Runs the program with `arguments` (already quoted for the shell) and
 // `input` on standard input.
 ProgramRun RunProgram(const TempFolder& folder, const std::string& arguments,
-                      std::string_view input = "") {
+                      std::string_view input = "", std::string out = "") {
     const std::string in = folder.Write("stdin", input);
+    if (out.empty()) out = folder.File("stdout");
     const std::string command = std::string("'") + ORBALIS_CLI_BINARY + "' " + arguments + " <'" +
-                                in + "' >'" + folder.File("stdout") + "' 2>'" +
-                                folder.File("stderr") + "'";
+                                in + "' >'" + out + "' 2>'" + folder.File("stderr") + "'";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(folder.File("stdout")),
             ReadBytes(folder.File("stderr"))};
@@ -116,6 +117,72 @@ TEST(CommandLine, BatchWritesTheNamedFile) {
     // No terminal on standard error here, so no progress line either.
     EXPECT_TRUE(run.err.empty()) << run.err;
     EXPECT_TRUE(ReadBytes(folder.File("out.csv")).ends_with(",Manglik,1,0.125%,Manglik,\r\n"));
+}
+
+TEST(CommandLine, OutputFileIsReplacedWholeOrNotAtAll) {
+    struct Case {
+        const char* name;
+        std::string input;  // "" for a folder
+        int status;
+        std::size_t rowsAfter;  // rows of the output file afterwards: 2 is the earlier run's
+    };
+    const Case cases[] = {
+        {"a NUL byte before the first row", std::string(kHeader) + std::string("x\0", 2), 2, 2},
+        {"a folder as input", "", 2, 2},
+        {"damage after two rows", std::string(kHeader) + kDelhiRow + kDelhiRow + "\"open", 2, 3},
+        {"a good run", std::string(kHeader) + kDelhiRow + kDelhiRow + kDelhiRow, 0, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const std::string out = folder.File("out.csv");
+        const std::string good = folder.Write("good.csv", std::string(kHeader) + kDelhiRow);
+        ASSERT_EQ(RunProgram(folder, "batch '" + good + "' -o '" + out + "'").status, 0);
+        const std::string input =
+            c.input.empty() ? folder.File(".") : folder.Write("births.csv", c.input);
+        const ProgramRun run = RunProgram(folder, "batch '" + input + "' -o '" + out + "'");
+        EXPECT_EQ(run.status, c.status) << run.err;
+        const std::string written = ReadBytes(out);
+        EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), c.rowsAfter) << written;
+        std::size_t files = 0;
+        for ([[maybe_unused]] const auto& entry :
+             std::filesystem::directory_iterator(folder.File("")))
+            ++files;
+        EXPECT_EQ(files, c.input.empty() ? 5u : 6u) << "a temporary file is left behind";
+    }
+}
+
+TEST(CommandLine, MessagesNameTheFileAndTheReason) {
+    struct Case {
+        const char* name;
+        std::string arguments;
+        std::string out;  // where standard output goes
+        std::string err;  // standard error, {} standing for the temporary folder
+    };
+    const Case cases[] = {
+        {"batch to a full disk", "batch -o /dev/full", "",
+         "orbalis-cli: /dev/full: the output cannot be written: No space left on device\n"},
+        {"batch to a full standard output", "batch", "/dev/full",
+         "orbalis-cli: standard output: the output cannot be written: No space left on device\n"},
+        {"zones to a full disk", "zones", "/dev/full",
+         "orbalis-cli: standard output: the list cannot be written: No space left on device\n"},
+        {"a folder as input", "batch {}", "",
+         "orbalis-cli: {}: the file cannot be read: Is a directory\n"},
+    };
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        auto withFolder = [&](std::string text) {
+            if (const auto at = text.find("{}"); at != std::string::npos)
+                text.replace(at, 2, folder.File(""));
+            return text;
+        };
+        const ProgramRun run = RunProgram(folder, withFolder(c.arguments),
+                                          std::string(kHeader) + kDelhiRow, c.out);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, withFolder(c.err));
+    }
 }
 
 }  // namespace
