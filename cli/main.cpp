@@ -13,9 +13,11 @@
 #include <string>
 
 #include "cli/batch.h"
+#include "cli/places_command.h"
 #include "cli/reading_command.h"
 #include "cli/replacing_file.h"
 #include "cli/zones.h"
+#include "places/place_data_credit.h"
 
 namespace {
 
@@ -131,6 +133,21 @@ int main(int argc, char** argv) {
                       "when absent)")
         ->check(CLI::IsMember({",", ";", "tab", "\t"}));
 
+    // places
+    CLI::App* places = app.add_subcommand("places", "Towns whose name begins with a text");
+    std::string placeQuery;
+    std::size_t placeLimit = 10;
+    std::string placeFormat = "text";
+    places->footer(std::string(orbalis::kPlaceDataCredit));
+    places->add_option("QUERY", placeQuery,
+                       "Beginning of a town's name; state and country after commas: "
+                       "\"Springfield, Illinois\"")
+        ->required();
+    places->add_option("--limit", placeLimit, "At most this many places (10)")
+        ->check(CLI::Range(1, 100000));
+    places->add_option("--format", placeFormat, "text or json")
+        ->check(CLI::IsMember({"text", "json"}));
+
     // zones
     CLI::App* zones = app.add_subcommand("zones", "The 71 time zone rows with their numbers");
 
@@ -152,6 +169,15 @@ int main(int argc, char** argv) {
                                : batchDelimiter == "tab" ? '\t'
                                                          : batchDelimiter.front();
         return RunBatchCommand(batchIn, batchOut, delimiter);
+    }
+    if (places->parsed()) {
+        const PlacesOutcome outcome = PlacesListing(placeQuery, placeLimit, placeFormat == "json");
+        std::fputs(outcome.output.c_str(), stdout);
+        std::fputs(outcome.error.c_str(), stderr);
+        if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return outcome.exitStatus;
+        std::fprintf(stderr, "orbalis-cli: standard output: the list cannot be written: %s\n",
+                     std::strerror(errno));
+        return kUsageError;
     }
 
     const ReadingFormat readingFormat =

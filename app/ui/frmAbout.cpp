@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/program_identity.h"
+#include "places/place_data_credit.h"
 
 namespace orbalis {
 namespace {
@@ -47,6 +48,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     lblDescription->setWordWrap(true);
     lblDescription->setMinimumWidth(360);
     layout->addWidget(lblDescription);
+
+    auto* lblPlaceCredit = new QLabel(Text(kPlaceDataCredit), this);
+    lblPlaceCredit->setObjectName(QStringLiteral("lblPlaceCredit"));
+    lblPlaceCredit->setWordWrap(true);
+    layout->addWidget(lblPlaceCredit);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

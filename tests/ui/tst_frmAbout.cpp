@@ -21,6 +21,10 @@ class FrmAboutTest : public QObject {
                                  << "Orbalis";
         QTest::newRow("version") << "lblVersion"
                                  << "Version 1.15";
+        QTest::newRow("place data credit")
+            << "lblPlaceCredit"
+            << "Place names, coordinates and time zones from GeoNames (www.geonames.org), "
+               "licensed under CC BY 4.0.";
     }
 
     void showsProductVersionAndDescription() {
