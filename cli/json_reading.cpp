@@ -108,8 +108,12 @@ Json ReadingJson(const FullReading& reading) {
     return j;
 }
 
+std::string JsonText(const nlohmann::ordered_json& json) {
+    return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
 std::string ReadingJsonText(const FullReading& reading) {
-    return ReadingJson(reading).dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    return JsonText(ReadingJson(reading));
 }
 
 }  // namespace orbalis::cli

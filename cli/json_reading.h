@@ -23,4 +23,8 @@ nlohmann::ordered_json ReadingJson(const FullReading& reading);
 // UTF-8 are replaced, never thrown over.
 std::string ReadingJsonText(const FullReading& reading);
 
+// Any JSON as the companion prints it: indented by two, ending in a line feed,
+// bytes that are not UTF-8 replaced.
+std::string JsonText(const nlohmann::ordered_json& json);
+
 }  // namespace orbalis::cli

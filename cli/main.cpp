@@ -118,6 +118,16 @@ int main(int argc, char** argv) {
         birthOptions[flag] = reading->add_option(flag, birth[flag], help);
     }
     CLI::Option* dst = reading->add_flag("--dst", daylightSaving, "Daylight saving time in force");
+    bool noDaylightSaving = false;
+    CLI::Option* noDst = reading->add_flag("--no-dst", noDaylightSaving,
+                                           "Daylight saving time not in force (with --place)");
+    dst->excludes(noDst);
+    std::string place;
+    CLI::Option* placeOption = reading->add_option(
+        "--place", place,
+        "A town: \"Jalandhar, Punjab, India\" or the beginning of one town's name. It fills "
+        "city, state, country, --lat, --lon, and --zone and --dst from its clock on that date; "
+        "options given beside it win");
     reading->add_option("--format", format, "text (the text export) or json")
         ->check(CLI::IsMember({"text", "json"}));
 
@@ -183,7 +193,7 @@ int main(int argc, char** argv) {
     const ReadingFormat readingFormat =
         format == "json" ? ReadingFormat::Json : ReadingFormat::Text;
     if (!readingFile.empty()) {
-        bool anyBirthOption = dst->count() > 0;
+        bool anyBirthOption = dst->count() > 0 || noDst->count() > 0 || placeOption->count() > 0;
         for (const auto& [flag, option] : birthOptions) anyBirthOption |= option->count() > 0;
         if (anyBirthOption) {
             std::fprintf(stderr, "Give either a reading file or the birth options, not both\n");
@@ -197,9 +207,13 @@ int main(int argc, char** argv) {
                            birth["--zone"],
                            birth["--lat"],
                            birth["--lon"],
-                           daylightSaving ? "1" : "0",
+                           daylightSaving     ? "1"
+                           : noDaylightSaving ? "0"
+                           : placeOption->count() > 0 ? ""
+                                                     : "0",
                            birth["--city"],
                            birth["--state"],
                            birth["--country"]};
+    if (placeOption->count() > 0) return PrintOutcome(ReadingAtPlace(place, texts, readingFormat));
     return PrintOutcome(ReadingFromTexts(texts, readingFormat));
 }

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include <nlohmann/json.hpp>
-
+#include "cli/json_reading.h"
 #include "places/place_entry_text.h"
 #include "places/place_search.h"
 
@@ -56,7 +55,7 @@ std::string JsonListing(const std::vector<const Place*>& places) {
             {"population", place->population},
         });
     }
-    return list.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+    return JsonText(list);
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include "app/reading_file.h"
 #include "app/text_export.h"
 #include "cli/json_reading.h"
+#include "cli/place_birth.h"
 #include "cli/reading_result.h"
+#include "places/place_search.h"
 
 namespace orbalis::cli {
 namespace {
@@ -17,12 +19,22 @@ ReadingOutcome Refused(std::string message) {
     return outcome;
 }
 
-ReadingOutcome Render(const BirthDetails& birth, ReadingFormat format) {
+ReadingOutcome Render(const BirthDetails& birth, ReadingFormat format,
+                      const PlaceFill* fill = nullptr) {
     auto reading = std::make_unique<FullReading>();
     ComputeFullReading(birth, *reading);
     ReadingOutcome outcome;
-    outcome.output = format == ReadingFormat::Json ? ReadingJsonText(*reading)
-                                                   : TextExport(reading->birth, reading->chart);
+    if (format == ReadingFormat::Text) {
+        outcome.output = TextExport(reading->birth, reading->chart);
+    } else if (!fill) {
+        outcome.output = ReadingJsonText(*reading);
+    } else {
+        nlohmann::ordered_json json = ReadingJson(*reading);
+        json["utc_offset"] = UtcOffsetText(UsedUtcOffsetSeconds(reading->birth));
+        json["place"] = PlaceLabel(*fill->place);
+        json["place_zone"] = fill->place->zone;
+        outcome.output = JsonText(json);
+    }
     return outcome;
 }
 
@@ -32,6 +44,17 @@ ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format) {
     BirthEntries entries = EntriesFromTexts(texts);
     if (entries.problem) return Refused(std::move(*entries.problem));
     return Render(BirthDetailsFromForm(entries.entries), format);
+}
+
+ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts,
+                              ReadingFormat format) {
+    const PlaceFill fill = FillFromPlace(place, texts, CandidateLayout::Lines);
+    if (!fill.problem.empty()) return Refused(fill.problem);
+    BirthEntries entries = EntriesFromTexts(WithPlace(texts, fill));
+    if (entries.problem) return Refused(std::move(*entries.problem));
+    ReadingOutcome outcome = Render(BirthDetailsFromForm(entries.entries), format, &fill);
+    outcome.error = fill.note;
+    return outcome;
 }
 
 ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format) {

@@ -22,6 +22,14 @@ inline constexpr int kReadingRefused = 2;
 // A reading of the birth given on the command line.
 ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format);
 
+// A reading of the birth at a typed place ("Jalandhar, Punjab, India", or the
+// beginning of one town's name): the place fills every text left empty, the
+// zone row and daylight saving from its clock at that date and time. An
+// unknown or ambiguous place is refused with its candidates. JSON adds the
+// UTC offset used, the place and its zone name.
+ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts,
+                              ReadingFormat format);
+
 // A reading of the birth held in a reading file, as the window opens it: the
 // file's values go onto a fresh form, and the form's rules apply. A file the
 // window refuses gives its "Please Check The File." and, on the next line,

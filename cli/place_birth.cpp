@@ -1,0 +1,129 @@
+#include "cli/place_birth.h"
+
+#include "app/text_utils.h"
+#include "cli/places_command.h"
+#include "clock/zone_row_choice.h"
+#include "places/place_entry_text.h"
+#include "places/place_search.h"
+
+namespace orbalis::cli {
+namespace {
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string AmbiguousMessage(std::string_view query, const std::vector<const Place*>& candidates,
+                             CandidateLayout layout) {
+    std::string message = "The place " + Quoted(query) + " could be any of ";
+    if (layout == CandidateLayout::Lines) {
+        message += "these; give more of its name, or its state and country after commas:\n";
+        message += CandidateLines(candidates);
+        message.pop_back();  // the caller ends the message
+        return message;
+    }
+    message += "these: ";
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        if (i > 0) message += "; ";
+        message += PlaceLabel(*candidates[i]);
+    }
+    return message;
+}
+
+// The letters the form's boxes take, falling back to the ASCII spelling when
+// the source writes a name in another script.
+std::string BoxText(std::string_view name, std::string_view asciiName) {
+    std::string letters = LettersOnlyText(name);
+    return letters.empty() ? LettersOnlyText(asciiName) : letters;
+}
+
+std::string DateTimeText(const FormEntries& at) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", at.year, at.monthIndex + 1,
+                  at.day, at.hour, at.minute);
+    return text;
+}
+
+}  // namespace
+
+PlaceFill FillFromPlace(std::string_view query, const BirthTexts& given, CandidateLayout layout) {
+    PlaceFill fill;
+    query = TrimBlanks(query);
+    if (!PlaceFinderAvailable()) {
+        fill.problem = std::string(kPlaceFinderUnavailableMessage);
+        return fill;
+    }
+    const PlaceResolution resolution = ResolvePlace(query);
+    if (!resolution.place) {
+        fill.problem = resolution.candidates.empty()
+                           ? "No place matches " + Quoted(query)
+                           : AmbiguousMessage(query, resolution.candidates, layout);
+        return fill;
+    }
+    const Place& place = *resolution.place;
+    fill.place = &place;
+    fill.city = BoxText(place.name, place.asciiName);
+    fill.country = LettersOnlyText(place.country);
+    fill.state = place.state.empty() ? fill.country : LettersOnlyText(place.state);
+    fill.latitude = CoordinateText(place.latitudeDegrees, 'N', 'S');
+    fill.longitude = CoordinateText(place.longitudeDegrees, 'E', 'W');
+
+    // The clock is needed only for what the user left to the place.
+    if (!TrimBlanks(given.zone).empty() && !TrimBlanks(given.daylightSaving).empty()) return fill;
+    FormEntries at;
+    if (ParseDate(given.date, at) || ParseTime(given.time, at)) return fill;  // refused later
+    const std::string label = PlaceLabel(place);
+    fill.clock = ClockAt(place.zone, at.year, at.monthIndex + 1, at.day, at.hour, at.minute);
+    if (!fill.clock) {
+        fill.problem = "The clock of " + label + " (" + std::string(place.zone) +
+                       ") cannot be read: " +
+                       (ClockDatabaseAvailable() ? "the time zone database does not know it"
+                                                 : "the time zone database is unavailable") +
+                       "; give the time zone row and daylight saving";
+        return fill;
+    }
+    const ZoneRowChoice choice = ChooseZoneRow(*fill.clock);
+    if (!choice.zoneIndex && TrimBlanks(given.zone).empty()) {
+        fill.problem = "No time zone row has the clock of " + label + " on " + DateTimeText(at) +
+                       " (UTC" + UtcOffsetText(fill.clock->utcOffsetSeconds) + ", " +
+                       fill.clock->abbreviation + "); give the time zone row";
+        return fill;
+    }
+    if (choice.zoneIndex) fill.zone = std::to_string(*choice.zoneIndex);
+    fill.daylightSaving = choice.daylightSaving ? "1" : "0";
+
+    if (fill.clock->kind != LocalTimeKind::Normal) {
+        const bool skipped = fill.clock->kind == LocalTimeKind::Skipped;
+        fill.note = DateTimeText(at) + (skipped ? " never happened in " : " happened twice in ") +
+                    label + ": the clocks went " + (skipped ? "forward" : "back") + "; the clock " +
+                    (skipped ? "before the change" : "of its first occurrence") + ", UTC" +
+                    UtcOffsetText(fill.clock->utcOffsetSeconds) + " " + fill.clock->abbreviation +
+                    ", is used";
+    }
+    return fill;
+}
+
+BirthTexts WithPlace(const BirthTexts& given, const PlaceFill& fill) {
+    auto pick = [](std::string_view typed, const std::string& fromPlace) {
+        return TrimBlanks(typed).empty() ? std::string_view(fromPlace) : typed;
+    };
+    BirthTexts texts = given;
+    texts.zone = pick(given.zone, fill.zone);
+    texts.latitude = pick(given.latitude, fill.latitude);
+    texts.longitude = pick(given.longitude, fill.longitude);
+    texts.daylightSaving = pick(given.daylightSaving, fill.daylightSaving);
+    texts.city = pick(given.city, fill.city);
+    texts.state = pick(given.state, fill.state);
+    texts.country = pick(given.country, fill.country);
+    return texts;
+}
+
+int UsedUtcOffsetSeconds(const BirthDetails& birth) {
+    const int zoneSeconds = (birth.zoneHoursAbs * 60 + birth.zoneMinutesAbs) * 60;
+    const int daylightSeconds = birth.daylightSaving ? 3600 : 0;
+    // As the reading counts it: a longitude of exactly 0 is west.
+    const bool east = birth.isEast && (birth.longitudeDegrees != 0 || birth.longitudeMinutes != 0);
+    return east ? zoneSeconds + daylightSeconds : -zoneSeconds + daylightSeconds;
+}
+
+}  // namespace orbalis::cli
