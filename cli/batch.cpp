@@ -46,18 +46,28 @@ class Progress {
     std::chrono::steady_clock::time_point last_{};
 };
 
-void WriteHeader(CsvWriter& writer, const CsvRow& header) {
+// The place columns, when the file has them, go just before "error".
+void WriteHeader(CsvWriter& writer, const CsvRow& header, bool placeColumns) {
     for (std::size_t i = 0; i < header.fieldCount; ++i) writer.Field(header.fields[i]);
-    for (std::string_view column : kBatchOutputColumns) writer.Field(column);
+    for (std::size_t i = 0; i + 1 < kBatchOutputColumns.size(); ++i)
+        writer.Field(kBatchOutputColumns[i]);
+    if (placeColumns) {
+        for (std::string_view column : kBatchPlaceOutputColumns) writer.Field(column);
+    }
+    writer.Field(kBatchOutputColumns.back());
     writer.EndRow();
 }
 
 // The row as read, cut or padded to the header's width, then its added columns.
 void WriteRow(CsvWriter& writer, const CsvRow& row, const BatchHeader& header,
-              const BatchRowFields& added) {
+              const BatchRowFields& added, const BatchPlaces* places) {
     for (std::size_t i = 0; i < header.width; ++i)
         writer.Field(i < row.fieldCount ? std::string_view(row.fields[i]) : std::string_view{});
-    for (const std::string& field : added) writer.Field(field);
+    for (std::size_t i = 0; i + 1 < added.size(); ++i) writer.Field(added[i]);
+    if (places) {
+        for (const std::string& field : places->fields) writer.Field(field);
+    }
+    writer.Field(added.back());
     writer.EndRow();
 }
 
@@ -81,7 +91,9 @@ BatchSummary RunBatch(std::FILE* in, std::FILE* out, const BatchOptions& options
     if (!header) {
         Stop(summary, std::move(problem));
     } else {
-        WriteHeader(writer, row);
+        std::optional<BatchPlaces> places;
+        if (header->placeColumn != kMaxColumns) places.emplace();
+        WriteHeader(writer, row, places.has_value());
         BatchReading scratch;
         BatchRowFields added;
         while (!writer.Failed()) {
@@ -96,11 +108,12 @@ BatchSummary RunBatch(std::FILE* in, std::FILE* out, const BatchOptions& options
                 continue;
             }
             ++summary.rowsRead;
-            if (!ComputeBatchRow(row, *header, scratch, added)) {
+            BatchPlaces* const rowPlaces = places ? &*places : nullptr;
+            if (!ComputeBatchRow(row, *header, scratch, added, rowPlaces)) {
                 ++summary.rowsRefused;
                 summary.exitStatus = kBatchRowsRefused;
             }
-            WriteRow(writer, row, *header, added);
+            WriteRow(writer, row, *header, added, rowPlaces);
             progress.Row(summary);
         }
     }

@@ -11,6 +11,14 @@ namespace orbalis::cli {
 inline constexpr std::array<std::string_view, 10> kBatchInputColumns = {
     "name", "date", "time", "zone", "lat", "lon", "dst", "city", "state", "country"};
 
+// A file may name a town in this column instead of (or beside) the columns
+// from "zone" to "country": the town fills those it lacks or leaves empty.
+inline constexpr std::string_view kBatchPlaceColumn = "place";
+// Added before "error" when the file has a place column: the UTC offset the
+// reading used ("+05:30") and the town's zone name when its place was used.
+inline constexpr std::array<std::string_view, 2> kBatchPlaceOutputColumns = {"utc_offset",
+                                                                             "place_zone"};
+
 // The columns added after each row's own, in this order.
 inline constexpr std::array<std::string_view, 22> kBatchOutputColumns = {"ascendant",
                                                                          "moon_sign",

@@ -6,6 +6,7 @@
 namespace orbalis::cli {
 namespace {
 
+constexpr std::size_t kFirstPlaceFilledColumn = 3;  // "zone"
 constexpr std::array<char, 3> kSeparators = {',', ';', '\t'};
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // A header's own names are quoted in a message up to this length.
@@ -64,6 +65,16 @@ Attempt ColumnsOf(const CsvRow& row, char delimiter) {
     header.delimiter = delimiter;
     for (std::size_t i = 0; i < row.fieldCount; ++i) {
         const std::string name = HeaderName(row.fields[i], i == 0);
+        if (name == kBatchPlaceColumn) {
+            if (header.placeColumn != kMaxColumns) {
+                attempt.problem =
+                    LineText(row.line) + "the header names the column \"" + name + "\" twice";
+                return attempt;
+            }
+            header.placeColumn = i;
+            ++attempt.columns;
+            continue;
+        }
         const auto known = std::find(kBatchInputColumns.begin(), kBatchInputColumns.end(), name);
         if (known == kBatchInputColumns.end()) continue;
         std::size_t& column =
@@ -75,7 +86,10 @@ Attempt ColumnsOf(const CsvRow& row, char delimiter) {
         column = i;
         ++attempt.columns;
     }
-    for (std::size_t c = 0; c < kBatchInputColumns.size(); ++c) {
+    // A place stands in for the columns from the zone on.
+    const std::size_t required =
+        header.placeColumn == kMaxColumns ? kBatchInputColumns.size() : kFirstPlaceFilledColumn;
+    for (std::size_t c = 0; c < required; ++c) {
         if (header.columnOf[c] == kMaxColumns) {
             attempt.problem = LineText(row.line) + "the header lacks the column \"" +
                               std::string(kBatchInputColumns[c]) + "\"";

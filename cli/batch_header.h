@@ -12,7 +12,8 @@ namespace orbalis::cli {
 
 // Where each input column stands in a batch file's rows.
 struct BatchHeader {
-    std::array<std::size_t, kBatchInputColumns.size()> columnOf{};
+    std::array<std::size_t, kBatchInputColumns.size()> columnOf{};  // kMaxColumns: absent
+    std::size_t placeColumn = kMaxColumns;
     std::size_t width = 0;  // fields of the header row
     char delimiter = ',';
 };

@@ -4,6 +4,7 @@
 
 #include "app/input_rules.h"
 #include "app/reference_tables.h"
+#include "app/text_utils.h"
 #include "cli/birth_arguments.h"
 #include "dosha/kuja_dosha.h"
 
@@ -51,24 +52,53 @@ void ReadingFields(const BatchReading& reading, BatchRowFields& fields) {
     put({});  // error
 }
 
+// A file naming ever new towns keeps no more than this many in memory.
+constexpr std::size_t kTownsKept = 4096;
+
 }  // namespace
 
+const PlaceFill& BatchPlaces::Town(std::string_view query) {
+    const std::string key(query);
+    if (const auto known = towns_.find(key); known != towns_.end()) return known->second;
+    if (towns_.size() >= kTownsKept) towns_.clear();
+    return towns_.emplace(key, PlaceTexts(query, CandidateLayout::OneLine)).first->second;
+}
+
 bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, BatchReading& scratch,
-                     BatchRowFields& fields) {
+                     BatchRowFields& fields, BatchPlaces* places) {
+    if (places) {
+        for (std::string& field : places->fields) field.clear();
+    }
     if (row.fieldCount != header.width)
         return Refuse("this row has " + std::to_string(row.fieldCount) +
                           " fields; the header names " + std::to_string(header.width),
                       fields);
     auto value = [&](Column column) -> std::string_view {
-        return row.fields[header.columnOf[column]];
+        const std::size_t at = header.columnOf[column];
+        return at < row.fieldCount ? std::string_view(row.fields[at]) : std::string_view{};
     };
-    const BirthTexts texts{value(kName),  value(kDate), value(kTime),  value(kZone),
-                           value(kLat),   value(kLon),  value(kDst),   value(kCity),
-                           value(kState), value(kCountry)};
+    BirthTexts texts{value(kName),  value(kDate), value(kTime),  value(kZone),
+                     value(kLat),   value(kLon),  value(kDst),   value(kCity),
+                     value(kState), value(kCountry)};
+    const std::string_view place = places && header.placeColumn < row.fieldCount
+                                       ? TrimBlanks(row.fields[header.placeColumn])
+                                       : std::string_view{};
+    PlaceFill fill;
+    if (!place.empty()) {
+        fill = places->Town(place);
+        if (fill.problem.empty()) AddPlaceClock(texts, fill);
+        if (!fill.problem.empty()) return Refuse(std::string(kBatchPlaceColumn) + ": " + fill.problem, fields);
+        texts = WithPlace(texts, fill);
+    }
     BirthEntries entries = EntriesFromTexts(texts);
     if (entries.problem) return Refuse(std::string(entries.column) + ": " + *entries.problem, fields);
-    ComputeBatchReading(BirthDetailsFromForm(entries.entries), scratch);
+    const BirthDetails birth = BirthDetailsFromForm(entries.entries);
+    ComputeBatchReading(birth, scratch);
     ReadingFields(scratch, fields);
+    if (places) {
+        places->fields[0] = UtcOffsetText(UsedUtcOffsetSeconds(birth));
+        if (fill.place) places->fields[1].assign(fill.place->zone);
+    }
     return true;
 }
 

@@ -2,10 +2,13 @@
 
 #include <array>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "cli/batch.h"
 #include "cli/batch_header.h"
 #include "cli/csv_reader.h"
+#include "cli/place_birth.h"
 #include "cli/reading_result.h"
 
 namespace orbalis::cli {
@@ -13,11 +16,24 @@ namespace orbalis::cli {
 // The columns a data row gains, in the order of kBatchOutputColumns.
 using BatchRowFields = std::array<std::string, kBatchOutputColumns.size()>;
 
+// What a file with a place column adds to each row (kBatchPlaceOutputColumns)
+// and the towns its rows have named so far, each resolved once.
+class BatchPlaces {
+  public:
+    std::array<std::string, kBatchPlaceOutputColumns.size()> fields;
+
+    // The town `query` names and the texts it gives, as PlaceTexts.
+    const PlaceFill& Town(std::string_view query);
+
+  private:
+    std::unordered_map<std::string, PlaceFill> towns_;
+};
+
 // The added columns of one data row: its reading, or empty columns and in
 // `error` why the row is refused ("name: Please enter only letters").
 // `scratch` is reused row after row; nothing of an earlier row carries over.
-// False when the row is refused.
+// False when the row is refused. A file with a place column passes `places`.
 bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, BatchReading& scratch,
-                     BatchRowFields& fields);
+                     BatchRowFields& fields, BatchPlaces* places = nullptr);
 
 }  // namespace orbalis::cli

@@ -47,6 +47,12 @@ std::string DateTimeText(const FormEntries& at) {
 }  // namespace
 
 PlaceFill FillFromPlace(std::string_view query, const BirthTexts& given, CandidateLayout layout) {
+    PlaceFill fill = PlaceTexts(query, layout);
+    if (fill.problem.empty()) AddPlaceClock(given, fill);
+    return fill;
+}
+
+PlaceFill PlaceTexts(std::string_view query, CandidateLayout layout) {
     PlaceFill fill;
     query = TrimBlanks(query);
     if (!PlaceFinderAvailable()) {
@@ -67,27 +73,34 @@ PlaceFill FillFromPlace(std::string_view query, const BirthTexts& given, Candida
     fill.state = place.state.empty() ? fill.country : LettersOnlyText(place.state);
     fill.latitude = CoordinateText(place.latitudeDegrees, 'N', 'S');
     fill.longitude = CoordinateText(place.longitudeDegrees, 'E', 'W');
+    return fill;
+}
 
+void AddPlaceClock(const BirthTexts& given, PlaceFill& fill) {
+    fill.clock.reset();
+    fill.zone.clear();
+    fill.daylightSaving.clear();
+    fill.note.clear();
     // The clock is needed only for what the user left to the place.
-    if (!TrimBlanks(given.zone).empty() && !TrimBlanks(given.daylightSaving).empty()) return fill;
+    if (!TrimBlanks(given.zone).empty() && !TrimBlanks(given.daylightSaving).empty()) return;
+    const Place& place = *fill.place;
     FormEntries at;
-    if (ParseDate(given.date, at) || ParseTime(given.time, at)) return fill;  // refused later
-    const std::string label = PlaceLabel(place);
+    if (ParseDate(given.date, at) || ParseTime(given.time, at)) return;  // refused later
     fill.clock = ClockAt(place.zone, at.year, at.monthIndex + 1, at.day, at.hour, at.minute);
     if (!fill.clock) {
-        fill.problem = "The clock of " + label + " (" + std::string(place.zone) +
+        fill.problem = "The clock of " + PlaceLabel(place) + " (" + std::string(place.zone) +
                        ") cannot be read: " +
                        (ClockDatabaseAvailable() ? "the time zone database does not know it"
                                                  : "the time zone database is unavailable") +
                        "; give the time zone row and daylight saving";
-        return fill;
+        return;
     }
     const ZoneRowChoice choice = ChooseZoneRow(*fill.clock);
     if (!choice.zoneIndex && TrimBlanks(given.zone).empty()) {
-        fill.problem = "No time zone row has the clock of " + label + " on " + DateTimeText(at) +
+        fill.problem = "No time zone row has the clock of " + PlaceLabel(place) + " on " + DateTimeText(at) +
                        " (UTC" + UtcOffsetText(fill.clock->utcOffsetSeconds) + ", " +
                        fill.clock->abbreviation + "); give the time zone row";
-        return fill;
+        return;
     }
     if (choice.zoneIndex) fill.zone = std::to_string(*choice.zoneIndex);
     fill.daylightSaving = choice.daylightSaving ? "1" : "0";
@@ -95,12 +108,11 @@ PlaceFill FillFromPlace(std::string_view query, const BirthTexts& given, Candida
     if (fill.clock->kind != LocalTimeKind::Normal) {
         const bool skipped = fill.clock->kind == LocalTimeKind::Skipped;
         fill.note = DateTimeText(at) + (skipped ? " never happened in " : " happened twice in ") +
-                    label + ": the clocks went " + (skipped ? "forward" : "back") + "; the clock " +
+                    PlaceLabel(place) + ": the clocks went " + (skipped ? "forward" : "back") + "; the clock " +
                     (skipped ? "before the change" : "of its first occurrence") + ", UTC" +
                     UtcOffsetText(fill.clock->utcOffsetSeconds) + " " + fill.clock->abbreviation +
                     ", is used";
     }
-    return fill;
 }
 
 BirthTexts WithPlace(const BirthTexts& given, const PlaceFill& fill) {

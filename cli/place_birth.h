@@ -29,6 +29,12 @@ enum class CandidateLayout { Lines, OneLine };
 // non-empty zone and daylight-saving texts are the user's and need no clock.
 PlaceFill FillFromPlace(std::string_view query, const BirthTexts& given, CandidateLayout layout);
 
+// The two halves of FillFromPlace: the town and the texts it gives any birth
+// (what a batch keeps from row to row), then its clock at one birth's date
+// and time (the zone, daylight saving and note of `fill` are rewritten).
+PlaceFill PlaceTexts(std::string_view query, CandidateLayout layout);
+void AddPlaceClock(const BirthTexts& given, PlaceFill& fill);
+
 // The texts of `given`, with every empty one taken from the place.
 BirthTexts WithPlace(const BirthTexts& given, const PlaceFill& fill);
 

@@ -1,7 +1,10 @@
 // Batch throughput: a generated file of births (a million by default)
 // through the batch reader, reporting rows a second and peak memory.
 //
-//   cli_batch_bench [ROWS]
+//   cli_batch_bench [ROWS] [place]
+//
+// With "place" the births name their town in a place column instead, so the
+// run also resolves towns and reads their clocks on each date.
 
 #include <stdlib.h>
 #include <sys/resource.h>
@@ -11,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "cli/batch.h"
@@ -37,14 +41,30 @@ constexpr const char* kPlaces[][3] = {{"New Delhi", "Delhi", "India"},
                                       {"London", "England", "United Kingdom"},
                                       {"New York", "New York", "United States"}};
 
+// Towns as a user types them: whole labels, unique beginnings, names with a country.
+constexpr const char* kTowns[] = {"Delhi", "\"Mumbai, Maharashtra, India\"", "Chennai", "Jalandhar",
+                                  "\"London, United Kingdom\"", "New York", "Udupi", "Kathmandu",
+                                  "\"Springfield, Illinois\"", "\"Sao Paulo, Brazil\"", "\"Sydney, Australia\"",
+                                  "Adelaide"};
+
 // Writes `rows` births; about one in a hundred is an impossible date (31 April),
 // so the refusal path is part of the run.
-bool WriteBirths(const std::string& path, long rows) {
+bool WriteBirths(const std::string& path, long rows, bool withPlace) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
     Sequence random;
-    std::fputs("name,date,time,zone,lat,lon,dst,city,state,country\r\n", file);
+    std::fputs(withPlace ? "name,date,time,place\r\n"
+                         : "name,date,time,zone,lat,lon,dst,city,state,country\r\n",
+               file);
     for (long i = 0; i < rows; ++i) {
+        if (withPlace) {
+            const bool impossible = random.Next(100) == 0;
+            std::fprintf(file, "%s,%04u-%02u-%02u,%02u:%02u,%s\r\n", kNames[random.Next(8)],
+                         1901 + random.Next(150), impossible ? 4 : 1 + random.Next(12),
+                         impossible ? 31 : 1 + random.Next(28), random.Next(25), random.Next(60),
+                         kTowns[random.Next(std::size(kTowns))]);
+            continue;
+        }
         const auto* place = kPlaces[random.Next(5)];
         const bool impossible = random.Next(100) == 0;
         const unsigned year = 1901 + random.Next(150);
@@ -63,6 +83,7 @@ bool WriteBirths(const std::string& path, long rows) {
 
 int main(int argc, char** argv) {
     const long rows = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 1000000;
+    const bool withPlace = argc > 2 && std::strcmp(argv[2], "place") == 0;
     char folder[] = "/tmp/orbalis-batch-bench-XXXXXX";
     if (!mkdtemp(folder)) {
         std::perror("mkdtemp");
@@ -72,7 +93,7 @@ int main(int argc, char** argv) {
     const std::string outPath = std::string(folder) + "/readings.csv";
 
     const auto generateStart = std::chrono::steady_clock::now();
-    if (!WriteBirths(inPath, rows)) {
+    if (!WriteBirths(inPath, rows, withPlace)) {
         std::perror(inPath.c_str());
         return 1;
     }

@@ -1,0 +1,75 @@
+// Batch files that name a town in a place column.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "cli/batch.h"
+#include "clock/place_clock.h"
+#include "csv_rows.h"
+#include "places/place_search.h"
+#include "temp_folder.h"
+
+namespace orbalis::cli {
+namespace {
+
+using testing::ParseCsv;
+using testing::TempFolder;
+
+TEST(BatchPlace, FillsFromTheTownAndNamesCandidatesOfRefusedRows) {
+    if (!PlaceFinderAvailable() || !ClockDatabaseAvailable())
+        GTEST_SKIP() << "built without the place table or the time zone database";
+    TempFolder folder;
+    const std::string inPath = folder.Write(
+        "in.csv",
+        "name,date,time,place,zone,city\r\n"
+        "A,1985-08-15,10:30,\"Jalandhar, Punjab, India\",,\r\n"
+        "B,1976-07-04,20:15,New York,,\r\n"
+        "C,1971-11-03,23:05,New York,,Manhattan\r\n"
+        "D,1985-08-15,10:30,Springfield,,\r\n"
+        "E,1985-08-15,10:30,Xqzzyville,,\r\n"
+        "F,1985-08-15,10:30,Jalandhar,29,\r\n"
+        "G,1985-08-15,10:30,,34,Delhi\r\n");
+    const std::string outPath = folder.File("out.csv");
+    std::FILE* in = std::fopen(inPath.c_str(), "rb");
+    std::FILE* out = std::fopen(outPath.c_str(), "wb");
+    const BatchSummary summary = RunBatch(in, out);
+    std::fclose(in);
+    std::fclose(out);
+    EXPECT_EQ(summary.rowsRead, 7);
+    EXPECT_EQ(summary.rowsRefused, 3);
+
+    const auto rows = ParseCsv(testing::ReadBytes(outPath));
+    ASSERT_EQ(rows.size(), 8u);
+    const auto& header = rows[0];
+    ASSERT_GE(header.size(), 3u);
+    EXPECT_EQ(header[header.size() - 3], "utc_offset");
+    EXPECT_EQ(header[header.size() - 2], "place_zone");
+    EXPECT_EQ(header.back(), "error");
+    struct Case {
+        const char* utcOffset;
+        const char* placeZone;
+        const char* errorStart;
+    };
+    const Case cases[] = {
+        {"+05:30", "Asia/Kolkata", ""},
+        {"-04:00", "America/New_York", ""},  // daylight saving in July 1976
+        {"-05:00", "America/New_York", ""},
+        {"", "", "place: The place \"Springfield\" could be any of these: Springfield, Missouri"},
+        {"", "", "place: No place matches \"Xqzzyville\""},
+        {"+00:00", "Asia/Kolkata", ""},  // the row's own zone wins
+        {"", "", "lat: "},               // no place: the row must give the rest itself
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(rows[i + 1][0]);
+        const auto& row = rows[i + 1];
+        ASSERT_EQ(row.size(), header.size());
+        EXPECT_EQ(row[row.size() - 3], cases[i].utcOffset);
+        EXPECT_EQ(row[row.size() - 2], cases[i].placeZone);
+        EXPECT_TRUE(row.back().starts_with(cases[i].errorStart)) << row.back();
+        EXPECT_EQ(row.back().empty(), *cases[i].errorStart == '\0') << row.back();
+    }
+}
+
+}  // namespace
+}  // namespace orbalis::cli
