@@ -11,10 +11,10 @@ namespace orbalis {
 struct TimeZoneRow {
     std::string_view text;  // shown in the zone list, never parsed
     std::int16_t hours;     // west-positive: clock + hours + minutes = universal time
-    std::int16_t minutes;   // 0 or +-30, same sign as hours
+    std::int16_t minutes;   // 0, +-30 or +-45, same sign as hours
 };
 
-inline constexpr int kTimeZoneCount = 71;
+inline constexpr int kTimeZoneCount = 77;
 extern const std::array<TimeZoneRow, kTimeZoneCount> TimeZoneTable;
 
 inline constexpr int kSignCount = 12;

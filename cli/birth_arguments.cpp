@@ -123,6 +123,8 @@ std::optional<std::string> ParseTime(std::string_view text, FormEntries& entries
     return std::nullopt;
 }
 
+static_assert(kTimeZoneCount == 77, "the zone messages name the last row, 76");
+
 std::optional<std::string> ParseZone(std::string_view text, FormEntries& entries) {
     text = TrimBlanks(text);
     if (text.empty()) return std::string(kMissingZoneMessage);

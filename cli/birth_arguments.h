@@ -51,7 +51,7 @@ inline constexpr std::string_view kDayRangeMessage = "The day must lie between 0
 inline constexpr std::string_view kTimeFormatMessage =
     "The time of birth must read HH:MM, for example 10:30 (24:00 is allowed)";
 inline constexpr std::string_view kZoneMessage =
-    "The time zone must be a row number from 0 to 70 (orbalis-cli zones lists them)";
+    "The time zone must be a row number from 0 to 76 (orbalis-cli zones lists them)";
 inline constexpr std::string_view kLatitudeFormatMessage =
     "The latitude must read degrees, N or S, minutes, for example 28N39";
 inline constexpr std::string_view kLongitudeFormatMessage =

@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
         {"--name", "Name (letters and blanks)"},
         {"--date", "Date of birth, YYYY-MM-DD (1901 to 2050)"},
         {"--time", "Time of birth, HH:MM (00:00 to 24:59)"},
-        {"--zone", "Time zone row, 0 to 70 (see the zones command)"},
+        {"--zone", "Time zone row, 0 to 76 (see the zones command)"},
         {"--lat", "Latitude, degrees N or S minutes: 28N39"},
         {"--lon", "Longitude, degrees E or W minutes: 77E13"},
         {"--city", "City"},
@@ -159,7 +159,7 @@ int main(int argc, char** argv) {
         ->check(CLI::IsMember({"text", "json"}));
 
     // zones
-    CLI::App* zones = app.add_subcommand("zones", "The 71 time zone rows with their numbers");
+    CLI::App* zones = app.add_subcommand("zones", "The 77 time zone rows with their numbers");
 
     try {
         app.parse(argc, argv);

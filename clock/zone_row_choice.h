@@ -13,8 +13,11 @@ struct ZoneRowChoice {
     bool daylightSaving = false;
 };
 
-// The row whose offset is the zone's standard offset, preferring one whose
-// abbreviation is the zone's standard one, else the first such row; daylight
+// A reading takes universal time as the clock minus the row's offset, minus one
+// more hour with daylight saving ticked. The row is the one whose offset is the
+// zone's standard offset, preferring one whose abbreviation is the zone's
+// standard one, else the first such row not named for a summer, daylight or
+// war clock, else the first such row; daylight
 // saving ticked when the clock was standard + 1 hour. Clocks two hours ahead
 // of standard (double summer time) take the row one hour ahead of standard
 // with daylight saving ticked. Any other clock, or a standard offset no row

@@ -146,7 +146,7 @@ TEST(RunBatch, RefusedRowsCarryTheirMessageAndTheRunGoesOn) {
         {"empty city", "Sample,1985-08-15,10:30,34,28N39,77E13,0,,Delhi,India",
          "city: Please Enter Your City name"},
         {"zone out of the table", "Sample,1985-08-15,10:30,99,28N39,77E13,0,A,B,C",
-         "zone: The time zone must be a row number from 0 to 70 (orbalis-cli zones lists them)"},
+         "zone: The time zone must be a row number from 0 to 76 (orbalis-cli zones lists them)"},
         {"dst unreadable", "Sample,1985-08-15,10:30,34,28N39,77E13,maybe,A,B,C",
          "dst: Daylight saving must be 1 or 0, true or false, yes or no"},
         {"too few fields", "Sample,1985-08-15,10:30", "this row has 3 fields; the header names 10"},

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "app/reference_tables.h"
+
 namespace orbalis::cli {
 namespace {
 
@@ -153,7 +155,7 @@ TEST(EntriesFromTexts, RefusedWithTheFormsMessages) {
         {"one-digit minute", [](BirthTexts& t) { t.time = "10:5"; }, kTimeFormatMessage},
         {"time with seconds", [](BirthTexts& t) { t.time = "10:30:00"; }, kTimeFormatMessage},
         {"missing time", [](BirthTexts& t) { t.time = ""; }, kMissingTimeMessage},
-        {"zone 71", [](BirthTexts& t) { t.zone = "71"; }, kZoneMessage},
+        {"zone past the last row", [](BirthTexts& t) { t.zone = std::to_string(kTimeZoneCount); }, kZoneMessage},
         {"negative zone", [](BirthTexts& t) { t.zone = "-1"; }, kZoneMessage},
         {"zone as a name", [](BirthTexts& t) { t.zone = "IST"; }, kZoneMessage},
         {"missing zone", [](BirthTexts& t) { t.zone = ""; }, kMissingZoneMessage},

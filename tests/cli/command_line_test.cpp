@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/reference_tables.h"
 #include "temp_folder.h"
 
 namespace orbalis::cli {
@@ -94,7 +95,7 @@ TEST(CommandLine, ExitStatusesAndMessages) {
 TEST(CommandLine, ZonesListsAllRows) {
     TempFolder folder;
     const ProgramRun run = RunProgram(folder, "zones");
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 71);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), kTimeZoneCount);
     EXPECT_NE(run.out.find("\n34  Indian Time, IST, +5.3\n"), std::string::npos);
 }
 

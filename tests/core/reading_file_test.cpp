@@ -268,9 +268,10 @@ TEST(ApplyReadingFile, ListsKeepTheirEntryForValuesTheyDoNotHold) {
         {"minute 59", 6, "59", &FormEntries::minute, 59},
         {"minute 60", 6, "60", &FormEntries::minute, start.minute},
         {"minute with blank", 6, " 7", &FormEntries::minute, start.minute},
-        {"zone 70 is the last row", 7, "70", &FormEntries::zoneIndex, 70},
+        {"zone 70, the last row of older files", 7, "70", &FormEntries::zoneIndex, 70},
+        {"zone 76 is the last row", 7, "76", &FormEntries::zoneIndex, 76},
         {"zone 0", 7, "0", &FormEntries::zoneIndex, 0},
-        {"zone 71", 7, "71", &FormEntries::zoneIndex, start.zoneIndex},
+        {"zone 77", 7, "77", &FormEntries::zoneIndex, start.zoneIndex},
         {"zone huge", 7, "99999999999999999999", &FormEntries::zoneIndex, start.zoneIndex},
     };
     for (const Case& c : cases) {

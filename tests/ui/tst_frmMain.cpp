@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "app/program_identity.h"
+#include "app/reference_tables.h"
 #include "app/ui/frmMain.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
@@ -82,8 +83,8 @@ class FrmMainTest : public QObject {
         QTest::newRow("minutes") << "cboMinute" << 60 << "0"
                                  << "59";
         QTest::newRow("time zones")
-            << "cboTimeZone" << 71 << "Alaska/Hawaii Daylight Time,AHDT,-9.0"
-            << "Yukon War Time,YWT,-8.0";
+            << "cboTimeZone" << orbalis::kTimeZoneCount << "Alaska/Hawaii Daylight Time,AHDT,-9.0"
+            << "Nepal Time,NPT,+5.75";
     }
 
     void listContents() {
