@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/reference_tables.h"
+#include "places/place_search.h"
 #include "temp_folder.h"
 
 namespace orbalis::cli {
@@ -97,6 +98,35 @@ TEST(CommandLine, ZonesListsAllRows) {
     const ProgramRun run = RunProgram(folder, "zones");
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), kTimeZoneCount);
     EXPECT_NE(run.out.find("\n34  Indian Time, IST, +5.3\n"), std::string::npos);
+}
+
+TEST(CommandLine, ReadingAtAPlace) {
+    if (!PlaceFinderAvailable()) GTEST_SKIP() << "built without the place table";
+    struct Case {
+        const char* name;
+        std::string options;
+        int status;
+        std::string errStart;
+        std::string outHas;
+    };
+    const std::string birth = "reading --name A --date 1976-07-04 --time 20:15 --format json ";
+    const Case cases[] = {
+        {"daylight saving from the clock", "--place 'New York'", 0, "",
+         "\"daylightSaving\": true"},
+        {"--no-dst overrides the clock", "--place 'New York' --no-dst", 0, "",
+         "\"utc_offset\": \"-05:00\""},
+        {"an ambiguous place", "--place Springfield", 2,
+         "The place \"Springfield\" could be any of these", ""},
+        {"a place beside a reading file", "--place Delhi x.orb", 2, "Give either", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const ProgramRun run = RunProgram(folder, birth + c.options);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_TRUE(run.err.starts_with(c.errStart)) << run.err;
+        EXPECT_NE(run.out.find(c.outHas), std::string::npos) << run.out.substr(0, 200);
+    }
 }
 
 TEST(CommandLine, BatchRefusesToOverwriteItsInput) {
