@@ -1,18 +1,22 @@
 #include "app/ui/frmMain.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <array>
@@ -25,6 +29,11 @@
 #include "app/ui/filtered_line_edit.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/image_writer_check.h"
+#include "clock/place_clock.h"
+#include "clock/place_clock_text.h"
+#include "clock/zone_row_choice.h"
+#include "places/place_entry_text.h"
+#include "places/place_search.h"
 
 namespace orbalis {
 namespace {
@@ -32,6 +41,8 @@ namespace {
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 constexpr int kLastHour = 24;  // 24:mm is offered and read as 0:mm of the next day
+constexpr std::size_t kOfferedPlaces = 12;
+constexpr int kPlaceRole = Qt::UserRole + 1;  // row of offeredPlaces_
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -168,7 +179,15 @@ void frmMain::CreateControls() {
     birth->addWidget(Caption("Time Zone", "lblTimeZone", fraBirth), 3, 0);
     birth->addWidget(cboTimeZone, 3, 1, 1, 3);
     birth->addWidget(chkDST, 4, 1, 1, 3);
-    birth->setRowStretch(5, 1);
+    lblZoneFound = Named(new QLabel(fraBirth), "lblZoneFound");
+    lblZoneFound->setWordWrap(true);
+    lblZoneFound->setTextFormat(Qt::PlainText);
+    lblZoneFound->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Room for the longest finding (a time that never happened) without the
+    // window changing its size under the user.
+    lblZoneFound->setMinimumHeight(lblZoneFound->fontMetrics().lineSpacing() * 4);
+    birth->addWidget(lblZoneFound, 5, 0, 1, 4);
+    birth->setRowStretch(6, 1);
     birth->setColumnStretch(3, 1);
     columns->addWidget(fraBirth, 1);
 
@@ -250,6 +269,32 @@ void frmMain::CreateControls() {
         connect(box, &FilteredLineEdit::characterRefused, this,
                 &frmMain::NumberBox_CharacterRefused);
     }
+    // The completer is only attached to txtCity, not installed in it: the box
+    // then never takes a label's commas, and the places offered are the
+    // finder's own, unfiltered.
+    offeredPlaceLabels_ = new QStandardItemModel(this);
+    placeCompleter = Named(new QCompleter(offeredPlaceLabels_, this), "placeCompleter");
+    placeCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    placeCompleter->setMaxVisibleItems(static_cast<int>(kOfferedPlaces));
+    placeCompleter->setWidget(txtCity);
+    // Seen before the completer's own filter, which would hand Return and
+    // Escape to txtCity, whose letter rule refuses them with its message.
+    placeCompleter->popup()->installEventFilter(this);
+    connect(txtCity, &QLineEdit::textEdited, this, &frmMain::txtCity_TextEdited);
+    connect(placeCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            &frmMain::placeCompleter_Activated);
+    for (FilteredLineEdit* box : {txtState, txtCountry, txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
+        connect(box, &QLineEdit::textEdited, this, &frmMain::PlaceBox_Edited);
+    }
+    for (QButtonGroup* pair : {optLat, optLong}) {
+        connect(pair, &QButtonGroup::buttonClicked, this, &frmMain::PlaceBox_Edited);
+    }
+    for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::DateOrTime_Changed);
+    }
+    connect(cboTimeZone, &QComboBox::activated, this, &frmMain::cboTimeZone_Activated);
+    connect(chkDST, &QCheckBox::clicked, this, &frmMain::chkDST_Clicked);
+
     connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
@@ -298,6 +343,10 @@ void frmMain::Form_Load() {
     optLatNorth->setChecked(true);
     optLongEast->setChecked(true);
     chkDST->setChecked(false);
+    if (!PlaceFinderAvailable()) {
+        lblZoneFound->setText(QStringLiteral(
+            "The place finder is not available: please enter the place and its time zone yourself."));
+    }
 }
 
 FormEntries frmMain::entries() const {
@@ -326,6 +375,7 @@ FormEntries frmMain::entries() const {
 }
 
 void frmMain::setEntries(const FormEntries& e) {
+    ForgetPlace();
     txtName->setText(Text(e.name));
     txtLatDeg->setText(Text(e.latitudeDegrees));
     txtLatMin->setText(Text(e.latitudeMinutes));
@@ -398,6 +448,82 @@ void frmMain::NumberBox_CharacterRefused() {
     ShowMessage(Text(kOnlyNumbersMessage), MessageIcon::Error);
 }
 
+void frmMain::txtCity_TextEdited(const QString& text) {
+    ForgetPlace();
+    offeredPlaceLabels_->clear();
+    offeredPlaces_ = FindPlaces(text.trimmed().toStdString(), kOfferedPlaces);
+    for (std::size_t row = 0; row < offeredPlaces_.size(); ++row) {
+        auto* item = new QStandardItem(Text(PlaceLabel(*offeredPlaces_[row])));
+        item->setData(static_cast<int>(row), kPlaceRole);
+        offeredPlaceLabels_->appendRow(item);
+    }
+    if (offeredPlaces_.empty()) {
+        placeCompleter->popup()->hide();
+    } else {
+        placeCompleter->complete();
+    }
+}
+
+void frmMain::placeCompleter_Activated(const QModelIndex& index) {
+    const int row = index.data(kPlaceRole).toInt();
+    if (row < 0 || row >= static_cast<int>(offeredPlaces_.size())) return;
+    ChoosePlace(*offeredPlaces_[static_cast<std::size_t>(row)]);
+}
+
+void frmMain::ChoosePlace(const Place& place) {
+    txtCity->setText(Text(LettersOnlyText(place.name)));
+    txtState->setText(Text(LettersOnlyText(place.state)));
+    txtCountry->setText(Text(LettersOnlyText(place.country)));
+    const DegreesMinutes latitude = RoundToMinute(place.latitudeDegrees);
+    const DegreesMinutes longitude = RoundToMinute(place.longitudeDegrees);
+    txtLatDeg->setText(QString::number(latitude.degrees));
+    txtLatMin->setText(QString::number(latitude.minutes));
+    txtLonDeg->setText(QString::number(longitude.degrees));
+    txtLonMin->setText(QString::number(longitude.minutes));
+    (latitude.negative ? optLatSouth : optLatNorth)->setChecked(true);
+    (longitude.negative ? optLongWest : optLongEast)->setChecked(true);
+    chosenPlace_ = &place;
+    zoneRowByHand_ = false;
+    daylightSavingByHand_ = false;
+    ApplyPlaceClock();
+}
+
+void frmMain::ApplyPlaceClock() {
+    const LocalDateTime when{cboYear->currentText().toInt(), cboMonth->currentIndex() + 1,
+                             cboDate->currentText().toInt(), cboHour->currentText().toInt(),
+                             cboMinute->currentText().toInt()};
+    const std::optional<PlaceClock> clock =
+        ClockAt(chosenPlace_->zone, when.year, when.month, when.day, when.hour, when.minute);
+    const ZoneRowChoice choice = clock ? ChooseZoneRow(*clock) : ZoneRowChoice{};
+    if (choice.zoneIndex) {
+        if (!zoneRowByHand_) cboTimeZone->setCurrentIndex(*choice.zoneIndex);
+        if (!daylightSavingByHand_) chkDST->setChecked(choice.daylightSaving);
+    }
+    lblZoneFound->setText(Text(PlaceClockText(chosenPlace_->name, when, clock, choice)));
+}
+
+void frmMain::PlaceBox_Edited() {
+    ForgetPlace();
+}
+
+void frmMain::ForgetPlace() {
+    if (!chosenPlace_) return;
+    chosenPlace_ = nullptr;
+    lblZoneFound->clear();
+}
+
+void frmMain::DateOrTime_Changed() {
+    if (chosenPlace_) ApplyPlaceClock();
+}
+
+void frmMain::cboTimeZone_Activated() {
+    zoneRowByHand_ = true;
+}
+
+void frmMain::chkDST_Clicked() {
+    daylightSavingByHand_ = true;
+}
+
 void frmMain::cmdCalculate_Click() {
     emit readingRequested();
 }
@@ -448,6 +574,25 @@ void frmMain::mnuUpdate_Click() {
 void frmMain::mnuAbout_Click() {
     frmAbout about(this);
     dialogs_.runModal(about);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    QAbstractItemView* popup = placeCompleter->popup();
+    if (watched != popup || event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            const QModelIndex index = popup->currentIndex();
+            popup->hide();
+            if (index.isValid()) placeCompleter_Activated(index);
+            return true;
+        }
+        case Qt::Key_Escape:
+            popup->hide();
+            return true;
+        default:
+            return QMainWindow::eventFilter(watched, event);
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <vector>
 
 #include "app/input_rules.h"
 
@@ -10,7 +11,11 @@ class QButtonGroup;
 class QCheckBox;
 class QCloseEvent;
 class QComboBox;
+class QCompleter;
+class QLabel;
 class QMenu;
+class QModelIndex;
+class QStandardItemModel;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -19,6 +24,7 @@ namespace orbalis {
 
 class Dialogs;
 class FilteredLineEdit;
+struct Place;
 
 // The birth-details window: collects the birth data of one person, checks
 // it, and asks for a reading. It is hidden, not closed, while a reading is
@@ -52,6 +58,7 @@ class frmMain final : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void CreateControls();
@@ -68,6 +75,21 @@ class frmMain final : public QMainWindow {
     void mnuVisit_Click();
     void mnuUpdate_Click();
     void mnuAbout_Click();
+
+    // The place finder: typing in txtCity offers places; choosing one fills the
+    // place, its coordinates, and the zone row and daylight saving for the
+    // entered date and time, which follow the date and time while the place
+    // stands. A box the user then edits keeps the user's value; editing the
+    // place or its coordinates forgets the place.
+    void txtCity_TextEdited(const QString& text);
+    void placeCompleter_Activated(const QModelIndex& index);
+    void PlaceBox_Edited();
+    void DateOrTime_Changed();
+    void cboTimeZone_Activated();
+    void chkDST_Clicked();
+    void ChoosePlace(const Place& place);
+    void ApplyPlaceClock();
+    void ForgetPlace();
 
     // The key filters: a refused character gets the box's message.
     void LetterBox_CharacterRefused(FilteredLineEdit& box);
@@ -103,6 +125,13 @@ class frmMain final : public QMainWindow {
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdOpen = nullptr;
     QPushButton* Command1 = nullptr;
+    QLabel* lblZoneFound = nullptr;
+    QCompleter* placeCompleter = nullptr;
+    QStandardItemModel* offeredPlaceLabels_ = nullptr;
+    std::vector<const Place*> offeredPlaces_;
+    const Place* chosenPlace_ = nullptr;
+    bool zoneRowByHand_ = false;
+    bool daylightSavingByHand_ = false;
 
     QMenu* mnuFile = nullptr;
     QAction* mnuCalculate = nullptr;

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "clock/place_clock_text.h"
 #include "clock/posix_zone_rule.h"
 #include "clock/zone_row_choice.h"
 
@@ -138,6 +139,39 @@ TEST(PosixZoneRule, ReadsTheRuleAtTheEndOfAZoneFile) {
         if (c.hasDaylight) {
             EXPECT_EQ(rule->daylightOffsetSeconds, c.daylight);
         }
+    }
+}
+
+TEST(PlaceClockText, SaysWhatWasFoundInTheUsersWords) {
+    struct Case {
+        const char* place;
+        const char* zone;
+        LocalDateTime when;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"New York", "America/New_York", {1971, 11, 3, 23, 5}, "New York on 3 November 1971, 23:05: UTC\u221205:00, EST"},
+        {"New York", "America/New_York", {1976, 7, 4, 20, 15},
+         "New York on 4 July 1976, 20:15: UTC\u221204:00, EDT, daylight saving time"},
+        {"Kathmandu", "Asia/Kathmandu", {2000, 1, 1, 9, 0}, "Kathmandu on 1 January 2000, 09:00: UTC+05:45"},
+        {"Kolkata", "Asia/Kolkata", {1903, 1, 1, 12, 0},
+         "Kolkata on 1 January 1903, 12:00: UTC+05:21:10, MMT. No time zone in the list keeps this clock: please "
+         "choose the nearest one yourself."},
+        {"New York", "America/New_York", {2021, 3, 14, 2, 30},
+         "New York on 14 March 2021, 02:30: this time never happened there: the clocks went forward from "
+         "UTC\u221205:00 (EST) to UTC\u221204:00 (EDT). The time zone is set for the clock before the change."},
+        {"New York", "America/New_York", {2021, 11, 7, 1, 30},
+         "New York on 7 November 2021, 01:30: this time happened twice there: the clocks went back from "
+         "UTC\u221204:00 (EDT) to UTC\u221205:00 (EST). The time zone is set for the first of the two."},
+        {"Atlantis", "Atlantic/Atlantis", {2000, 1, 1, 0, 0},
+         "Atlantis: the time zone database is not available on this computer, so please choose the time zone "
+         "and daylight saving yourself."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        const auto clock = ClockAt(c.zone, c.when.year, c.when.month, c.when.day, c.when.hour, c.when.minute);
+        const ZoneRowChoice choice = clock ? ChooseZoneRow(*clock) : ZoneRowChoice{};
+        EXPECT_EQ(PlaceClockText(c.place, c.when, clock, choice), c.expected);
     }
 }
 

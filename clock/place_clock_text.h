@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "clock/place_clock.h"
+#include "clock/zone_row_choice.h"
+
+namespace orbalis {
+
+// A local date and time as the birth-details form holds it; hour 24 is 0:00 of the next day.
+struct LocalDateTime {
+    int year;
+    int month;  // 1..12
+    int day;
+    int hour;
+    int minute;
+};
+
+// What the clock of a place was at a local date and time, in the user's words
+// (UTF-8): "New York on 3 November 1971, 23:05: UTC−05:00, EST", with the time
+// that never happened or happened twice, and the case no zone row fits,
+// spelt out. No clock (no time zone database) is said too.
+std::string PlaceClockText(std::string_view placeName, const LocalDateTime& when,
+                           const std::optional<PlaceClock>& clock, const ZoneRowChoice& choice);
+
+}  // namespace orbalis

@@ -1,0 +1,178 @@
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+#include "app/ui/frmMain.h"
+#include "places/place_search.h"
+#include "support/fake_dialogs.h"
+#include "support/test_environment.h"
+
+using orbalis::frmMain;
+using orbalis::testing::FakeDialogs;
+
+namespace {
+
+constexpr int kEasternStandardRow = 27;  // "Eastern Standard Time,EST,-5.0"
+const QString kNewYorkLabel = QStringLiteral("New York City, New York, United States");
+
+}  // namespace
+
+class PlaceFinderTest : public QObject {
+    Q_OBJECT
+
+  private:
+    FakeDialogs dialogs;
+    std::unique_ptr<frmMain> window;
+
+    template <typename T>
+    T* Control(const char* name) const {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+    QString Text(const char* box) const { return Control<QLineEdit>(box)->text(); }
+    int ZoneRow() const { return Control<QComboBox>("cboTimeZone")->currentIndex(); }
+    bool DaylightSaving() const { return Control<QCheckBox>("chkDST")->isChecked(); }
+    QString Found() const { return Control<QLabel>("lblZoneFound")->text(); }
+
+    void SetDate(int day, int month, int year, int hour, int minute) {
+        Control<QComboBox>("cboDate")->setCurrentText(QString::number(day));
+        Control<QComboBox>("cboMonth")->setCurrentIndex(month - 1);
+        Control<QComboBox>("cboYear")->setCurrentText(QString::number(year));
+        Control<QComboBox>("cboHour")->setCurrentText(QString::number(hour));
+        Control<QComboBox>("cboMinute")->setCurrentText(QString::number(minute));
+    }
+
+    // Types into txtCity and waits for the completer to offer the label.
+    QAbstractItemView* Offer(const QString& typed, const QString& label) {
+        auto* city = Control<QLineEdit>("txtCity");
+        city->setFocus();
+        QTest::keyClicks(city, typed);
+        QAbstractItemView* popup = Control<QCompleter>("placeCompleter")->popup();
+        [&] { QTRY_VERIFY(popup->isVisible()); }();
+        const QModelIndexList rows =
+            popup->model()->match(popup->model()->index(0, 0), Qt::DisplayRole, label, 1, Qt::MatchExactly);
+        if (rows.isEmpty()) return nullptr;
+        popup->setCurrentIndex(rows.front());
+        return popup;
+    }
+
+    void Choose(const QString& typed, const QString& label) {
+        QAbstractItemView* popup = Offer(typed, label);
+        QVERIFY(popup);
+        QTest::keyClick(popup, Qt::Key_Return);
+        QTRY_VERIFY(!popup->isVisible());
+    }
+
+  private slots:
+    void initTestCase() {
+        orbalis::testing::PrepareTestEnvironment();
+        if (!orbalis::PlaceFinderAvailable()) QSKIP("built without the place data");
+    }
+
+    void init() {
+        dialogs = FakeDialogs();
+        window = std::make_unique<frmMain>(dialogs);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void cleanup() { window.reset(); }
+
+    void choosingFillsPlaceAndClock_data() {
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<int>("minute");
+        QTest::addColumn<bool>("daylightSaving");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("3 November 1971, 23:05, standard time")
+            << 3 << 11 << 1971 << 23 << 5 << false
+            << QStringLiteral("New York City on 3 November 1971, 23:05: UTC\u221205:00, EST");
+        QTest::newRow("4 July 1976, 20:15, daylight saving")
+            << 4 << 7 << 1976 << 20 << 15 << true
+            << QStringLiteral("New York City on 4 July 1976, 20:15: UTC\u221204:00, EDT, daylight saving time");
+    }
+
+    void choosingFillsPlaceAndClock() {
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(int, year);
+        QFETCH(int, hour);
+        QFETCH(int, minute);
+        QFETCH(bool, daylightSaving);
+        QFETCH(QString, found);
+        SetDate(day, month, year, hour, minute);
+        Choose(QStringLiteral("New York"), kNewYorkLabel);
+        QCOMPARE(Text("txtCity"), QStringLiteral("New York City"));
+        QCOMPARE(Text("txtState"), QStringLiteral("New York"));
+        QCOMPARE(Text("txtCountry"), QStringLiteral("United States"));
+        // GeoNames: 40.71427 N, 74.00597 W.
+        QCOMPARE(Text("txtLatDeg"), QStringLiteral("40"));
+        QCOMPARE(Text("txtLatMin"), QStringLiteral("43"));
+        QCOMPARE(Text("txtLonDeg"), QStringLiteral("74"));
+        QCOMPARE(Text("txtLonMin"), QStringLiteral("0"));
+        QVERIFY(Control<QRadioButton>("optLat_0")->isChecked());
+        QVERIFY(Control<QRadioButton>("optLong_1")->isChecked());
+        QCOMPARE(ZoneRow(), kEasternStandardRow);
+        QCOMPARE(DaylightSaving(), daylightSaving);
+        QCOMPARE(Found(), found);
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    // While the place stands the clock follows the date; a zone row picked by
+    // hand stays; editing the latitude forgets the place.
+    void dateFollowsUntilThePlaceIsEdited() {
+        SetDate(3, 11, 1971, 23, 5);
+        Choose(QStringLiteral("New York"), kNewYorkLabel);
+        SetDate(4, 7, 1976, 20, 15);
+        QVERIFY(DaylightSaving());
+        QVERIFY(Found().contains(QStringLiteral("4 July 1976")));
+
+        auto* zones = Control<QComboBox>("cboTimeZone");
+        zones->setCurrentIndex(29);
+        emit zones->activated(29);
+        SetDate(3, 11, 1971, 23, 5);
+        QCOMPARE(ZoneRow(), 29);
+        QVERIFY(!DaylightSaving());
+
+        QTest::keyClick(Control<QLineEdit>("txtLatDeg"), Qt::Key_1);
+        QCOMPARE(Text("txtLatDeg"), QStringLiteral("401"));
+        QVERIFY(Found().isEmpty());
+        SetDate(4, 7, 1976, 20, 15);
+        QVERIFY(!DaylightSaving());
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    // With ORBALIS_PICTURE_PATH set the window is saved there with the
+    // completer open over it (docs/place-finder.png).
+    void pictureWithTheCompleterOpen() {
+        SetDate(15, 8, 1985, 10, 30);
+        Control<QLineEdit>("txtName")->setText(QStringLiteral("Sample"));
+        QAbstractItemView* popup = Offer(QStringLiteral("Jal"), QStringLiteral("Jalandhar, Punjab, India"));
+        QVERIFY(popup);
+        const QString path = qEnvironmentVariable("ORBALIS_PICTURE_PATH");
+        if (path.isEmpty()) return;
+        // The popup is a window of its own and may reach below the form.
+        const QRect form(window->mapToGlobal(QPoint()), window->size());
+        const QRect offers(popup->mapToGlobal(QPoint()), popup->size());
+        const QRect whole = form.united(offers);
+        QPixmap picture(whole.size());
+        picture.fill(window->palette().color(QPalette::Window));
+        QPainter painter(&picture);
+        painter.drawPixmap(form.topLeft() - whole.topLeft(), window->grab());
+        painter.drawPixmap(offers.topLeft() - whole.topLeft(), popup->grab());
+        painter.end();
+        QVERIFY(picture.save(path));
+    }
+};
+
+QTEST_MAIN(PlaceFinderTest)
+#include "tst_place_finder.moc"
