@@ -2,11 +2,11 @@
 
 #include <date/tz.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 
 #include "clock/posix_zone_rule.h"
 
@@ -103,14 +103,21 @@ struct LocalAnswer {
     ClockPeriod second;  // the other clock of a skipped or repeated time
 };
 
-// The rule written at the end of the zone's compiled file, if any.
+// The rule written on the last line of the zone's compiled file, if any; only
+// the file's tail is read, the rule being a short text.
 std::optional<PosixZoneRule> FinalRule(std::string_view zoneName) {
-    std::ifstream file("/usr/share/zoneinfo/" + std::string(zoneName), std::ios::binary);
-    const std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (content.size() < 2 || content.back() != '\n') return std::nullopt;
-    const std::size_t start = content.rfind('\n', content.size() - 2);
+    std::ifstream file("/usr/share/zoneinfo/" + std::string(zoneName), std::ios::binary | std::ios::ate);
+    if (!file) return std::nullopt;
+    constexpr std::streamoff kTailBytes = 256;
+    const std::streamoff size = file.tellg();
+    const std::streamoff tailSize = std::min(size, kTailBytes);
+    std::string tail(static_cast<std::size_t>(tailSize), '\0');
+    file.seekg(size - tailSize);
+    if (!file.read(tail.data(), tailSize)) return std::nullopt;
+    if (tail.size() < 2 || tail.back() != '\n') return std::nullopt;
+    const std::size_t start = tail.rfind('\n', tail.size() - 2);
     if (start == std::string::npos) return std::nullopt;
-    return ParsePosixZoneRule(std::string_view(content).substr(start + 1, content.size() - start - 2));
+    return ParsePosixZoneRule(std::string_view(tail).substr(start + 1, tail.size() - start - 2));
 }
 
 LocalAnswer AnswerFromRule(const PosixZoneRule& rule, std::int64_t localSeconds) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 
 #include "clock/place_clock_text.h"
@@ -103,6 +104,13 @@ TEST(ClockAt, NothingForUnknownZonesOrTimes) {
     EXPECT_FALSE(ClockAt("", 2000, 1, 1, 0, 0));
     EXPECT_FALSE(ClockAt("Asia/Kolkata", 2000, 13, 1, 0, 0));
     EXPECT_FALSE(ClockAt("Asia/Kolkata", 2000, 1, 1, 25, 0));
+}
+
+// Run by the clock_without_database test, which hides the zone folder.
+TEST(ClockWithoutDatabase, SaysSoAndGivesNoClock) {
+    if (!std::getenv("ORBALIS_ZONE_FOLDER_HIDDEN")) GTEST_SKIP() << "needs the zone folder hidden";
+    EXPECT_FALSE(ClockDatabaseAvailable());
+    EXPECT_FALSE(ClockAt("Asia/Kolkata", 1985, 8, 15, 10, 30));
 }
 
 TEST(UtcOffsetText, SignHoursMinutesAndSecondsWhereThereAreAny) {
