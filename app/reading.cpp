@@ -1,6 +1,7 @@
 #include "app/reading.h"
 
 #include "app/reference_tables.h"
+#include "ephemeris/precise_reading.h"
 #include "moon/moon_details.h"
 #include "positions/ascendant.h"
 #include "positions/planet_positions.h"
@@ -30,11 +31,19 @@ std::array<std::string, 12> ChartBoxTexts(const ChartReading& reading) {
     return boxes;
 }
 
-void ComputeChartReading(const BirthDetails& birth, ChartReading& reading) {
-    ComputeAscendantAndAyanamsa(birth, reading);
-    ComputeMoonDetails(birth, reading);
-    ComputePlanetTable(birth, reading);
-    MarkRetrogrades(birth, reading);
+bool ComputeChartReading(const BirthDetails& birth, PositionsMode mode, ChartReading& reading,
+                         std::string& refusal) {
+    if (mode == PositionsMode::Precise) {
+        if (auto why = ComputePrecisePositions(birth, reading)) {
+            refusal = std::move(*why);
+            return false;
+        }
+    } else {
+        ComputeAscendantAndAyanamsa(birth, reading);
+        ComputeMoonDetails(birth, reading);
+        ComputePlanetTable(birth, reading);
+        MarkRetrogrades(birth, reading);
+    }
 
     // The ayanamsa is negative for every supported date; it is shown without its sign.
     const std::string_view ayanamsa = reading.ayanamsaText;
@@ -44,10 +53,17 @@ void ComputeChartReading(const BirthDetails& birth, ChartReading& reading) {
     if (auto sign = SignIndex(reading.lagnaSign))
         reading.lagnaRashiName.assign(SanskritSignNames[static_cast<std::size_t>(*sign)]);
     LookupLordAndPada(reading.nakshatra, reading.lagnaSign, reading.lord, reading.pada);
+    return true;
 }
 
-ReadingDisplay ComputeReading(const BirthDetails& birth, ChartReading& reading) {
-    ComputeChartReading(birth, reading);
+void ComputeChartReading(const BirthDetails& birth, ChartReading& reading) {
+    std::string refusal;
+    ComputeChartReading(birth, PositionsMode::Classic, reading, refusal);
+}
+
+std::optional<ReadingDisplay> ComputeReading(const BirthDetails& birth, PositionsMode mode,
+                                             ChartReading& reading, std::string& refusal) {
+    if (!ComputeChartReading(birth, mode, reading, refusal)) return std::nullopt;
 
     ReadingDisplay display;
     display.chartBoxes = ChartBoxTexts(reading);
@@ -56,6 +72,11 @@ ReadingDisplay ComputeReading(const BirthDetails& birth, ChartReading& reading) 
     display.fromMoon =
         DetermineKujaDosha(reading, reading.planetPositionText[kMoon], "Moon", false);
     return display;
+}
+
+ReadingDisplay ComputeReading(const BirthDetails& birth, ChartReading& reading) {
+    std::string refusal;
+    return *ComputeReading(birth, PositionsMode::Classic, reading, refusal);
 }
 
 }  // namespace orbalis

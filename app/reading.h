@@ -1,10 +1,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "app/birth_details.h"
 #include "app/chart_reading.h"
+#include "app/positions_mode.h"
 #include "dosha/kuja_dosha.h"
 
 namespace orbalis {
@@ -25,6 +27,14 @@ ReadingDisplay ComputeReading(const BirthDetails& birth, ChartReading& reading);
 // display fields, without the chart boxes or the Kuja dosha lines. Fields a
 // step cannot produce keep the value they had in `reading`.
 void ComputeChartReading(const BirthDetails& birth, ChartReading& reading);
+
+// The same two with the positions of `mode`. Classic positions never fail;
+// when the precise ones cannot be computed, `refusal` says why and
+// `reading` is left exactly as it was: a reading is whole or not at all.
+std::optional<ReadingDisplay> ComputeReading(const BirthDetails& birth, PositionsMode mode,
+                                             ChartReading& reading, std::string& refusal);
+bool ComputeChartReading(const BirthDetails& birth, PositionsMode mode, ChartReading& reading,
+                         std::string& refusal);
 
 // The chart boxes of a computed reading: "Asc" first, then the bodies Sun to
 // Ketu in body order.

@@ -9,10 +9,14 @@
 
 namespace orbalis {
 
+double LatitudeNorth(const BirthDetails& birth) {
+    const double latitude = birth.latitudeDegrees + birth.latitudeMinutes / 60.0;
+    return birth.isSouth ? -latitude : latitude;
+}
+
 AscendantValues AscendantAndMidheaven(const BirthDetails& birth) {
     const BirthInstantValues instant = BirthInstant(birth);
-    double latitudeNorth = birth.latitudeDegrees + birth.latitudeMinutes / 60.0;
-    if (birth.isSouth) latitudeNorth = -latitudeNorth;
+    const double latitudeNorth = LatitudeNorth(birth);
 
     AscendantValues values{};
     const double t =
@@ -59,17 +63,23 @@ AscendantValues AscendantAndMidheaven(const BirthDetails& birth) {
     return values;
 }
 
-void ComputeAscendantAndAyanamsa(const BirthDetails& birth, ChartReading& reading) {
-    const AscendantValues values = AscendantAndMidheaven(birth);
-    reading.ayanamsaDegrees = values.ayanamsaDegrees;
-    reading.ayanamsaText = SignedAngleText(values.ayanamsaDegrees);
+void WriteAscendantFields(double ayanamsaDegrees, double ascendantDegrees,
+                          double midheavenDegrees, ChartReading& reading) {
+    reading.ayanamsaDegrees = ayanamsaDegrees;
+    reading.ayanamsaText = SignedAngleText(ayanamsaDegrees);
 
     PositionChars lagna;
-    FormatSignPosition(values.ascendantDegrees, lagna);
+    FormatSignPosition(ascendantDegrees, lagna);
     reading.lagnaPositionText.assign(lagna.view());
     PositionChars midheaven;
-    FormatSignPosition(values.midheavenDegrees, midheaven);
+    FormatSignPosition(midheavenDegrees, midheaven);
     reading.midheavenPositionText.assign(midheaven.view());
+}
+
+void ComputeAscendantAndAyanamsa(const BirthDetails& birth, ChartReading& reading) {
+    const AscendantValues values = AscendantAndMidheaven(birth);
+    WriteAscendantFields(values.ayanamsaDegrees, values.ascendantDegrees, values.midheavenDegrees,
+                         reading);
 }
 
 }  // namespace orbalis

@@ -24,6 +24,14 @@ struct AscendantValues {
 };
 AscendantValues AscendantAndMidheaven(const BirthDetails& birth);
 
+// The latitude of the birth place in degrees, north positive.
+double LatitudeNorth(const BirthDetails& birth);
+
+// Writes the four fields of this step from their angles in degrees: the
+// ayanamsa as a negative number, the sidereal ascendant and midheaven.
+void WriteAscendantFields(double ayanamsaDegrees, double ascendantDegrees,
+                          double midheavenDegrees, ChartReading& reading);
+
 // Ayanamsa, sidereal ascendant and midheaven of a birth.
 void ComputeAscendantAndAyanamsa(const BirthDetails& birth, ChartReading& reading);
 

@@ -68,7 +68,7 @@ PlanetLongitudes SiderealPlanetLongitudes(double dayNumber, double ayanamsaDegre
     return longitudes;
 }
 
-void ComputePlanetTable(const BirthDetails& birth, ChartReading& reading) {
+void WriteBodyTables(const PlanetLongitudes& planets, double rahu, ChartReading& reading) {
     // Written afresh every time, so that no retrograde mark of an earlier
     // reading survives.
     // A reading reused for the next birth mostly holds these names already.
@@ -78,12 +78,6 @@ void ComputePlanetTable(const BirthDetails& birth, ChartReading& reading) {
         if (reading.planetSanskritName[body] != kPlanetSanskritNames[body])
             reading.planetSanskritName[body].assign(kPlanetSanskritNames[body]);
     }
-
-    const CivilMoment moment = PlanetMoment(birth);
-    const double dayNumber =
-        PlanetDayNumber(moment.year, moment.month, moment.day, moment.hour, moment.minute);
-    const PlanetLongitudes planets = SiderealPlanetLongitudes(dayNumber, reading.ayanamsaDegrees);
-    const double rahu = RahuDegrees(dayNumber, reading.ayanamsaDegrees);
 
     BodyTexts& texts = reading.planetPositionText;
     AssignShortPositionText(planets.sun, texts[kSun]);
@@ -97,6 +91,14 @@ void ComputePlanetTable(const BirthDetails& birth, ChartReading& reading) {
     AssignShortPositionText(KetuDegrees(rahu), texts[kKetu]);
     texts[kAscendant] = ShortPositionText(reading.lagnaPositionText);
     texts[kMidheaven] = ShortPositionText(reading.midheavenPositionText);
+}
+
+void ComputePlanetTable(const BirthDetails& birth, ChartReading& reading) {
+    const CivilMoment moment = PlanetMoment(birth);
+    const double dayNumber =
+        PlanetDayNumber(moment.year, moment.month, moment.day, moment.hour, moment.minute);
+    WriteBodyTables(SiderealPlanetLongitudes(dayNumber, reading.ayanamsaDegrees),
+                    RahuDegrees(dayNumber, reading.ayanamsaDegrees), reading);
 }
 
 }  // namespace orbalis

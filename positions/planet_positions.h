@@ -40,6 +40,10 @@ std::string ShortPositionText(std::string_view signPositionText);
 // writing and reading back the full text.
 void AssignShortPositionText(double longitudeDegrees, std::string& text);
 
+// Writes the three body tables from sidereal longitudes of the planets and
+// Rahu; needs the ascendant and Moon fields already set.
+void WriteBodyTables(const PlanetLongitudes& planets, double rahuDegrees, ChartReading& reading);
+
 // Writes the three body tables; needs the ascendant and Moon fields already set.
 void ComputePlanetTable(const BirthDetails& birth, ChartReading& reading);
 

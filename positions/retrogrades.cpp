@@ -107,12 +107,14 @@ CivilDate RetrogradeLookupDate(const BirthDetails& birth) {
     return birth.hour >= 24 ? NextDay(entered) : entered;
 }
 
+void MarkRetrograde(RetrogradePlanet planet, ChartReading& reading) {
+    reading.planetSanskritName[static_cast<int>(planet)] += kRetrogradeMark;
+}
+
 void MarkRetrogrades(const BirthDetails& birth, ChartReading& reading) {
     const CivilDate birthDate = RetrogradeLookupDate(birth);
     for (const RetrogradePlanet planet : kMarkedPlanets) {
-        if (IsRetrograde(planet, birthDate)) {
-            reading.planetSanskritName[static_cast<int>(planet)] += kRetrogradeMark;
-        }
+        if (IsRetrograde(planet, birthDate)) MarkRetrograde(planet, reading);
     }
 }
 

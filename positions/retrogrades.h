@@ -19,6 +19,9 @@ bool IsRetrograde(RetrogradePlanet planet, CivilDate birthDate);
 // The civil birth date the lookup uses: hour 24 counts as the next day.
 CivilDate RetrogradeLookupDate(const BirthDetails& birth);
 
+// Appends " (R) " to the planet's Sanskrit name.
+void MarkRetrograde(RetrogradePlanet planet, ChartReading& reading);
+
 // Appends " (R) " to the Sanskrit names of the planets retrograde at birth.
 void MarkRetrogrades(const BirthDetails& birth, ChartReading& reading);
 

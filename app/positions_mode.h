@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace orbalis {
+
+// Where a reading's positions come from. Classic: the program's own mean
+// elements, lunar series and station tables, unchanged. Precise: the Swiss
+// Ephemeris, apparent sidereal positions with the Lahiri ayanamsa. Everything
+// after the positions (texts, chart, Kuja dosha) is the same for both.
+enum class PositionsMode { Classic, Precise };
+
+// The mode's name on the command line and in JSON: "classic", "precise".
+constexpr std::string_view PositionsModeName(PositionsMode mode) {
+    return mode == PositionsMode::Precise ? "precise" : "classic";
+}
+
+constexpr std::optional<PositionsMode> PositionsModeNamed(std::string_view name) {
+    if (name == "classic") return PositionsMode::Classic;
+    if (name == "precise") return PositionsMode::Precise;
+    return std::nullopt;
+}
+
+// The line the results form shows under its heading, so that a printout or a
+// picture says how its positions were computed.
+constexpr std::string_view PositionsModeMarker(PositionsMode mode) {
+    return mode == PositionsMode::Precise ? "Positions: precise (Swiss Ephemeris)"
+                                          : "Positions: classic";
+}
+
+}  // namespace orbalis
