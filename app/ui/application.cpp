@@ -10,6 +10,7 @@
 #include "app/reading_file.h"
 #include "app/ui/dialogs.h"
 #include "app/ui/frmMain.h"
+#include "app/ui/positions_setting.h"
 #include "app/ui/reading_file_commands.h"
 #include "app/ui/single_instance.h"
 #include "app/ui/text_export_command.h"
@@ -29,7 +30,10 @@ bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs) {
 }
 
 OrbalisApplication::OrbalisApplication(Dialogs& dialogs, QObject* parent)
-    : QObject(parent), dialogs_(dialogs), mainForm_(std::make_unique<frmMain>(dialogs)) {
+    : QObject(parent),
+      positionsMode(LoadPositionsMode()),
+      dialogs_(dialogs),
+      mainForm_(std::make_unique<frmMain>(dialogs)) {
     connect(mainForm_.get(), &frmMain::readingRequested, this, &OrbalisApplication::RunReading);
     connect(mainForm_.get(), &frmMain::openRequested, this, &OrbalisApplication::OpenReading);
     connect(mainForm_.get(), &frmMain::exitRequested, this, &OrbalisApplication::ExitApplication);
@@ -45,12 +49,49 @@ void OrbalisApplication::Start() {
     mainForm_->show();
 }
 
+std::optional<ReadingDisplay> OrbalisApplication::ComputeOrRefuse(const BirthDetails& birth,
+                                                                  PositionsMode mode,
+                                                                  ChartReading& reading,
+                                                                  QWidget* parent) {
+    std::string refusal;
+    std::optional<ReadingDisplay> display = ComputeReading(birth, mode, reading, refusal);
+    if (!display)
+        dialogs_.showMessage(
+            parent, QString::fromStdString(refusal),
+            QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())),
+            MessageIcon::Error);
+    return display;
+}
+
 void OrbalisApplication::RunReading() {
     if (!mainForm_->ValidateInput()) return;
-    birthDetails = BirthDetailsFromForm(mainForm_->entries());
-    const ReadingDisplay display = ComputeReading(birthDetails, chartReading);
-    ShowResults(display);
+    const BirthDetails birth = BirthDetailsFromForm(mainForm_->entries());
+    // Computed aside, so that a refused reading leaves the last one whole.
+    ChartReading reading = chartReading;
+    const std::optional<ReadingDisplay> display =
+        ComputeOrRefuse(birth, positionsMode, reading, mainForm_.get());
+    if (!display) return;
+    birthDetails = birth;
+    chartReading = std::move(reading);
+    ShowResults(*display);
     mainForm_->hide();
+}
+
+void OrbalisApplication::ChoosePositionsMode(PositionsMode mode) {
+    if (resultsWindow_ && mode != positionsMode) {
+        ChartReading reading = chartReading;
+        const std::optional<ReadingDisplay> display =
+            ComputeOrRefuse(birthDetails, mode, reading, resultsWindow_);
+        if (!display) {
+            resultsWindow_->SetPositionsMode(positionsMode);
+            return;
+        }
+        chartReading = std::move(reading);
+        resultsWindow_->display()->ShowReading(chartReading, *display);
+    }
+    positionsMode = mode;
+    SavePositionsMode(mode);
+    if (resultsWindow_) resultsWindow_->SetPositionsMode(mode);
 }
 
 void OrbalisApplication::OpenReading() {
@@ -75,12 +116,14 @@ void OrbalisApplication::ShowResults(const ReadingDisplay& display) {
     auto* window = new MDI(dialogs_, birthDetails);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->display()->ShowReading(chartReading, display);
+    window->SetPositionsMode(positionsMode);
     connect(window, &MDI::backRequested, this, [this] { ReturnToBirthDetails(false); });
     connect(window, &MDI::newRequested, this, [this] { ReturnToBirthDetails(true); });
     connect(window, &MDI::exitRequested, this, &OrbalisApplication::ExitApplication);
     connect(window, &MDI::saveRequested, this, &OrbalisApplication::SaveReading);
     connect(window, &MDI::exportRequested, this, &OrbalisApplication::ExportReading);
     connect(window, &MDI::saveJpegRequested, this, &OrbalisApplication::SaveReadingPicture);
+    connect(window, &MDI::positionsModeChosen, this, &OrbalisApplication::ChoosePositionsMode);
     resultsWindow_ = window;
     window->showMaximized();
 }

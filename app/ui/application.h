@@ -4,9 +4,12 @@
 #include <QPointer>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "app/birth_details.h"
 #include "app/chart_reading.h"
+#include "app/reading.h"
+#include "app/positions_mode.h"
 
 namespace orbalis {
 
@@ -14,7 +17,6 @@ class Dialogs;
 class SingleInstance;
 class frmMain;
 class MDI;
-struct ReadingDisplay;
 
 // Start-up's refusal of a second instance: when another instance holds the
 // lock, shows "Application is already running" and returns true; the caller
@@ -44,6 +46,10 @@ class OrbalisApplication final : public QObject {
     bool OpenReadingFrom(const QString& path);
     // Closes every window of the program and ends the event loop.
     void ExitApplication();
+    // The positions mode chosen in the results window: remembered, and the
+    // reading on screen is computed again with it. A reading the mode
+    // cannot compute is refused with a message and stays as it was.
+    void ChoosePositionsMode(PositionsMode mode);
 
     frmMain& mainForm() { return *mainForm_; }
     // The results window of the reading on screen, if any.
@@ -53,9 +59,15 @@ class OrbalisApplication final : public QObject {
     ChartReading chartReading;
     // The path last chosen for a reading file or a text export; empty at start.
     QString lastFileName;
+    // How readings place the bodies; from the user's settings.
+    PositionsMode positionsMode = PositionsMode::Classic;
 
   private:
     void ShowResults(const ReadingDisplay& display);
+    // The reading of `birth` in `mode` into `reading`, or a message box on
+    // `parent` saying why it was refused (and `reading` unchanged).
+    std::optional<ReadingDisplay> ComputeOrRefuse(const BirthDetails& birth, PositionsMode mode,
+                                                  ChartReading& reading, QWidget* parent);
     // Back and New: the results window goes, the birth-details window returns
     // with its entries.
     void ReturnToBirthDetails(bool showFormFirst);

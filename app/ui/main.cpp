@@ -7,6 +7,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orbalis"));
+    // Settings live in the user's config folder: orbalis/orbalis.conf.
+    QApplication::setOrganizationName(QStringLiteral("orbalis"));
 
     orbalis::QtDialogs dialogs;
     // Held until the process ends, so that a second start is refused.

@@ -161,10 +161,16 @@ void MDI::BuildMenus() {
     mnuSub_Dasamsa_ = AddItem(mnuDivisionalCharts, "mnuSub_Dasamsa", QStringLiteral("&D&asamsa"));
     mnuSub_Dwadasamsa_ =
         AddItem(mnuDivisionalCharts, "mnuSub_Dwadasamsa", QStringLiteral("D&wadasamsa"));
+    AddSeparator(mnuView, "mnuViewSep3");
+    QMenu* mnuPositions = addMenu(mnuView, "mnuPositions", QStringLiteral("Positions"));
+    mnuPositionsClassic_ = AddItem(mnuPositions, "mnuPositionsClassic", QStringLiteral("&Classic"));
+    mnuPositionsPrecise_ =
+        AddItem(mnuPositions, "mnuPositionsPrecise", QStringLiteral("&Precise (Swiss Ephemeris)"));
 
     for (QAction* item : {mnuToolBar_, mnuStatusBar_, mnuNorth_, mnuSouth_, mnuNatal_, mnuColorOn_,
                           mnuColorOff_, mnuChart_, mnuSub_Hora_, mnuSub_Drekkana_,
-                          mnuSub_Sapthamsa_, mnuSub_Navamsa_, mnuSub_Dasamsa_, mnuSub_Dwadasamsa_})
+                          mnuSub_Sapthamsa_, mnuSub_Navamsa_, mnuSub_Dasamsa_, mnuSub_Dwadasamsa_,
+                          mnuPositionsClassic_, mnuPositionsPrecise_})
         item->setCheckable(true);
     connect(mnuToolBar_, &QAction::triggered, this, &MDI::mnuToolBar_Click);
     connect(mnuStatusBar_, &QAction::triggered, this, &MDI::mnuStatusBar_Click);
@@ -180,6 +186,8 @@ void MDI::BuildMenus() {
     connect(mnuSub_Navamsa_, &QAction::triggered, this, &MDI::mnuSub_Navamsa_Click);
     connect(mnuSub_Dasamsa_, &QAction::triggered, this, &MDI::mnuSub_Dasamsa_Click);
     connect(mnuSub_Dwadasamsa_, &QAction::triggered, this, &MDI::mnuSub_Dwadasamsa_Click);
+    connect(mnuPositionsClassic_, &QAction::triggered, this, &MDI::mnuPositionsClassic_Click);
+    connect(mnuPositionsPrecise_, &QAction::triggered, this, &MDI::mnuPositionsPrecise_Click);
 
     QMenu* mnuHelp = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
     connect(AddItem(mnuHelp, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered,
@@ -268,6 +276,7 @@ void MDI::MDIForm_Load() {
     mnuColorOff_->setChecked(true);
     CheckOnly({mnuNorth_, mnuSouth_, mnuNatal_}, mnuSouth_);
     mnuChart_Click();
+    SetPositionsMode(PositionsMode::Classic);
 }
 
 void MDI::MDIForm_Resize() {
@@ -429,6 +438,23 @@ void MDI::mnuVisit_Click() {
 }
 void MDI::mnuUpdate_Click() {
     OpenAddress(kDownloadAddress);
+}
+
+void MDI::SetPositionsMode(PositionsMode mode) {
+    CheckOnly({mnuPositionsClassic_, mnuPositionsPrecise_},
+              mode == PositionsMode::Precise ? mnuPositionsPrecise_ : mnuPositionsClassic_);
+    display_->ShowPositionsMode(mode);
+}
+
+// The item's mark moves at once; whoever computes readings answers the
+// signal and may put it back when the reading on screen cannot be computed.
+void MDI::mnuPositionsClassic_Click() {
+    CheckOnly({mnuPositionsClassic_, mnuPositionsPrecise_}, mnuPositionsClassic_);
+    emit positionsModeChosen(PositionsMode::Classic);
+}
+void MDI::mnuPositionsPrecise_Click() {
+    CheckOnly({mnuPositionsClassic_, mnuPositionsPrecise_}, mnuPositionsPrecise_);
+    emit positionsModeChosen(PositionsMode::Precise);
 }
 
 void MDI::mnuAbout_Click() {

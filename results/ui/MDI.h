@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/birth_details.h"
+#include "app/positions_mode.h"
 
 class QAction;
 class QLabel;
@@ -39,6 +40,10 @@ class MDI final : public QMainWindow {
     // The restored window's client area, 9090 x 5985 twips.
     static QSize restoredSize();
 
+    // Checks the mode's item of the "Positions" group and names the mode on
+    // the results form; chooses nothing.
+    void SetPositionsMode(PositionsMode mode);
+
   signals:
     void backRequested();
     void newRequested();
@@ -46,6 +51,8 @@ class MDI final : public QMainWindow {
     void saveRequested();
     void exportRequested();
     void saveJpegRequested();
+    // The user picked an item of the "Positions" group.
+    void positionsModeChosen(orbalis::PositionsMode mode);
 
   public slots:
     void TB_ButtonClick(const QString& key);
@@ -77,6 +84,8 @@ class MDI final : public QMainWindow {
     void mnuVisit_Click();
     void mnuUpdate_Click();
     void mnuAbout_Click();
+    void mnuPositionsClassic_Click();
+    void mnuPositionsPrecise_Click();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,6 +130,8 @@ class MDI final : public QMainWindow {
     QAction* mnuSub_Navamsa_ = nullptr;
     QAction* mnuSub_Dasamsa_ = nullptr;
     QAction* mnuSub_Dwadasamsa_ = nullptr;
+    QAction* mnuPositionsClassic_ = nullptr;
+    QAction* mnuPositionsPrecise_ = nullptr;
 
     // Set once Back, New or Exit has been announced, so that the close that
     // follows is not taken for a second request.

@@ -132,6 +132,19 @@ void frmDisplay::BuildVedicDetails() {
                                PxRect(1785, top, 1750, 225), row.boldValue);
         top += 225;
     }
+    // The group has room for one line more under "Lord": how the positions
+    // were computed, so that the printout and the picture say it too.
+    lblPositions_ =
+        MakeLabel(group, QStringLiteral("lblPositions"), QString(), PxRect(120, top, 3415, 225), false);
+    QPalette palette = lblPositions_->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
+    lblPositions_->setPalette(palette);
+    ShowPositionsMode(PositionsMode::Classic);
+}
+
+void frmDisplay::ShowPositionsMode(PositionsMode mode) {
+    const std::string_view marker = PositionsModeMarker(mode);
+    lblPositions_->setText(QString::fromUtf8(marker.data(), static_cast<qsizetype>(marker.size())));
 }
 
 void frmDisplay::BuildPersonalDetails() {

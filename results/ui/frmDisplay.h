@@ -5,6 +5,7 @@
 
 #include "app/birth_details.h"
 #include "app/chart_reading.h"
+#include "app/positions_mode.h"
 #include "app/reading.h"
 
 class QGroupBox;
@@ -29,6 +30,8 @@ class frmDisplay final : public QWidget {
     explicit frmDisplay(const BirthDetails& birth, QWidget* parent = nullptr);
 
     void ShowReading(const ChartReading& reading, const ReadingDisplay& display);
+    // The line that says how the positions were computed; classic at first.
+    void ShowPositionsMode(PositionsMode mode);
 
     SouthRasiChart* chart() const { return picSouthRasi_; }
 
@@ -48,6 +51,7 @@ class frmDisplay final : public QWidget {
     QLabel* lblNakshatra_ = nullptr;
     QLabel* lblPada_ = nullptr;
     QLabel* lblLord_ = nullptr;
+    QLabel* lblPositions_ = nullptr;
     QLabel* lblName_ = nullptr;
     QLabel* lblCity_ = nullptr;
     QLabel* lblState_ = nullptr;

@@ -133,7 +133,10 @@ void MdiTest::menuOrder_data() {
     QTest::newRow("View") << "mnuView"
                           << QStringList{"mnuToolBar",    "mnuStatusBar",       "mnuViewSep1",
                                          "mnuChartStyle", "mnuColor",           "mnuViewSep2",
-                                         "mnuChart",      "mnuDivisionalCharts"};
+                                         "mnuChart",      "mnuDivisionalCharts", "mnuViewSep3",
+                                         "mnuPositions"};
+    QTest::newRow("Positions") << "mnuPositions"
+                               << QStringList{"mnuPositionsClassic", "mnuPositionsPrecise"};
     QTest::newRow("Chart Style") << "mnuChartStyle"
                                  << QStringList{"mnuNorth", "mnuSouth", "mnuNatal"};
     QTest::newRow("Colour Style") << "mnuColor" << QStringList{"mnuColorOn", "mnuColorOff"};

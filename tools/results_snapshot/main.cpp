@@ -1,5 +1,5 @@
 // Photographs the results window for the pictures in docs/: the Delhi 1985
-// reading as the engines compute it, and a crowded chart with several
+// reading as the engines compute it (classic and precise positions), and a crowded chart with several
 // retrograde bodies in one box. Run offscreen with the docs folder as its
 // argument.
 #include <QApplication>
@@ -15,10 +15,12 @@
 namespace {
 
 bool Photograph(const orbalis::BirthDetails& birth, const orbalis::ChartReading& reading,
-                const orbalis::ReadingDisplay& display, const QString& path) {
+                const orbalis::ReadingDisplay& display, const QString& path,
+                orbalis::PositionsMode mode = orbalis::PositionsMode::Classic) {
     orbalis::QtDialogs dialogs;
     orbalis::MDI window(dialogs, birth);
     window.display()->ShowReading(reading, display);
+    window.SetPositionsMode(mode);
     // Large enough for the whole form, as a maximised window shows it.
     window.resize(800, 700);
     window.show();
@@ -42,6 +44,15 @@ int main(int argc, char** argv) {
     orbalis::ChartReading computed;
     const orbalis::ReadingDisplay display = orbalis::ComputeReading(birth, computed);
     bool ok = Photograph(birth, computed, display, folder + "/results-1985.png");
+
+    orbalis::ChartReading precise;
+    std::string refusal;
+    const auto preciseDisplay =
+        orbalis::ComputeReading(birth, orbalis::PositionsMode::Precise, precise, refusal);
+    ok = preciseDisplay &&
+         Photograph(birth, precise, *preciseDisplay, folder + "/results-1985-precise.png",
+                    orbalis::PositionsMode::Precise) &&
+         ok;
 
     ok = Photograph(birth, orbalis::testing::CrowdedReading(), orbalis::testing::CrowdedDisplay(),
                     folder + "/results-crowded.png") &&

@@ -1,0 +1,111 @@
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/ui/application.h"
+#include "app/ui/frmMain.h"
+#include "app/ui/positions_setting.h"
+#include "results/ui/MDI.h"
+#include "results/ui/frmDisplay.h"
+#include "support/fake_dialogs.h"
+#include "support/sample_readings.h"
+#include "support/test_environment.h"
+
+using namespace orbalis;
+using orbalis::testing::FakeDialogs;
+
+namespace {
+
+// Every text of the results form, by control name.
+QMap<QString, QString> FormTexts(const MDI& window) {
+    QMap<QString, QString> texts;
+    for (const QLabel* label : window.display()->findChildren<QLabel*>())
+        texts.insert(label->objectName(), label->text());
+    return texts;
+}
+
+bool Checked(const MDI& window, const char* name) {
+    const auto* item = window.findChild<QAction*>(QString::fromLatin1(name));
+    return item && item->isChecked();
+}
+
+// The Delhi 1985 reading on screen, from the birth-details window.
+void StartDelhiReading(OrbalisApplication& application) {
+    application.Start();
+    application.mainForm().setEntries(orbalis::testing::DelhiEntries());
+    application.mainForm().findChild<QPushButton*>("cmdCalculate")->click();
+}
+
+}  // namespace
+
+// The "Positions" group of the results window's View menu.
+class PositionsModeTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { orbalis::testing::PrepareTestEnvironment(); }
+    void cleanup() { SavePositionsMode(PositionsMode::Classic); }
+
+    void switchingRecomputesAndSwitchingBackRestoresClassic() {
+        FakeDialogs dialogs;
+        OrbalisApplication application(dialogs);
+        StartDelhiReading(application);
+        MDI* window = application.resultsWindow();
+        QVERIFY(window);
+        QVERIFY(Checked(*window, "mnuPositionsClassic"));
+        QVERIFY(!Checked(*window, "mnuPositionsPrecise"));
+        const QMap<QString, QString> classic = FormTexts(*window);
+        const ChartReading classicReading = application.chartReading;
+        QCOMPARE(classic["lblPositions"], QStringLiteral("Positions: classic"));
+
+        window->findChild<QAction*>("mnuPositionsPrecise")->trigger();
+        QVERIFY(Checked(*window, "mnuPositionsPrecise"));
+        QVERIFY(!Checked(*window, "mnuPositionsClassic"));
+        const QMap<QString, QString> precise = FormTexts(*window);
+        QCOMPARE(precise["lblPositions"], QStringLiteral("Positions: precise (Swiss Ephemeris)"));
+        QCOMPARE(precise["Planet_0"], QStringLiteral("28 Can 39"));  // classic: 28 Can 52
+        QVERIFY(precise["lblAyanamsha"] != classic["lblAyanamsha"]);
+        QCOMPARE(LoadPositionsMode(), PositionsMode::Precise);
+
+        window->findChild<QAction*>("mnuPositionsClassic")->trigger();
+        QCOMPARE(FormTexts(*window), classic);
+        QVERIFY(application.chartReading == classicReading);
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void chosenModeIsRememberedForTheNextRun() {
+        SavePositionsMode(PositionsMode::Precise);
+        FakeDialogs dialogs;
+        OrbalisApplication application(dialogs);
+        StartDelhiReading(application);
+        MDI* window = application.resultsWindow();
+        QVERIFY(window);
+        QVERIFY(Checked(*window, "mnuPositionsPrecise"));
+        QCOMPARE(FormTexts(*window)["Planet_0"], QStringLiteral("28 Can 39"));
+    }
+
+    // A birth the ephemeris cannot serve keeps the reading on screen as it
+    // was, with its mark, and says why.
+    void refusedSwitchKeepsTheReading() {
+        FakeDialogs dialogs;
+        OrbalisApplication application(dialogs);
+        StartDelhiReading(application);
+        MDI* window = application.resultsWindow();
+        QVERIFY(window);
+        const QMap<QString, QString> before = FormTexts(*window);
+        application.birthDetails.year = 9999;
+
+        window->findChild<QAction*>("mnuPositionsPrecise")->trigger();
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.messages[0].text.contains("Swiss Ephemeris"));
+        QCOMPARE(dialogs.messages[0].icon, MessageIcon::Error);
+        QVERIFY(Checked(*window, "mnuPositionsClassic"));
+        QVERIFY(!Checked(*window, "mnuPositionsPrecise"));
+        QCOMPARE(FormTexts(*window), before);
+        QCOMPARE(LoadPositionsMode(), PositionsMode::Classic);
+    }
+};
+
+QTEST_MAIN(PositionsModeTest)
+#include "tst_positions_mode.moc"
