@@ -91,6 +91,7 @@ Json BoxLines(std::string_view box) {
 
 Json ReadingJson(const FullReading& reading) {
     Json j;
+    j["positions"] = PositionsModeName(reading.positions);
     j["birth"] = BirthJson(reading.birth);
     j["reading"] = ChartJson(reading.chart);
     j["kujaDosha"]["fromLagna"] = DoshaJson(reading.display.fromLagna);

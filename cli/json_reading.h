@@ -10,6 +10,7 @@ namespace orbalis::cli {
 
 // A reading as JSON. The keys are the field names of the records and keep
 // their order; the README lists them:
+//   "positions"   "classic" or "precise", how the bodies were placed,
 //   "birth"       every field of the birth details,
 //   "reading"     every field of the computed record (body tables as arrays
 //                 of eleven, Sun to Midheaven),

@@ -130,6 +130,11 @@ int main(int argc, char** argv) {
         "options given beside it win");
     reading->add_option("--format", format, "text (the text export) or json")
         ->check(CLI::IsMember({"text", "json"}));
+    std::string positions = "classic";
+    const char* positionsHelp =
+        "classic (the program's own engines) or precise (the Swiss Ephemeris)";
+    reading->add_option("--positions", positions, positionsHelp)
+        ->check(CLI::IsMember({"classic", "precise"}));
 
     // batch
     CLI::App* batch = app.add_subcommand("batch", "Readings for a CSV file of births");
@@ -192,6 +197,8 @@ int main(int argc, char** argv) {
 
     const ReadingFormat readingFormat =
         format == "json" ? ReadingFormat::Json : ReadingFormat::Text;
+    const orbalis::PositionsMode mode =
+        orbalis::PositionsModeNamed(positions).value_or(orbalis::PositionsMode::Classic);
     if (!readingFile.empty()) {
         bool anyBirthOption = dst->count() > 0 || noDst->count() > 0 || placeOption->count() > 0;
         for (const auto& [flag, option] : birthOptions) anyBirthOption |= option->count() > 0;
@@ -199,7 +206,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "Give either a reading file or the birth options, not both\n");
             return kUsageError;
         }
-        return PrintOutcome(ReadingFromFile(readingFile, readingFormat));
+        return PrintOutcome(ReadingFromFile(readingFile, readingFormat, mode));
     }
     const BirthTexts texts{birth["--name"],
                            birth["--date"],
@@ -214,6 +221,7 @@ int main(int argc, char** argv) {
                            birth["--city"],
                            birth["--state"],
                            birth["--country"]};
-    if (placeOption->count() > 0) return PrintOutcome(ReadingAtPlace(place, texts, readingFormat));
-    return PrintOutcome(ReadingFromTexts(texts, readingFormat));
+    if (placeOption->count() > 0)
+        return PrintOutcome(ReadingAtPlace(place, texts, readingFormat, mode));
+    return PrintOutcome(ReadingFromTexts(texts, readingFormat, mode));
 }

@@ -19,10 +19,11 @@ ReadingOutcome Refused(std::string message) {
     return outcome;
 }
 
-ReadingOutcome Render(const BirthDetails& birth, ReadingFormat format,
+ReadingOutcome Render(const BirthDetails& birth, ReadingFormat format, PositionsMode mode,
                       const PlaceFill* fill = nullptr) {
     auto reading = std::make_unique<FullReading>();
-    ComputeFullReading(birth, *reading);
+    std::string refusal;
+    if (!ComputeFullReading(birth, mode, *reading, refusal)) return Refused(std::move(refusal));
     ReadingOutcome outcome;
     if (format == ReadingFormat::Text) {
         outcome.output = TextExport(reading->birth, reading->chart);
@@ -40,31 +41,33 @@ ReadingOutcome Render(const BirthDetails& birth, ReadingFormat format,
 
 }  // namespace
 
-ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format) {
+ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format,
+                                PositionsMode mode) {
     BirthEntries entries = EntriesFromTexts(texts);
     if (entries.problem) return Refused(std::move(*entries.problem));
-    return Render(BirthDetailsFromForm(entries.entries), format);
+    return Render(BirthDetailsFromForm(entries.entries), format, mode);
 }
 
 ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts,
-                              ReadingFormat format) {
+                              ReadingFormat format, PositionsMode mode) {
     const PlaceFill fill = FillFromPlace(place, texts, CandidateLayout::Lines);
     if (!fill.problem.empty()) return Refused(fill.problem);
     BirthEntries entries = EntriesFromTexts(WithPlace(texts, fill));
     if (entries.problem) return Refused(std::move(*entries.problem));
-    ReadingOutcome outcome = Render(BirthDetailsFromForm(entries.entries), format, &fill);
+    ReadingOutcome outcome = Render(BirthDetailsFromForm(entries.entries), format, mode, &fill);
     outcome.error = fill.note;
     return outcome;
 }
 
-ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format) {
+ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format,
+                               PositionsMode mode) {
     ReadingFileBirth file = LoadReadingFileBirth(path);
     if (!file.birth) {
         // The window's message first, then for a refused file the reason.
         if (!file.reason.empty()) file.message += "\n" + file.reason;
         return Refused(std::move(file.message));
     }
-    return Render(*file.birth, format);
+    return Render(*file.birth, format, mode);
 }
 
 }  // namespace orbalis::cli

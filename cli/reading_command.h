@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/positions_mode.h"
 #include "cli/birth_arguments.h"
 
 namespace orbalis::cli {
@@ -20,7 +21,8 @@ struct ReadingOutcome {
 inline constexpr int kReadingRefused = 2;
 
 // A reading of the birth given on the command line.
-ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format);
+ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format,
+                                PositionsMode mode = PositionsMode::Classic);
 
 // A reading of the birth at a typed place ("Jalandhar, Punjab, India", or the
 // beginning of one town's name): the place fills every text left empty, the
@@ -28,12 +30,13 @@ ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format);
 // unknown or ambiguous place is refused with its candidates. JSON adds the
 // UTC offset used, the place and its zone name.
 ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts,
-                              ReadingFormat format);
+                              ReadingFormat format, PositionsMode mode = PositionsMode::Classic);
 
 // A reading of the birth held in a reading file, as the window opens it: the
 // file's values go onto a fresh form, and the form's rules apply. A file the
 // window refuses gives its "Please Check The File." and, on the next line,
 // the path and why.
-ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format);
+ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format,
+                               PositionsMode mode = PositionsMode::Classic);
 
 }  // namespace orbalis::cli

@@ -22,14 +22,25 @@ void ReadRetrogradeMarks(const ChartReading& chart, std::array<bool, 5>& retrogr
 
 }  // namespace
 
-void ComputeFullReading(const BirthDetails& birth, FullReading& reading) {
+bool ComputeFullReading(const BirthDetails& birth, PositionsMode mode, FullReading& reading,
+                        std::string& refusal) {
+    reading.positions = mode;
     reading.birth = birth;
     reading.chart = ChartReading{};
-    reading.display = ComputeReading(reading.birth, reading.chart);
+    std::optional<ReadingDisplay> display = ComputeReading(birth, mode, reading.chart, refusal);
+    if (!display) return false;
+    reading.display = std::move(*display);
     ReadRetrogradeMarks(reading.chart, reading.retrograde);
+    return true;
 }
 
-void ComputeBatchReading(const BirthDetails& birth, BatchReading& reading) {
+void ComputeFullReading(const BirthDetails& birth, FullReading& reading) {
+    std::string refusal;
+    ComputeFullReading(birth, PositionsMode::Classic, reading, refusal);
+}
+
+bool ComputeBatchReading(const BirthDetails& birth, PositionsMode mode, BatchReading& reading,
+                         std::string& refusal) {
     ChartReading& chart = reading.chart;
     // Every other field is written by every reading.
     chart.rashi.clear();
@@ -37,10 +48,16 @@ void ComputeBatchReading(const BirthDetails& birth, BatchReading& reading) {
     chart.lagnaRashiName.clear();
     chart.lord.clear();
     chart.pada.clear();
-    ComputeChartReading(birth, chart);
+    if (!ComputeChartReading(birth, mode, chart, refusal)) return false;
     ReadRetrogradeMarks(chart, reading.retrograde);
     reading.fromLagna = CountKujaDosha(chart, chart.planetPositionText[kAscendant], "Mars");
     reading.fromMoon = CountKujaDosha(chart, chart.planetPositionText[kMoon], "Moon");
+    return true;
+}
+
+void ComputeBatchReading(const BirthDetails& birth, BatchReading& reading) {
+    std::string refusal;
+    ComputeBatchReading(birth, PositionsMode::Classic, reading, refusal);
 }
 
 std::string_view MarsHouseOf(const KujaDoshaLines& lines) {

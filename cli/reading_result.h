@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/birth_details.h"
@@ -22,6 +23,7 @@ inline constexpr std::string_view kRetrogradeMark = " (R) ";
 // Everything one reading yields: its input, the computed record, what the
 // results window shows besides it, and the retrograde flags.
 struct FullReading {
+    PositionsMode positions = PositionsMode::Classic;
     BirthDetails birth;
     ChartReading chart;
     ReadingDisplay display;
@@ -31,6 +33,10 @@ struct FullReading {
 // A whole reading for birth details that passed the form's rules, computed
 // afresh (nothing carries over from an earlier reading).
 void ComputeFullReading(const BirthDetails& birth, FullReading& reading);
+// The same with the positions of `mode`; false when they cannot be computed,
+// with `refusal` saying why.
+bool ComputeFullReading(const BirthDetails& birth, PositionsMode mode, FullReading& reading,
+                        std::string& refusal);
 
 // What a batch row shows of a reading: the computed record, the retrograde
 // flags and the two Kuja dosha counts, without the chart boxes and the lines
@@ -46,6 +52,10 @@ struct BatchReading {
 // `reading` is reused row after row: the fields a step may leave unwritten
 // are cleared first, so nothing of an earlier row carries over.
 void ComputeBatchReading(const BirthDetails& birth, BatchReading& reading);
+// The same with the positions of `mode`; false when they cannot be computed,
+// with `refusal` saying why.
+bool ComputeBatchReading(const BirthDetails& birth, PositionsMode mode, BatchReading& reading,
+                         std::string& refusal);
 
 // Pieces of the Kuja dosha lines: the house number that ends the position
 // line, the percentage ("0.125%") and the verdict ("Manglik", "Non Manglik").

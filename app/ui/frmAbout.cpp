@@ -16,6 +16,19 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The program's licence, then one line per work it builds on whose licence
+// asks to be named; a new source of data adds its line here.
+constexpr std::string_view kLicenceLine =
+    "Licence: GNU Affero General Public License, version 3 or later (AGPL-3.0-or-later).";
+struct Credit {
+    const char* name;  // of its label
+    std::string_view text;
+};
+constexpr Credit kCredits[] = {
+    {"lblEphemerisCredit", "Precise positions: the Swiss Ephemeris library (AGPL-3.0)."},
+    {"lblPlaceCredit", kPlaceDataCredit},
+};
+
 }  // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
@@ -49,10 +62,19 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     lblDescription->setMinimumWidth(360);
     layout->addWidget(lblDescription);
 
-    auto* lblPlaceCredit = new QLabel(Text(kPlaceDataCredit), this);
-    lblPlaceCredit->setObjectName(QStringLiteral("lblPlaceCredit"));
-    lblPlaceCredit->setWordWrap(true);
-    layout->addWidget(lblPlaceCredit);
+    auto* lblLicence = new QLabel(Text(kLicenceLine), this);
+    lblLicence->setObjectName(QStringLiteral("lblLicence"));
+    lblLicence->setWordWrap(true);
+    layout->addWidget(lblLicence);
+    auto* credits = new QVBoxLayout;
+    credits->setSpacing(2);
+    for (const Credit& credit : kCredits) {
+        auto* label = new QLabel(Text(credit.text), this);
+        label->setObjectName(QString::fromLatin1(credit.name));
+        label->setWordWrap(true);
+        credits->addWidget(label);
+    }
+    layout->addLayout(credits);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

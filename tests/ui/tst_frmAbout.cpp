@@ -25,6 +25,13 @@ class FrmAboutTest : public QObject {
             << "lblPlaceCredit"
             << "Place names, coordinates and time zones from GeoNames (www.geonames.org), "
                "licensed under CC BY 4.0.";
+        QTest::newRow("licence")
+            << "lblLicence"
+            << "Licence: GNU Affero General Public License, version 3 or later "
+               "(AGPL-3.0-or-later).";
+        QTest::newRow("ephemeris credit")
+            << "lblEphemerisCredit"
+            << "Precise positions: the Swiss Ephemeris library (AGPL-3.0).";
     }
 
     void showsProductVersionAndDescription() {
