@@ -2,25 +2,33 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include "cli/batch_header.h"
 #include "cli/batch_row.h"
+#include "cli/batch_workers.h"
 #include "cli/csv_output.h"
 #include "cli/csv_reader.h"
 
 namespace orbalis::cli {
 namespace {
 
-constexpr long kProgressEveryRows = 1 << 12;
+// Rows are handed to the workers in chunks, few enough that the threads
+// seldom meet at the lock, small enough that memory stays low: a chunk ends
+// at this many rows or once its fields hold this many bytes.
+constexpr std::size_t kChunkRows = 256;
+constexpr std::size_t kChunkBytes = 1 << 18;
+// Chunks in hand per worker, so that none waits for the reader or the writer.
+constexpr std::size_t kChunksPerWorker = 4;
 
 // The running count on a terminal, redrawn at most five times a second.
 class Progress {
   public:
     explicit Progress(std::FILE* terminal) : terminal_(terminal) {}
 
-    void Row(const BatchSummary& summary) {
-        if (!terminal_ || summary.rowsRead % kProgressEveryRows != 0) return;
+    void Rows(const BatchSummary& summary) {
+        if (!terminal_) return;
         const auto now = std::chrono::steady_clock::now();
         if (shown_ && now - last_ < std::chrono::milliseconds(200)) return;
         last_ = now;
@@ -76,6 +84,54 @@ void Stop(BatchSummary& summary, std::string message) {
     summary.error = std::move(message);
 }
 
+// What one worker reuses chunk after chunk.
+struct WorkerScratch {
+    BatchReading reading;
+    BatchRowFields added;
+    std::optional<BatchPlaces> places;  // with a place column: the towns this worker met
+    std::string output;
+    CsvWriter writer{output};
+};
+
+void ComputeChunk(BatchChunk& chunk, const BatchHeader& header, PositionsMode mode,
+                  WorkerScratch& scratch) {
+    chunk.refused = 0;
+    for (std::size_t i = 0; i < chunk.count; ++i) {
+        const CsvRow& row = chunk.rows[i];
+        BatchPlaces* const places = scratch.places ? &*scratch.places : nullptr;
+        if (!ComputeBatchRow(row, header, mode, scratch.reading, scratch.added, places))
+            ++chunk.refused;
+        WriteRow(scratch.writer, row, header, scratch.added, places);
+    }
+    scratch.writer.Flush();
+    chunk.output.swap(scratch.output);
+    scratch.output.clear();
+}
+
+enum class ReadEnd { More, End, Damaged };
+
+// Fills the chunk with the next data rows; blank rows are counted and skipped.
+ReadEnd FillChunk(CsvReader& reader, BatchChunk& chunk, BatchSummary& summary) {
+    chunk.count = 0;
+    chunk.bytes = 0;
+    while (chunk.count < kChunkRows && chunk.bytes < kChunkBytes) {
+        if (chunk.count == chunk.rows.size()) chunk.rows.emplace_back();
+        CsvRow& row = chunk.rows[chunk.count];
+        const CsvReader::Result result = reader.Next(row);
+        if (result == CsvReader::Result::End) return ReadEnd::End;
+        if (result == CsvReader::Result::Damaged) return ReadEnd::Damaged;
+        if (row.Blank()) {
+            ++summary.rowsBlank;
+            continue;
+        }
+        ++summary.rowsRead;
+        ++chunk.count;
+        const std::size_t kept = std::min(row.fieldCount, row.fields.size());
+        for (std::size_t f = 0; f < kept; ++f) chunk.bytes += row.fields[f].size();
+    }
+    return ReadEnd::More;
+}
+
 }  // namespace
 
 BatchSummary RunBatch(std::FILE* in, std::FILE* out, const BatchOptions& options) {
@@ -91,31 +147,47 @@ BatchSummary RunBatch(std::FILE* in, std::FILE* out, const BatchOptions& options
     if (!header) {
         Stop(summary, std::move(problem));
     } else {
-        std::optional<BatchPlaces> places;
-        if (header->placeColumn != kMaxColumns) places.emplace();
-        WriteHeader(writer, row, places.has_value());
-        BatchReading scratch;
-        BatchRowFields added;
-        while (!writer.Failed()) {
-            const CsvReader::Result result = reader.Next(row);
-            if (result == CsvReader::Result::End) break;
-            if (result == CsvReader::Result::Damaged) {
-                Stop(summary, reader.Problem());
-                break;
-            }
-            if (row.Blank()) {
-                ++summary.rowsBlank;
-                continue;
-            }
-            ++summary.rowsRead;
-            BatchPlaces* const rowPlaces = places ? &*places : nullptr;
-            if (!ComputeBatchRow(row, *header, scratch, added, rowPlaces)) {
-                ++summary.rowsRefused;
-                summary.exitStatus = kBatchRowsRefused;
-            }
-            WriteRow(writer, row, *header, added, rowPlaces);
-            progress.Row(summary);
+        const bool placeColumns = header->placeColumn != kMaxColumns;
+        WriteHeader(writer, row, placeColumns);
+        // One job computes on the reading thread; more start their own.
+        const unsigned threads = options.jobs > 1 ? options.jobs : 0;
+        std::vector<std::unique_ptr<WorkerScratch>> scratch(std::max(threads, 1u));
+        for (auto& each : scratch) {
+            each = std::make_unique<WorkerScratch>();
+            if (placeColumns) each->places.emplace();
         }
+        BatchWorkers workers(threads, [&](BatchChunk& chunk, unsigned worker) {
+            ComputeChunk(chunk, *header, options.positions, *scratch[worker]);
+        });
+        const std::size_t inHandLimit = kChunksPerWorker * std::max(threads, 1u);
+        std::vector<std::unique_ptr<BatchChunk>> spare;
+        ReadEnd end = ReadEnd::More;
+        while (!writer.Failed()) {
+            if (end == ReadEnd::More) {
+                std::unique_ptr<BatchChunk> chunk;
+                if (spare.empty()) {
+                    chunk = std::make_unique<BatchChunk>();
+                } else {
+                    chunk = std::move(spare.back());
+                    spare.pop_back();
+                }
+                end = FillChunk(reader, *chunk, summary);
+                if (chunk->count > 0)
+                    workers.Submit(std::move(chunk));
+                else
+                    spare.push_back(std::move(chunk));
+            }
+            // Written in the order read; once the input is over, all of them.
+            if (end == ReadEnd::More && workers.InHand() < inHandLimit) continue;
+            std::unique_ptr<BatchChunk> done = workers.NextDone();
+            if (!done) break;
+            writer.Bytes(done->output);
+            summary.rowsRefused += done->refused;
+            if (summary.rowsRefused > 0) summary.exitStatus = kBatchRowsRefused;
+            progress.Rows(summary);
+            spare.push_back(std::move(done));
+        }
+        if (end == ReadEnd::Damaged) Stop(summary, reader.Problem());
     }
     if (!writer.Flush()) {
         Stop(summary, "the output cannot be written: " + writer.Error());

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/positions_mode.h"
+
 namespace orbalis::cli {
 
 // The columns a batch file names in its header, in any order.
@@ -51,6 +53,9 @@ inline constexpr int kBatchUnreadable = 2;
 struct BatchOptions {
     std::FILE* progress = nullptr;  // a terminal to show the running count on, or nothing
     char delimiter = 0;             // what separates the input's fields; 0: comma, semicolon or tab
+    PositionsMode positions = PositionsMode::Classic;
+    // Threads that compute rows; the output is the same whatever the number.
+    unsigned jobs = 1;
 };
 
 struct BatchSummary {
@@ -63,8 +68,9 @@ struct BatchSummary {
 };
 
 // Reads births as CSV from `in` and writes one output row per data row to
-// `out`, streaming: memory stays the same whatever the file's length. Rows
-// before damage in the input are written; a write that fails stops the run.
+// `out`, in input order, streaming: memory stays the same whatever the file's
+// length (a few chunks of rows per job). Rows before damage in the input are
+// written; a write that fails stops the run.
 BatchSummary RunBatch(std::FILE* in, std::FILE* out, const BatchOptions& options = {});
 
 // True when `path` names the file `in` reads from, so that opening it for

@@ -64,8 +64,8 @@ const PlaceFill& BatchPlaces::Town(std::string_view query) {
     return towns_.emplace(key, PlaceTexts(query, CandidateLayout::OneLine)).first->second;
 }
 
-bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, BatchReading& scratch,
-                     BatchRowFields& fields, BatchPlaces* places) {
+bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, PositionsMode mode,
+                     BatchReading& scratch, BatchRowFields& fields, BatchPlaces* places) {
     if (places) {
         for (std::string& field : places->fields) field.clear();
     }
@@ -93,7 +93,8 @@ bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, BatchReading&
     BirthEntries entries = EntriesFromTexts(texts);
     if (entries.problem) return Refuse(std::string(entries.column) + ": " + *entries.problem, fields);
     const BirthDetails birth = BirthDetailsFromForm(entries.entries);
-    ComputeBatchReading(birth, scratch);
+    std::string refusal;
+    if (!ComputeBatchReading(birth, mode, scratch, refusal)) return Refuse(std::move(refusal), fields);
     ReadingFields(scratch, fields);
     if (places) {
         places->fields[0] = UtcOffsetText(UsedUtcOffsetSeconds(birth));

@@ -29,11 +29,12 @@ class BatchPlaces {
     std::unordered_map<std::string, PlaceFill> towns_;
 };
 
-// The added columns of one data row: its reading, or empty columns and in
-// `error` why the row is refused ("name: Please enter only letters").
+// The added columns of one data row: its reading with the positions of
+// `mode`, or empty columns and in `error` why the row is refused ("name:
+// Please enter only letters", or why the precise positions failed).
 // `scratch` is reused row after row; nothing of an earlier row carries over.
 // False when the row is refused. A file with a place column passes `places`.
-bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, BatchReading& scratch,
-                     BatchRowFields& fields, BatchPlaces* places = nullptr);
+bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, PositionsMode mode,
+                     BatchReading& scratch, BatchRowFields& fields, BatchPlaces* places = nullptr);
 
 }  // namespace orbalis::cli

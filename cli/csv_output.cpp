@@ -51,13 +51,27 @@ bool NeedsQuotes(std::string_view text) {
 
 CsvWriter::CsvWriter(std::FILE* out) : out_(out), buffer_(new char[kCapacity]) {}
 
+CsvWriter::CsvWriter(std::string& sink) : sink_(&sink), buffer_(new char[kCapacity]) {}
+
+bool CsvWriter::Write(std::string_view bytes) {
+    if (sink_) {
+        sink_->append(bytes);
+        return true;
+    }
+    return std::fwrite(bytes.data(), 1, bytes.size(), out_) == bytes.size();
+}
+
+void CsvWriter::Bytes(std::string_view bytes) {
+    Put(bytes);
+}
+
 CsvWriter::~CsvWriter() {
     Drain();
 }
 
 void CsvWriter::Drain() {
     if (used_ == 0) return;
-    if (!failed_ && std::fwrite(buffer_.get(), 1, used_, out_) != used_) Fail();
+    if (!failed_ && !Write({buffer_.get(), used_})) Fail();
     used_ = 0;
 }
 
@@ -74,8 +88,7 @@ std::string CsvWriter::Error() const {
 void CsvWriter::Put(std::string_view bytes) {
     if (kCapacity - used_ < bytes.size()) Drain();
     if (bytes.size() > kCapacity) {
-        if (!failed_ && std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size())
-            Fail();
+        if (!failed_ && !Write(bytes)) Fail();
         return;
     }
     // An empty view may hold no address, and memcpy takes none.
@@ -109,7 +122,13 @@ void CsvWriter::Field(std::string_view text) {
         return;
     }
     Drain();
-    if (!failed_ && csv_fwrite(out_, text.data(), text.size()) != 0) Fail();
+    if (sink_) {
+        const std::size_t start = sink_->size();
+        sink_->resize(start + worst);
+        sink_->resize(start + csv_write(sink_->data() + start, worst, text.data(), text.size()));
+    } else if (!failed_ && csv_fwrite(out_, text.data(), text.size()) != 0) {
+        Fail();
+    }
 }
 
 void CsvWriter::EndRow() {
@@ -119,6 +138,7 @@ void CsvWriter::EndRow() {
 
 bool CsvWriter::Flush() {
     Drain();
+    if (!out_) return !failed_;
     if (!failed_ && std::fflush(out_) != 0) Fail();
     if (std::ferror(out_)) Fail();
     return !failed_;

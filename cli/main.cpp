@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "cli/batch.h"
 #include "cli/places_command.h"
@@ -36,7 +38,7 @@ int PrintOutcome(const ReadingOutcome& outcome) {
     return outcome.exitStatus;
 }
 
-int RunBatchCommand(const std::string& inPath, const std::string& outPath, char delimiter) {
+int RunBatchCommand(const std::string& inPath, const std::string& outPath, BatchOptions options) {
     const bool fromStdin = inPath.empty() || inPath == "-";
     const bool toStdout = outPath.empty() || outPath == "-";
     const std::string inName = fromStdin ? "standard input" : inPath;
@@ -60,8 +62,6 @@ int RunBatchCommand(const std::string& inPath, const std::string& outPath, char 
         return kBatchUnreadable;
     }
 
-    BatchOptions options;
-    options.delimiter = delimiter;
     if (isatty(fileno(stderr))) options.progress = stderr;
     BatchSummary summary = RunBatch(in, toStdout ? stdout : output.Stream(), options);
     if (!fromStdin) std::fclose(in);
@@ -142,6 +142,11 @@ int main(int argc, char** argv) {
     std::string batchOut;
     batch->add_option("IN", batchIn, "CSV file of births; standard input when absent or -");
     batch->add_option("-o,--output", batchOut, "CSV file to write; standard output when absent");
+    batch->add_option("--positions", positions, positionsHelp)
+        ->check(CLI::IsMember({"classic", "precise"}));
+    unsigned jobs = std::max(std::thread::hardware_concurrency(), 1u);
+    batch->add_option("-j,--jobs", jobs, "Threads that compute rows; the number of cores when absent")
+        ->check(CLI::Range(1u, 1024u));
     std::string batchDelimiter;
     batch->add_option("--delimiter", batchDelimiter,
                       "What separates the input's fields: , ; or tab (found from the header "
@@ -180,10 +185,14 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
     if (batch->parsed()) {
-        const char delimiter = batchDelimiter.empty() ? '\0'
-                               : batchDelimiter == "tab" ? '\t'
-                                                         : batchDelimiter.front();
-        return RunBatchCommand(batchIn, batchOut, delimiter);
+        BatchOptions options;
+        options.delimiter = batchDelimiter.empty()      ? '\0'
+                            : batchDelimiter == "tab" ? '\t'
+                                                      : batchDelimiter.front();
+        options.positions =
+            orbalis::PositionsModeNamed(positions).value_or(orbalis::PositionsMode::Classic);
+        options.jobs = jobs;
+        return RunBatchCommand(batchIn, batchOut, options);
     }
     if (places->parsed()) {
         const PlacesOutcome outcome = PlacesListing(placeQuery, placeLimit, placeFormat == "json");

@@ -295,6 +295,54 @@ TEST(RunBatch, HeaderOnlyFileIsReadWhole) {
     EXPECT_EQ(run.rows[0].size(), 32u);
 }
 
+// A varied file: many chunks of rows, refused rows, blank rows, quoted
+// fields, and damage at the end; every number of threads writes the bytes one
+// thread writes, in both positions modes.
+TEST(RunBatch, ThreadsWriteTheBytesOfOneThread) {
+    std::string input = Lines({kHeader});
+    for (int i = 0; i < 3000; ++i) {
+        const int year = 1901 + i % 150;
+        const int month = 1 + i % 12;
+        input += "\"Sample " + std::string(i % 7 == 0 ? "\"\"Q\"\"" : "") + "\"," +
+                 std::to_string(year) + "-" + (month < 10 ? "0" : "") + std::to_string(month) +
+                 (i % 97 == 0 ? "-31" : "-15") + ",10:30," + std::to_string(i % 71) +
+                 ",28N39,77E13," + (i % 3 == 0 ? "1" : "0") + ",New Delhi,Delhi,India\r\n";
+        if (i % 500 == 0) input += "\r\n";
+    }
+    input += "\"unterminated";
+    for (const PositionsMode mode : {PositionsMode::Classic, PositionsMode::Precise}) {
+        SCOPED_TRACE(PositionsModeName(mode));
+        BatchOptions options;
+        options.positions = mode;
+        const BatchResult one = BatchOf(input, options);
+        EXPECT_EQ(one.summary.rowsRead, 3000);
+        EXPECT_GT(one.summary.rowsRefused, 0);
+        EXPECT_EQ(one.summary.rowsBlank, 6);
+        EXPECT_EQ(one.rows.size(), 3001u);
+        for (const unsigned jobs : {2u, 3u, 8u}) {
+            SCOPED_TRACE(jobs);
+            options.jobs = jobs;
+            const BatchResult many = BatchOf(input, options);
+            EXPECT_TRUE(many.output == one.output);
+            EXPECT_EQ(many.summary.rowsRead, one.summary.rowsRead);
+            EXPECT_EQ(many.summary.rowsRefused, one.summary.rowsRefused);
+            EXPECT_EQ(many.summary.exitStatus, kBatchUnreadable);
+            EXPECT_EQ(many.summary.error, one.summary.error);
+        }
+    }
+}
+
+TEST(RunBatch, PrecisePositionsFillTheSameColumns) {
+    BatchOptions options;
+    options.positions = PositionsMode::Precise;
+    const BatchResult run = BatchOf(Lines({kHeader, kDelhi}), options);
+    ASSERT_EQ(run.rows.size(), 2u);
+    const std::vector<std::string> computed = Computed(run.rows[1], kFirstComputed);
+    EXPECT_EQ(computed[5], "28 Can 39");  // classic: 28 Can 52
+    EXPECT_EQ(computed[14], "Mercury Jupiter");
+    EXPECT_EQ(computed.back(), "");
+}
+
 TEST(RunBatch, FailedOutputIsNotSuccess) {
     std::FILE* full = std::fopen("/dev/full", "wb");
     if (!full) GTEST_SKIP() << "no /dev/full here";
