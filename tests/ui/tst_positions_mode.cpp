@@ -30,12 +30,21 @@ bool Checked(const MDI& window, const char* name) {
     return item && item->isChecked();
 }
 
-// The Delhi 1985 reading on screen, from the birth-details window.
-void StartDelhiReading(OrbalisApplication& application) {
-    application.Start();
-    application.mainForm().setEntries(orbalis::testing::DelhiEntries());
-    application.mainForm().findChild<QPushButton*>("cmdCalculate")->click();
-}
+// The program with the Delhi 1985 reading on screen, from the birth-details
+// window.
+struct DelhiSession {
+    FakeDialogs dialogs;
+    OrbalisApplication application{dialogs};
+    MDI* window = nullptr;
+
+    DelhiSession() {
+        application.Start();
+        application.mainForm().setEntries(orbalis::testing::DelhiEntries());
+        application.mainForm().findChild<QPushButton*>("cmdCalculate")->click();
+        window = application.resultsWindow();
+        if (!window) qFatal("no results window for the Delhi reading");
+    }
+};
 
 }  // namespace
 
@@ -48,15 +57,12 @@ class PositionsModeTest : public QObject {
     void cleanup() { SavePositionsMode(PositionsMode::Classic); }
 
     void switchingRecomputesAndSwitchingBackRestoresClassic() {
-        FakeDialogs dialogs;
-        OrbalisApplication application(dialogs);
-        StartDelhiReading(application);
-        MDI* window = application.resultsWindow();
-        QVERIFY(window);
+        DelhiSession session;
+        MDI* window = session.window;
         QVERIFY(Checked(*window, "mnuPositionsClassic"));
         QVERIFY(!Checked(*window, "mnuPositionsPrecise"));
         const QMap<QString, QString> classic = FormTexts(*window);
-        const ChartReading classicReading = application.chartReading;
+        const ChartReading classicReading = session.application.chartReading;
         QCOMPARE(classic["lblPositions"], QStringLiteral("Positions: classic"));
 
         window->findChild<QAction*>("mnuPositionsPrecise")->trigger();
@@ -70,31 +76,25 @@ class PositionsModeTest : public QObject {
 
         window->findChild<QAction*>("mnuPositionsClassic")->trigger();
         QCOMPARE(FormTexts(*window), classic);
-        QVERIFY(application.chartReading == classicReading);
-        QVERIFY(dialogs.messages.isEmpty());
+        QVERIFY(session.application.chartReading == classicReading);
+        QVERIFY(session.dialogs.messages.isEmpty());
     }
 
     void chosenModeIsRememberedForTheNextRun() {
         SavePositionsMode(PositionsMode::Precise);
-        FakeDialogs dialogs;
-        OrbalisApplication application(dialogs);
-        StartDelhiReading(application);
-        MDI* window = application.resultsWindow();
-        QVERIFY(window);
-        QVERIFY(Checked(*window, "mnuPositionsPrecise"));
-        QCOMPARE(FormTexts(*window)["Planet_0"], QStringLiteral("28 Can 39"));
+        DelhiSession session;
+        QVERIFY(Checked(*session.window, "mnuPositionsPrecise"));
+        QCOMPARE(FormTexts(*session.window)["Planet_0"], QStringLiteral("28 Can 39"));
     }
 
     // A birth the ephemeris cannot serve keeps the reading on screen as it
     // was, with its mark, and says why.
     void refusedSwitchKeepsTheReading() {
-        FakeDialogs dialogs;
-        OrbalisApplication application(dialogs);
-        StartDelhiReading(application);
-        MDI* window = application.resultsWindow();
-        QVERIFY(window);
+        DelhiSession session;
+        MDI* window = session.window;
+        FakeDialogs& dialogs = session.dialogs;
         const QMap<QString, QString> before = FormTexts(*window);
-        application.birthDetails.year = 9999;
+        session.application.birthDetails.year = 9999;
 
         window->findChild<QAction*>("mnuPositionsPrecise")->trigger();
         QCOMPARE(dialogs.messages.size(), 1);
