@@ -71,5 +71,33 @@ TEST(BatchPlace, FillsFromTheTownAndNamesCandidatesOfRefusedRows) {
     }
 }
 
+// Each worker thread keeps its own towns; the rows come out as one thread
+// writes them.
+TEST(BatchPlace, ThreadsWriteTheBytesOfOneThread) {
+    if (!PlaceFinderAvailable() || !ClockDatabaseAvailable())
+        GTEST_SKIP() << "built without the place table or the time zone database";
+    const char* towns[] = {"\"Jalandhar, Punjab, India\"", "New York", "Springfield",
+                           "\"London, United Kingdom\"", "Xqzzyville"};
+    std::string input = "name,date,time,place\r\n";
+    for (int i = 0; i < 2000; ++i)
+        input += "A," + std::to_string(1901 + i % 150) + "-07-04,20:15," + towns[i % 5] + "\r\n";
+    TempFolder folder;
+    const std::string inPath = folder.Write("in.csv", input);
+    auto run = [&](unsigned jobs) {
+        const std::string outPath = folder.File("out" + std::to_string(jobs) + ".csv");
+        std::FILE* in = std::fopen(inPath.c_str(), "rb");
+        std::FILE* out = std::fopen(outPath.c_str(), "wb");
+        BatchOptions options;
+        options.jobs = jobs;
+        RunBatch(in, out, options);
+        std::fclose(in);
+        std::fclose(out);
+        return testing::ReadBytes(outPath);
+    };
+    const std::string one = run(1);
+    EXPECT_EQ(ParseCsv(one).size(), 2001u);
+    EXPECT_TRUE(run(4) == one);
+}
+
 }  // namespace
 }  // namespace orbalis::cli
