@@ -1,17 +1,37 @@
 #include "app/ui/atomic_file.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "app/program_identity.h"
 #include "app/ui/dialogs.h"
 
 namespace orbalis {
+namespace {
+
+// A file the user has marked read-only stays as it is: the rename that
+// replaces a file would otherwise go through, for the superuser even more so.
+bool IsReadOnly(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) return false;
+    return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || !QFileInfo(path).isWritable();
+}
+
+}  // namespace
 
 bool WriteFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    const QFileInfo target(path);
+    if (!target.absoluteDir().exists() || target.isDir() || IsReadOnly(path)) return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (!write(file)) {
+    // The flush is checked here: commit() would rename a file whose buffered
+    // bytes never reached the disk (a full disk leaves it empty).
+    if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError ||
+        ::fsync(file.handle()) != 0) {
         file.cancelWriting();
         return false;
     }

@@ -11,8 +11,10 @@ namespace orbalis {
 class Dialogs;
 
 // Writes a file so that it is either complete or not there at all: the old
-// file of that name stays untouched until the new one is whole. `write`
-// fills the device and reports whether it succeeded.
+// file of that name stays untouched until the new one is whole on the disk.
+// `write` fills the device and reports whether it succeeded. A missing
+// folder and an existing read-only target are refused before anything is
+// written; false whenever the file was not written whole.
 bool WriteFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
 

@@ -1,4 +1,10 @@
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
 #include <QDir>
 #include <QFile>
@@ -69,6 +75,54 @@ bool RunningAsRoot() {
     return geteuid() == 0;
 }
 
+// The file each command of failedWritesShowTheMessage_data writes.
+const QString kCommandFileNames[] = {QStringLiteral("reading.orb"), QStringLiteral("chart.txt"),
+                                     QStringLiteral("mine.jpg")};
+
+// Runs command 0 (save the reading file), 1 (export as text) or 2 (save the
+// picture) with the save dialog answering path.
+void SaveWith(int command, FakeDialogs& dialogs, const QString& path) {
+    dialogs.saveReplies.enqueue(path);
+    QString lastFileName;
+    PictureForm form;
+    switch (command) {
+        case 0:
+            orbalis::SaveReadingFile(dialogs, nullptr, orbalis::testing::DelhiBirth1985(),
+                                     lastFileName);
+            break;
+        case 1:
+            orbalis::ExportReadingAsText(dialogs, nullptr, orbalis::testing::DelhiBirth1985(),
+                                         orbalis::testing::DelhiReading1985(), lastFileName);
+            break;
+        default:
+            orbalis::SaveFormAsJpeg(dialogs, &form);
+            break;
+    }
+}
+
+// While it lives, no file of this process may grow past `bytes`; a write
+// beyond fails with EFBIG instead of ending the process.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        savedSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, savedSignal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+    void (*savedSignal_)(int) = nullptr;
+};
+
 }  // namespace
 
 class FileCommandsTest : public QObject {
@@ -105,6 +159,12 @@ class FileCommandsTest : public QObject {
     void failedWritesShowTheMessage_data();
     void failedWritesShowTheMessage();
     void failedSaveLeavesTheOldFileInAReadOnlyFolder();
+    void readOnlyTargetOrMissingFolderIsRefused_data();
+    void readOnlyTargetOrMissingFolderIsRefused();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
+    void writeFailingMidwayKeepsTheOldFile_data();
+    void writeFailingMidwayKeepsTheOldFile();
 };
 
 void FileCommandsTest::saveThenOpenRestoresEveryField() {
@@ -404,33 +464,107 @@ void FileCommandsTest::failedWritesShowTheMessage() {
     QTemporaryDir dir;
     const QString notAFolder = dir.filePath(QStringLiteral("plain"));
     QVERIFY(WriteAll(notAFolder, "content"));
-    const QString names[] = {QStringLiteral("reading.orb"), QStringLiteral("chart.txt"),
-                             QStringLiteral("mine.jpg")};
-    const QString path = notAFolder + QLatin1Char('/') + names[command];
+    const QString path = notAFolder + QLatin1Char('/') + kCommandFileNames[command];
 
     FakeDialogs dialogs;
-    dialogs.saveReplies.enqueue(path);
-    QString lastFileName;
-    PictureForm form;
-    switch (command) {
-        case 0:
-            orbalis::SaveReadingFile(dialogs, nullptr, orbalis::testing::DelhiBirth1985(),
-                                     lastFileName);
-            break;
-        case 1:
-            orbalis::ExportReadingAsText(dialogs, nullptr, orbalis::testing::DelhiBirth1985(),
-                                         orbalis::testing::DelhiReading1985(), lastFileName);
-            break;
-        default:
-            orbalis::SaveFormAsJpeg(dialogs, &form);
-            break;
-    }
+    SaveWith(command, dialogs, path);
     QCOMPARE(dialogs.messages.size(), 1);
     QCOMPARE(dialogs.messages.front().text, QStringLiteral("Unable to save the file. ") + path);
     QCOMPARE(dialogs.messages.front().caption, QStringLiteral("Orbalis"));
     QVERIFY(dialogs.messages.front().icon == MessageIcon::Error);
     QCOMPARE(ReadAll(notAFolder), QByteArray("content"));
     QCOMPARE(FilesIn(dir.path()), QStringList{QStringLiteral("plain")});
+}
+
+void FileCommandsTest::readOnlyTargetOrMissingFolderIsRefused_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("readOnly");  // else the folder is missing
+    QTest::newRow("read-only reading file") << 0 << true;
+    QTest::newRow("read-only text export") << 1 << true;
+    QTest::newRow("reading file, missing folder") << 0 << false;
+    QTest::newRow("text export, missing folder") << 1 << false;
+    QTest::newRow("jpeg, missing folder") << 2 << false;
+}
+
+void FileCommandsTest::readOnlyTargetOrMissingFolderIsRefused() {
+    QFETCH(int, command);
+    QFETCH(bool, readOnly);
+    QTemporaryDir dir;
+    const QString folder = readOnly ? dir.path() : dir.filePath(QStringLiteral("gone"));
+    const QString path = folder + QLatin1Char('/') + kCommandFileNames[command];
+    if (readOnly) {
+        QVERIFY(WriteAll(path, "kept"));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+    }
+    FakeDialogs dialogs;
+    SaveWith(command, dialogs, path);
+    QCOMPARE(dialogs.lastMessage(), QStringLiteral("Unable to save the file. ") + path);
+    QVERIFY(dialogs.messages.front().icon == MessageIcon::Error);
+    QCOMPARE(FilesIn(dir.path()),
+             readOnly ? QStringList{kCommandFileNames[command]} : QStringList{});
+    if (readOnly) QCOMPARE(ReadAll(path), QByteArray("kept"));
+}
+
+// A real full file system: a tiny one mounted for the test, filled to the brim.
+void FileCommandsTest::fullDiskKeepsTheOldFile_data() {
+    failedWritesShowTheMessage_data();
+}
+
+void FileCommandsTest::fullDiskKeepsTheOldFile() {
+    QFETCH(int, command);
+    QTemporaryDir dir;
+    const QByteArray mountPoint = QFile::encodeName(dir.path());
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP(qPrintable(QStringLiteral("a test file system cannot be mounted here: ") +
+                         QString::fromLocal8Bit(std::strerror(errno))));
+    struct Unmount {
+        QByteArray point;
+        ~Unmount() { ::umount2(point.constData(), MNT_DETACH); }
+    } unmount{mountPoint};
+
+    const QString path = dir.filePath(kCommandFileNames[command]);
+    QVERIFY(WriteAll(path, "old content"));
+    QFile filler(dir.filePath(QStringLiteral("filler")));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(512, 'x')) > 0) {
+    }
+    filler.close();
+
+    FakeDialogs dialogs;
+    SaveWith(command, dialogs, path);
+    if (command == 2) {
+        // A picture never replaces a file: its copy name is the one refused.
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.lastMessage().startsWith(QStringLiteral("Unable to save the file. ")));
+    } else {
+        QCOMPARE(dialogs.lastMessage(), QStringLiteral("Unable to save the file. ") + path);
+    }
+    QCOMPARE(ReadAll(path), QByteArray("old content"));
+    QStringList expected{QStringLiteral("filler"), kCommandFileNames[command]};
+    expected.sort();
+    QCOMPARE(FilesIn(dir.path()), expected);
+}
+
+// Fault injection: the file size limit makes every write past its first bytes
+// fail, as a disk that fills up in the middle of a save would.
+void FileCommandsTest::writeFailingMidwayKeepsTheOldFile_data() {
+    failedWritesShowTheMessage_data();
+}
+
+void FileCommandsTest::writeFailingMidwayKeepsTheOldFile() {
+    QFETCH(int, command);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(kCommandFileNames[command]);
+    QVERIFY(WriteAll(path, "old content"));
+    FakeDialogs dialogs;
+    {
+        const FileSizeLimit limit(16);
+        SaveWith(command, dialogs, path);
+    }
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY(dialogs.lastMessage().startsWith(QStringLiteral("Unable to save the file. ")));
+    QCOMPARE(ReadAll(path), QByteArray("old content"));
+    QCOMPARE(FilesIn(dir.path()), QStringList{kCommandFileNames[command]});
 }
 
 void FileCommandsTest::failedSaveLeavesTheOldFileInAReadOnlyFolder() {
