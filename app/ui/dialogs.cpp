@@ -39,6 +39,11 @@ void QtDialogs::showMessage(QWidget* parent, const QString& text, const QString&
     box.exec();
 }
 
+bool QtDialogs::askYesNo(QWidget* parent, const QString& text, const QString& caption) {
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<QString> QtDialogs::chooseSaveFile(QWidget* parent,
                                                  const FileDialogRequest& request) {
     QFileDialog dialog(parent);

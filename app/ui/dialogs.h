@@ -37,6 +37,8 @@ public:
 
     virtual void showMessage(QWidget* parent, const QString& text, const QString& caption,
                              MessageIcon icon) = 0;
+    // A question with the buttons Yes and No; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& caption) = 0;
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> chooseSaveFile(QWidget* parent,
                                                   const FileDialogRequest& request) = 0;
@@ -55,6 +57,7 @@ class QtDialogs final : public Dialogs {
 public:
     void showMessage(QWidget* parent, const QString& text, const QString& caption,
                      MessageIcon icon) override;
+    bool askYesNo(QWidget* parent, const QString& text, const QString& caption) override;
     std::optional<QString> chooseSaveFile(QWidget* parent,
                                           const FileDialogRequest& request) override;
     std::optional<QString> chooseOpenFile(QWidget* parent,

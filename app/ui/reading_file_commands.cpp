@@ -3,8 +3,10 @@
 #include <QFile>
 
 #include "app/program_identity.h"
+#include "app/save_names.h"
 #include "app/ui/atomic_file.h"
 #include "app/ui/dialogs.h"
+#include "app/ui/save_target.h"
 
 namespace orbalis {
 namespace {
@@ -24,18 +26,23 @@ void SaveReadingFile(Dialogs& dialogs, QWidget* parent, const BirthDetails& birt
     request.filter = kReadingFileFilter;
     request.defaultExtension = kReadingFileExtension;
     request.title = ProgramTitle();
-    request.initialName = lastFileName;
+    request.initialName =
+        QString::fromStdString(ReadingFileName(lastFileName.toStdString()));
     request.overwritePrompt = true;
     request.pathMustExist = true;
     request.noReadOnlyReturn = true;
     const std::optional<QString> chosen = dialogs.chooseSaveFile(parent, request);
     if (!chosen) return;
+    const std::optional<QString> path =
+        ConfirmSaveName(dialogs, parent, *chosen,
+                        QString::fromStdString(ReadingFileName(chosen->toStdString())));
+    if (!path) return;
 
-    lastFileName = *chosen;
+    lastFileName = *path;
     const std::string bytes = EncodeReadingFile(birth);
-    if (!WriteFileAtomically(*chosen,
+    if (!WriteFileAtomically(*path,
                              QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())))) {
-        ShowSaveFailure(dialogs, parent, *chosen);
+        ShowSaveFailure(dialogs, parent, *path);
     }
 }
 

@@ -1,8 +1,10 @@
 #include "app/ui/text_export_command.h"
 
+#include "app/save_names.h"
 #include "app/text_export.h"
 #include "app/ui/atomic_file.h"
 #include "app/ui/dialogs.h"
+#include "app/ui/save_target.h"
 
 namespace orbalis {
 
@@ -12,19 +14,22 @@ void ExportReadingAsText(Dialogs& dialogs, QWidget* parent, const BirthDetails& 
     request.filter = QStringLiteral("Export Chart As Text (*.txt)|*.txt");
     request.defaultExtension = QStringLiteral("txt");
     request.title = QStringLiteral("Select the destination text file ");
-    request.initialName = lastFileName;
+    request.initialName = QString::fromStdString(TextExportName(lastFileName.toStdString()));
     request.overwritePrompt = true;
     request.hideReadOnly = true;
     request.pathMustExist = true;
     request.noReadOnlyReturn = true;
     const std::optional<QString> chosen = dialogs.chooseSaveFile(parent, request);
     if (!chosen) return;
+    const std::optional<QString> path =
+        ConfirmSaveName(dialogs, parent, *chosen,
+                        QString::fromStdString(TextExportName(chosen->toStdString())));
+    if (!path) return;
 
-    lastFileName = *chosen;
+    lastFileName = *path;
     const std::string text = TextExport(birth, reading);
-    if (!WriteFileAtomically(*chosen,
-                             QByteArray(text.data(), static_cast<qsizetype>(text.size())))) {
-        ShowSaveFailure(dialogs, parent, *chosen);
+    if (!WriteFileAtomically(*path, QByteArray(text.data(), static_cast<qsizetype>(text.size())))) {
+        ShowSaveFailure(dialogs, parent, *path);
     }
 }
 

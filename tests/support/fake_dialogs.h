@@ -21,6 +21,7 @@ public:
     };
 
     QList<Message> messages;
+    QList<Message> questions;  // icon unused
     QList<FileDialogRequest> saveRequests;
     QList<FileDialogRequest> openRequests;
     QList<PrinterRequest> printerRequests;
@@ -31,6 +32,7 @@ public:
     QQueue<std::optional<QString>> saveReplies;
     QQueue<std::optional<QString>> openReplies;
     QQueue<bool> printerReplies;
+    QQueue<bool> yesNoReplies;  // an empty queue answers No
     // A confirmed printer dialog sends the job to this PDF file; with no file
     // set the job goes nowhere, never to a real printer.
     QString printerOutputFile;
@@ -38,6 +40,10 @@ public:
     void showMessage(QWidget*, const QString& text, const QString& caption,
                      MessageIcon icon) override {
         messages.append({text, caption, icon});
+    }
+    bool askYesNo(QWidget*, const QString& text, const QString& caption) override {
+        questions.append({text, caption, MessageIcon::Information});
+        return !yesNoReplies.isEmpty() && yesNoReplies.dequeue();
     }
     std::optional<QString> chooseSaveFile(QWidget*, const FileDialogRequest& request) override {
         saveRequests.append(request);

@@ -146,6 +146,8 @@ class FileCommandsTest : public QObject {
     void exportWritesTheReadingAndRemembersTheName();
     void cancelledExportWritesNothing();
     void exportTwiceRewritesTheFile();
+    void saveAndExportKeepToTheirExtensions_data();
+    void saveAndExportKeepToTheirExtensions();
 
     // JPEG picture.
     void jpegSavesTakeTheNextFreeCopyName();
@@ -202,7 +204,7 @@ void FileCommandsTest::saveAsksWithTheReadingFileDialog() {
     QCOMPARE(request.filter, QStringLiteral("Orbalis (*.orb)|*.orb"));
     QCOMPARE(request.defaultExtension, QStringLiteral("orb"));
     QCOMPARE(request.title, QStringLiteral("Orbalis"));
-    QCOMPARE(request.initialName, QStringLiteral("/somewhere/earlier.txt"));
+    QCOMPARE(request.initialName, QStringLiteral("/somewhere/earlier.orb"));
     QVERIFY(request.overwritePrompt);
     QVERIFY(request.pathMustExist);
     QVERIFY(request.noReadOnlyReturn);
@@ -303,7 +305,7 @@ void FileCommandsTest::exportWritesTheReadingAndRemembersTheName() {
     QCOMPARE(request.filter, QStringLiteral("Export Chart As Text (*.txt)|*.txt"));
     QCOMPARE(request.defaultExtension, QStringLiteral("txt"));
     QCOMPARE(request.title, QStringLiteral("Select the destination text file "));
-    QCOMPARE(request.initialName, QStringLiteral("/earlier/reading.orb"));
+    QCOMPARE(request.initialName, QStringLiteral("/earlier/reading.txt"));
     QVERIFY(request.overwritePrompt);
     QVERIFY(request.hideReadOnly);
     QVERIFY(request.pathMustExist);
@@ -327,7 +329,7 @@ void FileCommandsTest::cancelledExportWritesNothing() {
 
     orbalis::ExportReadingAsText(dialogs, nullptr, orbalis::testing::DelhiBirth1985(),
                                  orbalis::testing::DelhiReading1985(), lastFileName);
-    QCOMPARE(dialogs.saveRequests.back().initialName, readingPath);
+    QCOMPARE(dialogs.saveRequests.back().initialName, dir.filePath(QStringLiteral("reading.txt")));
     QCOMPARE(lastFileName, readingPath);
     QCOMPARE(FilesIn(dir.path()), QStringList{QStringLiteral("reading.orb")});
     QCOMPARE(ReadAll(readingPath), saved);
@@ -347,6 +349,54 @@ void FileCommandsTest::exportTwiceRewritesTheFile() {
     dialogs.saveReplies.enqueue(path);
     orbalis::ExportReadingAsText(dialogs, nullptr, birth, reading, lastFileName);
     QCOMPARE(ReadAll(path), Bytes(orbalis::TextExport(birth, reading)));
+}
+
+void FileCommandsTest::saveAndExportKeepToTheirExtensions_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<bool>("asked");    // whether the written name existed
+    QTest::addColumn<bool>("replace");  // the answer then
+    QTest::newRow("export typed over the reading file") << 1 << "trap.orb"
+                                                        << "trap.txt" << true << true;
+    QTest::newRow("export declined") << 1 << "trap.orb" << QString() << true << false;
+    QTest::newRow("save with another extension") << 0 << "crowd.backup"
+                                                 << "crowd.backup.orb" << false << true;
+    QTest::newRow("save over the text export") << 0 << "trap.txt"
+                                               << "trap.orb" << true << true;
+}
+
+// Beside the target stand a reading file trap.orb and an export trap.txt.
+void FileCommandsTest::saveAndExportKeepToTheirExtensions() {
+    QFETCH(int, command);
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QFETCH(bool, asked);
+    QFETCH(bool, replace);
+    QTemporaryDir dir;
+    QVERIFY(WriteAll(dir.filePath(QStringLiteral("trap.orb")), "reading"));
+    QVERIFY(WriteAll(dir.filePath(QStringLiteral("trap.txt")), "export"));
+    FakeDialogs dialogs;
+    dialogs.yesNoReplies.enqueue(replace);
+    SaveWith(command, dialogs, dir.filePath(chosen));
+
+    const QString touched = written.isEmpty() ? QString() : dir.filePath(written);
+    QCOMPARE(dialogs.questions.size(), asked ? 1 : 0);
+    if (!touched.isEmpty()) {
+        const std::string expected =
+            command == 0 ? orbalis::EncodeReadingFile(orbalis::testing::DelhiBirth1985())
+                         : orbalis::TextExport(orbalis::testing::DelhiBirth1985(),
+                                               orbalis::testing::DelhiReading1985());
+        QCOMPARE(ReadAll(touched), Bytes(expected));
+    }
+    if (written != QStringLiteral("trap.orb"))
+        QCOMPARE(ReadAll(dir.filePath(QStringLiteral("trap.orb"))), QByteArray("reading"));
+    if (written != QStringLiteral("trap.txt"))
+        QCOMPARE(ReadAll(dir.filePath(QStringLiteral("trap.txt"))), QByteArray("export"));
+    if (command == 0 && !touched.isEmpty()) {
+        dialogs.openReplies.enqueue(touched);
+        QVERIFY(orbalis::OpenReadingFile(dialogs, nullptr).has_value());
+    }
 }
 
 void FileCommandsTest::jpegSavesTakeTheNextFreeCopyName() {
