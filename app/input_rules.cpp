@@ -72,8 +72,9 @@ bool IsDigitText(std::u32string_view text) {
 }
 
 std::optional<InputProblem> FirstInputProblem(const FormEntries& e) {
-    // "Empty" is the empty text only: a text of blanks passes.
-    if (e.name.empty()) return Missing("Please Enter Your Name", FormField::Name);
+    // A text of blanks counts as empty: it would be saved trimmed to nothing.
+    const auto blank = [](const std::string& text) { return TrimBlanks(text).empty(); };
+    if (blank(e.name)) return Missing("Please Enter Your Name", FormField::Name);
     if (e.latitudeDegrees.empty())
         return Missing("Please Enter Degree of Latitude", FormField::LatitudeDegrees);
     if (e.latitudeMinutes.empty())
@@ -82,9 +83,9 @@ std::optional<InputProblem> FirstInputProblem(const FormEntries& e) {
         return Missing("Please Enter Degree of Longitude", FormField::LongitudeDegrees);
     if (e.longitudeMinutes.empty())
         return Missing("Please Enter Minute of Longitude", FormField::LongitudeMinutes);
-    if (e.city.empty()) return Missing("Please Enter Your City name", FormField::City);
-    if (e.state.empty()) return Missing("Please Enter Your State name", FormField::State);
-    if (e.country.empty()) return Missing("Please Enter Your Country name", FormField::Country);
+    if (blank(e.city)) return Missing("Please Enter Your City name", FormField::City);
+    if (blank(e.state)) return Missing("Please Enter Your State name", FormField::State);
+    if (blank(e.country)) return Missing("Please Enter Your Country name", FormField::Country);
 
     // A place that cannot exist would give a chart for nowhere.
     const int latDeg = NumberOf(e.latitudeDegrees);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
+#include <cstdio>
 
 #include "app/input_rules.h"
 #include "app/program_identity.h"
@@ -21,7 +22,14 @@
 namespace orbalis {
 
 bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs) {
-    if (instance.acquire()) return false;
+    if (instance.acquire()) {
+        if (!instance.problem().isEmpty()) {
+            std::fprintf(stderr,
+                         "orbalis: no single-instance lock can be made (%s); starting without it\n",
+                         qPrintable(instance.problem()));
+        }
+        return false;
+    }
     dialogs.showMessage(
         nullptr, QStringLiteral("Application is already running"),
         QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())),

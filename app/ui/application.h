@@ -20,7 +20,8 @@ class MDI;
 
 // Start-up's refusal of a second instance: when another instance holds the
 // lock, shows "Application is already running" and returns true; the caller
-// then ends the process without showing a window.
+// then ends the process without showing a window. Where no lock can be made
+// the program starts all the same and says why on standard error.
 bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs);
 
 // The program as a whole: the state of the current reading, which lives once

@@ -185,10 +185,12 @@ TEST(EntriesFromTexts, RefusedWithTheFormsMessages) {
     }
 }
 
-TEST(EntriesFromTexts, BlankNamePassesAsOnTheForm) {
+TEST(EntriesFromTexts, BlankNameIsRefusedAsOnTheForm) {
     BirthTexts texts = Delhi();
     texts.name = "   ";
-    EXPECT_FALSE(EntriesFromTexts(texts).problem);
+    const BirthEntries result = EntriesFromTexts(texts);
+    ASSERT_TRUE(result.problem);
+    EXPECT_EQ(*result.problem, "Please Enter Your Name");
 }
 
 }  // namespace

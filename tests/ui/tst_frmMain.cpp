@@ -500,8 +500,11 @@ class FrmMainTest : public QObject {
             << "Please Enter Correct Date Or Month !" << information << "";
         QTest::newRow("hour 24 passes")
             << Change([](FormEntries& e) { e.hour = 24; }) << "" << error << "";
-        QTest::newRow("name of blanks passes")
-            << Change([](FormEntries& e) { e.name = "  "; }) << "" << error << "";
+        QTest::newRow("name of blanks")
+            << Change([](FormEntries& e) { e.name = "  "; }) << "Please Enter Your Name" << error
+            << "txtName";
+        QTest::newRow("city of blanks") << Change([](FormEntries& e) { e.city = " "; })
+                                        << "Please Enter Your City name" << error << "txtCity";
     }
 
     void validateInput() {

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -16,25 +17,43 @@ using orbalis::testing::FakeDialogs;
 
 // The previous-instance test between real processes: a running orbalis holds
 // the lock in the runtime folder; a second start is refused; once the first
-// process has died without cleaning up, the lock is free again.
+// process has died without cleaning up, the lock is free again. Every wait is
+// for the started process holding the lock, never for a file.
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 
   private:
     QTemporaryDir runtimeFolder;
 
-    // A running orbalis with the test's runtime folder, offscreen.
-    void StartFirstInstance(QProcess& process) {
+    // Starts orbalis offscreen with `folder` as its runtime folder.
+    static void Start(QProcess& process, const QString& folder) {
         const QString binary = qEnvironmentVariable("ORBALIS_BINARY");
         if (binary.isEmpty()) QSKIP("ORBALIS_BINARY is not set (CTest sets it)");
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder.path());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         process.setProcessEnvironment(environment);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(binary, {});
         QVERIFY2(process.waitForStarted(10000), qPrintable(process.errorString()));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(SingleInstance().lockFilePath()), 15000);
+    }
+
+    // A running orbalis that holds the lock of the test's runtime folder.
+    void StartFirstInstance(QProcess& process) {
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        Start(process, runtimeFolder.path());
+        if (QTest::currentTestFailed()) return;
+        const SingleInstance probe;
+        QTRY_VERIFY_WITH_TIMEOUT(probe.heldElsewhere() || process.state() != QProcess::Running,
+                                 30000);
+        QCOMPARE(process.state(), QProcess::Running);
+        // The holder names itself once it has the lock.
+        QTRY_COMPARE_WITH_TIMEOUT(LockFileText(), QByteArray::number(process.processId()) + "\n",
+                                  10000);
+    }
+
+    static QByteArray LockFileText() {
+        QFile file(SingleInstance().lockFilePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     static void Kill(QProcess& process) {
@@ -57,6 +76,7 @@ class SingleInstanceTest : public QObject {
     void secondStartIsRefusedWhileTheFirstRuns() {
         QProcess first;
         StartFirstInstance(first);
+        if (QTest::currentTestFailed()) return Kill(first);
 
         SingleInstance second;
         FakeDialogs dialogs;
@@ -96,6 +116,44 @@ class SingleInstanceTest : public QObject {
         }
         SingleInstance next;
         QVERIFY(next.acquire());
+    }
+
+    void leftoverLockFilesDoNotStopAStart_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("unparsable") << QByteArray("\x01\xFFnot a lock\n");
+        QTest::newRow("dead process of another host")
+            << QByteArray("2147483646\norbalis\nsome-other-host\n");
+    }
+
+    void leftoverLockFilesDoNotStopAStart() {
+        QFETCH(QByteArray, content);
+        QFile lockFile(SingleInstance().lockFilePath());
+        QVERIFY(lockFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        lockFile.write(content);
+        lockFile.close();
+
+        QProcess instance;
+        StartFirstInstance(instance);
+        Kill(instance);
+    }
+
+    void startsWithoutALockWhereNoneCanBeMade() {
+        QTemporaryDir folder;
+        // A folder in the lock file's place: no lock, whoever runs the test.
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("orbalis.lock")));
+        QProcess instance;
+        instance.setProcessChannelMode(QProcess::SeparateChannels);
+        Start(instance, folder.path());
+        if (QTest::currentTestFailed()) return;
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += instance.readAllStandardError())
+                                         .contains("no single-instance lock can be made") ||
+                                     instance.state() != QProcess::Running,
+                                 30000);
+        QVERIFY2(said.contains(QFile::encodeName(folder.path())), said.constData());
+        QCOMPARE(instance.state(), QProcess::Running);
+        Kill(instance);
     }
 };
 
