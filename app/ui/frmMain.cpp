@@ -29,6 +29,7 @@
 #include "app/ui/filtered_line_edit.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/image_writer_check.h"
+#include "app/ui/number_list.h"
 #include "clock/place_clock.h"
 #include "clock/place_clock_text.h"
 #include "clock/zone_row_choice.h"
@@ -68,8 +69,9 @@ QLabel* Explanation(const char* text, const char* name, QWidget* parent) {
     return label;
 }
 
-QComboBox* SelectionList(const char* name, QWidget* parent) {
-    auto* list = Named(new QComboBox(parent), name);
+template <typename List = QComboBox>
+List* SelectionList(const char* name, QWidget* parent) {
+    auto* list = Named(new List(parent), name);
     list->setEditable(false);  // only the listed entries are valid
     list->setMaxVisibleItems(16);
     return list;
@@ -153,11 +155,11 @@ void frmMain::CreateControls() {
     birth->setHorizontalSpacing(8);
     birth->setVerticalSpacing(10);
     txtName = Named(new FilteredLineEdit(CharacterRule::Letters, fraBirth), "txtName");
-    cboDate = SelectionList("cboDate", fraBirth);
+    cboDate = SelectionList<NumberList>("cboDate", fraBirth);
     cboMonth = SelectionList("cboMonth", fraBirth);
     cboYear = SelectionList("cboYear", fraBirth);
-    cboHour = SelectionList("cboHour", fraBirth);
-    cboMinute = SelectionList("cboMinute", fraBirth);
+    cboHour = SelectionList<NumberList>("cboHour", fraBirth);
+    cboMinute = SelectionList<NumberList>("cboMinute", fraBirth);
     cboTimeZone = SelectionList("cboTimeZone", fraBirth);
     chkDST = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), fraBirth), "chkDST");
     birth->addWidget(Caption("Name", "lblName", fraBirth), 0, 0);

@@ -114,6 +114,32 @@ class FrmMainTest : public QObject {
         QCOMPARE(cboTimeZone->itemText(34), QStringLiteral("Indian Time, IST, +5.3"));
     }
 
+    void typedDigitsSelectTheNumberTyped_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("day 3 after 15") << "cboDate" << "15" << "3" << "3";
+        QTest::newRow("day 1 then 5") << "cboDate" << "3" << "15" << "15";
+        QTest::newRow("day 3 then 5: no 35") << "cboDate" << "1" << "35" << "5";
+        QTest::newRow("hour 2 after 12") << "cboHour" << "12" << "2" << "2";
+        QTest::newRow("hour 2 then 4") << "cboHour" << "0" << "24" << "24";
+        QTest::newRow("minute 0 after 30") << "cboMinute" << "30" << "0" << "0";
+        QTest::newRow("minute 4 then 5") << "cboMinute" << "0" << "45" << "45";
+    }
+
+    void typedDigitsSelectTheNumberTyped() {
+        QFETCH(QString, list);
+        QFETCH(QString, start);
+        QFETCH(QString, typed);
+        QFETCH(QString, selected);
+        auto* box = Control<QComboBox>(list);
+        box->setCurrentText(start);
+        box->setFocus();
+        QTest::keyClicks(box, typed);
+        QCOMPARE(box->currentText(), selected);
+    }
+
     void defaults() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Orbalis v1.15"));
         FormEntries expected;
