@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 #include <cstdio>
 
@@ -20,6 +21,18 @@
 #include "results/ui/jpeg_save.h"
 
 namespace orbalis {
+
+namespace {
+
+// Shows a top-level window with its frame centred on its screen's free area.
+void ShowCentred(QWidget& window) {
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(window.screen()->availableGeometry().center());
+    window.move(frame.topLeft());
+    window.show();
+}
+
+}  // namespace
 
 bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs) {
     if (instance.acquire()) {
@@ -137,14 +150,16 @@ void OrbalisApplication::ShowResults(const ReadingDisplay& display) {
 }
 
 void OrbalisApplication::ReturnToBirthDetails(bool showFormFirst) {
-    if (showFormFirst) mainForm_->show();
+    // Back and New differ only in their order; where the window system would
+    // place the form by what else is on screen, both centre it.
+    if (showFormFirst) ShowCentred(*mainForm_);
     if (resultsWindow_) {
         // Hidden first so that no close event asks to end the program.
         resultsWindow_->hide();
         resultsWindow_->deleteLater();
         resultsWindow_ = nullptr;
     }
-    if (!showFormFirst) mainForm_->show();
+    if (!showFormFirst) ShowCentred(*mainForm_);
 }
 
 void OrbalisApplication::SaveReading() {

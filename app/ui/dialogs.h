@@ -6,6 +6,7 @@
 #include "app/messages.h"
 
 class QDialog;
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -49,7 +50,8 @@ public:
                                const PrinterRequest& request) = 0;
     // Shows a dialog of the program modally (the about box).
     virtual void runModal(QDialog& dialog) = 0;
-    virtual void openWebAddress(const QString& address) = 0;
+    // Opens a web page in the user's browser; false when nothing could.
+    virtual bool openWebAddress(const QString& address) = 0;
 };
 
 // The dialogs a person sees.
@@ -64,7 +66,15 @@ public:
                                           const FileDialogRequest& request) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer, const PrinterRequest& request) override;
     void runModal(QDialog& dialog) override;
-    void openWebAddress(const QString& address) override;
+    bool openWebAddress(const QString& address) override;
 };
+
+// Sets up the platform's printer dialog as the request asks; without the page
+// range, the dialog prints the one page and shows no range fields.
+void ConfigurePrintDialog(QPrintDialog& dialog, QPrinter& printer, const PrinterRequest& request);
+
+// Opens a web page; where no browser can, shows its address in a message (the
+// text of every message can be selected and copied).
+void OpenWebPage(Dialogs& dialogs, QWidget* parent, const QString& address);
 
 }  // namespace orbalis

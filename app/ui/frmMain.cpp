@@ -557,20 +557,20 @@ void frmMain::Command1_Click() {
     }
     const QString query = txtCity->text() + QLatin1Char(' ') + txtState->text() + QLatin1Char(' ') +
                           txtCountry->text() + QStringLiteral(" Latitude Longitude");
-    dialogs_.openWebAddress(Text(kPlaceSearchAddress) +
-                            QString::fromLatin1(QUrl::toPercentEncoding(query)));
+    OpenWebPage(dialogs_, this,
+                Text(kPlaceSearchAddress) + QString::fromLatin1(QUrl::toPercentEncoding(query)));
 }
 
 void frmMain::mnuOnline_Click() {
-    dialogs_.openWebAddress(Text(kOnlineHelpAddress));
+    OpenWebPage(dialogs_, this, Text(kOnlineHelpAddress));
 }
 
 void frmMain::mnuVisit_Click() {
-    dialogs_.openWebAddress(Text(kSiteAddress));
+    OpenWebPage(dialogs_, this, Text(kSiteAddress));
 }
 
 void frmMain::mnuUpdate_Click() {
-    dialogs_.openWebAddress(Text(kDownloadAddress));
+    OpenWebPage(dialogs_, this, Text(kDownloadAddress));
 }
 
 void frmMain::mnuAbout_Click() {

@@ -314,7 +314,7 @@ void MDI::CheckOnly(const QList<QAction*>& group, QAction* chosen) {
 }
 
 void MDI::OpenAddress(std::string_view address) {
-    dialogs_.openWebAddress(Text(address));
+    OpenWebPage(dialogs_, this, Text(address));
 }
 
 void MDI::TB_ButtonClick(const QString& key) {
@@ -368,7 +368,10 @@ void MDI::mnuPrint_Click() {
     request.allowPrintToFile = false;
     request.showPageRange = false;
     if (!dialogs_.choosePrinter(this, printer, request)) return;
-    PrintForm(*display_, printer);
+    if (!PrintForm(*display_, printer)) {
+        dialogs_.showMessage(this, QStringLiteral("No printer is available."),
+                             Text(kProgramTitle), MessageIcon::Error);
+    }
 }
 
 void MDI::mnuToolBar_Click() {

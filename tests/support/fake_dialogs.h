@@ -36,6 +36,8 @@ public:
     // A confirmed printer dialog sends the job to this PDF file; with no file
     // set the job goes nowhere, never to a real printer.
     QString printerOutputFile;
+    // Whether a browser opens the web pages asked for.
+    bool webBrowserAvailable = true;
 
     void showMessage(QWidget*, const QString& text, const QString& caption,
                      MessageIcon icon) override {
@@ -63,7 +65,10 @@ public:
         return confirmed;
     }
     void runModal(QDialog& dialog) override { modalDialogs.append(dialog.objectName()); }
-    void openWebAddress(const QString& address) override { webAddresses.append(address); }
+    bool openWebAddress(const QString& address) override {
+        webAddresses.append(address);
+        return webBrowserAvailable;
+    }
 
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.back().text; }
 };

@@ -98,6 +98,8 @@ class MdiTest : public QObject {
     void chartSelection();
     void webPages_data();
     void webPages();
+    void webPageWithoutABrowserShowsItsAddress_data() { webPages_data(); }
+    void webPageWithoutABrowserShowsItsAddress();
     void aboutBoxRunsModally();
     void commands_data();
     void commands();
@@ -109,6 +111,7 @@ class MdiTest : public QObject {
     void formPlacedInWorkspace();
     void printCancelDoesNothing();
     void printWritesTheFormToThePage();
+    void printWithNoPrinterSaysSo();
     void paintFittedKeepsProportions_data();
     void paintFittedKeepsProportions();
 };
@@ -322,6 +325,17 @@ void MdiTest::webPages() {
     QCOMPARE(window.dialogs.webAddresses, QList<QString>{address});
 }
 
+void MdiTest::webPageWithoutABrowserShowsItsAddress() {
+    QFETCH(QString, click);
+    QFETCH(QString, address);
+    Window window;
+    window.dialogs.webBrowserAvailable = false;
+    window.click(click);
+    QCOMPARE(window.dialogs.messages.size(), 1);
+    QVERIFY(window.dialogs.lastMessage().endsWith(QLatin1Char('\n') + address));
+    QVERIFY(window.dialogs.messages.front().icon == MessageIcon::Error);
+}
+
 void MdiTest::aboutBoxRunsModally() {
     Window window;
     window.click(QStringLiteral("mnuAbout"));
@@ -477,6 +491,16 @@ void MdiTest::printCancelDoesNothing() {
     QVERIFY(!window.dialogs.printerRequests.front().showPageRange);
     QVERIFY(!QFileInfo::exists(window.dialogs.printerOutputFile));
     QVERIFY(window.dialogs.messages.isEmpty());
+}
+
+// A confirmed dialog with no printer behind it (nor a file to print to).
+void MdiTest::printWithNoPrinterSaysSo() {
+    Window window;
+    window.dialogs.printerReplies.enqueue(true);
+    window.click(QStringLiteral("mnuPrint"));
+    QCOMPARE(window.dialogs.messages.size(), 1);
+    QCOMPARE(window.dialogs.lastMessage(), QStringLiteral("No printer is available."));
+    QVERIFY(window.dialogs.messages.front().icon == MessageIcon::Error);
 }
 
 void MdiTest::printWritesTheFormToThePage() {

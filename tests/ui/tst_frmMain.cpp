@@ -679,6 +679,15 @@ class FrmMainTest : public QObject {
         QCOMPARE(window->entries() == entries, true);
     }
 
+    void placeSearchWithoutABrowserShowsTheAddress() {
+        window->setEntries(DelhiEntries());
+        dialogs.webBrowserAvailable = false;
+        Control<QPushButton>("Command1")->click();
+        QCOMPARE(dialogs.webAddresses.size(), 1);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.lastMessage().endsWith(QLatin1Char('\n') + dialogs.webAddresses.front()));
+    }
+
     void helpMenu_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("address");

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -176,10 +177,17 @@ class ReadingFlowTest : public QObject {
         QPointer<MDI> first = application.resultsWindow();
         first->findChild<QAction*>("mnuNorth")->trigger();
 
+        // Wherever the form was, it comes back centred on its screen.
+        application.mainForm().move(3, 5);
         Invoke(*first, command);
 
         QVERIFY(!first);
         QVERIFY(application.mainForm().isVisible());
+        const QPoint centre = application.mainForm().screen()->availableGeometry().center();
+        QVERIFY2((application.mainForm().frameGeometry().center() - centre).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("form centre %1,%2")
+                                .arg(application.mainForm().frameGeometry().center().x())
+                                .arg(application.mainForm().frameGeometry().center().y())));
         QCOMPARE(Child<QLineEdit>(application.mainForm(), "txtName")->text(),
                  QStringLiteral("Sample"));
         QCOMPARE(Child<QComboBox>(application.mainForm(), "cboTimeZone")->currentIndex(), 34);
