@@ -7,8 +7,10 @@
 #include "app/program_identity.h"
 #include "results/personal_details.h"
 #include "results/ui/form_font.h"
+#include "results/ui/personal_details_fit.h"
 #include "results/ui/south_rasi_chart.h"
 #include "results/ui/twips.h"
+#include "results/ui/wrapped_label.h"
 
 namespace orbalis {
 
@@ -16,6 +18,8 @@ namespace {
 
 constexpr int kFormWidthTwips = 10890;
 constexpr int kFormHeightTwips = 7500;
+constexpr int kPersonalDetailsHeightTwips = 1900;
+constexpr int kGroupFrameWidth = 1;
 
 const QColor kLagnaTitleColour(128, 0, 0);
 const QColor kMoonTitleColour(0, 0, 128);
@@ -149,7 +153,7 @@ void frmDisplay::ShowPositionsMode(PositionsMode mode) {
 
 void frmDisplay::BuildPersonalDetails() {
     QGroupBox* group = MakeGroup(this, QStringLiteral("Frame2"), QStringLiteral("Personal Details"),
-                                 PxRect(6750, 0, 4000, 1900));
+                                 PxRect(6750, 0, 4000, kPersonalDetailsHeightTwips));
     struct Row {
         const char* name;
         QLabel** label;
@@ -162,8 +166,10 @@ void frmDisplay::BuildPersonalDetails() {
     };
     int top = 240;
     for (const Row& row : rows) {
-        *row.label = MakeLabel(group, QString::fromLatin1(row.name), QString(),
-                               PxRect(120, top, 3750, 195), false);
+        *row.label = new WrappedLabel(group);
+        (*row.label)->setObjectName(QString::fromLatin1(row.name));
+        (*row.label)->setFont(FormFont());
+        (*row.label)->setGeometry(PxRect(120, top, 3750, 195));
         top += 195;
     }
 }
@@ -206,6 +212,18 @@ void frmDisplay::FillPersonalDetails() {
     lblTOB_->setText(Text(texts.timeOfBirth));
     lblLatitude_->setText(Text(texts.latitude));
     lblLongitude_->setText(Text(texts.longitude));
+
+    // Long names and places wrap or take a smaller type, never cut off.
+    QLabel* const labels[] = {lblName_, lblCity_, lblState_,    lblCountry_,
+                              lblDOB_,  lblTOB_,  lblLatitude_, lblLongitude_};
+    QStringList lines;
+    for (QLabel* label : labels) lines.append(label->text());
+    const int bottom = Px(kPersonalDetailsHeightTwips) - kGroupFrameWidth;
+    const PersonalDetailsFit fit = FitPersonalDetails(lines, PxRect(120, 240, 3750, 195), bottom);
+    for (int i = 0; i < lines.size(); ++i) {
+        labels[i]->setFont(fit.font);
+        labels[i]->setGeometry(fit.rects[i]);
+    }
 }
 
 void frmDisplay::ShowReading(const ChartReading& reading, const ReadingDisplay& display) {

@@ -2,7 +2,11 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
+#include <QTextOption>
 #include <QtTest>
+
+#include "app/input_rules.h"
 
 #include "results/ui/chart_box_label.h"
 #include "results/ui/frmDisplay.h"
@@ -34,6 +38,8 @@ class FrmDisplayTest : public QObject {
 
     void personalDetails_data();
     void personalDetails();
+    void longestEntriesShowWhole_data();
+    void longestEntriesShowWhole();
     void readingLabels_data();
     void readingLabels();
     void onlySevenPositionRowsAreSeen();
@@ -74,6 +80,58 @@ void FrmDisplayTest::personalDetails() {
     // The load step alone writes these: no reading has been shown yet.
     frmDisplay form(orbalis::testing::DelhiBirth1985());
     QCOMPARE(LabelText(form, label), expected);
+}
+
+void FrmDisplayTest::longestEntriesShowWhole_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<qreal>("smallestSize");  // the type may shrink down to
+    const QString words = QStringLiteral("Venkata Narasimha Raju Subramaniam Ramachandran Iyer");
+    QString longest = words + QStringLiteral(" Srinivas");
+    longest.truncate(kLetterBoxLength);
+    QTest::newRow("short entries keep the form's type") << "Asha Verma"
+                                                        << "Delhi" << 8.25;
+    QTest::newRow("the long name of the report") << words << "New Delhi" << 5.0;
+    QTest::newRow("longest name and places") << longest << longest << 5.0;
+    QTest::newRow("longest single words") << QString(kLetterBoxLength, QLatin1Char('W'))
+                                          << QString(kLetterBoxLength, QLatin1Char('m')) << 4.0;
+}
+
+// Every line whole, in its own rows inside the group, also with the longest
+// entries the birth-details form takes.
+void FrmDisplayTest::longestEntriesShowWhole() {
+    QFETCH(QString, name);
+    QFETCH(QString, place);
+    QFETCH(qreal, smallestSize);
+    BirthDetails birth = orbalis::testing::DelhiBirth1985();
+    birth.name = name.toStdString();
+    birth.city = birth.state = birth.country = place.toStdString();
+    frmDisplay form(birth);
+    QVERIFY(LabelText(form, QStringLiteral("lblName")).endsWith(name));
+
+    const QRect group = form.findChild<QGroupBox*>(QStringLiteral("Frame2"))->contentsRect();
+    QRect above;
+    for (const char* labelName : {"lblName", "lblCity", "lblState", "lblCountry", "lblDOB",
+                                  "lblTOB", "lblLatitude", "lblLongitude"}) {
+        auto* label = form.findChild<QLabel*>(QString::fromLatin1(labelName));
+        QVERIFY2(group.contains(label->geometry()), labelName);
+        QVERIFY2(!label->geometry().intersects(above), labelName);
+        above = label->geometry();
+        QVERIFY2(label->font().pointSizeF() >= smallestSize - 0.001, labelName);
+        // The text as drawn stays inside the label.
+        QImage canvas(label->size(), QImage::Format_ARGB32);
+        QPainter painter(&canvas);
+        painter.setFont(label->font());
+        QTextOption wrapping(Qt::AlignLeft | Qt::AlignTop);
+        wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        const QRectF drawn =
+            painter.boundingRect(QRectF(label->contentsRect()), label->text(), wrapping);
+        QVERIFY2(QRectF(label->contentsRect()).adjusted(-0.5, -0.5, 0.5, 0.5).contains(drawn),
+                 labelName);
+    }
+    if (qEnvironmentVariableIsSet("ORBALIS_PICTURE_PATH"))
+        form.grab().save(qEnvironmentVariable("ORBALIS_PICTURE_PATH") + QTest::currentDataTag() +
+                         QStringLiteral(".png"));
 }
 
 void FrmDisplayTest::readingLabels_data() {
