@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "ephemeris/ephemeris_files.h"
+
 namespace orbalis {
 namespace {
 
@@ -22,6 +24,11 @@ class EphemerisContext {
     EphemerisContext(const EphemerisContext&) = delete;
     EphemerisContext& operator=(const EphemerisContext&) = delete;
 };
+
+// The library calls this under the name of fopen (see the top CMakeLists);
+// naming it here links it in wherever the library is.
+[[gnu::used]] std::FILE* (*const kEphemerisFopen)(const char*, const char*) =
+    orbalis_ephemeris_fopen;
 
 void EnsureContext() {
     thread_local EphemerisContext context;
