@@ -14,6 +14,7 @@
 #include <string>
 #include <thread>
 
+#include "app/code_page.h"
 #include "cli/batch.h"
 #include "cli/places_command.h"
 #include "cli/reading_command.h"
@@ -27,8 +28,11 @@ using namespace orbalis::cli;
 
 constexpr int kUsageError = 2;
 
-int PrintOutcome(const ReadingOutcome& outcome) {
-    std::fwrite(outcome.output.data(), 1, outcome.output.size(), stdout);
+// The text export is Windows-1252, as the window saves it; a terminal shows
+// UTF-8.
+int PrintOutcome(const ReadingOutcome& outcome, bool toUtf8) {
+    const std::string output = toUtf8 ? orbalis::CodePageToUtf8(outcome.output) : outcome.output;
+    std::fwrite(output.data(), 1, output.size(), stdout);
     if (!outcome.error.empty()) std::fprintf(stderr, "%s\n", outcome.error.c_str());
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fprintf(stderr, "orbalis-cli: the reading cannot be written: %s\n",
@@ -135,6 +139,11 @@ int main(int argc, char** argv) {
         "classic (the program's own engines) or precise (the Swiss Ephemeris)";
     reading->add_option("--positions", positions, positionsHelp)
         ->check(CLI::IsMember({"classic", "precise"}));
+    std::string encoding;
+    reading->add_option("--encoding", encoding,
+                        "windows-1252 (the export's own bytes) or utf-8, for the text; utf-8 "
+                        "when standard output is a terminal, else windows-1252")
+        ->check(CLI::IsMember({"windows-1252", "utf-8"}));
 
     // batch
     CLI::App* batch = app.add_subcommand("batch", "Readings for a CSV file of births");
@@ -208,6 +217,8 @@ int main(int argc, char** argv) {
         format == "json" ? ReadingFormat::Json : ReadingFormat::Text;
     const orbalis::PositionsMode mode =
         orbalis::PositionsModeNamed(positions).value_or(orbalis::PositionsMode::Classic);
+    const bool textToUtf8 = readingFormat == ReadingFormat::Text &&
+                            (encoding.empty() ? isatty(fileno(stdout)) : encoding == "utf-8");
     if (!readingFile.empty()) {
         bool anyBirthOption = dst->count() > 0 || noDst->count() > 0 || placeOption->count() > 0;
         for (const auto& [flag, option] : birthOptions) anyBirthOption |= option->count() > 0;
@@ -215,7 +226,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "Give either a reading file or the birth options, not both\n");
             return kUsageError;
         }
-        return PrintOutcome(ReadingFromFile(readingFile, readingFormat, mode));
+        return PrintOutcome(ReadingFromFile(readingFile, readingFormat, mode), textToUtf8);
     }
     const BirthTexts texts{birth["--name"],
                            birth["--date"],
@@ -231,6 +242,6 @@ int main(int argc, char** argv) {
                            birth["--state"],
                            birth["--country"]};
     if (placeOption->count() > 0)
-        return PrintOutcome(ReadingAtPlace(place, texts, readingFormat, mode));
-    return PrintOutcome(ReadingFromTexts(texts, readingFormat, mode));
+        return PrintOutcome(ReadingAtPlace(place, texts, readingFormat, mode), textToUtf8);
+    return PrintOutcome(ReadingFromTexts(texts, readingFormat, mode), textToUtf8);
 }

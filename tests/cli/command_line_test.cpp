@@ -58,6 +58,8 @@ TEST(CommandLine, ExitStatusesAndMessages) {
     const Case cases[] = {
         {"text reading", kDelhiArguments, "", 0, "", "Name: Sample\r\n"},
         {"json reading", std::string(kDelhiArguments) + " --format json", "", 0, "", "{\n"},
+        {"unknown encoding", std::string(kDelhiArguments) + " --encoding latin-1", "", 2,
+         "--encoding", ""},
         {"refused date",
          "reading --name Sample --date 1980-04-31 --time 10:30 --zone 34 --lat 28N39 --lon 77E13 "
          "--city Delhi --state Delhi --country India",
@@ -104,6 +106,36 @@ TEST(CommandLine, ExitStatusesAndMessages) {
         EXPECT_TRUE(run.err.starts_with(c.errStart)) << run.err;
         EXPECT_TRUE(run.out.starts_with(c.outStart)) << run.out.substr(0, 200);
     }
+}
+
+TEST(CommandLine, TextReadingInEitherEncoding) {
+    struct Case {
+        const char* name;
+        std::string encoding;
+        std::string ayanamsaLine;
+    };
+    const Case cases[] = {
+        {"a file gets the export's bytes", "", "Ayanamsa: 23\xB0 39' 14\"\r\n"},
+        {"named code page", " --encoding windows-1252", "Ayanamsa: 23\xB0 39' 14\"\r\n"},
+        {"named UTF-8", " --encoding utf-8", "Ayanamsa: 23\xC2\xB0 39' 14\"\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const ProgramRun run = RunProgram(folder, kDelhiArguments + c.encoding);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find(c.ayanamsaLine), std::string::npos) << run.out;
+    }
+}
+
+TEST(CommandLine, TextReadingOnATerminalIsUtf8) {
+    TempFolder folder;
+    // script(1) gives the program a terminal of its own.
+    const std::string command = std::string("script -qec \"'") + ORBALIS_CLI_BINARY + "' " +
+                                kDelhiArguments + "\" /dev/null >'" + folder.File("out") +
+                                "' 2>&1 </dev/null";
+    if (std::system(command.c_str()) != 0) GTEST_SKIP() << "no script(1) here";
+    EXPECT_NE(ReadBytes(folder.File("out")).find("Ayanamsa: 23\xC2\xB0 39'"), std::string::npos);
 }
 
 TEST(CommandLine, ZonesListsAllRows) {
