@@ -1,8 +1,6 @@
 // The CSV writer: whatever the fields hold, a strict reader gets them back.
 // The input is fields separated by 0x1F and rows by 0x1E.
 
-#include <csv.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,35 +9,10 @@
 #include <vector>
 
 #include "cli/csv_output.h"
+#include "csv_rows.h"
 #include "fuzz_check.h"
 
-namespace {
-
-using Rows = std::vector<std::vector<std::string>>;
-
-Rows StrictlyParsed(std::string_view text, bool& ok) {
-    struct Sink {
-        Rows rows;
-        std::vector<std::string> row;
-    } sink;
-    csv_parser parser;
-    csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
-    csv_set_space_func(&parser, [](unsigned char) { return 0; });
-    auto field = [](void* s, std::size_t n, void* data) {
-        static_cast<Sink*>(data)->row.emplace_back(s ? static_cast<const char*>(s) : "", n);
-    };
-    auto rowEnd = [](int, void* data) {
-        auto* sink = static_cast<Sink*>(data);
-        sink->rows.push_back(std::move(sink->row));
-        sink->row.clear();
-    };
-    ok = csv_parse(&parser, text.data(), text.size(), field, rowEnd, &sink) == text.size() &&
-         csv_fini(&parser, field, rowEnd, &sink) == 0;
-    csv_free(&parser);
-    return sink.rows;
-}
-
-}  // namespace
+using Rows = orbalis::cli::testing::CsvRows;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Rows rows(1);
@@ -71,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::fclose(out);
     bool ok = false;
-    const Rows back = StrictlyParsed({text, length}, ok);
+    const Rows back = orbalis::cli::testing::ParseCsv({text, length}, &ok);
     std::free(text);
     FUZZ_CHECK(ok);
     FUZZ_CHECK(back == rows);
