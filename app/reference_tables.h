@@ -27,6 +27,22 @@ inline constexpr std::array<std::string_view, kSignCount> SignNames = {
     "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
+// Sign indexes by name, for rules that speak of particular signs.
+enum ZodiacSign : int {
+    kAries,
+    kTaurus,
+    kGemini,
+    kCancer,
+    kLeo,
+    kVirgo,
+    kLibra,
+    kScorpio,
+    kSagittarius,
+    kCapricorn,
+    kAquarius,
+    kPisces
+};
+
 // Sanskrit names of the signs, in the same order.
 inline constexpr std::array<std::string_view, kSignCount> SanskritSignNames = {
     "Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha",  "Kanya",

@@ -21,7 +21,7 @@ std::array<std::string, 12> HouseLordLines(const ChartReading& reading) {
         const std::optional<int> lordSign =
             SignOfPositionText(reading.planetPositionText[lordBody]);
         if (!lordSign) continue;
-        const int lordHouse = (*lordSign - *lagnaSign + 12) % 12 + 1;
+        const int lordHouse = WholeSignHouse(*lordSign, *lagnaSign);
 
         std::string& line = lines[house - 1];
         line = "Lord of the " + DecimalText(house) + std::string(OrdinalSuffixes[house - 1]) +

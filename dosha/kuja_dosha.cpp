@@ -48,8 +48,7 @@ std::optional<KujaDoshaCount> CountKujaDosha(const ChartReading& reading,
     // than a verdict that no chart supports.
     if (!referenceSign || !marsSign || !searchedSign) return std::nullopt;
 
-    // Whole-sign houses: the reference sign is house 1, the sign before it 12.
-    const int marsHouse = (*marsSign - *referenceSign + kSignCount) % kSignCount + 1;
+    const int marsHouse = WholeSignHouse(*marsSign, *referenceSign);
     const std::string_view percentage = kDoshaPercentages[*searchedSign];
     return KujaDoshaCount{marsHouse, percentage, percentage != kNoDosha};
 }

@@ -20,6 +20,12 @@ inline constexpr std::array<std::string_view, 12> OrdinalSuffixes = {
 // sign), or nothing when the text is too short or holds no known sign.
 std::optional<int> SignOfPositionText(std::string_view positionText);
 
+// House 1..12 of a sign counted by whole signs from a reference sign (both
+// 0..11): the reference sign is the 1st house, the sign before it the 12th.
+constexpr int WholeSignHouse(int sign, int referenceSign) {
+    return (sign - referenceSign + kSignCount) % kSignCount + 1;
+}
+
 struct KujaDoshaLines {
     std::string position;    // "Position of Mars from Lagna is 4"
     std::string percentage;  // "Percentage of Kuja dosha is 0.125%"

@@ -10,7 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "app/reading.h"
 #include "app/reference_tables.h"
+#include "dosha/classical_kuja_dosha.h"
 #include "engine_examples.h"
 #include "moon/birth_instant.h"
 #include "moon/moon_details.h"
@@ -157,6 +159,40 @@ TEST(EngineProperty, RandomBirthsGiveFiniteValuesAndWellFormedTexts) {
         ASSERT_EQ(rahu.substr(0, 2), ketu.substr(0, 2));
         ASSERT_EQ(rahu.substr(7), ketu.substr(7));
         ASSERT_EQ((*SignIndex(rahu.substr(3, 3)) + 6) % 12, *SignIndex(ketu.substr(3, 3)));
+    }
+}
+
+// The classical details sit beside the six lines of the results form: working
+// them out leaves the reading and the lines as they were, and they count
+// Mars into the same house from the Lagna and from the Moon.
+TEST(EngineProperty, ClassicalDetailsLeaveTheSixLinesAsTheyAre) {
+    std::mt19937 random(15081985);
+    for (int sample = 0; sample < 20000; ++sample) {
+        const BirthDetails birth = RandomBirth(random);
+        SCOPED_TRACE(Describe(birth));
+        ChartReading reading;
+        const ReadingDisplay before = ComputeReading(birth, reading);
+        const ChartReading computed = reading;
+
+        const std::optional<ClassicalKujaDosha> details = AnalyseClassicalKujaDosha(reading);
+        ASSERT_TRUE(details.has_value());
+        ASSERT_EQ(reading, computed);
+        const KujaDoshaLines lagnaAfter =
+            DetermineKujaDosha(reading, reading.planetPositionText[kAscendant], "Mars", true);
+        const KujaDoshaLines moonAfter =
+            DetermineKujaDosha(reading, reading.planetPositionText[kMoon], "Moon", false);
+        for (const auto& [shown, after] :
+             {std::pair{before.fromLagna, lagnaAfter}, std::pair{before.fromMoon, moonAfter}}) {
+            ASSERT_EQ(shown.position, after.position);
+            ASSERT_EQ(shown.percentage, after.percentage);
+            ASSERT_EQ(shown.verdict, after.verdict);
+        }
+        ASSERT_EQ(lagnaAfter.position,
+                  "Position of Mars from Lagna is " +
+                      std::to_string(details->from(KujaReference::Lagna).marsHouse));
+        ASSERT_EQ(moonAfter.position,
+                  "Position of Mars from Chandra is " +
+                      std::to_string(details->from(KujaReference::Moon).marsHouse));
     }
 }
 

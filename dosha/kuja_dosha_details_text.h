@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dosha/classical_kuja_dosha.h"
+
+namespace orbalis {
+
+// The words of one row of the classical Kuja dosha details, as the details
+// window, its printout and its copied text show them.
+struct ClassicalRowText {
+    std::string from;        // "Venus (Shukra) in Gemini"
+    std::string house;       // "2nd house"
+    std::string doshaHouse;  // "yes" or "no"
+    std::string verdict;     // ClassicalVerdictText
+};
+inline constexpr std::array<std::string_view, 4> kClassicalColumnTitles = {
+    "From", "Mars in the", "Dosha house", "Classical verdict"};
+
+inline constexpr std::string_view kClassicalDetailsTitle =
+    "Kuja Dosha Details: the classical house rule";
+
+ClassicalRowText ClassicalRow(const ClassicalKujaDosha& analysis, KujaReference reference);
+
+// The rules that hold from at least one reference, in the order of the rules.
+std::vector<Cancellation> CancellationsThatHold(const ClassicalKujaDosha& analysis);
+
+// The whole details as plain text, lines ending in LF: the title, the name
+// and Mars's sign, a table of the three references, the explanation of every
+// cancellation that holds, and how the classical verdict differs from the
+// percentage on the results form.
+std::string KujaDoshaDetailsText(const ClassicalKujaDosha& analysis, std::string_view name);
+
+// The three rows of one reading as aligned text lines, a heading line first.
+std::string ClassicalTableText(const ClassicalKujaDosha& analysis);
+
+}  // namespace orbalis
