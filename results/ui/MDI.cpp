@@ -15,6 +15,9 @@
 #include "app/program_identity.h"
 #include "app/ui/dialogs.h"
 #include "app/ui/frmAbout.h"
+#include "dosha/classical_kuja_dosha.h"
+#include "dosha/ui/frmKujaDoshaDetails.h"
+#include "dosha/ui/manglik_match_command.h"
 #include "results/bottom_bar_layout.h"
 #include "results/ui/assets.h"
 #include "results/ui/form_font.h"
@@ -128,6 +131,8 @@ void MDI::BuildMenus() {
     AddSeparator(mnuFile, "mnuFileSep1");
     connect(AddItem(mnuFile, "mnuExport", QStringLiteral("&Export Chart As Text")),
             &QAction::triggered, this, &MDI::mnuExport_Click);
+    connect(AddItem(mnuFile, "mnuMatch", QStringLiteral("&Match With a Saved Reading\u2026")),
+            &QAction::triggered, this, &MDI::mnuMatch_Click);
     AddSeparator(mnuFile, "mnuFilesep2");
     connect(AddItem(mnuFile, "mnuPrint", QStringLiteral("&Print")), &QAction::triggered, this,
             &MDI::mnuPrint_Click);
@@ -166,6 +171,9 @@ void MDI::BuildMenus() {
     mnuPositionsClassic_ = AddItem(mnuPositions, "mnuPositionsClassic", QStringLiteral("&Classic"));
     mnuPositionsPrecise_ =
         AddItem(mnuPositions, "mnuPositionsPrecise", QStringLiteral("&Precise (Swiss Ephemeris)"));
+    AddSeparator(mnuView, "mnuViewSep4");
+    connect(AddItem(mnuView, "mnuKujaDoshaDetails", QStringLiteral("Kuja Dosha &Details")),
+            &QAction::triggered, this, &MDI::mnuKujaDoshaDetails_Click);
 
     for (QAction* item : {mnuToolBar_, mnuStatusBar_, mnuNorth_, mnuSouth_, mnuNatal_, mnuColorOn_,
                           mnuColorOff_, mnuChart_, mnuSub_Hora_, mnuSub_Drekkana_,
@@ -212,17 +220,19 @@ void MDI::BuildToolBar() {
     struct Button {
         const char* key;
         const char* icon;
+        const char* toolTip;  // the key itself when empty
     };
-    const Button buttons[] = {{"New", ":/toolbar/new.png"},
-                              {"Save", ":/toolbar/save.png"},
-                              {"Print", ":/toolbar/print.png"},
-                              {"Help", ":/toolbar/help.png"}};
+    const Button buttons[] = {{"New", ":/toolbar/new.png", ""},
+                              {"Save", ":/toolbar/save.png", ""},
+                              {"Print", ":/toolbar/print.png", ""},
+                              {"Help", ":/toolbar/help.png", ""},
+                              {"Details", ":/toolbar/details.png", "Kuja Dosha Details"}};
     for (const Button& button : buttons) {
         const QString key = QString::fromLatin1(button.key);
         QAction* action = TB_->addAction(QIcon(QString::fromLatin1(button.icon)), key);
         action->setObjectName(QStringLiteral("TB_") + key);
         action->setData(key);
-        action->setToolTip(key);
+        action->setToolTip(*button.toolTip ? QString::fromLatin1(button.toolTip) : key);
         connect(action, &QAction::triggered, this, [this, key] { TB_ButtonClick(key); });
     }
     addToolBar(Qt::TopToolBarArea, TB_);
@@ -326,6 +336,8 @@ void MDI::TB_ButtonClick(const QString& key) {
         mnuPrint_Click();
     else if (key == QLatin1String("Help"))
         mnuOnline_Click();
+    else if (key == QLatin1String("Details"))
+        mnuKujaDoshaDetails_Click();
 }
 
 void MDI::cmdSaveAsJPEG_Click() {
@@ -339,6 +351,23 @@ void MDI::mnuSaveAsText_Click() {
 }
 void MDI::mnuExport_Click() {
     emit exportRequested();
+}
+
+void MDI::mnuMatch_Click() {
+    MatchWithSavedReading(dialogs_, this, display_->birth(), display_->reading());
+}
+
+void MDI::mnuKujaDoshaDetails_Click() {
+    if (!details_) {
+        const std::optional<ClassicalKujaDosha> analysis =
+            AnalyseClassicalKujaDosha(display_->reading());
+        if (!analysis) return;
+        details_ = new frmKujaDoshaDetails(dialogs_, *analysis,
+                                           QString::fromStdString(display_->birth().name), this);
+    }
+    details_->show();
+    details_->raise();
+    details_->activateWindow();
 }
 
 void MDI::cmdBack_Click() {

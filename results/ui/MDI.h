@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <string_view>
 
 #include "app/birth_details.h"
@@ -18,6 +19,7 @@ namespace orbalis {
 
 class Dialogs;
 class frmDisplay;
+class frmKujaDoshaDetails;
 
 // The results main window around one results form: menus, the toolbar TB,
 // the heading bar, the workspace and the bottom bar of three buttons.
@@ -63,6 +65,7 @@ class MDI final : public QMainWindow {
     void mnuSaveAsText_Click();
     void mnuSaveAsJpeg_Click();
     void mnuExport_Click();
+    void mnuMatch_Click();
     void mnuPrint_Click();
     void mnuBack_Click();
     void mnuExit_Click();
@@ -80,6 +83,7 @@ class MDI final : public QMainWindow {
     void mnuSub_Navamsa_Click();
     void mnuSub_Dasamsa_Click();
     void mnuSub_Dwadasamsa_Click();
+    void mnuKujaDoshaDetails_Click();
     void mnuOnline_Click();
     void mnuVisit_Click();
     void mnuUpdate_Click();
@@ -132,6 +136,9 @@ class MDI final : public QMainWindow {
     QAction* mnuSub_Dwadasamsa_ = nullptr;
     QAction* mnuPositionsClassic_ = nullptr;
     QAction* mnuPositionsPrecise_ = nullptr;
+
+    // The classical details of the reading on screen, while open.
+    QPointer<frmKujaDoshaDetails> details_;
 
     // Set once Back, New or Exit has been announced, so that the close that
     // follows is not taken for a second request.

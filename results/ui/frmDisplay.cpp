@@ -227,6 +227,7 @@ void frmDisplay::FillPersonalDetails() {
 }
 
 void frmDisplay::ShowReading(const ChartReading& reading, const ReadingDisplay& display) {
+    reading_ = reading;
     lblAyanamsha_->setText(Text(reading.ayanamsaDisplay));
     lblLagna_->setText(Text(reading.lagnaRashiName));
     lblNakshatra_->setText(Text(reading.nakshatra));

@@ -34,6 +34,9 @@ class frmDisplay final : public QWidget {
     void ShowPositionsMode(PositionsMode mode);
 
     SouthRasiChart* chart() const { return picSouthRasi_; }
+    // The reading on screen and the birth details that produced it.
+    const ChartReading& reading() const { return reading_; }
+    const BirthDetails& birth() const { return birth_; }
 
   private:
     void FillPersonalDetails();
@@ -43,6 +46,7 @@ class frmDisplay final : public QWidget {
     void BuildInterpretation();
 
     BirthDetails birth_;
+    ChartReading reading_;
 
     std::array<QLabel*, kBodyCount> Planet_{};
     QLabel* lblAyanamsha_ = nullptr;

@@ -42,6 +42,25 @@ FormEntries DelhiEntries() {
     return e;
 }
 
+FormEntries MumbaiEntries1987() {
+    FormEntries e;
+    e.name = "Kiran Rao";
+    e.latitudeDegrees = "19";
+    e.latitudeMinutes = "04";
+    e.longitudeDegrees = "72";
+    e.longitudeMinutes = "52";
+    e.city = "Mumbai";
+    e.state = "Maharashtra";
+    e.country = "India";
+    e.day = 10;
+    e.monthIndex = 3;
+    e.year = 1987;
+    e.hour = 8;
+    e.minute = 15;
+    e.zoneIndex = 34;
+    return e;
+}
+
 ChartReading DelhiReading1985() {
     ChartReading reading;
     reading.ayanamsaText = "-23\u00b0 39' 14\"";

@@ -14,6 +14,11 @@ BirthDetails DelhiBirth1985();
 // 15 August 1985, 10:30 IST, 28°38' N 77°12' E.
 FormEntries DelhiEntries();
 
+// A second complete form: Mumbai, 10 April 1987, 08:15 IST, 19°04' N
+// 72°52' E. Lagna in Aries, Venus in Aquarius, Mars in Taurus: an uncancelled
+// classical Kuja dosha from the Lagna (2nd) and from Venus (4th).
+FormEntries MumbaiEntries1987();
+
 // The reading of DelhiBirth1985 written out by hand: positions, details, the
 // twelve chart boxes and both Kuja dosha runs (Lagna in Virgo, Sun, Moon,
 // Mercury and Mars in Cancer).

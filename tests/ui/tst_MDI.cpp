@@ -131,13 +131,14 @@ void MdiTest::menuOrder_data() {
     QTest::newRow("File") << "mnuFile"
                           << QStringList{"mnuNew",        "mnuFileSep0", "mnuSaveAsText",
                                          "mnuSaveAsJpeg", "mnuFileSep1", "mnuExport",
-                                         "mnuFilesep2",   "mnuPrint",    "mnuFileSep3",
-                                         "mnuBack",       "mnuFileSep4", "mnuExit"};
+                                         "mnuMatch",      "mnuFilesep2", "mnuPrint",
+                                         "mnuFileSep3",   "mnuBack",     "mnuFileSep4",
+                                         "mnuExit"};
     QTest::newRow("View") << "mnuView"
                           << QStringList{"mnuToolBar",    "mnuStatusBar",       "mnuViewSep1",
                                          "mnuChartStyle", "mnuColor",           "mnuViewSep2",
                                          "mnuChart",      "mnuDivisionalCharts", "mnuViewSep3",
-                                         "mnuPositions"};
+                                         "mnuPositions",  "mnuViewSep4",   "mnuKujaDoshaDetails"};
     QTest::newRow("Positions") << "mnuPositions"
                                << QStringList{"mnuPositionsClassic", "mnuPositionsPrecise"};
     QTest::newRow("Chart Style") << "mnuChartStyle"
@@ -206,7 +207,8 @@ void MdiTest::toolbarButtons() {
     QCOMPARE(button->toolTip(), key);
     QVERIFY(!button->icon().isNull());
     QCOMPARE(button->icon().pixmap(16, 16).size(), QSize(16, 16));
-    QCOMPARE(toolbar->actions().size(), 4);
+    // The four buttons of the results window, then "Details".
+    QCOMPARE(toolbar->actions().size(), 5);
 }
 
 void MdiTest::toolbarItemHidesAndShowsTheToolbar() {

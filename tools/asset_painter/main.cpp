@@ -1,5 +1,5 @@
 // Paints the pictures the program ships in assets/: the South Indian chart
-// background and the four toolbar icons. Run it with the assets folder as
+// background and the toolbar icons. Run it with the assets folder as
 // its argument; the output is committed, so the program never needs this.
 #include <QGuiApplication>
 #include <QImage>
@@ -118,6 +118,28 @@ QImage HelpIcon() {
     return image;
 }
 
+// The classical details: a sheet of three rows, Mars's red disc on the first.
+QImage DetailsIcon() {
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setPen(QPen(QColor(60, 60, 60), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(1.5, 1.5, 13, 13));
+    painter.setPen(QPen(QColor(0, 64, 64), 1));
+    for (int y : {5, 8, 11}) painter.drawLine(8, y, 12, y);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(120, 20, 10), 1));
+    painter.setBrush(QColor(210, 50, 30));
+    painter.drawEllipse(QRectF(3.0, 3.0, 3.5, 3.5));
+    // Grey discs mark the other two rows.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(140, 140, 140));
+    painter.drawEllipse(QRectF(3.5, 7.0, 2.5, 2.5));
+    painter.drawEllipse(QRectF(3.5, 10.0, 2.5, 2.5));
+    return image;
+}
+
 bool Save(const QImage& image, const QString& path) {
     if (image.save(path, "PNG")) return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -138,5 +160,6 @@ int main(int argc, char** argv) {
     ok = Save(SaveIcon(), folder + "/save.png") && ok;
     ok = Save(PrintIcon(), folder + "/print.png") && ok;
     ok = Save(HelpIcon(), folder + "/help.png") && ok;
+    ok = Save(DetailsIcon(), folder + "/details.png") && ok;
     return ok ? 0 : 1;
 }

@@ -1,6 +1,8 @@
 // Photographs the results window for the pictures in docs/: the Delhi 1985
-// reading as the engines compute it (classic and precise positions), and a crowded chart with several
-// retrograde bodies in one box. Run offscreen with the docs folder as its
+// reading as the engines compute it (classic and precise positions), a
+// crowded chart with several retrograde bodies in one box, the classical Kuja
+// dosha details of the Delhi reading, and its Manglik match with a Mumbai
+// reading of 1987. Run offscreen with the docs folder as its
 // argument.
 #include <QApplication>
 #include <QPixmap>
@@ -8,6 +10,9 @@
 
 #include "app/reading.h"
 #include "app/ui/dialogs.h"
+#include "dosha/classical_kuja_dosha.h"
+#include "dosha/ui/frmKujaDoshaDetails.h"
+#include "dosha/ui/frmManglikMatch.h"
 #include "results/ui/MDI.h"
 #include "results/ui/frmDisplay.h"
 #include "support/sample_readings.h"
@@ -23,6 +28,39 @@ bool Photograph(const orbalis::BirthDetails& birth, const orbalis::ChartReading&
     window.SetPositionsMode(mode);
     // Large enough for the whole form, as a maximised window shows it.
     window.resize(800, 700);
+    window.show();
+    QApplication::processEvents();
+    if (window.grab().save(path, "PNG")) return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+bool PhotographDetails(const orbalis::BirthDetails& birth, const orbalis::ChartReading& reading,
+                       const QString& path) {
+    orbalis::QtDialogs dialogs;
+    const auto analysis = orbalis::AnalyseClassicalKujaDosha(reading);
+    if (!analysis) return false;
+    orbalis::frmKujaDoshaDetails window(dialogs, *analysis, QString::fromStdString(birth.name));
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QApplication::processEvents();
+    if (window.grab().save(path, "PNG")) return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+bool PhotographMatch(const orbalis::BirthDetails& birth, const orbalis::ChartReading& reading,
+                     const QString& path) {
+    const orbalis::BirthDetails other =
+        orbalis::BirthDetailsFromForm(orbalis::testing::MumbaiEntries1987());
+    orbalis::ChartReading otherReading;
+    orbalis::ComputeChartReading(other, otherReading);
+    const auto first = orbalis::AnalyseClassicalKujaDosha(reading);
+    const auto second = orbalis::AnalyseClassicalKujaDosha(otherReading);
+    if (!first || !second) return false;
+    orbalis::QtDialogs dialogs;
+    orbalis::frmManglikMatch window(dialogs, {birth.name, *first}, {other.name, *second});
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
     window.show();
     QApplication::processEvents();
     if (window.grab().save(path, "PNG")) return true;
@@ -54,6 +92,8 @@ int main(int argc, char** argv) {
                     orbalis::PositionsMode::Precise) &&
          ok;
 
+    ok = PhotographDetails(birth, computed, folder + "/kuja-dosha-details-1985.png") && ok;
+    ok = PhotographMatch(birth, computed, folder + "/manglik-match.png") && ok;
     ok = Photograph(birth, orbalis::testing::CrowdedReading(), orbalis::testing::CrowdedDisplay(),
                     folder + "/results-crowded.png") &&
          ok;

@@ -1,0 +1,46 @@
+#include "dosha/ui/frmKujaDoshaDetails.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/reference_tables.h"
+#include "dosha/kuja_dosha_details_text.h"
+#include "dosha/ui/classical_table.h"
+#include "results/ui/form_font.h"
+
+namespace orbalis {
+namespace {
+
+const QColor kTitleColour(128, 0, 0);  // the Lagna frame's title on the results form
+const QColor kNoteColour(0, 0, 128);   // the Moon frame's title
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+frmKujaDoshaDetails::frmKujaDoshaDetails(Dialogs& dialogs, const ClassicalKujaDosha& analysis,
+                                         const QString& name, QWidget* parent)
+    : ReportWindow(dialogs, QStringLiteral("frmKujaDoshaDetails"), parent) {
+    AddLabel(QStringLiteral("lblTitle"), Text(kClassicalDetailsTitle), true, kTitleColour)
+        ->setFont(FormFont(true, 11));
+    AddLabel(QStringLiteral("lblName"), QStringLiteral("Name: ") + name);
+    AddLabel(QStringLiteral("lblMars"),
+             QStringLiteral("Mars in ") + Text(SignNames[analysis.signs.mars]));
+    sheetLayout()->addWidget(
+        BuildClassicalTable(sheet(), QStringLiteral("tblClassical"), analysis));
+
+    int shown = 0;
+    for (Cancellation rule : CancellationsThatHold(analysis)) {
+        const CancellationText& text = CancellationTexts[static_cast<std::size_t>(rule)];
+        AddLabel(QStringLiteral("lblCancellation_%1").arg(shown++),
+                 QStringLiteral("<b>%1:</b> %2")
+                     .arg(Text(text.name).toHtmlEscaped(), Text(text.explanation).toHtmlEscaped()));
+    }
+    AddLabel(QStringLiteral("lblNote"), Text(kClassicalRuleNote), false, kNoteColour);
+
+    setPlainText(QString::fromStdString(KujaDoshaDetailsText(analysis, name.toStdString())));
+}
+
+}  // namespace orbalis

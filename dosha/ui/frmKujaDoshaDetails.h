@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include "dosha/classical_kuja_dosha.h"
+#include "dosha/ui/report_window.h"
+
+namespace orbalis {
+
+// "Kuja Dosha &Details": the classical house rule for one reading, one row
+// per reference (Lagna, Moon, Venus), the explanation of every cancellation
+// that holds, and how this differs from the percentage on the results form.
+//
+// Besides the controls of ReportWindow and the table of BuildClassicalTable
+// ("tblClassical"): "lblTitle", "lblName", "lblMars", "lblCancellation_k"
+// for the k-th rule that holds, and "lblNote".
+class frmKujaDoshaDetails final : public ReportWindow {
+    Q_OBJECT
+
+  public:
+    frmKujaDoshaDetails(Dialogs& dialogs, const ClassicalKujaDosha& analysis, const QString& name,
+                        QWidget* parent = nullptr);
+};
+
+}  // namespace orbalis

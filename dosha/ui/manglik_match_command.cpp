@@ -1,0 +1,47 @@
+#include "dosha/ui/manglik_match_command.h"
+
+#include "app/input_rules.h"
+#include "app/program_identity.h"
+#include "app/reading.h"
+#include "app/reading_file.h"
+#include "app/ui/dialogs.h"
+#include "app/ui/reading_file_commands.h"
+#include "dosha/ui/frmManglikMatch.h"
+
+namespace orbalis {
+
+frmManglikMatch* MatchWithSavedReading(Dialogs& dialogs, QWidget* parent, const BirthDetails& birth,
+                                       const ChartReading& reading) {
+    const std::optional<ReadingFileLines> lines = OpenReadingFile(dialogs, parent);
+    if (!lines) return nullptr;
+
+    // The saved values go onto a fresh form, whose rules then speak as they
+    // do when the file is opened on the birth-details window. The picture
+    // writer plays no part in a match.
+    FormEntries entries = ApplyReadingFile(*lines, FormEntries{});
+    entries.imageWriterAvailable = true;
+    if (const std::optional<InputProblem> problem = FirstInputProblem(entries)) {
+        dialogs.showMessage(parent, QString::fromStdString(problem->message),
+                            QString::fromUtf8(kProgramTitle.data(), kProgramTitle.size()),
+                            problem->icon);
+        return nullptr;
+    }
+    const BirthDetails savedBirth = BirthDetailsFromForm(entries);
+    ChartReading saved;
+    ComputeChartReading(savedBirth, saved);
+
+    const std::optional<ClassicalKujaDosha> current = AnalyseClassicalKujaDosha(reading);
+    const std::optional<ClassicalKujaDosha> other = AnalyseClassicalKujaDosha(saved);
+    if (!current || !other) return nullptr;
+    MatchParty first{birth.name, *current};
+    MatchParty second{savedBirth.name, *other};
+    // Two readings of one name (the same person at two times, or a reading
+    // matched with itself) are told apart by where they come from.
+    if (first.name == second.name) second.name += " (saved reading)";
+
+    auto* window = new frmManglikMatch(dialogs, first, second, parent);
+    window->show();
+    return window;
+}
+
+}  // namespace orbalis

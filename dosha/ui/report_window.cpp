@@ -1,0 +1,103 @@
+#include "dosha/ui/report_window.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/program_identity.h"
+#include "app/ui/dialogs.h"
+#include "results/ui/form_font.h"
+#include "results/ui/print_form.h"
+
+namespace orbalis {
+namespace {
+
+// As wide as the results form, so that a printout of either fills the page alike.
+constexpr int kSheetWidthPixels = 726;
+
+}  // namespace
+
+QLabel* MakeSheetLabel(QWidget* parent, const QString& name, const QString& text, bool bold,
+                       const QColor& colour) {
+    QLabel* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(FormFont(bold));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+ReportWindow::ReportWindow(Dialogs& dialogs, const QString& name, QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf8(kWindowCaption.data(), kWindowCaption.size()));
+    setFont(FormFont());
+
+    picSheet_ = new QWidget(this);
+    picSheet_->setObjectName(QStringLiteral("picSheet"));
+    picSheet_->setFixedWidth(kSheetWidthPixels);
+    QPalette palette = picSheet_->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    picSheet_->setPalette(palette);
+    picSheet_->setAutoFillBackground(true);
+    sheetLayout_ = new QVBoxLayout(picSheet_);
+    sheetLayout_->setContentsMargins(18, 16, 18, 16);
+    sheetLayout_->setSpacing(10);
+
+    auto addButton = [this](const char* buttonName, const QString& caption) {
+        QPushButton* button = new QPushButton(caption, this);
+        button->setObjectName(QString::fromLatin1(buttonName));
+        button->setFont(FormFont());
+        return button;
+    };
+    cmdPrint_ = addButton("cmdPrint", QStringLiteral("&Print"));
+    cmdCopy_ = addButton("cmdCopy", QStringLiteral("&Copy as Text"));
+    cmdClose_ = addButton("cmdClose", QStringLiteral("&Close"));
+    connect(cmdPrint_, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
+    connect(cmdCopy_, &QPushButton::clicked, this, &ReportWindow::cmdCopy_Click);
+    connect(cmdClose_, &QPushButton::clicked, this, &ReportWindow::cmdClose_Click);
+
+    QHBoxLayout* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdPrint_);
+    buttons->addWidget(cmdCopy_);
+    buttons->addWidget(cmdClose_);
+    QVBoxLayout* layout = new QVBoxLayout(this);
+    layout->addWidget(picSheet_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLabel* ReportWindow::AddLabel(const QString& name, const QString& text, bool bold,
+                               const QColor& colour) {
+    QLabel* label = MakeSheetLabel(picSheet_, name, text, bold, colour);
+    sheetLayout_->addWidget(label);
+    return label;
+}
+
+void ReportWindow::cmdPrint_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    PrinterRequest request;
+    request.allowPrintToFile = false;
+    request.showPageRange = false;
+    if (!dialogs_.choosePrinter(this, printer, request)) return;
+    PrintForm(*picSheet_, printer);
+}
+
+void ReportWindow::cmdCopy_Click() {
+    QGuiApplication::clipboard()->setText(plainText_);
+}
+
+void ReportWindow::cmdClose_Click() {
+    close();
+}
+
+}  // namespace orbalis

@@ -1,0 +1,231 @@
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+#include "app/reading.h"
+#include "app/reading_file.h"
+#include "dosha/classical_kuja_dosha.h"
+#include "dosha/kuja_dosha_details_text.h"
+#include "dosha/ui/frmKujaDoshaDetails.h"
+#include "dosha/ui/frmManglikMatch.h"
+#include "results/ui/MDI.h"
+#include "results/ui/frmDisplay.h"
+#include "support/fake_dialogs.h"
+#include "support/sample_readings.h"
+#include "support/test_environment.h"
+
+using namespace orbalis;
+using orbalis::testing::FakeDialogs;
+
+namespace {
+
+// A results window showing the reading of `birth`, computed or given.
+struct Window {
+    FakeDialogs dialogs;
+    MDI mdi;
+
+    Window(const BirthDetails& birth, const ChartReading& reading, const ReadingDisplay& display)
+        : mdi(dialogs, birth) {
+        mdi.display()->ShowReading(reading, display);
+    }
+    static Window* Computed(const FormEntries& entries) {
+        const BirthDetails birth = BirthDetailsFromForm(entries);
+        ChartReading reading;
+        const ReadingDisplay display = ComputeReading(birth, reading);
+        return new Window(birth, reading, display);
+    }
+    void trigger(const char* name) {
+        QAction* item = mdi.findChild<QAction*>(QString::fromLatin1(name));
+        QVERIFY2(item, name);
+        item->trigger();
+    }
+    QString label(QWidget* window, const QString& name) {
+        QLabel* label = window->findChild<QLabel*>(name);
+        return label ? label->text() : QStringLiteral("<no %1>").arg(name);
+    }
+};
+
+Window* DelhiWindow() {
+    return new Window(orbalis::testing::DelhiBirth1985(), orbalis::testing::DelhiReading1985(),
+                      orbalis::testing::DelhiDisplay1985());
+}
+
+QString WriteReadingFile(const QTemporaryDir& folder, const QString& name,
+                         const FormEntries& entries, int lines = kReadingFileLineCount) {
+    std::string bytes = EncodeReadingFile(BirthDetailsFromForm(entries));
+    // Keep only the first `lines` lines.
+    std::size_t end = 0;
+    for (int line = 0; line < lines; ++line) end = bytes.find("\r\n", end) + 2;
+    bytes.resize(end);
+    QFile file(folder.filePath(name));
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return file.fileName();
+}
+
+}  // namespace
+
+class KujaDoshaDetailsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { orbalis::testing::PrepareTestEnvironment(); }
+
+    void detailsWindowShowsEveryRowOfTheDelhiReading_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("house");
+        QTest::addColumn<QString>("doshaHouse");
+        QTest::addColumn<QString>("verdict");
+        // Delhi, 15 August 1985, 10:30 IST: Mars in Cancer with the Moon.
+        const QString withMoon =
+            QStringLiteral("dosha, cancelled by Mars with Jupiter or the Moon");
+        QTest::newRow("Lagna") << 0 << "Lagna in Virgo"
+                               << "11th house"
+                               << "no"
+                               << "no dosha";
+        QTest::newRow("Moon") << 1 << "Moon (Chandra) in Cancer"
+                              << "1st house"
+                              << "yes" << withMoon;
+        QTest::newRow("Venus") << 2 << "Venus (Shukra) in Gemini"
+                               << "2nd house"
+                               << "yes" << withMoon;
+    }
+
+    void detailsWindowShowsEveryRowOfTheDelhiReading() {
+        QFETCH(int, row);
+        QFETCH(QString, from);
+        QFETCH(QString, house);
+        QFETCH(QString, doshaHouse);
+        QFETCH(QString, verdict);
+        std::unique_ptr<Window> window(DelhiWindow());
+        window->trigger("mnuKujaDoshaDetails");
+        auto* details = window->mdi.findChild<frmKujaDoshaDetails*>();
+        QVERIFY(details);
+        QTRY_VERIFY(details->isVisible());
+        QCOMPARE(window->label(details, QStringLiteral("lblFrom_%1").arg(row)), from);
+        QCOMPARE(window->label(details, QStringLiteral("lblHouse_%1").arg(row)), house);
+        QCOMPARE(window->label(details, QStringLiteral("lblDoshaHouse_%1").arg(row)), doshaHouse);
+        QCOMPARE(window->label(details, QStringLiteral("lblVerdict_%1").arg(row)), verdict);
+        QCOMPARE(window->label(details, QStringLiteral("lblName")),
+                 QStringLiteral("Name: Asha Verma"));
+        QCOMPARE(window->label(details, QStringLiteral("lblMars")),
+                 QStringLiteral("Mars in Cancer"));
+        // The one rule that holds is explained, and the note tells the two verdicts apart.
+        QVERIFY(window->label(details, QStringLiteral("lblCancellation_0"))
+                    .contains(QStringLiteral("restrained by the great benefic")));
+        QVERIFY(!details->findChild<QLabel*>(QStringLiteral("lblCancellation_1")));
+        QCOMPARE(window->label(details, QStringLiteral("lblNote")),
+                 QString::fromUtf8(kClassicalRuleNote.data(), kClassicalRuleNote.size()));
+    }
+
+    void toolbarButtonOpensTheSameWindow() {
+        std::unique_ptr<Window> window(DelhiWindow());
+        QAction* button = window->mdi.findChild<QAction*>(QStringLiteral("TB_Details"));
+        QVERIFY(button);
+        QCOMPARE(button->toolTip(), QStringLiteral("Kuja Dosha Details"));
+        QVERIFY(!button->icon().isNull());
+        button->trigger();
+        window->trigger("mnuKujaDoshaDetails");
+        QCOMPARE(window->mdi.findChildren<frmKujaDoshaDetails*>().size(), 1);
+    }
+
+    void copyAndPrint() {
+        std::unique_ptr<Window> window(DelhiWindow());
+        window->trigger("mnuKujaDoshaDetails");
+        auto* details = window->mdi.findChild<frmKujaDoshaDetails*>();
+        QVERIFY(details);
+
+        details->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
+        const auto analysis = AnalyseClassicalKujaDosha(orbalis::testing::DelhiReading1985());
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString::fromStdString(KujaDoshaDetailsText(*analysis, "Asha Verma")));
+
+        QTemporaryDir folder;
+        window->dialogs.printerOutputFile = folder.filePath(QStringLiteral("details.pdf"));
+        QPushButton* print = details->findChild<QPushButton*>(QStringLiteral("cmdPrint"));
+        print->click();  // no reply queued: the dialog is cancelled
+        QVERIFY(!QFileInfo::exists(window->dialogs.printerOutputFile));
+        window->dialogs.printerReplies.enqueue(true);
+        print->click();
+        QCOMPARE(window->dialogs.printerRequests.size(), 2);
+        QVERIFY(!window->dialogs.printerRequests.back().allowPrintToFile);
+        QVERIFY(QFileInfo(window->dialogs.printerOutputFile).size() > 5000);
+    }
+
+    void matchWithASavedReading_data() {
+        QTest::addColumn<bool>("delhiOnScreen");
+        QTest::addColumn<bool>("mumbaiSaved");
+        QTest::addColumn<QString>("conclusion");
+        QTest::addColumn<QString>("reason");
+        const QString onlyKiran =
+            QStringLiteral("Only Kiran Rao has an uncancelled dosha, from the Lagna and Venus.");
+        QTest::newRow("Delhi on screen, Mumbai saved")
+            << true << true << "Kuja dosha is not balanced" << onlyKiran;
+        QTest::newRow("Mumbai on screen, Delhi saved")
+            << false << false << "Kuja dosha is not balanced" << onlyKiran;
+        QTest::newRow("Delhi with itself")
+            << true << false << "Kuja dosha is balanced"
+            << "Neither Ravi Kumar nor Ravi Kumar (saved reading) has an uncancelled dosha.";
+    }
+
+    void matchWithASavedReading() {
+        QFETCH(bool, delhiOnScreen);
+        QFETCH(bool, mumbaiSaved);
+        QFETCH(QString, conclusion);
+        QFETCH(QString, reason);
+        const FormEntries delhi = orbalis::testing::DelhiEntries();
+        const FormEntries mumbai = orbalis::testing::MumbaiEntries1987();
+        QTemporaryDir folder;
+        const QString saved =
+            WriteReadingFile(folder, QStringLiteral("saved.orb"), mumbaiSaved ? mumbai : delhi);
+        std::unique_ptr<Window> window(Window::Computed(delhiOnScreen ? delhi : mumbai));
+        const ChartReading before = window->mdi.display()->reading();
+
+        window->dialogs.openReplies.enqueue(saved);
+        window->trigger("mnuMatch");
+        auto* match = window->mdi.findChild<frmManglikMatch*>();
+        QVERIFY2(match, qPrintable(window->dialogs.lastMessage()));
+        QCOMPARE(window->dialogs.openRequests.front().title,
+                 QStringLiteral("Select the source file"));
+        QCOMPARE(window->label(match, QStringLiteral("lblConclusion")), conclusion);
+        QCOMPARE(window->label(match, QStringLiteral("lblReason")), reason);
+        QVERIFY(window->label(match, QStringLiteral("lblParty_0"))
+                    .startsWith(delhiOnScreen ? "Ravi Kumar" : "Kiran Rao"));
+        QVERIFY(match->findChild<QWidget*>(QStringLiteral("tblClassical_1")));
+        QVERIFY(window->mdi.display()->reading() == before);
+    }
+
+    void matchRefusesWhatOpenRefuses_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not an orb name") << "saved.txt" << 17 << "Please Check The File.";
+        QTest::newRow("no country line") << "short.orb" << 16 << "Please Enter Your Country name";
+        QTest::newRow("cancelled") << QString() << 17 << QString();
+    }
+
+    void matchRefusesWhatOpenRefuses() {
+        QFETCH(QString, fileName);
+        QFETCH(int, lines);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        std::unique_ptr<Window> window(DelhiWindow());
+        if (!fileName.isEmpty())
+            window->dialogs.openReplies.enqueue(
+                WriteReadingFile(folder, fileName, orbalis::testing::MumbaiEntries1987(), lines));
+        window->trigger("mnuMatch");
+        QVERIFY(!window->mdi.findChild<frmManglikMatch*>());
+        QCOMPARE(window->dialogs.lastMessage(), message);
+    }
+};
+
+QTEST_MAIN(KujaDoshaDetailsTest)
+#include "tst_kuja_dosha_details.moc"
