@@ -89,6 +89,30 @@ Json BoxLines(std::string_view box) {
 
 }  // namespace
 
+Json KujaDoshaDetailsJson(const ClassicalKujaDosha& analysis) {
+    Json j;
+    j["rule"] = "classical house rule";
+    j["marsSign"] = SignNames[static_cast<std::size_t>(analysis.signs.mars)];
+    for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
+        const auto index = static_cast<std::size_t>(reference);
+        const ReferenceDosha& dosha = analysis.references[index];
+        Json from;
+        from["referenceSign"] = SignNames[static_cast<std::size_t>(dosha.referenceSign)];
+        from["marsHouse"] = dosha.marsHouse;
+        from["doshaHouse"] = dosha.doshaHouse;
+        from["status"] = ClassicalStatusWord(dosha.status());
+        from["verdict"] = ClassicalVerdictText(dosha);
+        from["cancelledBy"] = Json::array();
+        for (int rule = 0; rule < kCancellationCount; ++rule) {
+            if (!dosha.cancelledBy[static_cast<std::size_t>(rule)]) continue;
+            const CancellationText& text = CancellationTexts[static_cast<std::size_t>(rule)];
+            from["cancelledBy"].push_back({{"rule", text.name}, {"explanation", text.explanation}});
+        }
+        j["from" + std::string(KujaReferenceNames[index].key)] = std::move(from);
+    }
+    return j;
+}
+
 Json ReadingJson(const FullReading& reading) {
     Json j;
     j["positions"] = PositionsModeName(reading.positions);
@@ -106,6 +130,8 @@ Json ReadingJson(const FullReading& reading) {
     j["chartBoxes"] = std::move(boxes);
     for (std::size_t i = 0; i < kRetrogradeNames.size(); ++i)
         j["retrograde"][std::string(kRetrogradeNames[i])] = reading.retrograde[i];
+    const std::optional<ClassicalKujaDosha> details = AnalyseClassicalKujaDosha(reading.chart);
+    j["kujaDoshaDetails"] = details ? KujaDoshaDetailsJson(*details) : Json();
     return j;
 }
 

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/reading_result.h"
+#include "dosha/classical_kuja_dosha.h"
 
 namespace orbalis::cli {
 
@@ -17,8 +18,15 @@ namespace orbalis::cli {
 //   "kujaDosha"   {"fromLagna", "fromMoon"}, each {"position", "percentage",
 //                 "verdict", "marsHouse", "percentageText", "manglik"},
 //   "chartBoxes"  twelve {"sign", "lines"}, Aries to Pisces,
-//   "retrograde"  {"Mercury", "Venus", "Mars", "Jupiter", "Saturn"} flags.
+//   "retrograde"  {"Mercury", "Venus", "Mars", "Jupiter", "Saturn"} flags,
+//   "kujaDoshaDetails"  the classical house rule (KujaDoshaDetailsJson).
 nlohmann::ordered_json ReadingJson(const FullReading& reading);
+
+// The classical house rule of a reading: {"rule", "marsSign", "fromLagna",
+// "fromMoon", "fromVenus"}, each reference {"referenceSign", "marsHouse",
+// "doshaHouse", "status" ("none", "dosha", "cancelled"), "verdict",
+// "cancelledBy": [{"rule", "explanation"}] for the rules that hold}.
+nlohmann::ordered_json KujaDoshaDetailsJson(const ClassicalKujaDosha& analysis);
 
 // The JSON text, indented by two, ending in a line feed. Bytes that are not
 // UTF-8 are replaced, never thrown over.

@@ -16,6 +16,7 @@
 
 #include "app/code_page.h"
 #include "cli/batch.h"
+#include "cli/match_command.h"
 #include "cli/places_command.h"
 #include "cli/reading_command.h"
 #include "cli/replacing_file.h"
@@ -95,8 +96,10 @@ int RunBatchCommand(const std::string& inPath, const std::string& outPath, Batch
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Kuja dosha readings without a window: one birth, or a CSV file of births.",
-                 "orbalis-cli"};
+    CLI::App app{
+        "Kuja dosha readings without a window: one birth, a CSV file of births, or a "
+        "match of two readings.",
+        "orbalis-cli"};
     app.require_subcommand(1);
 
     // reading
@@ -177,6 +180,17 @@ int main(int argc, char** argv) {
     places->add_option("--format", placeFormat, "text or json")
         ->check(CLI::IsMember({"text", "json"}));
 
+    // match
+    CLI::App* match =
+        app.add_subcommand("match", "Manglik match of two reading files by the classical rule");
+    std::string matchFirst;
+    std::string matchSecond;
+    std::string matchFormat = "text";
+    match->add_option("A", matchFirst, "The first reading file (.orb)")->required();
+    match->add_option("B", matchSecond, "The second reading file (.orb)")->required();
+    match->add_option("--format", matchFormat, "text or json")
+        ->check(CLI::IsMember({"text", "json"}));
+
     // zones
     CLI::App* zones = app.add_subcommand("zones", "The 77 time zone rows with their numbers");
 
@@ -211,6 +225,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orbalis-cli: standard output: the list cannot be written: %s\n",
                      std::strerror(errno));
         return kUsageError;
+    }
+
+    if (match->parsed()) {
+        return PrintOutcome(
+            MatchFromFiles(matchFirst, matchSecond,
+                           matchFormat == "json" ? ReadingFormat::Json : ReadingFormat::Text));
     }
 
     const ReadingFormat readingFormat =

@@ -59,14 +59,16 @@ ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts,
     return outcome;
 }
 
+ReadingOutcome RefusedReadingFile(ReadingFileBirth file) {
+    // The window's message first, then for a refused file the reason.
+    if (!file.reason.empty()) file.message += "\n" + file.reason;
+    return Refused(std::move(file.message));
+}
+
 ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format,
                                PositionsMode mode) {
     ReadingFileBirth file = LoadReadingFileBirth(path);
-    if (!file.birth) {
-        // The window's message first, then for a refused file the reason.
-        if (!file.reason.empty()) file.message += "\n" + file.reason;
-        return Refused(std::move(file.message));
-    }
+    if (!file.birth) return RefusedReadingFile(std::move(file));
     return Render(*file.birth, format, mode);
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/positions_mode.h"
+#include "app/reading_file.h"
 #include "cli/birth_arguments.h"
 
 namespace orbalis::cli {
@@ -38,5 +39,9 @@ ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts,
 // the path and why.
 ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format,
                                PositionsMode mode = PositionsMode::Classic);
+
+// The refusal of a reading file the window would not open: its message and,
+// for a file refused as a whole, the path and why on the next line.
+ReadingOutcome RefusedReadingFile(ReadingFileBirth file);
 
 }  // namespace orbalis::cli

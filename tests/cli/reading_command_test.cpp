@@ -120,6 +120,16 @@ TEST(ReadingCommand, JsonParsesBackToTheSameReading) {
     EXPECT_EQ(moon.at("position"), display.fromMoon.position);
     EXPECT_EQ(moon.at("marsHouse"), 1);
 
+    // The classical rule beside it: no dosha in the 11th from the Lagna; the
+    // Moon's and Venus's cancelled by Mars beside the Moon.
+    const auto& details = j.at("kujaDoshaDetails");
+    EXPECT_EQ(details.at("marsSign"), "Cancer");
+    EXPECT_EQ(details.at("fromLagna").at("status"), "none");
+    EXPECT_EQ(details.at("fromMoon").at("marsHouse"), 1);
+    EXPECT_EQ(details.at("fromVenus").at("referenceSign"), "Gemini");
+    EXPECT_EQ(details.at("fromVenus").at("verdict"),
+              "dosha, cancelled by Mars with Jupiter or the Moon");
+
     const auto& boxes = j.at("chartBoxes");
     ASSERT_EQ(boxes.size(), 12u);
     for (std::size_t k = 0; k < 12; ++k) {
