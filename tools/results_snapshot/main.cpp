@@ -19,6 +19,16 @@
 
 namespace {
 
+// Shows the window offscreen and saves what it paints.
+bool Save(QWidget& window, const QString& path) {
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QApplication::processEvents();
+    if (window.grab().save(path, "PNG")) return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 bool Photograph(const orbalis::BirthDetails& birth, const orbalis::ChartReading& reading,
                 const orbalis::ReadingDisplay& display, const QString& path,
                 orbalis::PositionsMode mode = orbalis::PositionsMode::Classic) {
@@ -28,25 +38,16 @@ bool Photograph(const orbalis::BirthDetails& birth, const orbalis::ChartReading&
     window.SetPositionsMode(mode);
     // Large enough for the whole form, as a maximised window shows it.
     window.resize(800, 700);
-    window.show();
-    QApplication::processEvents();
-    if (window.grab().save(path, "PNG")) return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
+    return Save(window, path);
 }
 
 bool PhotographDetails(const orbalis::BirthDetails& birth, const orbalis::ChartReading& reading,
                        const QString& path) {
-    orbalis::QtDialogs dialogs;
     const auto analysis = orbalis::AnalyseClassicalKujaDosha(reading);
     if (!analysis) return false;
+    orbalis::QtDialogs dialogs;
     orbalis::frmKujaDoshaDetails window(dialogs, *analysis, QString::fromStdString(birth.name));
-    window.setAttribute(Qt::WA_DeleteOnClose, false);
-    window.show();
-    QApplication::processEvents();
-    if (window.grab().save(path, "PNG")) return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
+    return Save(window, path);
 }
 
 bool PhotographMatch(const orbalis::BirthDetails& birth, const orbalis::ChartReading& reading,
@@ -60,12 +61,7 @@ bool PhotographMatch(const orbalis::BirthDetails& birth, const orbalis::ChartRea
     if (!first || !second) return false;
     orbalis::QtDialogs dialogs;
     orbalis::frmManglikMatch window(dialogs, {birth.name, *first}, {other.name, *second});
-    window.setAttribute(Qt::WA_DeleteOnClose, false);
-    window.show();
-    QApplication::processEvents();
-    if (window.grab().save(path, "PNG")) return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
+    return Save(window, path);
 }
 
 }  // namespace
