@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -84,12 +83,7 @@ QLabel* ReportWindow::AddLabel(const QString& name, const QString& text, bool bo
 }
 
 void ReportWindow::cmdPrint_Click() {
-    QPrinter printer(QPrinter::HighResolution);
-    PrinterRequest request;
-    request.allowPrintToFile = false;
-    request.showPageRange = false;
-    if (!dialogs_.choosePrinter(this, printer, request)) return;
-    PrintForm(*picSheet_, printer);
+    PrintWithDialog(dialogs_, this, *picSheet_);
 }
 
 void ReportWindow::cmdCopy_Click() {

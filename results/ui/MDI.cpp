@@ -5,7 +5,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -392,15 +391,7 @@ void MDI::mnuExit_Click() {
 }
 
 void MDI::mnuPrint_Click() {
-    QPrinter printer(QPrinter::HighResolution);
-    PrinterRequest request;
-    request.allowPrintToFile = false;
-    request.showPageRange = false;
-    if (!dialogs_.choosePrinter(this, printer, request)) return;
-    if (!PrintForm(*display_, printer)) {
-        dialogs_.showMessage(this, QStringLiteral("No printer is available."),
-                             Text(kProgramTitle), MessageIcon::Error);
-    }
+    PrintWithDialog(dialogs_, this, *display_);
 }
 
 void MDI::mnuToolBar_Click() {

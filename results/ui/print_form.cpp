@@ -4,6 +4,9 @@
 #include <QPrinter>
 #include <QWidget>
 
+#include "app/program_identity.h"
+#include "app/ui/dialogs.h"
+
 namespace orbalis {
 
 QRect PaintFormFitted(QWidget& form, QPainter& painter, const QRect& page) {
@@ -29,6 +32,19 @@ bool PrintForm(QWidget& form, QPrinter& printer) {
     const QRect page(QPoint(0, 0), painter.viewport().size());
     PaintFormFitted(form, painter, page);
     return painter.end();
+}
+
+void PrintWithDialog(Dialogs& dialogs, QWidget* parent, QWidget& form) {
+    QPrinter printer(QPrinter::HighResolution);
+    PrinterRequest request;
+    request.allowPrintToFile = false;
+    request.showPageRange = false;
+    if (!dialogs.choosePrinter(parent, printer, request)) return;
+    if (!PrintForm(form, printer)) {
+        dialogs.showMessage(parent, QStringLiteral("No printer is available."),
+                            QString::fromUtf8(kProgramTitle.data(), kProgramTitle.size()),
+                            MessageIcon::Error);
+    }
 }
 
 }  // namespace orbalis

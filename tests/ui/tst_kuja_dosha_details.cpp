@@ -148,14 +148,19 @@ class KujaDoshaDetailsTest : public QObject {
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QString::fromStdString(KujaDoshaDetailsText(*analysis, "Asha Verma")));
 
+        // A confirmed dialog with no printer behind it says so.
+        QPushButton* print = details->findChild<QPushButton*>(QStringLiteral("cmdPrint"));
+        window->dialogs.printerReplies.enqueue(true);
+        print->click();
+        QCOMPARE(window->dialogs.lastMessage(), QStringLiteral("No printer is available."));
+
         QTemporaryDir folder;
         window->dialogs.printerOutputFile = folder.filePath(QStringLiteral("details.pdf"));
-        QPushButton* print = details->findChild<QPushButton*>(QStringLiteral("cmdPrint"));
         print->click();  // no reply queued: the dialog is cancelled
         QVERIFY(!QFileInfo::exists(window->dialogs.printerOutputFile));
         window->dialogs.printerReplies.enqueue(true);
         print->click();
-        QCOMPARE(window->dialogs.printerRequests.size(), 2);
+        QCOMPARE(window->dialogs.printerRequests.size(), 3);
         QVERIFY(!window->dialogs.printerRequests.back().allowPrintToFile);
         QVERIFY(QFileInfo(window->dialogs.printerOutputFile).size() > 5000);
     }
