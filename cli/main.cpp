@@ -228,9 +228,11 @@ int main(int argc, char** argv) {
     }
 
     if (match->parsed()) {
+        // Names are letters and blanks, so the match is the same text in any encoding.
         return PrintOutcome(
             MatchFromFiles(matchFirst, matchSecond,
-                           matchFormat == "json" ? ReadingFormat::Json : ReadingFormat::Text));
+                           matchFormat == "json" ? ReadingFormat::Json : ReadingFormat::Text),
+            false);
     }
 
     const ReadingFormat readingFormat =
