@@ -21,8 +21,9 @@ inline constexpr std::string_view kBatchPlaceColumn = "place";
 inline constexpr std::array<std::string_view, 2> kBatchPlaceOutputColumns = {"utc_offset",
                                                                              "place_zone"};
 
-// The columns added after each row's own, in this order.
-inline constexpr std::array<std::string_view, 22> kBatchOutputColumns = {"ascendant",
+// The columns added after each row's own, in this order. The classical
+// columns hold "dosha", "cancelled" or "none" by the classical house rule.
+inline constexpr std::array<std::string_view, 25> kBatchOutputColumns = {"ascendant",
                                                                          "moon_sign",
                                                                          "nakshatra",
                                                                          "lord",
@@ -43,6 +44,9 @@ inline constexpr std::array<std::string_view, 22> kBatchOutputColumns = {"ascend
                                                                          "mars_house_moon",
                                                                          "percentage_moon",
                                                                          "verdict_moon",
+                                                                         "classical_lagna",
+                                                                         "classical_moon",
+                                                                         "classical_venus",
                                                                          "error"};
 
 // Exit statuses of a batch run.

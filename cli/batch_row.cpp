@@ -6,6 +6,7 @@
 #include "app/reference_tables.h"
 #include "app/text_utils.h"
 #include "cli/birth_arguments.h"
+#include "dosha/classical_kuja_dosha.h"
 #include "dosha/kuja_dosha.h"
 
 namespace orbalis::cli {
@@ -48,6 +49,12 @@ void ReadingFields(const BatchReading& reading, BatchRowFields& fields) {
         put({house, written.ptr});
         put((*count)->percentage);
         put((*count)->manglik ? "Manglik" : "Non Manglik");
+    }
+    const std::optional<ClassicalKujaDosha> classical = AnalyseClassicalKujaDosha(chart);
+    for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
+        put(classical ? ClassicalStatusWord(
+                            classical->references[static_cast<std::size_t>(reference)].status())
+                      : std::string_view{});
     }
     put({});  // error
 }

@@ -192,7 +192,8 @@ TEST(CommandLine, BatchWritesTheNamedFile) {
     EXPECT_TRUE(run.out.empty());
     // No terminal on standard error here, so no progress line either.
     EXPECT_TRUE(run.err.empty()) << run.err;
-    EXPECT_TRUE(ReadBytes(folder.File("out.csv")).ends_with(",Manglik,1,0.125%,Manglik,\r\n"));
+    EXPECT_TRUE(ReadBytes(folder.File("out.csv"))
+                    .ends_with(",Manglik,1,0.125%,Manglik,none,cancelled,cancelled,\r\n"));
 }
 
 TEST(CommandLine, OutputFileIsReplacedWholeOrNotAtAll) {
