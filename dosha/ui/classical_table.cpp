@@ -12,10 +12,6 @@ namespace {
 
 const QColor kVerdictColour(154, 54, 171);  // the result lines of the results form
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 QWidget* BuildClassicalTable(QWidget* parent, const QString& name,
@@ -28,7 +24,7 @@ QWidget* BuildClassicalTable(QWidget* parent, const QString& name,
     grid->setVerticalSpacing(6);
     for (int column = 0; column < 4; ++column) {
         grid->addWidget(MakeSheetLabel(table, QStringLiteral("lblColumn_%1").arg(column),
-                                       Text(kClassicalColumnTitles[column]), true, Qt::black),
+                                       SheetText(kClassicalColumnTitles[column]), true, Qt::black),
                         0, column);
     }
     for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
@@ -48,7 +44,7 @@ QWidget* BuildClassicalTable(QWidget* parent, const QString& name,
         for (int column = 0; column < 4; ++column) {
             const auto& cell = cells[column];
             QLabel* label = MakeSheetLabel(table, QString::fromLatin1(cell.name).arg(reference),
-                                           Text(cell.text), cell.bold, cell.colour);
+                                           SheetText(cell.text), cell.bold, cell.colour);
             // Only the verdict wraps; the short columns keep to one line.
             label->setWordWrap(column == 3);
             grid->addWidget(label, reference + 1, column);

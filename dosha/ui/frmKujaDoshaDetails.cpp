@@ -14,20 +14,16 @@ namespace {
 const QColor kTitleColour(128, 0, 0);  // the Lagna frame's title on the results form
 const QColor kNoteColour(0, 0, 128);   // the Moon frame's title
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 frmKujaDoshaDetails::frmKujaDoshaDetails(Dialogs& dialogs, const ClassicalKujaDosha& analysis,
                                          const QString& name, QWidget* parent)
     : ReportWindow(dialogs, QStringLiteral("frmKujaDoshaDetails"), parent) {
-    AddLabel(QStringLiteral("lblTitle"), Text(kClassicalDetailsTitle), true, kTitleColour)
+    AddLabel(QStringLiteral("lblTitle"), SheetText(kClassicalDetailsTitle), true, kTitleColour)
         ->setFont(FormFont(true, 11));
     AddLabel(QStringLiteral("lblName"), QStringLiteral("Name: ") + name);
     AddLabel(QStringLiteral("lblMars"),
-             QStringLiteral("Mars in ") + Text(SignNames[analysis.signs.mars]));
+             QStringLiteral("Mars in ") + SheetText(SignNames[analysis.signs.mars]));
     sheetLayout()->addWidget(
         BuildClassicalTable(sheet(), QStringLiteral("tblClassical"), analysis));
 
@@ -36,9 +32,10 @@ frmKujaDoshaDetails::frmKujaDoshaDetails(Dialogs& dialogs, const ClassicalKujaDo
         const CancellationText& text = CancellationTexts[static_cast<std::size_t>(rule)];
         AddLabel(QStringLiteral("lblCancellation_%1").arg(shown++),
                  QStringLiteral("<b>%1:</b> %2")
-                     .arg(Text(text.name).toHtmlEscaped(), Text(text.explanation).toHtmlEscaped()));
+                     .arg(SheetText(text.name).toHtmlEscaped(),
+                          SheetText(text.explanation).toHtmlEscaped()));
     }
-    AddLabel(QStringLiteral("lblNote"), Text(kClassicalRuleNote), false, kNoteColour);
+    AddLabel(QStringLiteral("lblNote"), SheetText(kClassicalRuleNote), false, kNoteColour);
 
     setPlainText(QString::fromStdString(KujaDoshaDetailsText(analysis, name.toStdString())));
 }

@@ -13,10 +13,6 @@ namespace {
 const QColor kTitleColour(128, 0, 0);
 const QColor kConclusionColour(154, 54, 171);
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 frmManglikMatch::frmManglikMatch(Dialogs& dialogs, const MatchParty& first,
@@ -29,16 +25,16 @@ frmManglikMatch::frmManglikMatch(Dialogs& dialogs, const MatchParty& first,
     for (int i = 0; i < 2; ++i) {
         const MatchParty& party = *parties[i];
         AddLabel(QStringLiteral("lblParty_%1").arg(i),
-                 Text(party.name) + QStringLiteral(", Mars in ") +
-                     Text(SignNames[party.analysis.signs.mars]),
+                 SheetText(party.name) + QStringLiteral(", Mars in ") +
+                     SheetText(SignNames[party.analysis.signs.mars]),
                  true);
         sheetLayout()->addWidget(
             BuildClassicalTable(sheet(), QStringLiteral("tblClassical_%1").arg(i), party.analysis));
     }
     const ManglikMatch match = MatchKujaDosha(first, second);
-    AddLabel(QStringLiteral("lblConclusion"), Text(match.conclusion), true, kConclusionColour)
+    AddLabel(QStringLiteral("lblConclusion"), SheetText(match.conclusion), true, kConclusionColour)
         ->setFont(FormFont(true, 11));
-    AddLabel(QStringLiteral("lblReason"), Text(match.reason));
+    AddLabel(QStringLiteral("lblReason"), SheetText(match.reason));
 
     setPlainText(QString::fromStdString(ManglikMatchText(first, second)));
 }
