@@ -157,7 +157,7 @@ PlaceResolution ResolvePlace(std::string_view query, std::size_t maxCandidates) 
     PlaceResolution resolution;
     if (matches.empty()) return resolution;
     const bool onlyOne = matches.size() == 1;
-    const bool onlyBestWhole = matches[0].kind != PlaceMatchKind::Prefix &&
+    const bool onlyBestWhole = !onlyOne && matches[0].kind != PlaceMatchKind::Prefix &&
                                matches[1].kind != matches[0].kind;
     if (onlyOne || onlyBestWhole) {
         resolution.place = matches[0].place;
