@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "app/code_page.h"
+#include "app/command_line.h"
 #include "cli/batch.h"
 #include "cli/match_command.h"
 #include "cli/places_command.h"
@@ -100,6 +101,8 @@ int main(int argc, char** argv) {
         "Kuja dosha readings without a window: one birth, a CSV file of births, or a "
         "match of two readings.",
         "orbalis-cli"};
+    app.set_version_flag("-v,--version", orbalis::VersionText("orbalis-cli"),
+                         "Print the version and exit");
     app.require_subcommand(1);
 
     // reading

@@ -66,8 +66,9 @@ MDI* OrbalisApplication::resultsWindow() const {
     return resultsWindow_;
 }
 
-void OrbalisApplication::Start() {
+void OrbalisApplication::Start(const QString& readingFile) {
     mainForm_->show();
+    if (!readingFile.isEmpty()) OpenReadingFrom(readingFile);
 }
 
 std::optional<ReadingDisplay> OrbalisApplication::ComputeOrRefuse(const BirthDetails& birth,

@@ -34,7 +34,9 @@ class OrbalisApplication final : public QObject {
     ~OrbalisApplication() override;
 
     // Shows the birth-details window; the program then waits for the user.
-    void Start();
+    // A reading file named on the command line is then opened as
+    // "&Open Previously Saved Reading" opens the file it asks for.
+    void Start(const QString& readingFile = QString());
     // A reading from the entries of the birth-details window: validates them,
     // computes the reading, shows it in a fresh results window and hides the
     // birth-details window. A refused reading changes nothing.

@@ -1,14 +1,56 @@
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <cstdio>
+#include <string>
+#include <vector>
 
+#include "app/command_line.h"
+#include "app/program_identity.h"
 #include "app/ui/application.h"
 #include "app/ui/dialogs.h"
 #include "app/ui/single_instance.h"
 
+namespace {
+
+std::vector<std::string> ArgumentsAfterName(int argc, char** argv) {
+    return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    using orbalis::WindowCommandLine;
+
+    // Help and version answer before the window system is touched, so they
+    // need no display.
+    const WindowCommandLine early = orbalis::ParseWindowCommandLine(ArgumentsAfterName(argc, argv));
+    if (early.action == WindowCommandLine::Action::ShowHelp) {
+        std::fputs(orbalis::WindowHelpText().c_str(), stdout);
+        return 0;
+    }
+    if (early.action == WindowCommandLine::Action::ShowVersion) {
+        std::puts(orbalis::VersionText("orbalis").c_str());
+        return 0;
+    }
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("orbalis"));
-    // Settings live in the user's config folder: orbalis/orbalis.conf.
+    // Settings live in the user's config folder as orbalis/orbalis.conf.
     QApplication::setOrganizationName(QStringLiteral("orbalis"));
+    QApplication::setOrganizationDomain(QStringLiteral("orbalis.org"));
+    QApplication::setApplicationName(QStringLiteral("orbalis"));
+    QApplication::setApplicationVersion(QString::fromUtf8(orbalis::kVersionText));
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orbalis.Orbalis"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.orbalis.Orbalis")));
+
+    // The toolkit has taken its own options out of argv by now.
+    const WindowCommandLine commandLine =
+        orbalis::ParseWindowCommandLine(ArgumentsAfterName(argc, argv));
+    if (commandLine.action == WindowCommandLine::Action::Refuse) {
+        std::fprintf(stderr, "orbalis: %s\nTry 'orbalis --help'.\n", commandLine.problem.c_str());
+        return 2;
+    }
 
     orbalis::QtDialogs dialogs;
     // Held until the process ends, so that a second start is refused.
@@ -16,6 +58,6 @@ int main(int argc, char** argv) {
     if (orbalis::RefuseSecondInstance(instance, dialogs)) return 0;
 
     orbalis::OrbalisApplication orbalis(dialogs);
-    orbalis.Start();
+    orbalis.Start(QFile::decodeName(commandLine.readingFile.c_str()));
     return application.exec();
 }

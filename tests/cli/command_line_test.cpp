@@ -80,6 +80,8 @@ TEST(CommandLine, ExitStatusesAndMessages) {
         {"file and options together", "reading x.orb --name Sample", "", 2,
          "Give either a reading file or the birth options, not both", ""},
         {"zones", "zones", "", 0, "", " 0  Alaska/Hawaii Daylight Time,AHDT,-9.0\n"},
+        {"version without a command", "--version", "", 0, "", "orbalis-cli 1.15\n"},
+        {"help without a command", "--help", "", 0, "", "Kuja dosha readings without a window"},
         {"batch from standard input", "batch", std::string(kHeader) + kDelhiRow, 0, "",
          "name,date,time,zone,lat,lon,dst,city,state,country,ascendant,"},
         {"batch of precise positions on two threads", "batch --positions precise --jobs 2",
