@@ -29,6 +29,7 @@ void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
     dialog.setWindowTitle(request.title);
     dialog.setNameFilter(QtFilter(request.filter));
     dialog.setDefaultSuffix(request.defaultExtension);
+    if (!request.folder.isEmpty()) dialog.setDirectory(request.folder);
     if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
 }

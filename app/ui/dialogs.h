@@ -18,6 +18,8 @@ struct FileDialogRequest {
     QString defaultExtension;  // without the dot; added when the name has none
     QString title;
     QString initialName;
+    // Where the dialog opens, unless initialName names a folder of its own.
+    QString folder;
     bool overwritePrompt = false;
     bool pathMustExist = false;
     bool fileMustExist = false;

@@ -6,6 +6,7 @@
 #include "app/save_names.h"
 #include "app/ui/atomic_file.h"
 #include "app/ui/dialogs.h"
+#include "app/ui/file_dialog_folder.h"
 #include "app/ui/save_target.h"
 
 namespace orbalis {
@@ -28,11 +29,13 @@ void SaveReadingFile(Dialogs& dialogs, QWidget* parent, const BirthDetails& birt
     request.title = ProgramTitle();
     request.initialName =
         QString::fromStdString(ReadingFileName(lastFileName.toStdString()));
+    request.folder = FileDialogFolder();
     request.overwritePrompt = true;
     request.pathMustExist = true;
     request.noReadOnlyReturn = true;
     const std::optional<QString> chosen = dialogs.chooseSaveFile(parent, request);
     if (!chosen) return;
+    RememberFileDialogFolder(*chosen);
     const std::optional<QString> path =
         ConfirmSaveName(dialogs, parent, *chosen,
                         QString::fromStdString(ReadingFileName(chosen->toStdString())));
@@ -51,8 +54,11 @@ std::optional<QString> ChooseReadingFileToOpen(Dialogs& dialogs, QWidget* parent
     request.filter = kReadingFileFilter;
     request.defaultExtension = kReadingFileExtension;
     request.title = QStringLiteral("Select the source file");
+    request.folder = FileDialogFolder();
     request.fileMustExist = true;
-    return dialogs.chooseOpenFile(parent, request);
+    std::optional<QString> chosen = dialogs.chooseOpenFile(parent, request);
+    if (chosen) RememberFileDialogFolder(*chosen);
+    return chosen;
 }
 
 std::optional<ReadingFileLines> OpenReadingFile(Dialogs& dialogs, QWidget* parent) {

@@ -4,6 +4,7 @@
 #include "app/text_export.h"
 #include "app/ui/atomic_file.h"
 #include "app/ui/dialogs.h"
+#include "app/ui/file_dialog_folder.h"
 #include "app/ui/save_target.h"
 
 namespace orbalis {
@@ -15,12 +16,14 @@ void ExportReadingAsText(Dialogs& dialogs, QWidget* parent, const BirthDetails& 
     request.defaultExtension = QStringLiteral("txt");
     request.title = QStringLiteral("Select the destination text file ");
     request.initialName = QString::fromStdString(TextExportName(lastFileName.toStdString()));
+    request.folder = FileDialogFolder();
     request.overwritePrompt = true;
     request.hideReadOnly = true;
     request.pathMustExist = true;
     request.noReadOnlyReturn = true;
     const std::optional<QString> chosen = dialogs.chooseSaveFile(parent, request);
     if (!chosen) return;
+    RememberFileDialogFolder(*chosen);
     const std::optional<QString> path =
         ConfirmSaveName(dialogs, parent, *chosen,
                         QString::fromStdString(TextExportName(chosen->toStdString())));

@@ -10,6 +10,7 @@
 
 #include "app/ui/atomic_file.h"
 #include "app/ui/dialogs.h"
+#include "app/ui/file_dialog_folder.h"
 #include "results/jpeg_name.h"
 
 namespace orbalis {
@@ -48,8 +49,10 @@ void SaveFormAsJpeg(Dialogs& dialogs, QWidget* form) {
     FileDialogRequest request;
     request.filter = QStringLiteral("JPEG Image (*.jpg)|*.jpg");
     request.defaultExtension = QStringLiteral("jpg");
+    request.folder = FileDialogFolder();
     const std::optional<QString> chosen = dialogs.chooseSaveFile(form, request);
     if (!chosen || chosen->isEmpty()) return;
+    RememberFileDialogFolder(*chosen);
     SavePictureAsJpeg(dialogs, form, picture, *chosen);
 }
 

@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -167,6 +169,9 @@ class FileCommandsTest : public QObject {
     void fullDiskKeepsTheOldFile();
     void writeFailingMidwayKeepsTheOldFile_data();
     void writeFailingMidwayKeepsTheOldFile();
+
+    // Where the dialogs open.
+    void dialogsStartInDocumentsThenWhereTheUserLastWas();
 };
 
 void FileCommandsTest::saveThenOpenRestoresEveryField() {
@@ -635,6 +640,37 @@ void FileCommandsTest::failedSaveLeavesTheOldFileInAReadOnlyFolder() {
     QCOMPARE(dialogs.messages.size(), 1);
     QCOMPARE(dialogs.messages.front().text, QStringLiteral("Unable to save the file. ") + path);
     QCOMPARE(ReadAll(path), QByteArray("old reading"));
+}
+
+void FileCommandsTest::dialogsStartInDocumentsThenWhereTheUserLastWas() {
+    QSettings().clear();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString firstFolder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    QTemporaryDir dir;
+    const QString chosen = dir.filePath(QStringLiteral("Asha.orb"));
+    QVERIFY(
+        WriteAll(chosen, Bytes(orbalis::EncodeReadingFile(orbalis::testing::DelhiBirth1985()))));
+
+    FakeDialogs dialogs;
+    dialogs.openReplies.enqueue(chosen);
+    QVERIFY(orbalis::OpenReadingFile(dialogs, nullptr).has_value());
+    // Every other dialog (each cancelled) then starts in that folder.
+    QString lastFileName;
+    orbalis::SaveReadingFile(dialogs, nullptr, orbalis::testing::DelhiBirth1985(), lastFileName);
+    orbalis::ExportReadingAsText(dialogs, nullptr, orbalis::testing::DelhiBirth1985(),
+                                 orbalis::testing::DelhiReading1985(), lastFileName);
+    PictureForm form;
+    orbalis::SaveFormAsJpeg(dialogs, &form);
+    // A folder removed since is no place to start.
+    QVERIFY(dir.remove());
+    QVERIFY(!orbalis::OpenReadingFile(dialogs, nullptr).has_value());
+
+    QCOMPARE(dialogs.openRequests.size(), 2);
+    QCOMPARE(dialogs.openRequests.front().folder, firstFolder);
+    QCOMPARE(dialogs.openRequests.back().folder, firstFolder);
+    QCOMPARE(dialogs.saveRequests.size(), 3);
+    for (const orbalis::FileDialogRequest& request : dialogs.saveRequests)
+        QCOMPARE(request.folder, dir.path());
 }
 
 QTEST_MAIN(FileCommandsTest)
