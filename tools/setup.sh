@@ -12,7 +12,8 @@ packages=(
   libswe-dev swe-basic-data
   libhowardhinnant-date-dev tzdata libtimezonemap-data
   clang libclang-rt-14-dev
-  desktop-file-utils appstream shared-mime-info lintian dpkg-dev fakeroot file
+  desktop-file-utils appstream shared-mime-info lintian dpkg-dev fakeroot file man-db
+  librsvg2-bin
 )
 
 missing=()
