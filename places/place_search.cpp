@@ -70,6 +70,10 @@ bool MatchesNarrowing(const LoadedPlaces& loaded, std::size_t placeIndex,
     });
 }
 
+bool IsWhole(PlaceMatchKind kind) {
+    return kind == PlaceMatchKind::ExactName || kind == PlaceMatchKind::ExactAlternate;
+}
+
 constexpr std::uint8_t kNotMatched = 0xFF;
 constexpr std::uint8_t kNarrowedAway = 0xFE;
 
@@ -106,9 +110,10 @@ std::vector<PlaceMatch> MatchPlaces(std::string_view query, std::size_t limit) {
         if (!text.starts_with(key)) break;
         const std::uint32_t place = row->place & ~table::kAlternateBit;
         const bool alternate = (row->place & table::kAlternateBit) != 0;
-        const PlaceMatchKind kind = text.size() != key.size() ? PlaceMatchKind::Prefix
-                                    : alternate             ? PlaceMatchKind::ExactAlternate
-                                                            : PlaceMatchKind::ExactName;
+        const bool whole = text.size() == key.size();
+        const PlaceMatchKind kind =
+            whole ? (alternate ? PlaceMatchKind::ExactAlternate : PlaceMatchKind::ExactName)
+                  : (alternate ? PlaceMatchKind::AlternatePrefix : PlaceMatchKind::Prefix);
         std::uint8_t& slot = best[place];
         if (slot == kNarrowedAway) continue;
         if (slot == kNotMatched) {
@@ -157,7 +162,7 @@ PlaceResolution ResolvePlace(std::string_view query, std::size_t maxCandidates) 
     PlaceResolution resolution;
     if (matches.empty()) return resolution;
     const bool onlyOne = matches.size() == 1;
-    const bool onlyBestWhole = !onlyOne && matches[0].kind != PlaceMatchKind::Prefix &&
+    const bool onlyBestWhole = !onlyOne && IsWhole(matches[0].kind) &&
                                matches[1].kind != matches[0].kind;
     if (onlyOne || onlyBestWhole) {
         resolution.place = matches[0].place;

@@ -15,9 +15,10 @@ bool PlaceFinderAvailable();
 
 // How well a place matched the first part of a query.
 enum class PlaceMatchKind {
-    ExactName,       // the name or its ASCII spelling, whole
-    ExactAlternate,  // one of the alternate names, whole
-    Prefix,          // the beginning of any of them
+    ExactName,        // the name or its ASCII spelling, whole
+    ExactAlternate,   // one of the alternate names, whole
+    Prefix,           // the beginning of the name or its ASCII spelling
+    AlternatePrefix,  // the beginning of an alternate name only
 };
 
 struct PlaceMatch {

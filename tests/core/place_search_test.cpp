@@ -29,6 +29,8 @@ TEST(PlaceSearch, RanksWholeNamesFirstThenLargerTowns) {
         {"sao paulo", "São Paulo, São Paulo, Brazil"},
         {"Bengaluru", "Bangalore, Karnataka, India"},  // an alternate name, whole
         {"Düsseldorf", "Düsseldorf, North Rhine-Westphalia, Germany"},
+        {"Jal", "Jalandhar, Punjab, India"},  // before Xalapa, whose code is JAL
+        {"Bomb", "Mumbai, Maharashtra, India"},  // only an alternate name begins so
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.query);

@@ -87,16 +87,21 @@ bool IsLowerCaseStart(const std::string& name) {
     return name[0] >= 'a' && name[0] <= 'z';
 }
 
+// "JAL", "NYC": airport and other codes, not names a person types to find a town.
+bool IsCapitalsOnly(const std::string& name) {
+    return std::none_of(name.begin(), name.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
 // The Latin-script alternate names that add a search key the place does not
 // already have, joined by commas. Names written all in lower case are left
 // out: in GeoNames they are machine transliterations from other scripts
-// ("de li", "dilli"), and they would double the table.
+// ("de li", "dilli"), and they would double the table; so are codes.
 std::string UsefulAlternates(const std::string& all, std::set<std::string>& keys) {
     std::string kept;
     std::stringstream names(all);
     std::string name;
     while (std::getline(names, name, ',')) {
-        if (name.empty() || name.size() > 40 || HasDigit(name) || IsLowerCaseStart(name) || name.find('=') != std::string::npos ||
+        if (name.empty() || name.size() > 40 || HasDigit(name) || IsLowerCaseStart(name) || IsCapitalsOnly(name) || name.find('=') != std::string::npos ||
             !orbalis::IsLatinScript(name))
             continue;
         const std::string key = orbalis::PlaceSearchKey(name);
