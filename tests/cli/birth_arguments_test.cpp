@@ -155,7 +155,12 @@ TEST(EntriesFromTexts, RefusedWithTheFormsMessages) {
         {"one-digit minute", [](BirthTexts& t) { t.time = "10:5"; }, kTimeFormatMessage},
         {"time with seconds", [](BirthTexts& t) { t.time = "10:30:00"; }, kTimeFormatMessage},
         {"missing time", [](BirthTexts& t) { t.time = ""; }, kMissingTimeMessage},
-        {"zone past the last row", [](BirthTexts& t) { t.zone = std::to_string(kTimeZoneCount); }, kZoneMessage},
+        {"zone past the last row",
+         [](BirthTexts& t) {
+             static const std::string pastTheLastRow = std::to_string(kTimeZoneCount);
+             t.zone = pastTheLastRow;  // a view: the text must outlive the call
+         },
+         kZoneMessage},
         {"negative zone", [](BirthTexts& t) { t.zone = "-1"; }, kZoneMessage},
         {"zone as a name", [](BirthTexts& t) { t.zone = "IST"; }, kZoneMessage},
         {"missing zone", [](BirthTexts& t) { t.zone = ""; }, kMissingZoneMessage},
