@@ -19,6 +19,7 @@
 #include "results/ui/MDI.h"
 #include "results/ui/frmDisplay.h"
 #include "results/ui/jpeg_save.h"
+#include "app/ui/qt_text.h"
 
 namespace orbalis {
 
@@ -45,7 +46,7 @@ bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs) {
     }
     dialogs.showMessage(
         nullptr, QStringLiteral("Application is already running"),
-        QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())),
+        QtText(kProgramTitle),
         MessageIcon::Information);
     return true;
 }
@@ -80,7 +81,7 @@ std::optional<ReadingDisplay> OrbalisApplication::ComputeOrRefuse(const BirthDet
     if (!display)
         dialogs_.showMessage(
             parent, QString::fromStdString(refusal),
-            QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())),
+            QtText(kProgramTitle),
             MessageIcon::Error);
     return display;
 }

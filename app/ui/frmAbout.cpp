@@ -8,13 +8,11 @@
 
 #include "app/program_identity.h"
 #include "places/place_data_credit.h"
+#include "app/ui/qt_text.h"
 
 namespace orbalis {
 namespace {
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The program's licence, then one line per work it builds on whose licence
 // asks to be named; a new source of data adds its line here.
@@ -33,13 +31,13 @@ constexpr Credit kCredits[] = {
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + Text(kProductName));
+    setWindowTitle(QStringLiteral("About ") + QtText(kProductName));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 16);
     layout->setSpacing(10);
 
-    auto* lblProduct = new QLabel(Text(kProductName), this);
+    auto* lblProduct = new QLabel(QtText(kProductName), this);
     lblProduct->setObjectName(QStringLiteral("lblProduct"));
     QFont title = lblProduct->font();
     title.setBold(true);
@@ -47,7 +45,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     lblProduct->setFont(title);
     layout->addWidget(lblProduct);
 
-    auto* lblVersion = new QLabel(QStringLiteral("Version ") + Text(kVersionText), this);
+    auto* lblVersion = new QLabel(QStringLiteral("Version ") + QtText(kVersionText), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     layout->addWidget(lblVersion);
 
@@ -62,14 +60,14 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     lblDescription->setMinimumWidth(360);
     layout->addWidget(lblDescription);
 
-    auto* lblLicence = new QLabel(Text(kLicenceLine), this);
+    auto* lblLicence = new QLabel(QtText(kLicenceLine), this);
     lblLicence->setObjectName(QStringLiteral("lblLicence"));
     lblLicence->setWordWrap(true);
     layout->addWidget(lblLicence);
     auto* credits = new QVBoxLayout;
     credits->setSpacing(2);
     for (const Credit& credit : kCredits) {
-        auto* label = new QLabel(Text(credit.text), this);
+        auto* label = new QLabel(QtText(credit.text), this);
         label->setObjectName(QString::fromLatin1(credit.name));
         label->setWordWrap(true);
         credits->addWidget(label);

@@ -35,6 +35,7 @@
 #include "clock/zone_row_choice.h"
 #include "places/place_entry_text.h"
 #include "places/place_search.h"
+#include "app/ui/qt_text.h"
 
 namespace orbalis {
 namespace {
@@ -44,14 +45,6 @@ constexpr int kLastYear = 2050;
 constexpr int kLastHour = 24;  // 24:mm is offered and read as 0:mm of the next day
 constexpr std::size_t kOfferedPlaces = 12;
 constexpr int kPlaceRole = Qt::UserRole + 1;  // row of offeredPlaces_
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {
@@ -106,7 +99,7 @@ void SetPair(QButtonGroup& pair, QRadioButton& first, QRadioButton& second, bool
 frmMain::frmMain(Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), imageWriterAvailable_(JpegWriterAvailable) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(Text(kWindowCaption));
+    setWindowTitle(QtText(kWindowCaption));
     CreateControls();
     CreateMenus();
     SetTabOrder();
@@ -335,11 +328,11 @@ void frmMain::SetTabOrder() {
 
 void frmMain::Form_Load() {
     FillNumbers(*cboDate, 1, 31);
-    for (std::string_view month : MonthNames) cboMonth->addItem(Text(month));
+    for (std::string_view month : MonthNames) cboMonth->addItem(QtText(month));
     FillNumbers(*cboYear, kFirstYear, kLastYear);
     FillNumbers(*cboHour, 0, kLastHour);
     FillNumbers(*cboMinute, 0, 59);
-    for (const TimeZoneRow& row : TimeZoneTable) cboTimeZone->addItem(Text(row.text));
+    for (const TimeZoneRow& row : TimeZoneTable) cboTimeZone->addItem(QtText(row.text));
     for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone})
         list->setCurrentIndex(0);
     optLatNorth->setChecked(true);
@@ -378,14 +371,14 @@ FormEntries frmMain::entries() const {
 
 void frmMain::setEntries(const FormEntries& e) {
     ForgetPlace();
-    txtName->setText(Text(e.name));
-    txtLatDeg->setText(Text(e.latitudeDegrees));
-    txtLatMin->setText(Text(e.latitudeMinutes));
-    txtLonDeg->setText(Text(e.longitudeDegrees));
-    txtLonMin->setText(Text(e.longitudeMinutes));
-    txtCity->setText(Text(e.city));
-    txtState->setText(Text(e.state));
-    txtCountry->setText(Text(e.country));
+    txtName->setText(QtText(e.name));
+    txtLatDeg->setText(QtText(e.latitudeDegrees));
+    txtLatMin->setText(QtText(e.latitudeMinutes));
+    txtLonDeg->setText(QtText(e.longitudeDegrees));
+    txtLonMin->setText(QtText(e.longitudeMinutes));
+    txtCity->setText(QtText(e.city));
+    txtState->setText(QtText(e.state));
+    txtCountry->setText(QtText(e.country));
     SetPair(*optLat, *optLatNorth, *optLatSouth, e.north, e.south);
     SetPair(*optLong, *optLongEast, *optLongWest, e.east, e.west);
     SelectNumber(*cboDate, e.day);
@@ -404,7 +397,7 @@ void frmMain::setImageWriterCheck(std::function<bool()> check) {
 bool frmMain::ValidateInput() {
     const std::optional<InputProblem> problem = FirstInputProblem(entries());
     if (!problem) return true;
-    ShowMessage(Text(problem->message), problem->icon);
+    ShowMessage(QtText(problem->message), problem->icon);
     if (problem->focus == FormField::LatitudeDirection) optLatNorth->setChecked(true);
     if (problem->focus == FormField::LongitudeDirection) optLongEast->setChecked(true);
     if (QWidget* target = FocusTarget(problem->focus)) target->setFocus();
@@ -438,16 +431,16 @@ QWidget* frmMain::FocusTarget(FormField field) const {
 }
 
 void frmMain::ShowMessage(const QString& text, MessageIcon icon) {
-    dialogs_.showMessage(this, text, Text(kProgramTitle), icon);
+    dialogs_.showMessage(this, text, QtText(kProgramTitle), icon);
 }
 
 void frmMain::LetterBox_CharacterRefused(FilteredLineEdit& box) {
-    ShowMessage(Text(kOnlyLettersMessage), MessageIcon::Error);
+    ShowMessage(QtText(kOnlyLettersMessage), MessageIcon::Error);
     box.setFocus();
 }
 
 void frmMain::NumberBox_CharacterRefused() {
-    ShowMessage(Text(kOnlyNumbersMessage), MessageIcon::Error);
+    ShowMessage(QtText(kOnlyNumbersMessage), MessageIcon::Error);
 }
 
 void frmMain::txtCity_TextEdited(const QString& text) {
@@ -455,7 +448,7 @@ void frmMain::txtCity_TextEdited(const QString& text) {
     offeredPlaceLabels_->clear();
     offeredPlaces_ = FindPlaces(text.trimmed().toStdString(), kOfferedPlaces);
     for (std::size_t row = 0; row < offeredPlaces_.size(); ++row) {
-        auto* item = new QStandardItem(Text(PlaceLabel(*offeredPlaces_[row])));
+        auto* item = new QStandardItem(QtText(PlaceLabel(*offeredPlaces_[row])));
         item->setData(static_cast<int>(row), kPlaceRole);
         offeredPlaceLabels_->appendRow(item);
     }
@@ -473,9 +466,9 @@ void frmMain::placeCompleter_Activated(const QModelIndex& index) {
 }
 
 void frmMain::ChoosePlace(const Place& place) {
-    txtCity->setText(Text(LettersOnlyText(place.name)));
-    txtState->setText(Text(LettersOnlyText(place.state)));
-    txtCountry->setText(Text(LettersOnlyText(place.country)));
+    txtCity->setText(QtText(LettersOnlyText(place.name)));
+    txtState->setText(QtText(LettersOnlyText(place.state)));
+    txtCountry->setText(QtText(LettersOnlyText(place.country)));
     const DegreesMinutes latitude = RoundToMinute(place.latitudeDegrees);
     const DegreesMinutes longitude = RoundToMinute(place.longitudeDegrees);
     txtLatDeg->setText(QString::number(latitude.degrees));
@@ -501,7 +494,7 @@ void frmMain::ApplyPlaceClock() {
         if (!zoneRowByHand_) cboTimeZone->setCurrentIndex(*choice.zoneIndex);
         if (!daylightSavingByHand_) chkDST->setChecked(choice.daylightSaving);
     }
-    lblZoneFound->setText(Text(PlaceClockText(chosenPlace_->name, when, clock, choice)));
+    lblZoneFound->setText(QtText(PlaceClockText(chosenPlace_->name, when, clock, choice)));
 }
 
 void frmMain::PlaceBox_Edited() {
@@ -558,19 +551,19 @@ void frmMain::Command1_Click() {
     const QString query = txtCity->text() + QLatin1Char(' ') + txtState->text() + QLatin1Char(' ') +
                           txtCountry->text() + QStringLiteral(" Latitude Longitude");
     OpenWebPage(dialogs_, this,
-                Text(kPlaceSearchAddress) + QString::fromLatin1(QUrl::toPercentEncoding(query)));
+                QtText(kPlaceSearchAddress) + QString::fromLatin1(QUrl::toPercentEncoding(query)));
 }
 
 void frmMain::mnuOnline_Click() {
-    OpenWebPage(dialogs_, this, Text(kOnlineHelpAddress));
+    OpenWebPage(dialogs_, this, QtText(kOnlineHelpAddress));
 }
 
 void frmMain::mnuVisit_Click() {
-    OpenWebPage(dialogs_, this, Text(kSiteAddress));
+    OpenWebPage(dialogs_, this, QtText(kSiteAddress));
 }
 
 void frmMain::mnuUpdate_Click() {
-    OpenWebPage(dialogs_, this, Text(kDownloadAddress));
+    OpenWebPage(dialogs_, this, QtText(kDownloadAddress));
 }
 
 void frmMain::mnuAbout_Click() {

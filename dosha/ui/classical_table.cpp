@@ -24,7 +24,7 @@ QWidget* BuildClassicalTable(QWidget* parent, const QString& name,
     grid->setVerticalSpacing(6);
     for (int column = 0; column < 4; ++column) {
         grid->addWidget(MakeSheetLabel(table, QStringLiteral("lblColumn_%1").arg(column),
-                                       SheetText(kClassicalColumnTitles[column]), true, Qt::black),
+                                       QtText(kClassicalColumnTitles[column]), true, Qt::black),
                         0, column);
     }
     for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
@@ -44,7 +44,7 @@ QWidget* BuildClassicalTable(QWidget* parent, const QString& name,
         for (int column = 0; column < 4; ++column) {
             const auto& cell = cells[column];
             QLabel* label = MakeSheetLabel(table, QString::fromLatin1(cell.name).arg(reference),
-                                           SheetText(cell.text), cell.bold, cell.colour);
+                                           QtText(cell.text), cell.bold, cell.colour);
             // Only the verdict wraps; the short columns keep to one line.
             label->setWordWrap(column == 3);
             grid->addWidget(label, reference + 1, column);

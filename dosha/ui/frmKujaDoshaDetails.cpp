@@ -19,11 +19,11 @@ const QColor kNoteColour(0, 0, 128);   // the Moon frame's title
 frmKujaDoshaDetails::frmKujaDoshaDetails(Dialogs& dialogs, const ClassicalKujaDosha& analysis,
                                          const QString& name, QWidget* parent)
     : ReportWindow(dialogs, QStringLiteral("frmKujaDoshaDetails"), parent) {
-    AddLabel(QStringLiteral("lblTitle"), SheetText(kClassicalDetailsTitle), true, kTitleColour)
+    AddLabel(QStringLiteral("lblTitle"), QtText(kClassicalDetailsTitle), true, kTitleColour)
         ->setFont(FormFont(true, 11));
     AddLabel(QStringLiteral("lblName"), QStringLiteral("Name: ") + name);
     AddLabel(QStringLiteral("lblMars"),
-             QStringLiteral("Mars in ") + SheetText(SignNames[analysis.signs.mars]));
+             QStringLiteral("Mars in ") + QtText(SignNames[analysis.signs.mars]));
     sheetLayout()->addWidget(
         BuildClassicalTable(sheet(), QStringLiteral("tblClassical"), analysis));
 
@@ -32,10 +32,10 @@ frmKujaDoshaDetails::frmKujaDoshaDetails(Dialogs& dialogs, const ClassicalKujaDo
         const CancellationText& text = CancellationTexts[static_cast<std::size_t>(rule)];
         AddLabel(QStringLiteral("lblCancellation_%1").arg(shown++),
                  QStringLiteral("<b>%1:</b> %2")
-                     .arg(SheetText(text.name).toHtmlEscaped(),
-                          SheetText(text.explanation).toHtmlEscaped()));
+                     .arg(QtText(text.name).toHtmlEscaped(),
+                          QtText(text.explanation).toHtmlEscaped()));
     }
-    AddLabel(QStringLiteral("lblNote"), SheetText(kClassicalRuleNote), false, kNoteColour);
+    AddLabel(QStringLiteral("lblNote"), QtText(kClassicalRuleNote), false, kNoteColour);
 
     setPlainText(QString::fromStdString(KujaDoshaDetailsText(analysis, name.toStdString())));
 }

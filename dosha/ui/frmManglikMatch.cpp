@@ -25,16 +25,16 @@ frmManglikMatch::frmManglikMatch(Dialogs& dialogs, const MatchParty& first,
     for (int i = 0; i < 2; ++i) {
         const MatchParty& party = *parties[i];
         AddLabel(QStringLiteral("lblParty_%1").arg(i),
-                 SheetText(party.name) + QStringLiteral(", Mars in ") +
-                     SheetText(SignNames[party.analysis.signs.mars]),
+                 QtText(party.name) + QStringLiteral(", Mars in ") +
+                     QtText(SignNames[party.analysis.signs.mars]),
                  true);
         sheetLayout()->addWidget(
             BuildClassicalTable(sheet(), QStringLiteral("tblClassical_%1").arg(i), party.analysis));
     }
     const ManglikMatch match = MatchKujaDosha(first, second);
-    AddLabel(QStringLiteral("lblConclusion"), SheetText(match.conclusion), true, kConclusionColour)
+    AddLabel(QStringLiteral("lblConclusion"), QtText(match.conclusion), true, kConclusionColour)
         ->setFont(FormFont(true, 11));
-    AddLabel(QStringLiteral("lblReason"), SheetText(match.reason));
+    AddLabel(QStringLiteral("lblReason"), QtText(match.reason));
 
     setPlainText(QString::fromStdString(ManglikMatchText(first, second)));
 }

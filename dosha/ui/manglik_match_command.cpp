@@ -7,6 +7,7 @@
 #include "app/ui/dialogs.h"
 #include "app/ui/reading_file_commands.h"
 #include "dosha/ui/frmManglikMatch.h"
+#include "app/ui/qt_text.h"
 
 namespace orbalis {
 
@@ -22,7 +23,7 @@ frmManglikMatch* MatchWithSavedReading(Dialogs& dialogs, QWidget* parent, const 
     entries.imageWriterAvailable = true;
     if (const std::optional<InputProblem> problem = FirstInputProblem(entries)) {
         dialogs.showMessage(parent, QString::fromStdString(problem->message),
-                            QString::fromUtf8(kProgramTitle.data(), kProgramTitle.size()),
+                            QtText(kProgramTitle),
                             problem->icon);
         return nullptr;
     }

@@ -11,6 +11,7 @@
 #include "app/ui/dialogs.h"
 #include "results/ui/form_font.h"
 #include "results/ui/print_form.h"
+#include "app/ui/qt_text.h"
 
 namespace orbalis {
 namespace {
@@ -37,7 +38,7 @@ ReportWindow::ReportWindow(Dialogs& dialogs, const QString& name, QWidget* paren
     : QWidget(parent, Qt::Window), dialogs_(dialogs) {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(kWindowCaption.data(), kWindowCaption.size()));
+    setWindowTitle(QtText(kWindowCaption));
     setFont(FormFont());
 
     picSheet_ = new QWidget(this);

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <string_view>
 
+#include "app/ui/qt_text.h"
+
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -50,11 +52,6 @@ class ReportWindow : public QWidget {
     QPushButton* cmdClose_ = nullptr;
     QString plainText_;
 };
-
-// A text of the core (UTF-8) for a label.
-inline QString SheetText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A word-wrapped label in the form's font and the given colour.
 QLabel* MakeSheetLabel(QWidget* parent, const QString& name, const QString& text, bool bold,

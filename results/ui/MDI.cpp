@@ -23,6 +23,7 @@
 #include "results/ui/frmDisplay.h"
 #include "results/ui/print_form.h"
 #include "results/ui/twips.h"
+#include "app/ui/qt_text.h"
 
 namespace orbalis {
 
@@ -37,9 +38,6 @@ constexpr int kBottomBarHeightTwips = 645;
 const QColor kBarColour(0, 64, 64);
 const QColor kHeadingColour(192, 192, 0);
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void Fill(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -58,7 +56,7 @@ MDI::MDI(Dialogs& dialogs, const BirthDetails& birth, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs) {
     EnsureAssetsLoaded();
     setObjectName(QStringLiteral("MDI"));
-    setWindowTitle(Text(kWindowCaption));
+    setWindowTitle(QtText(kWindowCaption));
     // No toolbar menu of its own: "&Toolbar" alone shows and hides TB.
     setContextMenuPolicy(Qt::NoContextMenu);
 
@@ -242,7 +240,7 @@ QWidget* MDI::BuildHeadingBar() {
     picTop_->setObjectName(QStringLiteral("picTop"));
     picTop_->setFixedHeight(Px(kHeadingBarHeightTwips));
     Fill(picTop_, kBarColour);
-    lblHeading_ = new QLabel(Text(kProductName), picTop_);
+    lblHeading_ = new QLabel(QtText(kProductName), picTop_);
     lblHeading_->setObjectName(QStringLiteral("lblHeading"));
     lblHeading_->setFont(FormFont(true, 18));
     QPalette palette = lblHeading_->palette();
@@ -323,7 +321,7 @@ void MDI::CheckOnly(const QList<QAction*>& group, QAction* chosen) {
 }
 
 void MDI::OpenAddress(std::string_view address) {
-    OpenWebPage(dialogs_, this, Text(address));
+    OpenWebPage(dialogs_, this, QtText(address));
 }
 
 void MDI::TB_ButtonClick(const QString& key) {

@@ -11,6 +11,7 @@
 #include "results/ui/south_rasi_chart.h"
 #include "results/ui/twips.h"
 #include "results/ui/wrapped_label.h"
+#include "app/ui/qt_text.h"
 
 namespace orbalis {
 
@@ -64,7 +65,7 @@ QGroupBox* MakeGroup(QWidget* parent, const QString& name, const QString& title,
 frmDisplay::frmDisplay(const BirthDetails& birth, QWidget* parent)
     : QWidget(parent), birth_(birth) {
     setObjectName(QStringLiteral("frmDisplay"));
-    setWindowTitle(QString::fromUtf8(kWindowCaption.data(), kWindowCaption.size()));
+    setWindowTitle(QtText(kWindowCaption));
     setFont(FormFont());
     setFixedSize(Px(kFormWidthTwips), Px(kFormHeightTwips));
     QPalette palette = this->palette();
@@ -148,7 +149,7 @@ void frmDisplay::BuildVedicDetails() {
 
 void frmDisplay::ShowPositionsMode(PositionsMode mode) {
     const std::string_view marker = PositionsModeMarker(mode);
-    lblPositions_->setText(QString::fromUtf8(marker.data(), static_cast<qsizetype>(marker.size())));
+    lblPositions_->setText(QtText(marker));
 }
 
 void frmDisplay::BuildPersonalDetails() {

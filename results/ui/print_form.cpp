@@ -6,6 +6,7 @@
 
 #include "app/program_identity.h"
 #include "app/ui/dialogs.h"
+#include "app/ui/qt_text.h"
 
 namespace orbalis {
 
@@ -42,7 +43,7 @@ void PrintWithDialog(Dialogs& dialogs, QWidget* parent, QWidget& form) {
     if (!dialogs.choosePrinter(parent, printer, request)) return;
     if (!PrintForm(form, printer)) {
         dialogs.showMessage(parent, QStringLiteral("No printer is available."),
-                            QString::fromUtf8(kProgramTitle.data(), kProgramTitle.size()),
+                            QtText(kProgramTitle),
                             MessageIcon::Error);
     }
 }
