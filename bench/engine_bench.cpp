@@ -2,9 +2,9 @@
 // ayanamsa, the Moon's details, every body of the tables with all its texts.
 #include <benchmark/benchmark.h>
 
-#include "app/birth_details.h"
-#include "app/chart_reading.h"
-#include "app/reference_tables.h"
+#include "model/birth_details.h"
+#include "model/chart_reading.h"
+#include "model/reference_tables.h"
 #include "moon/moon_details.h"
 #include "positions/ascendant.h"
 #include "positions/planet_positions.h"

@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "app/reading.h"
-#include "app/reference_tables.h"
+#include "reading/reading.h"
+#include "model/reference_tables.h"
 #include "ephemeris/ephemeris_positions.h"
 #include "ephemeris/precise_reading.h"
 #include "positions/ascendant.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/positions_mode.h"
+#include "model/positions_mode.h"
 
 namespace orbalis::cli {
 

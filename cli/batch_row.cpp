@@ -2,9 +2,9 @@
 
 #include <charconv>
 
-#include "app/input_rules.h"
-#include "app/reference_tables.h"
-#include "app/text_utils.h"
+#include "reading/input_rules.h"
+#include "model/reference_tables.h"
+#include "model/text_utils.h"
 #include "cli/birth_arguments.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/kuja_dosha.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/input_rules.h"
+#include "reading/input_rules.h"
 
 namespace orbalis::cli {
 

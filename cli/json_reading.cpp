@@ -3,7 +3,7 @@
 #include <charconv>
 #include <string_view>
 
-#include "app/reference_tables.h"
+#include "model/reference_tables.h"
 
 namespace orbalis::cli {
 namespace {

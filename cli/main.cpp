@@ -14,8 +14,8 @@
 #include <string>
 #include <thread>
 
-#include "app/code_page.h"
-#include "app/command_line.h"
+#include "model/code_page.h"
+#include "reading/command_line.h"
 #include "cli/batch.h"
 #include "cli/match_command.h"
 #include "cli/places_command.h"

@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/reading.h"
+#include "reading/reading.h"
 #include "cli/json_reading.h"
 #include "dosha/manglik_match.h"
 

@@ -1,6 +1,6 @@
 #include "cli/place_birth.h"
 
-#include "app/text_utils.h"
+#include "model/text_utils.h"
 #include "cli/places_command.h"
 #include "clock/zone_row_choice.h"
 #include "places/place_entry_text.h"

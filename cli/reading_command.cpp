@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "app/reading_file.h"
-#include "app/text_export.h"
+#include "reading/reading_file.h"
+#include "reading/text_export.h"
 #include "cli/json_reading.h"
 #include "cli/place_birth.h"
 #include "cli/reading_result.h"

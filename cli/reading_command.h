@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/positions_mode.h"
-#include "app/reading_file.h"
+#include "model/positions_mode.h"
+#include "reading/reading_file.h"
 #include "cli/birth_arguments.h"
 
 namespace orbalis::cli {

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/birth_details.h"
-#include "app/chart_reading.h"
-#include "app/reading.h"
+#include "model/birth_details.h"
+#include "model/chart_reading.h"
+#include "reading/reading.h"
 
 namespace orbalis::cli {
 

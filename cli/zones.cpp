@@ -1,6 +1,6 @@
 #include "cli/zones.h"
 
-#include "app/reference_tables.h"
+#include "model/reference_tables.h"
 
 namespace orbalis::cli {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-#include "app/month_names.h"
+#include "model/month_names.h"
 
 namespace orbalis {
 namespace {

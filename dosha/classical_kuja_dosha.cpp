@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/reference_tables.h"
-#include "app/text_utils.h"
+#include "model/reference_tables.h"
+#include "model/text_utils.h"
 #include "dosha/kuja_dosha.h"
 
 namespace orbalis {

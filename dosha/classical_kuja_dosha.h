@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/chart_reading.h"
+#include "model/chart_reading.h"
 
 namespace orbalis {
 

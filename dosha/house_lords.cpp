@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "app/text_utils.h"
+#include "model/text_utils.h"
 #include "dosha/interpretation_texts.h"
 #include "dosha/kuja_dosha.h"
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "app/reference_tables.h"
-#include "app/text_utils.h"
+#include "model/reference_tables.h"
+#include "model/text_utils.h"
 
 namespace orbalis {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/chart_reading.h"
-#include "app/reference_tables.h"
+#include "model/chart_reading.h"
+#include "model/reference_tables.h"
 
 namespace orbalis {
 

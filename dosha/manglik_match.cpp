@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/reference_tables.h"
+#include "model/reference_tables.h"
 #include "dosha/kuja_dosha_details_text.h"
 
 namespace orbalis {

@@ -1,6 +1,6 @@
 #include "ephemeris/precise_reading.h"
 
-#include "app/chart_reading.h"
+#include "model/chart_reading.h"
 #include "ephemeris/ephemeris_positions.h"
 #include "moon/birth_instant.h"
 #include "moon/moon_details.h"

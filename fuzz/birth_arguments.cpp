@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/input_rules.h"
+#include "reading/input_rules.h"
 #include "cli/birth_arguments.h"
 #include "cli/reading_result.h"
 #include "fuzz_check.h"

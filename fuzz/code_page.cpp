@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/code_page.h"
+#include "model/code_page.h"
 #include "fuzz_check.h"
 
 namespace {

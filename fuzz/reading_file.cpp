@@ -8,11 +8,11 @@
 #include <optional>
 #include <string_view>
 
-#include "app/input_rules.h"
-#include "app/reading.h"
-#include "app/reading_file.h"
-#include "app/text_export.h"
-#include "app/text_utils.h"
+#include "reading/input_rules.h"
+#include "reading/reading.h"
+#include "reading/reading_file.h"
+#include "reading/text_export.h"
+#include "model/text_utils.h"
 #include "fuzz_check.h"
 
 namespace {

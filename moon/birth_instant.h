@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/birth_details.h"
+#include "model/birth_details.h"
 
 namespace orbalis {
 

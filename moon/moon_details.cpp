@@ -4,11 +4,11 @@
 #include <cmath>
 #include <string_view>
 
-#include "app/reference_tables.h"
-#include "app/text_utils.h"
+#include "model/reference_tables.h"
+#include "model/text_utils.h"
 #include "moon/birth_instant.h"
 #include "moon/moon_longitude.h"
-#include "moon/sign_position_text.h"
+#include "model/sign_position_text.h"
 
 namespace orbalis {
 namespace {

@@ -3,8 +3,8 @@
 #include <array>
 #include <cmath>
 
-#include "app/angle_constants.h"
-#include "app/whole_turns.h"
+#include "model/angle_constants.h"
+#include "model/whole_turns.h"
 
 namespace orbalis {
 namespace {

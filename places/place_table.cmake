@@ -24,4 +24,4 @@ add_custom_command(
   DEPENDS place_table_generator ${ORBALIS_PLACE_DATA_FILES}
   COMMENT "Writing the place table from ${ORBALIS_PLACE_DATA_DIR}"
   VERBATIM)
-target_sources(orbalis_core PRIVATE ${ORBALIS_PLACE_TABLE})
+target_sources(orbalis_places PRIVATE ${ORBALIS_PLACE_TABLE})

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "app/angle_constants.h"
-#include "app/whole_turns.h"
+#include "model/angle_constants.h"
+#include "model/whole_turns.h"
 #include "moon/birth_instant.h"
-#include "moon/sign_position_text.h"
+#include "model/sign_position_text.h"
 
 namespace orbalis {
 

@@ -1,8 +1,8 @@
 #include <cmath>
 #include <string>
 
-#include "app/angle_constants.h"
-#include "moon/sign_position_text.h"
+#include "model/angle_constants.h"
+#include "model/sign_position_text.h"
 #include "positions/ascendant.h"
 
 namespace orbalis {

@@ -1,7 +1,7 @@
 #include <array>
 #include <cmath>
 
-#include "app/angle_constants.h"
+#include "model/angle_constants.h"
 #include "positions/planet_positions.h"
 
 namespace orbalis {

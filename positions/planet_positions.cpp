@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string_view>
 
-#include "app/reference_tables.h"
+#include "model/reference_tables.h"
 #include "moon/moon_details.h"
-#include "moon/sign_position_text.h"
+#include "model/sign_position_text.h"
 #include "positions/geocentric_longitude.h"
 #include "positions/planet_moment.h"
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/birth_details.h"
-#include "app/chart_reading.h"
+#include "model/birth_details.h"
+#include "model/chart_reading.h"
 
 namespace orbalis {
 

@@ -1,7 +1,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text_utils.h"
+#include "model/text_utils.h"
 #include "positions/planet_positions.h"
 
 namespace orbalis {

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "app/angle_constants.h"
+#include "model/angle_constants.h"
 #include "positions/ascendant.h"
 
 namespace orbalis {

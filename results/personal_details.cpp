@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/month_names.h"
-#include "app/text_utils.h"
+#include "model/month_names.h"
+#include "model/text_utils.h"
 
 namespace orbalis {
 

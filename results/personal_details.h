@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/birth_details.h"
+#include "model/birth_details.h"
 
 namespace orbalis {
 

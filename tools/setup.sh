@@ -13,7 +13,7 @@ packages=(
   libhowardhinnant-date-dev tzdata libtimezonemap-data
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info lintian dpkg-dev fakeroot file man-db
-  librsvg2-bin
+  librsvg2-bin poppler-utils
 )
 
 missing=()

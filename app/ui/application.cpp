@@ -6,20 +6,20 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "app/input_rules.h"
-#include "app/program_identity.h"
-#include "app/reading.h"
-#include "app/reading_file.h"
-#include "app/ui/dialogs.h"
+#include "reading/input_rules.h"
+#include "model/program_identity.h"
+#include "reading/reading.h"
+#include "reading/reading_file.h"
+#include "ui/dialogs.h"
 #include "app/ui/frmMain.h"
-#include "app/ui/positions_setting.h"
-#include "app/ui/reading_file_commands.h"
+#include "ui/positions_setting.h"
+#include "ui/reading_file_commands.h"
 #include "app/ui/single_instance.h"
 #include "app/ui/text_export_command.h"
 #include "results/ui/MDI.h"
 #include "results/ui/frmDisplay.h"
 #include "results/ui/jpeg_save.h"
-#include "app/ui/qt_text.h"
+#include "ui/qt_text.h"
 
 namespace orbalis {
 

@@ -6,10 +6,10 @@
 #include <memory>
 #include <optional>
 
-#include "app/birth_details.h"
-#include "app/chart_reading.h"
-#include "app/reading.h"
-#include "app/positions_mode.h"
+#include "model/birth_details.h"
+#include "model/chart_reading.h"
+#include "reading/reading.h"
+#include "model/positions_mode.h"
 
 namespace orbalis {
 

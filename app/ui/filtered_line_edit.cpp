@@ -4,7 +4,7 @@
 #include <QKeySequence>
 #include <string>
 
-#include "app/input_rules.h"
+#include "reading/input_rules.h"
 
 namespace orbalis {
 namespace {

@@ -22,12 +22,12 @@
 #include <array>
 #include <string_view>
 
-#include "app/month_names.h"
-#include "app/program_identity.h"
-#include "app/reference_tables.h"
-#include "app/ui/dialogs.h"
+#include "model/month_names.h"
+#include "model/program_identity.h"
+#include "model/reference_tables.h"
+#include "ui/dialogs.h"
 #include "app/ui/filtered_line_edit.h"
-#include "app/ui/frmAbout.h"
+#include "ui/frmAbout.h"
 #include "app/ui/image_writer_check.h"
 #include "app/ui/number_list.h"
 #include "clock/place_clock.h"
@@ -35,7 +35,7 @@
 #include "clock/zone_row_choice.h"
 #include "places/place_entry_text.h"
 #include "places/place_search.h"
-#include "app/ui/qt_text.h"
+#include "ui/qt_text.h"
 
 namespace orbalis {
 namespace {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/input_rules.h"
+#include "reading/input_rules.h"
 
 class QAction;
 class QButtonGroup;

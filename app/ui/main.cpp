@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
-#include "app/program_identity.h"
+#include "reading/command_line.h"
+#include "model/program_identity.h"
 #include "app/ui/application.h"
-#include "app/ui/dialogs.h"
+#include "ui/dialogs.h"
 #include "app/ui/single_instance.h"
 
 namespace {

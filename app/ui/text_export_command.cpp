@@ -1,11 +1,11 @@
 #include "app/ui/text_export_command.h"
 
-#include "app/save_names.h"
-#include "app/text_export.h"
-#include "app/ui/atomic_file.h"
-#include "app/ui/dialogs.h"
-#include "app/ui/file_dialog_folder.h"
-#include "app/ui/save_target.h"
+#include "reading/save_names.h"
+#include "reading/text_export.h"
+#include "ui/atomic_file.h"
+#include "ui/dialogs.h"
+#include "ui/file_dialog_folder.h"
+#include "ui/save_target.h"
 
 namespace orbalis {
 

@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/reference_tables.h"
+#include "model/reference_tables.h"
 #include "dosha/kuja_dosha_details_text.h"
 #include "dosha/ui/classical_table.h"
-#include "results/ui/form_font.h"
+#include "ui/form_font.h"
 
 namespace orbalis {
 namespace {

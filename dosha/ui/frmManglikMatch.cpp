@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/reference_tables.h"
+#include "model/reference_tables.h"
 #include "dosha/ui/classical_table.h"
-#include "results/ui/form_font.h"
+#include "ui/form_font.h"
 
 namespace orbalis {
 namespace {

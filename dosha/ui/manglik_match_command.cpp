@@ -1,13 +1,13 @@
 #include "dosha/ui/manglik_match_command.h"
 
-#include "app/input_rules.h"
-#include "app/program_identity.h"
-#include "app/reading.h"
-#include "app/reading_file.h"
-#include "app/ui/dialogs.h"
-#include "app/ui/reading_file_commands.h"
+#include "reading/input_rules.h"
+#include "model/program_identity.h"
+#include "reading/reading.h"
+#include "reading/reading_file.h"
+#include "ui/dialogs.h"
+#include "ui/reading_file_commands.h"
 #include "dosha/ui/frmManglikMatch.h"
-#include "app/ui/qt_text.h"
+#include "ui/qt_text.h"
 
 namespace orbalis {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/birth_details.h"
-#include "app/chart_reading.h"
+#include "model/birth_details.h"
+#include "model/chart_reading.h"
 
 class QWidget;
 

@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/program_identity.h"
-#include "app/ui/dialogs.h"
-#include "results/ui/form_font.h"
-#include "results/ui/print_form.h"
-#include "app/ui/qt_text.h"
+#include "model/program_identity.h"
+#include "ui/dialogs.h"
+#include "ui/form_font.h"
+#include "ui/print_form.h"
+#include "ui/qt_text.h"
 
 namespace orbalis {
 namespace {

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <string_view>
 
-#include "app/ui/qt_text.h"
+#include "ui/qt_text.h"
 
 class QLabel;
 class QPushButton;

@@ -11,19 +11,19 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/program_identity.h"
-#include "app/ui/dialogs.h"
-#include "app/ui/frmAbout.h"
+#include "model/program_identity.h"
+#include "ui/dialogs.h"
+#include "ui/frmAbout.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/ui/frmKujaDoshaDetails.h"
 #include "dosha/ui/manglik_match_command.h"
 #include "results/bottom_bar_layout.h"
 #include "results/ui/assets.h"
-#include "results/ui/form_font.h"
+#include "ui/form_font.h"
 #include "results/ui/frmDisplay.h"
-#include "results/ui/print_form.h"
-#include "results/ui/twips.h"
-#include "app/ui/qt_text.h"
+#include "ui/print_form.h"
+#include "ui/twips.h"
+#include "ui/qt_text.h"
 
 namespace orbalis {
 

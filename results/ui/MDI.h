@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <string_view>
 
-#include "app/birth_details.h"
-#include "app/positions_mode.h"
+#include "model/birth_details.h"
+#include "model/positions_mode.h"
 
 class QAction;
 class QLabel;

@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "results/ui/form_font.h"
+#include "ui/form_font.h"
 
 namespace orbalis {
 

@@ -4,14 +4,14 @@
 #include <QLabel>
 #include <QPalette>
 
-#include "app/program_identity.h"
+#include "model/program_identity.h"
 #include "results/personal_details.h"
-#include "results/ui/form_font.h"
-#include "results/ui/personal_details_fit.h"
+#include "ui/form_font.h"
+#include "ui/personal_details_fit.h"
 #include "results/ui/south_rasi_chart.h"
-#include "results/ui/twips.h"
-#include "results/ui/wrapped_label.h"
-#include "app/ui/qt_text.h"
+#include "ui/twips.h"
+#include "ui/wrapped_label.h"
+#include "ui/qt_text.h"
 
 namespace orbalis {
 

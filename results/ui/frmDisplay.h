@@ -3,10 +3,10 @@
 #include <QWidget>
 #include <array>
 
-#include "app/birth_details.h"
-#include "app/chart_reading.h"
-#include "app/positions_mode.h"
-#include "app/reading.h"
+#include "model/birth_details.h"
+#include "model/chart_reading.h"
+#include "model/positions_mode.h"
+#include "reading/reading.h"
 
 class QGroupBox;
 class QLabel;

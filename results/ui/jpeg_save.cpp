@@ -8,9 +8,9 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "app/ui/atomic_file.h"
-#include "app/ui/dialogs.h"
-#include "app/ui/file_dialog_folder.h"
+#include "ui/atomic_file.h"
+#include "ui/dialogs.h"
+#include "ui/file_dialog_folder.h"
 #include "results/jpeg_name.h"
 
 namespace orbalis {

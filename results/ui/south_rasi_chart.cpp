@@ -7,8 +7,8 @@
 #include "results/south_chart_layout.h"
 #include "results/ui/assets.h"
 #include "results/ui/chart_box_label.h"
-#include "results/ui/form_font.h"
-#include "results/ui/twips.h"
+#include "ui/form_font.h"
+#include "ui/twips.h"
 
 namespace orbalis {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/reference_tables.h"
+#include "model/reference_tables.h"
 
 namespace orbalis::cli {
 namespace {

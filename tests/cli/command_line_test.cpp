@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/reference_tables.h"
+#include "model/reference_tables.h"
 #include "places/place_search.h"
 #include "temp_folder.h"
 

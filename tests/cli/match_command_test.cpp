@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/reading_file.h"
+#include "reading/reading_file.h"
 #include "temp_folder.h"
 
 namespace orbalis::cli {

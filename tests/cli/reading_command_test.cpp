@@ -9,9 +9,9 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "app/reading.h"
-#include "app/reading_file.h"
-#include "app/text_export.h"
+#include "reading/reading.h"
+#include "reading/reading_file.h"
+#include "reading/text_export.h"
 #include "temp_folder.h"
 
 namespace orbalis::cli {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/reference_tables.h"
+#include "model/reference_tables.h"
 #include "dosha/kuja_dosha_details_text.h"
 #include "dosha/manglik_match.h"
 #include "support/sample_readings.h"

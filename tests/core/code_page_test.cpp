@@ -1,4 +1,4 @@
-#include "app/code_page.h"
+#include "model/code_page.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/birth_details.h"
-#include "app/reference_tables.h"
+#include "model/birth_details.h"
+#include "model/reference_tables.h"
 
 namespace orbalis::examples {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/reading.h"
-#include "app/reference_tables.h"
+#include "reading/reading.h"
+#include "model/reference_tables.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "engine_examples.h"
 #include "moon/birth_instant.h"

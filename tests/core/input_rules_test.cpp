@@ -1,4 +1,4 @@
-#include "app/input_rules.h"
+#include "reading/input_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/chart_reading.h"
+#include "model/chart_reading.h"
 #include "engine_examples.h"
 #include "moon/birth_instant.h"
 #include "moon/moon_details.h"
 #include "moon/moon_longitude.h"
-#include "moon/sign_position_text.h"
+#include "model/sign_position_text.h"
 
 namespace orbalis {
 namespace {

@@ -1,6 +1,6 @@
 #include "results/personal_details.h"
 
-#include "app/month_names.h"
+#include "model/month_names.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/reading.h"
+#include "reading/reading.h"
 #include "ephemeris/ephemeris_positions.h"
 #include "ephemeris/precise_reading.h"
 #include "support/sample_readings.h"

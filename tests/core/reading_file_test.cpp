@@ -1,12 +1,12 @@
-#include "app/reading_file.h"
+#include "reading/reading_file.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "app/code_page.h"
-#include "app/reference_tables.h"
-#include "app/text_utils.h"
+#include "model/code_page.h"
+#include "model/reference_tables.h"
+#include "model/text_utils.h"
 
 namespace orbalis {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/reference_tables.h"
+#include "model/reference_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-#include "app/birth_details.h"
+#include "model/birth_details.h"
 
 namespace orbalis {
 namespace {

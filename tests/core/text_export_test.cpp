@@ -1,4 +1,4 @@
-#include "app/text_export.h"
+#include "reading/text_export.h"
 
 #include <gtest/gtest.h>
 

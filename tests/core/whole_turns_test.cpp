@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "app/whole_turns.h"
+#include "model/whole_turns.h"
 
 namespace orbalis {
 namespace {

@@ -6,7 +6,7 @@
 #include <QQueue>
 #include <QString>
 
-#include "app/ui/dialogs.h"
+#include "ui/dialogs.h"
 
 namespace orbalis::testing {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/birth_details.h"
-#include "app/chart_reading.h"
-#include "app/input_rules.h"
-#include "app/reading.h"
+#include "model/birth_details.h"
+#include "model/chart_reading.h"
+#include "reading/input_rules.h"
+#include "reading/reading.h"
 
 namespace orbalis::testing {
 

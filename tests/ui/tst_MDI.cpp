@@ -14,10 +14,10 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "app/program_identity.h"
+#include "model/program_identity.h"
 #include "results/ui/MDI.h"
 #include "results/ui/frmDisplay.h"
-#include "results/ui/print_form.h"
+#include "ui/print_form.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"

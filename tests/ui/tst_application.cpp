@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/reading_file.h"
+#include "reading/reading_file.h"
 #include "app/ui/application.h"
 #include "app/ui/frmMain.h"
 #include "results/ui/MDI.h"

@@ -18,10 +18,10 @@
 #include <QWidget>
 #include <QtTest>
 
-#include "app/input_rules.h"
-#include "app/reading_file.h"
-#include "app/text_export.h"
-#include "app/ui/reading_file_commands.h"
+#include "reading/input_rules.h"
+#include "reading/reading_file.h"
+#include "reading/text_export.h"
+#include "ui/reading_file_commands.h"
 #include "app/ui/text_export_command.h"
 #include "results/ui/jpeg_save.h"
 #include "tests/support/fake_dialogs.h"

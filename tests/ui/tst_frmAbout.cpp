@@ -3,7 +3,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/ui/frmAbout.h"
+#include "ui/frmAbout.h"
 #include "support/test_environment.h"
 
 using orbalis::frmAbout;

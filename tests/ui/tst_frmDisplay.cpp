@@ -6,7 +6,7 @@
 #include <QTextOption>
 #include <QtTest>
 
-#include "app/input_rules.h"
+#include "reading/input_rules.h"
 
 #include "results/ui/chart_box_label.h"
 #include "results/ui/frmDisplay.h"

@@ -16,8 +16,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/program_identity.h"
-#include "app/reference_tables.h"
+#include "model/program_identity.h"
+#include "model/reference_tables.h"
 #include "app/ui/frmMain.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"

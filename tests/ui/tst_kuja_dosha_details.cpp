@@ -9,8 +9,8 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "app/reading.h"
-#include "app/reading_file.h"
+#include "reading/reading.h"
+#include "reading/reading_file.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/kuja_dosha_details_text.h"
 #include "dosha/ui/frmKujaDoshaDetails.h"

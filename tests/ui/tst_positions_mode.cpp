@@ -5,7 +5,7 @@
 
 #include "app/ui/application.h"
 #include "app/ui/frmMain.h"
-#include "app/ui/positions_setting.h"
+#include "ui/positions_setting.h"
 #include "results/ui/MDI.h"
 #include "results/ui/frmDisplay.h"
 #include "support/fake_dialogs.h"

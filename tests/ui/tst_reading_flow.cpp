@@ -11,9 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/reading.h"
-#include "app/reading_file.h"
-#include "app/text_export.h"
+#include "reading/reading.h"
+#include "reading/reading_file.h"
+#include "reading/text_export.h"
 #include "app/ui/application.h"
 #include "app/ui/frmMain.h"
 #include "results/ui/MDI.h"

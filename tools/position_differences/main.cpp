@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/reading.h"
-#include "app/reference_tables.h"
+#include "reading/reading.h"
+#include "model/reference_tables.h"
 #include "dosha/kuja_dosha.h"
 #include "ephemeris/ephemeris_positions.h"
 #include "ephemeris/precise_reading.h"

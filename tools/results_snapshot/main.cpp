@@ -8,8 +8,8 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "app/reading.h"
-#include "app/ui/dialogs.h"
+#include "reading/reading.h"
+#include "ui/dialogs.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/ui/frmKujaDoshaDetails.h"
 #include "dosha/ui/frmManglikMatch.h"

@@ -1,4 +1,4 @@
-#include "app/ui/frmAbout.h"
+#include "ui/frmAbout.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <string_view>
 
-#include "app/program_identity.h"
+#include "model/program_identity.h"
 #include "places/place_data_credit.h"
-#include "app/ui/qt_text.h"
+#include "ui/qt_text.h"
 
 namespace orbalis {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/reading_file.h"
+#include "reading/reading_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,9 +11,9 @@
 #include <optional>
 #include <vector>
 
-#include "app/code_page.h"
-#include "app/reference_tables.h"
-#include "app/text_utils.h"
+#include "model/code_page.h"
+#include "model/reference_tables.h"
+#include "model/text_utils.h"
 
 namespace orbalis {
 namespace {

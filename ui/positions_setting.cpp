@@ -1,4 +1,4 @@
-#include "app/ui/positions_setting.h"
+#include "ui/positions_setting.h"
 
 #include <QSettings>
 

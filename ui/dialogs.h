@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/messages.h"
+#include "model/messages.h"
 
 class QDialog;
 class QPrintDialog;

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "app/birth_details.h"
-#include "app/chart_reading.h"
-#include "app/positions_mode.h"
+#include "model/birth_details.h"
+#include "model/chart_reading.h"
+#include "model/positions_mode.h"
 #include "dosha/kuja_dosha.h"
 
 namespace orbalis {

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/birth_details.h"
-#include "app/input_rules.h"
+#include "model/birth_details.h"
+#include "reading/input_rules.h"
 
 namespace orbalis {
 

@@ -3,8 +3,8 @@
 #include <QString>
 #include <optional>
 
-#include "app/birth_details.h"
-#include "app/reading_file.h"
+#include "model/birth_details.h"
+#include "reading/reading_file.h"
 
 class QWidget;
 

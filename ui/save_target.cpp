@@ -1,10 +1,10 @@
-#include "app/ui/save_target.h"
+#include "ui/save_target.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/program_identity.h"
-#include "app/ui/dialogs.h"
+#include "model/program_identity.h"
+#include "ui/dialogs.h"
 
 namespace orbalis {
 

@@ -1,4 +1,4 @@
-#include "app/text_utils.h"
+#include "model/text_utils.h"
 
 namespace orbalis {
 

@@ -1,4 +1,4 @@
-#include "app/ui/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QDesktopServices>
 #include <QDialog>
@@ -9,7 +9,7 @@
 #include <QPrinter>
 #include <QUrl>
 
-#include "app/program_identity.h"
+#include "model/program_identity.h"
 
 namespace orbalis {
 namespace {

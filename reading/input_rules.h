@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/birth_details.h"
-#include "app/messages.h"
+#include "model/birth_details.h"
+#include "model/messages.h"
 
 namespace orbalis {
 

@@ -1,8 +1,8 @@
-#include "app/command_line.h"
+#include "reading/command_line.h"
 
 #include <utility>
 
-#include "app/program_identity.h"
+#include "model/program_identity.h"
 
 namespace orbalis {
 namespace {

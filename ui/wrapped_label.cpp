@@ -1,9 +1,9 @@
-#include "results/ui/wrapped_label.h"
+#include "ui/wrapped_label.h"
 
 #include <QPainter>
 #include <QTextOption>
 
-#include "results/ui/personal_details_fit.h"
+#include "ui/personal_details_fit.h"
 
 namespace orbalis {
 

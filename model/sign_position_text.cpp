@@ -1,11 +1,10 @@
-#include "moon/sign_position_text.h"
+#include "model/sign_position_text.h"
 
 #include <cassert>
 #include <cmath>
 #include <string>
 
-#include "app/reference_tables.h"
-#include "moon/moon_details.h"
+#include "model/reference_tables.h"
 
 namespace orbalis {
 

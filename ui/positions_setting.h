@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/positions_mode.h"
+#include "model/positions_mode.h"
 
 namespace orbalis {
 

@@ -1,6 +1,6 @@
-#include "app/reading.h"
+#include "reading/reading.h"
 
-#include "app/reference_tables.h"
+#include "model/reference_tables.h"
 #include "ephemeris/precise_reading.h"
 #include "moon/moon_details.h"
 #include "positions/ascendant.h"

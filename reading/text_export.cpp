@@ -1,10 +1,10 @@
-#include "app/text_export.h"
+#include "reading/text_export.h"
 
 #include <array>
 
-#include "app/code_page.h"
-#include "app/month_names.h"
-#include "app/text_utils.h"
+#include "model/code_page.h"
+#include "model/month_names.h"
+#include "model/text_utils.h"
 #include "dosha/kuja_dosha.h"
 
 namespace orbalis {

@@ -1,12 +1,12 @@
-#include "results/ui/print_form.h"
+#include "ui/print_form.h"
 
 #include <QPainter>
 #include <QPrinter>
 #include <QWidget>
 
-#include "app/program_identity.h"
-#include "app/ui/dialogs.h"
-#include "app/ui/qt_text.h"
+#include "model/program_identity.h"
+#include "ui/dialogs.h"
+#include "ui/qt_text.h"
 
 namespace orbalis {
 

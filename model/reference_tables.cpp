@@ -1,6 +1,6 @@
-#include "app/reference_tables.h"
+#include "model/reference_tables.h"
 
-#include "app/birth_details.h"
+#include "model/birth_details.h"
 
 namespace orbalis {
 

@@ -1,4 +1,4 @@
-#include "app/save_names.h"
+#include "reading/save_names.h"
 
 namespace orbalis {
 namespace {

@@ -1,13 +1,13 @@
-#include "app/ui/reading_file_commands.h"
+#include "ui/reading_file_commands.h"
 
 #include <QFile>
 
-#include "app/program_identity.h"
-#include "app/save_names.h"
-#include "app/ui/atomic_file.h"
-#include "app/ui/dialogs.h"
-#include "app/ui/file_dialog_folder.h"
-#include "app/ui/save_target.h"
+#include "model/program_identity.h"
+#include "reading/save_names.h"
+#include "ui/atomic_file.h"
+#include "ui/dialogs.h"
+#include "ui/file_dialog_folder.h"
+#include "ui/save_target.h"
 
 namespace orbalis {
 namespace {

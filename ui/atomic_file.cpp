@@ -1,4 +1,4 @@
-#include "app/ui/atomic_file.h"
+#include "ui/atomic_file.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,8 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "app/program_identity.h"
-#include "app/ui/dialogs.h"
+#include "model/program_identity.h"
+#include "ui/dialogs.h"
 
 namespace orbalis {
 namespace {

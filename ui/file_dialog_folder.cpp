@@ -1,4 +1,4 @@
-#include "app/ui/file_dialog_folder.h"
+#include "ui/file_dialog_folder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "results/ui/personal_details_fit.h"
+#include "ui/personal_details_fit.h"
 
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
-#include "results/ui/form_font.h"
+#include "ui/form_font.h"
 
 namespace orbalis {
 namespace {

@@ -1,10 +1,10 @@
-#include "app/input_rules.h"
+#include "reading/input_rules.h"
 
 #include <algorithm>
 #include <charconv>
 
-#include "app/reference_tables.h"
-#include "app/text_utils.h"
+#include "model/reference_tables.h"
+#include "model/text_utils.h"
 
 namespace orbalis {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/birth_details.h"
-#include "app/chart_reading.h"
+#include "model/birth_details.h"
+#include "model/chart_reading.h"
 
 namespace orbalis {
 
