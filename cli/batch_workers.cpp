@@ -1,5 +1,7 @@
 #include "cli/batch_workers.h"
 
+#include <utility>
+
 namespace orbalis::cli {
 
 BatchWorkers::BatchWorkers(unsigned threads, Compute compute) : compute_(std::move(compute)) {
@@ -40,6 +42,7 @@ std::unique_ptr<BatchChunk> BatchWorkers::NextDone() {
     chunkDone_.wait(lock, [this] { return inHand_.front()->done; });
     std::unique_ptr<BatchChunk> chunk = std::move(inHand_.front());
     inHand_.pop_front();
+    if (chunk->failure) std::rethrow_exception(std::exchange(chunk->failure, nullptr));
     return chunk;
 }
 
@@ -53,7 +56,11 @@ void BatchWorkers::Work(unsigned worker) {
             chunk = waiting_.front();
             waiting_.pop_front();
         }
-        compute_(*chunk, worker);
+        try {
+            compute_(*chunk, worker);
+        } catch (...) {
+            chunk->failure = std::current_exception();
+        }
         {
             std::lock_guard<std::mutex> lock(mutex_);
             chunk->done = true;

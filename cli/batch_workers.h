@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -24,6 +25,7 @@ struct BatchChunk {
     std::string output;     // their output rows, CSV
     long refused = 0;       // rows among them whose error column is filled
     bool done = false;
+    std::exception_ptr failure;  // what the computation threw, if anything
 };
 
 // Computes chunks on worker threads and hands them back in the order they
@@ -42,6 +44,8 @@ class BatchWorkers {
 
     void Submit(std::unique_ptr<BatchChunk> chunk);
     // The oldest chunk handed in, once computed; nothing when none is in hand.
+    // What its computation threw on a worker is thrown here, on the caller's
+    // thread.
     std::unique_ptr<BatchChunk> NextDone();
     std::size_t InHand() const { return inHand_.size(); }
 

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <stdexcept>
 #include <string>
+
+#include "cli/batch_workers.h"
 
 #include "csv_rows.h"
 #include "temp_folder.h"
@@ -367,6 +371,31 @@ TEST(IsSameFile, RecognisesTheInputUnderAnotherName) {
     folder.Write("other.csv", kHeader);
     EXPECT_FALSE(IsSameFile(in, folder.File("other.csv").c_str()));
     std::fclose(in);
+}
+
+// A failure while computing a chunk, on a worker or not, reaches the thread
+// that takes the chunks, where the companion reports it.
+TEST(BatchWorkers, AFailureReachesTheReader) {
+    for (const unsigned threads : {0u, 2u}) {
+        SCOPED_TRACE(threads);
+        BatchWorkers workers(threads, [](BatchChunk& chunk, unsigned) {
+            if (chunk.count == 2) throw std::runtime_error("out of rows");
+            chunk.output = "ok";
+        });
+        auto chunk = [](std::size_t count) {
+            auto made = std::make_unique<BatchChunk>();
+            made->count = count;
+            return made;
+        };
+        workers.Submit(chunk(1));
+        if (threads == 0) {
+            EXPECT_THROW(workers.Submit(chunk(2)), std::runtime_error);
+            continue;
+        }
+        workers.Submit(chunk(2));
+        EXPECT_EQ(workers.NextDone()->output, "ok");
+        EXPECT_THROW(workers.NextDone(), std::runtime_error);
+    }
 }
 
 }  // namespace

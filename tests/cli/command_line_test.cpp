@@ -1,7 +1,9 @@
 // The orbalis-cli program as a user runs it: exit statuses and where the
-// messages go.
+// messages go, through RunCli, and the program itself where a process is
+// the point.
 
 #include <sys/wait.h>
+#include <wordexp.h>
 
 #include <gtest/gtest.h>
 
@@ -9,7 +11,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "cli/run_cli.h"
 #include "model/reference_tables.h"
 #include "places/place_search.h"
 #include "temp_folder.h"
@@ -26,14 +30,28 @@ struct ProgramRun {
     std::string err;
 };
 
-// Runs the program with `arguments` (already quoted for the shell) and
-// `input` on standard input.
+// Runs the companion in this process with `arguments` (quoted as for the
+// shell) and `input` on its input; its output goes to `out` when named.
 ProgramRun RunProgram(const TempFolder& folder, const std::string& arguments,
                       std::string_view input = "", std::string out = "") {
-    const std::string in = folder.Write("stdin", input);
+    wordexp_t words{};
+    EXPECT_EQ(wordexp(arguments.c_str(), &words, WRDE_NOCMD | WRDE_UNDEF), 0) << arguments;
+    const std::vector<std::string> argv(words.we_wordv, words.we_wordv + words.we_wordc);
+    wordfree(&words);
     if (out.empty()) out = folder.File("stdout");
-    const std::string command = std::string("'") + ORBALIS_CLI_BINARY + "' " + arguments + " <'" +
-                                in + "' >'" + out + "' 2>'" + folder.File("stderr") + "'";
+    std::FILE* in = std::fopen(folder.Write("stdin", input).c_str(), "rb");
+    std::FILE* output = std::fopen(out.c_str(), "wb");
+    std::FILE* errors = std::fopen(folder.File("stderr").c_str(), "wb");
+    const int status = RunCli(argv, output, errors, in);
+    for (std::FILE* stream : {in, output, errors}) std::fclose(stream);
+    return {status, ReadBytes(folder.File("stdout")), ReadBytes(folder.File("stderr"))};
+}
+
+// Runs the program itself, as a user does.
+ProgramRun RunBinary(const TempFolder& folder, const std::string& arguments) {
+    const std::string command = std::string("'") + ORBALIS_CLI_BINARY + "' " + arguments +
+                                " </dev/null >'" + folder.File("stdout") + "' 2>'" +
+                                folder.File("stderr") + "'";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(folder.File("stdout")),
             ReadBytes(folder.File("stderr"))};
@@ -127,6 +145,25 @@ TEST(CommandLine, TextReadingInEitherEncoding) {
         const ProgramRun run = RunProgram(folder, kDelhiArguments + c.encoding);
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_NE(run.out.find(c.ayanamsaLine), std::string::npos) << run.out;
+    }
+}
+
+TEST(CommandLine, TheProgramExitsWithItsRunsStatus) {
+    struct Case {
+        const char* arguments;
+        int status;
+        std::string outStart;
+    };
+    const Case cases[] = {
+        {"zones", 0, " 0  Alaska/Hawaii Daylight Time,AHDT,-9.0\n"},
+        {"reading --name Sample", 2, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        TempFolder folder;
+        const ProgramRun run = RunBinary(folder, c.arguments);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_TRUE(run.out.starts_with(c.outStart)) << run.out;
     }
 }
 

@@ -1,0 +1,66 @@
+#include "cli/run_cli.h"
+
+#include <CLI/CLI.hpp>
+#include <exception>
+#include <sstream>
+
+#include "cli/subcommand.h"
+#include "reading/command_line.h"
+
+namespace orbalis::cli {
+
+namespace {
+
+// The subcommands, in the order the help lists them.
+constexpr Subcommand (*kSubcommands[])(CLI::App&) = {
+    AddReadingSubcommand, AddBatchSubcommand, AddPlacesSubcommand,
+    AddMatchSubcommand,   AddZonesSubcommand,
+};
+
+void Write(const std::string& text, std::FILE* stream) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+int ParseAndRun(const std::vector<std::string>& arguments, const CliStreams& streams) {
+    CLI::App app{
+        "Kuja dosha readings without a window: one birth, a CSV file of births, or a "
+        "match of two readings.",
+        "orbalis-cli"};
+    app.set_version_flag("-v,--version", VersionText("orbalis-cli"), "Print the version and exit");
+    app.require_subcommand(1);
+    std::vector<Subcommand> subcommands;
+    for (const auto add : kSubcommands) subcommands.push_back(add(app));
+
+    try {
+        // The parser takes the arguments last first.
+        std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+        app.parse(reversed);
+    } catch (const CLI::ParseError& e) {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = app.exit(e, out, err);
+        Write(out.str(), streams.output);
+        Write(err.str(), streams.errors);
+        std::fflush(streams.output);
+        return status == 0 ? 0 : kUsageError;
+    }
+    for (const Subcommand& subcommand : subcommands)
+        if (subcommand.parser->parsed()) return subcommand.run(streams);
+    return kUsageError;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, std::FILE* output, std::FILE* errors,
+           std::FILE* input) {
+    try {
+        return ParseAndRun(arguments, {input, output, errors});
+    } catch (const std::exception& e) {
+        std::fprintf(errors, "orbalis-cli: the run stopped: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(errors, "orbalis-cli: the run stopped on an unknown failure\n");
+    }
+    return kRunFailed;
+}
+
+}  // namespace orbalis::cli

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdio>
+#include <functional>
+
+#include "cli/reading_command.h"
+
+namespace CLI {
+class App;
+}
+
+namespace orbalis::cli {
+
+// Where one run of the companion reads and writes.
+struct CliStreams {
+    std::FILE* input;
+    std::FILE* output;
+    std::FILE* errors;
+};
+
+// One subcommand on the command line: its parser, holding its options, and
+// what runs it once the line is parsed, returning the exit status.
+struct Subcommand {
+    CLI::App* parser = nullptr;
+    std::function<int(const CliStreams&)> run;
+};
+
+// Exit status of a line the parser or the entries refuse, and of output that
+// cannot be written.
+inline constexpr int kUsageError = 2;
+
+// Each adds its subcommand with its options to `app`, in the file named after
+// it (cli/<name>_subcommand.cpp). RunCli lists them in the order the help
+// shows them; a new subcommand is one more function here and one more line
+// in that list.
+Subcommand AddReadingSubcommand(CLI::App& app);
+Subcommand AddBatchSubcommand(CLI::App& app);
+Subcommand AddPlacesSubcommand(CLI::App& app);
+Subcommand AddMatchSubcommand(CLI::App& app);
+Subcommand AddZonesSubcommand(CLI::App& app);
+
+// Writes an outcome's output and message; the text export is Windows-1252
+// as the window saves it, turned into UTF-8 when `toUtf8`. The outcome's
+// exit status, or kUsageError when the output cannot be written.
+int PrintOutcome(const ReadingOutcome& outcome, bool toUtf8, const CliStreams& streams);
+
+// Writes a listing to the output; 0, or kUsageError with a message when it
+// cannot be written.
+int PrintListing(const std::string& listing, const CliStreams& streams);
+
+}  // namespace orbalis::cli
