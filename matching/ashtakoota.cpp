@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-#include "app/reference_tables.h"
+#include "model/reference_tables.h"
 
 namespace orbalis::matching {
 namespace {

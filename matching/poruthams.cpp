@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/reference_tables.h"
+#include "model/reference_tables.h"
 
 namespace orbalis::matching {
 namespace {

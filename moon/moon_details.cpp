@@ -46,6 +46,7 @@ constexpr std::array<std::string_view, 27> kNakshatraNames = {"Aswini",
 }  // namespace
 
 void MoonDetailsAt(double siderealDegrees, ChartReading& reading) {
+    reading.moonSiderealDegrees = siderealDegrees;
     PositionChars position;
     FormatSignPosition(siderealDegrees, position);
     reading.moonPositionText.assign(position.view());

@@ -10,8 +10,8 @@ namespace orbalis {
 // "d° m' s\" Sgn" with degrees, minutes and seconds truncated.
 std::string SignPositionText(double longitudeDegrees);
 
-// Moon position text, nakshatra and Moon sign for a sidereal longitude,
-// 0 <= siderealDegrees < 360.
+// The longitude itself, the Moon position text, nakshatra and Moon sign for a
+// sidereal longitude, 0 <= siderealDegrees < 360.
 void MoonDetailsAt(double siderealDegrees, ChartReading& reading);
 
 // Moon position text, nakshatra and Moon sign of a birth.
