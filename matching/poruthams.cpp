@@ -126,7 +126,7 @@ std::string PoruthamReason(Porutham porutham, const MoonPlacement& groom,
             return Names(name(GanaNames, groomStar.gana), name(GanaNames, brideStar.gana)) +
                    (passes ? " agree." : ": a Rakshasa with another gana.");
         case Porutham::Mahendra:
-            return stars + (passes ? ", a count of Mahendra." : ", not 4th, 7th, 10th … 25th.");
+            return stars + (passes ? ", a count of Mahendra." : ", not the 4th, 7th, 10th or every third after it to the 25th.");
         case Porutham::StreeDeergha:
             return stars + (passes ? ", beyond the 13th." : ", not beyond the 13th.");
         case Porutham::Yoni:
