@@ -28,6 +28,7 @@
 #include "ui/dialogs.h"
 #include "app/ui/filtered_line_edit.h"
 #include "ui/frmAbout.h"
+#include "ui/frmGuide.h"
 #include "app/ui/image_writer_check.h"
 #include "app/ui/number_list.h"
 #include "clock/place_clock.h"
@@ -302,6 +303,8 @@ void frmMain::CreateMenus() {
     mnuExit = Named(mnuFile->addAction(QStringLiteral("&Exit")), "mnuExit");
 
     mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
+    mnuGuide = Named(mnuHelp->addAction(QStringLiteral("User &Guide")), "mnuGuide");
+    mnuGuide->setShortcut(QKeySequence(Qt::Key_F1));
     mnuOnline = Named(mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnline");
     mnuVisit = Named(mnuHelp->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit");
     mnuUpdate =
@@ -310,6 +313,7 @@ void frmMain::CreateMenus() {
 
     connect(mnuCalculate, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(mnuGuide, &QAction::triggered, this, &frmMain::mnuGuide_Click);
     connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
     connect(mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
     connect(mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
@@ -552,6 +556,10 @@ void frmMain::Command1_Click() {
                           txtCountry->text() + QStringLiteral(" Latitude Longitude");
     OpenWebPage(dialogs_, this,
                 QtText(kPlaceSearchAddress) + QString::fromLatin1(QUrl::toPercentEncoding(query)));
+}
+
+void frmMain::mnuGuide_Click() {
+    frmGuide::Show();
 }
 
 void frmMain::mnuOnline_Click() {

@@ -71,6 +71,7 @@ class frmMain final : public QMainWindow {
     void Command1_Click();
     void mnuCalculate_Click();
     void mnuExit_Click();
+    void mnuGuide_Click();
     void mnuOnline_Click();
     void mnuVisit_Click();
     void mnuUpdate_Click();
@@ -137,6 +138,7 @@ class frmMain final : public QMainWindow {
     QAction* mnuCalculate = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuHelp = nullptr;
+    QAction* mnuGuide = nullptr;
     QAction* mnuOnline = nullptr;
     QAction* mnuVisit = nullptr;
     QAction* mnuUpdate = nullptr;

@@ -14,6 +14,7 @@
 #include "model/program_identity.h"
 #include "ui/dialogs.h"
 #include "ui/frmAbout.h"
+#include "ui/frmGuide.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/ui/frmKujaDoshaDetails.h"
 #include "dosha/ui/manglik_match_command.h"
@@ -195,6 +196,9 @@ void MDI::BuildMenus() {
     connect(mnuPositionsPrecise_, &QAction::triggered, this, &MDI::mnuPositionsPrecise_Click);
 
     QMenu* mnuHelp = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
+    QAction* mnuGuide = AddItem(mnuHelp, "mnuGuide", QStringLiteral("User &Guide"));
+    mnuGuide->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(mnuGuide, &QAction::triggered, this, &MDI::mnuGuide_Click);
     connect(AddItem(mnuHelp, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered,
             this, &MDI::mnuOnline_Click);
     connect(AddItem(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
@@ -451,6 +455,9 @@ void MDI::mnuSub_Dwadasamsa_Click() {
     ChooseChart(mnuSub_Dwadasamsa_);
 }
 
+void MDI::mnuGuide_Click() {
+    frmGuide::Show();
+}
 void MDI::mnuOnline_Click() {
     OpenAddress(kOnlineHelpAddress);
 }

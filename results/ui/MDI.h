@@ -84,6 +84,7 @@ class MDI final : public QMainWindow {
     void mnuSub_Dasamsa_Click();
     void mnuSub_Dwadasamsa_Click();
     void mnuKujaDoshaDetails_Click();
+    void mnuGuide_Click();
     void mnuOnline_Click();
     void mnuVisit_Click();
     void mnuUpdate_Click();

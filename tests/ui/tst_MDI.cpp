@@ -148,8 +148,9 @@ void MdiTest::menuOrder_data() {
         << "mnuDivisionalCharts"
         << QStringList{"mnuSub_Hora",    "mnuSub_Drekkana", "mnuSub_Sapthamsa",
                        "mnuSub_Navamsa", "mnuSub_Dasamsa",  "mnuSub_Dwadasamsa"};
-    QTest::newRow("Help") << "mnuHelp" << QStringList{"mnuOnline", "mnuVisit",    "mnuHelpSep1",
-                                                      "mnuUpdate", "mnuHelpSep2", "mnuAbout"};
+    QTest::newRow("Help") << "mnuHelp" << QStringList{"mnuGuide",  "mnuOnline",   "mnuVisit",
+                                                      "mnuHelpSep1", "mnuUpdate", "mnuHelpSep2",
+                                                      "mnuAbout"};
 }
 
 void MdiTest::menuOrder() {

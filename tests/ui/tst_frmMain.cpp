@@ -230,7 +230,7 @@ class FrmMainTest : public QObject {
                                              "mnuExit:&Exit"};
         QTest::newRow("Help") << "mnuHelp"
                               << "&Help"
-                              << QStringList{"mnuOnline:&Online Help", "mnuVisit:&Visit Us Online",
+                              << QStringList{"mnuGuide:User &Guide", "mnuOnline:&Online Help", "mnuVisit:&Visit Us Online",
                                              "mnuUpdate:Check for Software &Update",
                                              "mnuAbout:&About Software"};
     }
