@@ -55,7 +55,7 @@ class Progress {
 };
 
 // The place columns, when the file has them, go just before "error".
-void WriteHeader(CsvWriter& writer, const CsvRow& header, bool placeColumns) {
+void WriteBirthHeader(CsvWriter& writer, const CsvRow& header, bool placeColumns) {
     for (std::size_t i = 0; i < header.fieldCount; ++i) writer.Field(header.fields[i]);
     for (std::size_t i = 0; i + 1 < kBatchOutputColumns.size(); ++i)
         writer.Field(kBatchOutputColumns[i]);
@@ -67,7 +67,7 @@ void WriteHeader(CsvWriter& writer, const CsvRow& header, bool placeColumns) {
 }
 
 // The row as read, cut or padded to the header's width, then its added columns.
-void WriteRow(CsvWriter& writer, const CsvRow& row, const BatchHeader& header,
+void WriteBirthRow(CsvWriter& writer, const CsvRow& row, const BatchHeader& header,
               const BatchRowFields& added, const BatchPlaces* places) {
     for (std::size_t i = 0; i < header.width; ++i)
         writer.Field(i < row.fieldCount ? std::string_view(row.fields[i]) : std::string_view{});
@@ -84,24 +84,61 @@ void Stop(BatchSummary& summary, std::string message) {
     summary.error = std::move(message);
 }
 
-// What one worker reuses chunk after chunk.
+// Births, one reading a row.
+class BirthRows final : public BatchRows {
+  public:
+    explicit BirthRows(PositionsMode mode) : mode_(mode) {}
+
+    bool ReadHeader(CsvReader& reader, char delimiter, CsvRow& row,
+                    std::string& problem) override {
+        header_ = ReadBatchHeader(reader, delimiter, row, problem);
+        return header_.has_value();
+    }
+
+    void WriteHeader(CsvWriter& writer, const CsvRow& header) override {
+        WriteBirthHeader(writer, header, header_->placeColumn != kMaxColumns);
+    }
+
+    class Worker final : public BatchRows::Worker {
+      public:
+        explicit Worker(const BirthRows& rows) : rows_(rows) {
+            if (rows.header_->placeColumn != kMaxColumns) places_.emplace();
+        }
+        bool WriteRow(const CsvRow& row, CsvWriter& writer) override {
+            BatchPlaces* const places = places_ ? &*places_ : nullptr;
+            const bool computed =
+                ComputeBatchRow(row, *rows_.header_, rows_.mode_, reading_, added_, places);
+            WriteBirthRow(writer, row, *rows_.header_, added_, places);
+            return computed;
+        }
+
+      private:
+        const BirthRows& rows_;
+        BatchReading reading_;
+        BatchRowFields added_;
+        std::optional<BatchPlaces> places_;  // with a place column: the towns this worker met
+    };
+
+    std::unique_ptr<BatchRows::Worker> MakeWorker() override {
+        return std::make_unique<Worker>(*this);
+    }
+
+  private:
+    PositionsMode mode_;
+    std::optional<BatchHeader> header_;
+};
+
+// What one thread reuses chunk after chunk.
 struct WorkerScratch {
-    BatchReading reading;
-    BatchRowFields added;
-    std::optional<BatchPlaces> places;  // with a place column: the towns this worker met
+    std::unique_ptr<BatchRows::Worker> rows;
     std::string output;
     CsvWriter writer{output};
 };
 
-void ComputeChunk(BatchChunk& chunk, const BatchHeader& header, PositionsMode mode,
-                  WorkerScratch& scratch) {
+void ComputeChunk(BatchChunk& chunk, WorkerScratch& scratch) {
     chunk.refused = 0;
     for (std::size_t i = 0; i < chunk.count; ++i) {
-        const CsvRow& row = chunk.rows[i];
-        BatchPlaces* const places = scratch.places ? &*scratch.places : nullptr;
-        if (!ComputeBatchRow(row, header, mode, scratch.reading, scratch.added, places))
-            ++chunk.refused;
-        WriteRow(scratch.writer, row, header, scratch.added, places);
+        if (!scratch.rows->WriteRow(chunk.rows[i], scratch.writer)) ++chunk.refused;
     }
     scratch.writer.Flush();
     chunk.output.swap(scratch.output);
@@ -135,6 +172,12 @@ ReadEnd FillChunk(CsvReader& reader, BatchChunk& chunk, BatchSummary& summary) {
 }  // namespace
 
 BatchSummary RunBatch(std::FILE* in, std::FILE* out, const BatchOptions& options) {
+    BirthRows rows(options.positions);
+    return RunBatchRows(in, out, options, rows);
+}
+
+BatchSummary RunBatchRows(std::FILE* in, std::FILE* out, const BatchOptions& options,
+                          BatchRows& rows) {
     BatchSummary summary;
     Progress progress(options.progress);
     CsvReader reader(in);
@@ -142,22 +185,19 @@ BatchSummary RunBatch(std::FILE* in, std::FILE* out, const BatchOptions& options
     CsvRow row;
     row.fields.reserve(kMaxColumns);
     std::string problem;
-    const std::optional<BatchHeader> header =
-        ReadBatchHeader(reader, options.delimiter, row, problem);
-    if (!header) {
+    if (!rows.ReadHeader(reader, options.delimiter, row, problem)) {
         Stop(summary, std::move(problem));
     } else {
-        const bool placeColumns = header->placeColumn != kMaxColumns;
-        WriteHeader(writer, row, placeColumns);
+        rows.WriteHeader(writer, row);
         // One job computes on the reading thread; more start their own.
         const unsigned threads = options.jobs > 1 ? options.jobs : 0;
         std::vector<std::unique_ptr<WorkerScratch>> scratch(std::max(threads, 1u));
         for (auto& each : scratch) {
             each = std::make_unique<WorkerScratch>();
-            if (placeColumns) each->places.emplace();
+            each->rows = rows.MakeWorker();
         }
         BatchWorkers workers(threads, [&](BatchChunk& chunk, unsigned worker) {
-            ComputeChunk(chunk, *header, options.positions, *scratch[worker]);
+            ComputeChunk(chunk, *scratch[worker]);
         });
         const std::size_t inHandLimit = kChunksPerWorker * std::max(threads, 1u);
         std::vector<std::unique_ptr<BatchChunk>> spare;

@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "matching/ashtakoota.h"
 #include "model/positions_mode.h"
 
 namespace orbalis::cli {
@@ -60,6 +62,8 @@ struct BatchOptions {
     PositionsMode positions = PositionsMode::Classic;
     // Threads that compute rows; the output is the same whatever the number.
     unsigned jobs = 1;
+    // The vashya points of a match batch.
+    matching::VashyaPoints vashya = matching::VashyaPoints::Symmetric;
 };
 
 struct BatchSummary {
@@ -76,6 +80,36 @@ struct BatchSummary {
 // length (a few chunks of rows per job). Rows before damage in the input are
 // written; a write that fails stops the run.
 BatchSummary RunBatch(std::FILE* in, std::FILE* out, const BatchOptions& options = {});
+
+class CsvReader;
+class CsvWriter;
+struct CsvRow;
+
+// What one kind of batch does with its file: read the header, write the
+// output's, and turn each data row into an output row. RunBatchRows does the
+// rest (chunks, threads, order, blank rows, damage, progress) the same for
+// every kind.
+class BatchRows {
+  public:
+    virtual ~BatchRows() = default;
+    // Reads the header as ReadBatchHeader does; false with `problem` when the
+    // file cannot be read.
+    virtual bool ReadHeader(CsvReader& reader, char delimiter, CsvRow& row,
+                            std::string& problem) = 0;
+    virtual void WriteHeader(CsvWriter& writer, const CsvRow& header) = 0;
+
+    // One thread's share: what it reuses row after row.
+    class Worker {
+      public:
+        virtual ~Worker() = default;
+        // Writes the output row of `row`; false when the row is refused.
+        virtual bool WriteRow(const CsvRow& row, CsvWriter& writer) = 0;
+    };
+    virtual std::unique_ptr<Worker> MakeWorker() = 0;
+};
+
+BatchSummary RunBatchRows(std::FILE* in, std::FILE* out, const BatchOptions& options,
+                          BatchRows& rows);
 
 // True when `path` names the file `in` reads from, so that opening it for
 // writing would destroy the input.

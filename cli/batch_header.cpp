@@ -51,8 +51,9 @@ std::string NamesOf(const CsvRow& row) {
     return names;
 }
 
-// The columns of a header row, or what is wrong with it.
-Attempt ColumnsOf(const CsvRow& row, char delimiter) {
+// The columns of a header row, each name after `prefix`, or what is wrong
+// with it.
+Attempt ColumnsOf(const CsvRow& row, char delimiter, std::string_view prefix) {
     Attempt attempt;
     if (row.fieldCount > kMaxColumns) {
         attempt.problem = LineText(row.line) + "the header has more than " +
@@ -64,11 +65,14 @@ Attempt ColumnsOf(const CsvRow& row, char delimiter) {
     header.width = row.fieldCount;
     header.delimiter = delimiter;
     for (std::size_t i = 0; i < row.fieldCount; ++i) {
-        const std::string name = HeaderName(row.fields[i], i == 0);
+        std::string name = HeaderName(row.fields[i], i == 0);
+        if (!name.starts_with(prefix)) continue;
+        name.erase(0, prefix.size());
         if (name == kBatchPlaceColumn) {
             if (header.placeColumn != kMaxColumns) {
                 attempt.problem =
-                    LineText(row.line) + "the header names the column \"" + name + "\" twice";
+                    LineText(row.line) + "the header names the column \"" + std::string(prefix) +
+                    name + "\" twice";
                 return attempt;
             }
             header.placeColumn = i;
@@ -80,7 +84,8 @@ Attempt ColumnsOf(const CsvRow& row, char delimiter) {
         std::size_t& column =
             header.columnOf[static_cast<std::size_t>(known - kBatchInputColumns.begin())];
         if (column != kMaxColumns) {
-            attempt.problem = LineText(row.line) + "the header names the column \"" + name + "\" twice";
+            attempt.problem = LineText(row.line) + "the header names the column \"" +
+                              std::string(prefix) + name + "\" twice";
             return attempt;
         }
         column = i;
@@ -92,7 +97,7 @@ Attempt ColumnsOf(const CsvRow& row, char delimiter) {
     for (std::size_t c = 0; c < required; ++c) {
         if (header.columnOf[c] == kMaxColumns) {
             attempt.problem = LineText(row.line) + "the header lacks the column \"" +
-                              std::string(kBatchInputColumns[c]) + "\"";
+                              std::string(prefix) + std::string(kBatchInputColumns[c]) + "\"";
             attempt.names = NamesOf(row);
             attempt.lacksColumn = true;
             return attempt;
@@ -102,13 +107,13 @@ Attempt ColumnsOf(const CsvRow& row, char delimiter) {
     return attempt;
 }
 
-Attempt TryHeader(CsvReader& reader, char delimiter, CsvRow& row) {
+Attempt TryHeader(CsvReader& reader, char delimiter, CsvRow& row, std::string_view prefix) {
     reader.SetDelimiter(delimiter);
     CsvReader::Result result;
     while ((result = reader.Next(row)) == CsvReader::Result::Row && row.Blank()) {
     }
     Attempt attempt;
-    if (result == CsvReader::Result::Row) return ColumnsOf(row, delimiter);
+    if (result == CsvReader::Result::Row) return ColumnsOf(row, delimiter, prefix);
     attempt.damaged = result == CsvReader::Result::Damaged;
     attempt.ended = result == CsvReader::Result::End;
     attempt.problem = reader.Problem();
@@ -117,28 +122,36 @@ Attempt TryHeader(CsvReader& reader, char delimiter, CsvRow& row) {
 
 }  // namespace
 
-std::string BatchColumnList() {
+std::string BatchColumnList(std::string_view prefix) {
     std::string list;
     for (std::string_view column : kBatchInputColumns) {
         if (!list.empty()) list += ',';
+        list += prefix;
         list += column;
     }
     return list;
 }
 
+std::optional<BatchHeader> BatchHeaderOf(const CsvRow& row, char delimiter,
+                                         std::string_view prefix, std::string& problem) {
+    Attempt attempt = ColumnsOf(row, delimiter, prefix);
+    if (!attempt.header) problem = std::move(attempt.problem);
+    return attempt.header;
+}
+
 std::optional<BatchHeader> ReadBatchHeader(CsvReader& reader, char delimiter, CsvRow& row,
-                                           std::string& problem) {
+                                           std::string& problem, std::string_view prefix) {
     const std::string_view tried = delimiter ? std::string_view(&delimiter, 1)
                                              : std::string_view(kSeparators.data(), kSeparators.size());
     std::optional<Attempt> best;
     char bestDelimiter = tried.front();
     for (const char candidate : tried) {
-        Attempt attempt = TryHeader(reader, candidate, row);
+        Attempt attempt = TryHeader(reader, candidate, row, prefix);
         if (attempt.header) return attempt.header;
         if (attempt.ended) {
             problem = std::string(reader.SawBytes() ? "the file has no header row"
                                                     : "the file is empty") +
-                      "; the first row must name the columns " + BatchColumnList();
+                      "; the first row must name the columns " + BatchColumnList(prefix);
             return std::nullopt;
         }
         // A separator that reads the row whole beats one that finds damage,
@@ -152,7 +165,7 @@ std::optional<BatchHeader> ReadBatchHeader(CsvReader& reader, char delimiter, Cs
     }
     problem = best->problem;
     if (best->lacksColumn) {
-        problem += "; it must name " + BatchColumnList() + " in any order, separated by " +
+        problem += "; it must name " + BatchColumnList(prefix) + " in any order, separated by " +
                    (delimiter ? SeparatorName(delimiter) : "\",\", \";\" or tab") + " (with " +
                    SeparatorName(bestDelimiter) + " it names " + best->names + ")";
     }

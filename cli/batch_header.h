@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "cli/batch.h"
 #include "cli/csv_reader.h"
@@ -23,10 +24,16 @@ struct BatchHeader {
 // every input column first; otherwise by `delimiter` alone. On success `row`
 // holds the header's fields and the reader stands at the first data row;
 // otherwise `problem` says why the file cannot be read.
+// With a `prefix`, the columns are the same names after it ("groom_name")
+// and other columns are the row's own.
 std::optional<BatchHeader> ReadBatchHeader(CsvReader& reader, char delimiter, CsvRow& row,
-                                           std::string& problem);
+                                           std::string& problem, std::string_view prefix = {});
+
+// The columns after `prefix` in a header row already read with `delimiter`.
+std::optional<BatchHeader> BatchHeaderOf(const CsvRow& row, char delimiter,
+                                         std::string_view prefix, std::string& problem);
 
 // "name,date,...,country": the input columns as a header names them.
-std::string BatchColumnList();
+std::string BatchColumnList(std::string_view prefix = {});
 
 }  // namespace orbalis::cli

@@ -71,15 +71,12 @@ const PlaceFill& BatchPlaces::Town(std::string_view query) {
     return towns_.emplace(key, PlaceTexts(query, CandidateLayout::OneLine)).first->second;
 }
 
-bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, PositionsMode mode,
-                     BatchReading& scratch, BatchRowFields& fields, BatchPlaces* places) {
+bool ComputeBatchBirth(const CsvRow& row, const BatchHeader& header, PositionsMode mode,
+                       BatchReading& scratch, std::string& refusal, BatchPlaces* places,
+                       std::string_view prefix) {
     if (places) {
         for (std::string& field : places->fields) field.clear();
     }
-    if (row.fieldCount != header.width)
-        return Refuse("this row has " + std::to_string(row.fieldCount) +
-                          " fields; the header names " + std::to_string(header.width),
-                      fields);
     auto value = [&](Column column) -> std::string_view {
         const std::size_t at = header.columnOf[column];
         return at < row.fieldCount ? std::string_view(row.fields[at]) : std::string_view{};
@@ -94,19 +91,43 @@ bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, PositionsMode
     if (!place.empty()) {
         fill = places->Town(place);
         if (fill.problem.empty()) AddPlaceClock(texts, fill);
-        if (!fill.problem.empty()) return Refuse(std::string(kBatchPlaceColumn) + ": " + fill.problem, fields);
+        if (!fill.problem.empty()) {
+            refusal = std::string(prefix) + std::string(kBatchPlaceColumn) + ": " + fill.problem;
+            return false;
+        }
         texts = WithPlace(texts, fill);
     }
     BirthEntries entries = EntriesFromTexts(texts);
-    if (entries.problem) return Refuse(std::string(entries.column) + ": " + *entries.problem, fields);
+    if (entries.problem) {
+        refusal = std::string(prefix) + std::string(entries.column) + ": " + *entries.problem;
+        return false;
+    }
     const BirthDetails birth = BirthDetailsFromForm(entries.entries);
-    std::string refusal;
-    if (!ComputeBatchReading(birth, mode, scratch, refusal)) return Refuse(std::move(refusal), fields);
-    ReadingFields(scratch, fields);
+    if (!ComputeBatchReading(birth, mode, scratch, refusal)) return false;
     if (places) {
         places->fields[0] = UtcOffsetText(UsedUtcOffsetSeconds(birth));
         if (fill.place) places->fields[1].assign(fill.place->zone);
     }
+    return true;
+}
+
+std::string RowWidthProblem(const CsvRow& row, const BatchHeader& header) {
+    if (row.fieldCount == header.width) return {};
+    return "this row has " + std::to_string(row.fieldCount) + " fields; the header names " +
+           std::to_string(header.width);
+}
+
+bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, PositionsMode mode,
+                     BatchReading& scratch, BatchRowFields& fields, BatchPlaces* places) {
+    if (places) {
+        for (std::string& field : places->fields) field.clear();
+    }
+    if (std::string problem = RowWidthProblem(row, header); !problem.empty())
+        return Refuse(std::move(problem), fields);
+    std::string refusal;
+    if (!ComputeBatchBirth(row, header, mode, scratch, refusal, places))
+        return Refuse(std::move(refusal), fields);
+    ReadingFields(scratch, fields);
     return true;
 }
 

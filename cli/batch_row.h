@@ -37,4 +37,14 @@ class BatchPlaces {
 bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, PositionsMode mode,
                      BatchReading& scratch, BatchRowFields& fields, BatchPlaces* places = nullptr);
 
+// The reading of the birth in the columns `header` finds in `row`, or false
+// with `refusal` saying why, the column named with `prefix` before it
+// ("groom_date: …"). With `places`, its fields are those of this birth.
+bool ComputeBatchBirth(const CsvRow& row, const BatchHeader& header, PositionsMode mode,
+                       BatchReading& scratch, std::string& refusal, BatchPlaces* places = nullptr,
+                       std::string_view prefix = {});
+
+// Why a row has not the header's number of fields, or nothing.
+std::string RowWidthProblem(const CsvRow& row, const BatchHeader& header);
+
 }  // namespace orbalis::cli

@@ -32,7 +32,10 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-int RunBatchFiles(const BatchArguments& a, BatchOptions options, const CliStreams& streams) {
+}  // namespace
+
+int RunBatchFiles(const BatchFiles& a, BatchOptions options, BatchRun run,
+                  const CliStreams& streams) {
     const bool fromInput = a.in.empty() || a.in == "-";
     const bool toOutput = a.out.empty() || a.out == "-";
     const std::string inName = fromInput ? "standard input" : a.in;
@@ -58,7 +61,7 @@ int RunBatchFiles(const BatchArguments& a, BatchOptions options, const CliStream
     }
 
     if (isatty(fileno(streams.errors))) options.progress = streams.errors;
-    BatchSummary summary = RunBatch(in, toOutput ? streams.output : output.Stream(), options);
+    BatchSummary summary = run(in, toOutput ? streams.output : output.Stream(), options);
     opened.reset();
 
     // The previous output stays when the run wrote nothing of its own.
@@ -84,6 +87,8 @@ int RunBatchFiles(const BatchArguments& a, BatchOptions options, const CliStream
     return summary.exitStatus;
 }
 
+namespace {
+
 int RunBatchSubcommand(const BatchArguments& a, const CliStreams& streams) {
     BatchOptions options;
     options.delimiter = a.delimiter.empty()    ? '\0'
@@ -91,7 +96,7 @@ int RunBatchSubcommand(const BatchArguments& a, const CliStreams& streams) {
                                                : a.delimiter.front();
     options.positions = PositionsModeNamed(a.positions).value_or(PositionsMode::Classic);
     options.jobs = a.jobs;
-    return RunBatchFiles(a, options, streams);
+    return RunBatchFiles({a.in, a.out}, options, RunBatch, streams);
 }
 
 }  // namespace

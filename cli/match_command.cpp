@@ -2,50 +2,114 @@
 
 #include <nlohmann/json.hpp>
 
-#include "reading/reading.h"
 #include "cli/json_reading.h"
-#include "dosha/manglik_match.h"
+#include "matching/match_text.h"
+#include "model/reference_tables.h"
+#include "reading/couple_match.h"
+#include "reading/reading.h"
 
 namespace orbalis::cli {
+namespace {
 
-ReadingOutcome MatchFromFiles(const std::string& firstPath, const std::string& secondPath,
-                              ReadingFormat format) {
-    const std::string paths[] = {firstPath, secondPath};
-    MatchParty parties[2];
+using namespace matching;
+
+// Whole points as integers, halves as 0.5, 1.5 …
+nlohmann::ordered_json Points(int halfPoints) {
+    if (halfPoints % 2 == 0) return halfPoints / 2;
+    return halfPoints / 2.0;
+}
+
+nlohmann::ordered_json MoonJson(const MoonPlacement& moon) {
+    nlohmann::ordered_json j;
+    j["sign"] = SignNames[static_cast<std::size_t>(moon.sign)];
+    j["nakshatra"] = NakshatraNames[static_cast<std::size_t>(moon.nakshatra)];
+    j["nakshatraNumber"] = moon.nakshatra + 1;
+    j["pada"] = moon.pada;
+    if (moon.longitudeDegrees) j["longitude"] = *moon.longitudeDegrees;
+    return j;
+}
+
+nlohmann::ordered_json AshtakootaJson(const Ashtakoota& scores) {
+    nlohmann::ordered_json j;
+    for (int k = 0; k < kKootaCount; ++k)
+        j[std::string(KootaNames[static_cast<std::size_t>(k)].key)] =
+            Points(scores.halfPoints[static_cast<std::size_t>(k)]);
+    j["total"] = Points(scores.totalHalfPoints);
+    j["band"] = GunaBandText(scores.band());
+    return j;
+}
+
+nlohmann::ordered_json PoruthamsJson(const Poruthams& poruthams) {
+    nlohmann::ordered_json j;
+    for (int p = 0; p < kPoruthamCount; ++p)
+        j[std::string(PoruthamNames[static_cast<std::size_t>(p)].key)] =
+            poruthams.passed[static_cast<std::size_t>(p)];
+    j["count"] = poruthams.count();
+    return j;
+}
+
+nlohmann::ordered_json ExceptionsJson(const MatchFlags& flags) {
+    nlohmann::ordered_json j;
+    for (int f = 0; f < kMatchFlagCount; ++f)
+        j[std::string(MatchFlagTexts[static_cast<std::size_t>(f)].key)] =
+            flags.bits.test(static_cast<std::size_t>(f));
+    return j;
+}
+
+}  // namespace
+
+ReadingOutcome MatchFromFiles(const std::string& groomPath, const std::string& bridePath,
+                              ReadingFormat format, PositionsMode mode, VashyaPoints table) {
+    const std::string paths[] = {groomPath, bridePath};
+    std::string names[2];
+    ChartReading charts[2];
     for (int i = 0; i < 2; ++i) {
         ReadingFileBirth file = LoadReadingFileBirth(paths[i]);
         if (!file.birth) return RefusedReadingFile(std::move(file));
-        ChartReading chart;
-        ComputeChartReading(*file.birth, chart);
-        const std::optional<ClassicalKujaDosha> analysis = AnalyseClassicalKujaDosha(chart);
-        if (!analysis)
-            return RefusedReadingFile({std::nullopt, std::string(kCheckTheFileMessage), paths[i]});
-        parties[i] = {file.birth->name, *analysis};
+        std::string refusal;
+        if (!ComputeChartReading(*file.birth, mode, charts[i], refusal))
+            return {kReadingRefused, {}, paths[i] + ": " + refusal};
+        names[i] = file.birth->name;
     }
     // Two readings of one name are told apart by their files.
-    if (parties[0].name == parties[1].name) {
-        for (int i = 0; i < 2; ++i) parties[i].name += " (" + paths[i] + ")";
+    if (names[0] == names[1]) {
+        for (int i = 0; i < 2; ++i) names[i] += " (" + paths[i] + ")";
+    }
+    const std::optional<CoupleMatch> match =
+        MatchCouple(names[0], charts[0], names[1], charts[1], table);
+    if (!match) {
+        const int lacking = AnalyseClassicalKujaDosha(charts[0]) ? 1 : 0;
+        return RefusedReadingFile({std::nullopt, std::string(kCheckTheFileMessage), paths[lacking]});
     }
 
     ReadingOutcome outcome;
     if (format == ReadingFormat::Text) {
-        outcome.output = ManglikMatchText(parties[0], parties[1]);
+        outcome.output = CoupleMatchText(*match);
         return outcome;
     }
     nlohmann::ordered_json j;
+    j["positions"] = PositionsModeName(mode);
+    j["vashyaTable"] = VashyaPointsName(table);
     j["readings"] = nlohmann::ordered_json::array();
+    const MatchParty* parties[] = {&match->groom, &match->bride};
+    const MoonPlacement* moons[] = {&match->moons.groom, &match->moons.bride};
     for (int i = 0; i < 2; ++i) {
         nlohmann::ordered_json reading;
+        reading["role"] = i == 0 ? "groom" : "bride";
         reading["file"] = paths[i];
-        reading["name"] = parties[i].name;
-        reading["kujaDoshaDetails"] = KujaDoshaDetailsJson(parties[i].analysis);
+        reading["name"] = parties[i]->name;
+        reading["moon"] = MoonJson(*moons[i]);
+        reading["kujaDoshaDetails"] = KujaDoshaDetailsJson(parties[i]->analysis);
         j["readings"].push_back(std::move(reading));
     }
-    const ManglikMatch match = MatchKujaDosha(parties[0], parties[1]);
-    j["balanced"] = match.balanced;
-    j["conclusion"] = match.conclusion;
-    j["reason"] = match.reason;
-    outcome.output = j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+    j["ashtakoota"] = AshtakootaJson(match->moons.ashtakoota);
+    j["poruthams"] = PoruthamsJson(match->moons.poruthams);
+    j["exceptions"] = ExceptionsJson(match->moons.flags);
+    j["balanced"] = match->manglik.balanced;
+    j["conclusion"] = match->manglik.conclusion;
+    j["reason"] = match->manglik.reason;
+    j["summary"] = CoupleConclusion(*match);
+    outcome.output = JsonText(j);
     return outcome;
 }
 

@@ -3,13 +3,18 @@
 #include <string>
 
 #include "cli/reading_command.h"
+#include "matching/ashtakoota.h"
+#include "model/positions_mode.h"
 
 namespace orbalis::cli {
 
-// `orbalis-cli match A.orb B.orb`: both readings' classical Kuja dosha per
-// reference and the conclusion of the match, as text or JSON. A file the
-// window would refuse ends the command with its message and exit status 2.
-ReadingOutcome MatchFromFiles(const std::string& firstPath, const std::string& secondPath,
-                              ReadingFormat format);
+// `orbalis-cli match GROOM.orb BRIDE.orb`: the marriage match of two reading
+// files, the first the groom's: both Moons, the Ashtakoota, the doshas and
+// their exceptions, the ten poruthams, both readings' classical Kuja dosha per
+// reference and the Manglik balance, as text or JSON. A file the window would
+// refuse ends the command with its message and exit status 2.
+ReadingOutcome MatchFromFiles(const std::string& groomPath, const std::string& bridePath,
+                              ReadingFormat format, PositionsMode mode = PositionsMode::Classic,
+                              matching::VashyaPoints table = matching::VashyaPoints::Symmetric);
 
 }  // namespace orbalis::cli

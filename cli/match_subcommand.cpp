@@ -1,10 +1,11 @@
-// `orbalis-cli match`: the Manglik match of two reading files.
+// `orbalis-cli match`: the marriage match of two reading files.
 
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <string>
 
 #include "cli/match_command.h"
+#include "cli/positions_option.h"
 #include "cli/subcommand.h"
 
 namespace orbalis::cli {
@@ -12,29 +13,48 @@ namespace orbalis::cli {
 namespace {
 
 struct MatchArguments {
-    std::string first;
-    std::string second;
+    std::string groom;
+    std::string bride;
     std::string format = "text";
+    std::string positions = "classic";
+    std::string vashya = "symmetric";
 };
 
 int RunMatch(const MatchArguments& a, const CliStreams& streams) {
     // Names are letters and blanks, so the match is the same text in any encoding.
     return PrintOutcome(
-        MatchFromFiles(a.first, a.second,
-                       a.format == "json" ? ReadingFormat::Json : ReadingFormat::Text),
+        MatchFromFiles(a.groom, a.bride,
+                       a.format == "json" ? ReadingFormat::Json : ReadingFormat::Text,
+                       PositionsModeNamed(a.positions).value_or(PositionsMode::Classic),
+                       VashyaPointsNamed(a.vashya)),
         false, streams);
 }
 
 }  // namespace
 
+void AddVashyaOption(CLI::App& subcommand, std::string& vashya) {
+    subcommand
+        .add_option("--vashya", vashya,
+                    "The vashya points: symmetric (the default) or asymmetric (bride's group "
+                    "as the row)")
+        ->check(CLI::IsMember({"symmetric", "asymmetric"}));
+}
+
+matching::VashyaPoints VashyaPointsNamed(const std::string& name) {
+    return name == "asymmetric" ? matching::VashyaPoints::Asymmetric
+                                : matching::VashyaPoints::Symmetric;
+}
+
 Subcommand AddMatchSubcommand(CLI::App& app) {
     auto a = std::make_shared<MatchArguments>();
-    CLI::App* match =
-        app.add_subcommand("match", "Manglik match of two reading files by the classical rule");
-    match->add_option("A", a->first, "The first reading file (.orb)")->required();
-    match->add_option("B", a->second, "The second reading file (.orb)")->required();
+    CLI::App* match = app.add_subcommand(
+        "match", "Marriage match of two reading files: gunas, poruthams and the Manglik balance");
+    match->add_option("GROOM", a->groom, "The groom's reading file (.orb)")->required();
+    match->add_option("BRIDE", a->bride, "The bride's reading file (.orb)")->required();
     match->add_option("--format", a->format, "text or json")
         ->check(CLI::IsMember({"text", "json"}));
+    AddPositionsOption(*match, a->positions);
+    AddVashyaOption(*match, a->vashya);
     return {match, [a](const CliStreams& streams) { return RunMatch(*a, streams); }};
 }
 

@@ -13,8 +13,8 @@ namespace {
 
 // The subcommands, in the order the help lists them.
 constexpr Subcommand (*kSubcommands[])(CLI::App&) = {
-    AddReadingSubcommand, AddBatchSubcommand, AddPlacesSubcommand,
-    AddMatchSubcommand,   AddZonesSubcommand,
+    AddReadingSubcommand,    AddBatchSubcommand,     AddPlacesSubcommand, AddMatchSubcommand,
+    AddMatchBatchSubcommand, AddGunaTableSubcommand, AddZonesSubcommand,
 };
 
 void Write(const std::string& text, std::FILE* stream) {

@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <functional>
+#include <string>
 
+#include "cli/batch.h"
 #include "cli/reading_command.h"
 
 namespace CLI {
@@ -37,12 +39,32 @@ Subcommand AddReadingSubcommand(CLI::App& app);
 Subcommand AddBatchSubcommand(CLI::App& app);
 Subcommand AddPlacesSubcommand(CLI::App& app);
 Subcommand AddMatchSubcommand(CLI::App& app);
+Subcommand AddMatchBatchSubcommand(CLI::App& app);
+Subcommand AddGunaTableSubcommand(CLI::App& app);
 Subcommand AddZonesSubcommand(CLI::App& app);
 
 // Writes an outcome's output and message; the text export is Windows-1252
 // as the window saves it, turned into UTF-8 when `toUtf8`. The outcome's
 // exit status, or kUsageError when the output cannot be written.
 int PrintOutcome(const ReadingOutcome& outcome, bool toUtf8, const CliStreams& streams);
+
+// A batch's input and output files; standard input or output when empty or "-".
+struct BatchFiles {
+    std::string in;
+    std::string out;
+};
+using BatchRun = BatchSummary (*)(std::FILE* in, std::FILE* out, const BatchOptions& options);
+
+// Runs a batch between files: the output replaced whole or not at all, never
+// over the input; says on the errors stream what went wrong or how many rows
+// were refused. The batch's exit status.
+int RunBatchFiles(const BatchFiles& files, BatchOptions options, BatchRun run,
+                  const CliStreams& streams);
+
+// Adds --vashya (symmetric or asymmetric) to a matching subcommand, kept in
+// `vashya`, and reads its value.
+void AddVashyaOption(CLI::App& subcommand, std::string& vashya);
+matching::VashyaPoints VashyaPointsNamed(const std::string& name);
 
 // Writes a listing to the output; 0, or kUsageError with a message when it
 // cannot be written.
