@@ -53,8 +53,7 @@ TEST(ReadingCommand, TextIsTheWindowsExportByteForByte) {
 // README's example), and read the difference before committing it.
 TEST(ReadingCommand, JsonIsTheExpectedFileByteForByte) {
     const std::filesystem::path expectedFile =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "data" /
-        "delhi_1985_reading.json";
+        std::filesystem::path(ORBALIS_TEST_DATA) / "delhi_1985_reading.json";
     std::ifstream in(expectedFile, std::ios::binary);
     const std::string expected{std::istreambuf_iterator<char>(in),
                                std::istreambuf_iterator<char>()};
