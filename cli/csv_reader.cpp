@@ -25,7 +25,20 @@ bool CsvRow::Blank() const {
                        BlankText);
 }
 
-CsvReader::CsvReader(std::FILE* in, char delimiter) : in_(in), delimiter_(delimiter) {}
+CsvReader::CsvReader(std::FILE* in, char delimiter) : in_(in), delimiter_(delimiter) {
+    for (const unsigned char c : {'"', '\r', '\n', '\0'}) {
+        endsUnquotedRun_[c] = true;
+        endsQuotedRun_[c] = true;
+    }
+    SetDelimiter(delimiter);
+}
+
+void CsvReader::SetDelimiter(char delimiter) {
+    endsUnquotedRun_[static_cast<unsigned char>(delimiter_)] =
+        endsQuotedRun_[static_cast<unsigned char>(delimiter_)];
+    delimiter_ = delimiter;
+    endsUnquotedRun_[static_cast<unsigned char>(delimiter)] = true;
+}
 
 bool CsvReader::Fill() {
     if (atEnd_) return false;
@@ -56,13 +69,13 @@ CsvReader::Result CsvReader::Damage(long line, std::string reason) {
     return Result::Damaged;
 }
 
-void CsvReader::EndField(CsvRow& row, std::string& field) {
-    if (row.fieldCount < kMaxColumns) {
-        if (row.fieldCount == row.fields.size()) row.fields.emplace_back();
-        row.fields[row.fieldCount].swap(field);
-    }
-    ++row.fieldCount;
+std::string& CsvReader::NextField(CsvRow& row) {
+    std::string& field = row.fieldCount < kMaxColumns
+                             ? (row.fieldCount == row.fields.size() ? row.fields.emplace_back()
+                                                                    : row.fields[row.fieldCount])
+                             : pastLastColumn_;
     field.clear();
+    return field;
 }
 
 CsvReader::Result CsvReader::Next(CsvRow& row) {
@@ -82,7 +95,12 @@ CsvReader::Result CsvReader::Next(CsvRow& row) {
     State state = State::FieldStart;
     bool begun = false;  // any byte of this row read
     long quoteLine = 0;  // where the open quoted field began
-    std::string field;
+    std::string* field = &NextField(row);
+    // Ends the field being read and starts the next one.
+    auto endField = [&] {
+        ++row.fieldCount;
+        field = &NextField(row);
+    };
     for (;;) {
         if (at_.offset == end_ && !Fill()) break;
         if (at_.offset - rowStart_.offset > kMaxRowBytes)
@@ -92,15 +110,15 @@ CsvReader::Result CsvReader::Next(CsvRow& row) {
         begun = true;
 
         // Runs of ordinary bytes go into the field at once.
-        if ((state == State::Unquoted || state == State::Quoted) && c != '"' && c != '\r' &&
-            c != '\n' && (state == State::Quoted || c != delimiter_)) {
+        const std::array<bool, 256>& endsRun =
+            state == State::Quoted ? endsQuotedRun_ : endsUnquotedRun_;
+        if (state != State::QuoteInQuoted && !endsRun[static_cast<unsigned char>(c)]) {
+            if (state == State::FieldStart) state = State::Unquoted;
             const char* run = buffer_.data() + at_.offset;
             const char* stop = buffer_.data() + end_;
-            const char* runEnd = std::find_if(run, stop, [&](char b) {
-                return b == '"' || b == '\r' || b == '\n' || b == '\0' ||
-                       (state == State::Unquoted && b == delimiter_);
-            });
-            field.append(run, runEnd);
+            const char* runEnd = run + 1;
+            while (runEnd != stop && !endsRun[static_cast<unsigned char>(*runEnd)]) ++runEnd;
+            field->append(run, runEnd);
             at_.offset += static_cast<std::size_t>(runEnd - run);
             at_.afterCr = false;
             continue;
@@ -118,21 +136,21 @@ CsvReader::Result CsvReader::Next(CsvRow& row) {
             case State::Unquoted:
             case State::QuoteInQuoted:
                 if (c == delimiter_) {
-                    EndField(row, field);
+                    endField();
                     state = State::FieldStart;
                 } else if (c == '\r' || c == '\n') {
-                    EndField(row, field);
+                    ++row.fieldCount;
                     return Result::Row;
                 } else if (c == '"' && state == State::FieldStart) {
                     state = State::Quoted;
                     quoteLine = lineOfByte;
                 } else if (c == '"' && state == State::QuoteInQuoted) {
-                    field += '"';  // a doubled quote
+                    *field += '"';  // a doubled quote
                     state = State::Quoted;
                 } else if (c == '"' || state == State::QuoteInQuoted) {
                     return Damage(lineOfByte, kMalformedQuote);
                 } else {
-                    field += c;
+                    *field += c;
                     state = State::Unquoted;
                 }
                 break;
@@ -140,7 +158,7 @@ CsvReader::Result CsvReader::Next(CsvRow& row) {
                 if (c == '"')
                     state = State::QuoteInQuoted;
                 else
-                    field += c;  // a line break inside quotes
+                    *field += c;  // a line break inside quotes
                 break;
         }
     }
@@ -148,7 +166,7 @@ CsvReader::Result CsvReader::Next(CsvRow& row) {
     if (state == State::Quoted)
         return Damage(quoteLine, "the file ends inside a quoted field: its closing quote is missing");
     if (!begun) return Result::End;
-    EndField(row, field);
+    ++row.fieldCount;
     return Result::Row;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -34,7 +35,7 @@ class CsvReader {
 
     explicit CsvReader(std::FILE* in, char delimiter = ',');
 
-    void SetDelimiter(char delimiter) { delimiter_ = delimiter; }
+    void SetDelimiter(char delimiter);
     char Delimiter() const { return delimiter_; }
 
     // The next row, the end of the input, or damage: then Problem() says
@@ -60,10 +61,17 @@ class CsvReader {
     // Reads more input behind what is held; false at the end or on failure.
     bool Fill();
     Result Damage(long line, std::string reason);
-    void EndField(CsvRow& row, std::string& field);
+    // The string the next field of `row` is read into, emptied: the row's own
+    // slot, or a scratch string for a field past kMaxColumns.
+    std::string& NextField(CsvRow& row);
 
     std::FILE* in_;
     char delimiter_;
+    // The bytes that end a run of ordinary ones outside quotes (quote, CR,
+    // LF, NUL and the delimiter) and inside them (the same but the delimiter).
+    std::array<bool, 256> endsUnquotedRun_{};
+    std::array<bool, 256> endsQuotedRun_{};
+    std::string pastLastColumn_;
     std::vector<char> buffer_;
     std::size_t end_ = 0;  // bytes of buffer_ in use
     Place rowStart_;
