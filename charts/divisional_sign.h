@@ -1,0 +1,26 @@
+#pragma once
+
+#include "charts/divisions.h"
+
+namespace orbalis {
+
+// The sign, 0 Aries .. 11 Pisces, that a sidereal longitude falls in within
+// a divisional chart. A longitude exactly on the boundary of two parts
+// belongs to the part that begins there. Any longitude is taken modulo 360.
+//
+//   D2  Hora: in an odd sign the first half is Leo, the second Cancer; in an
+//       even sign the other way round.
+//   D3  Drekkana: the sign itself, then the 5th and the 9th from it.
+//   D7  Saptamsa: seven parts counted from the sign itself in an odd sign,
+//       from the 7th in an even sign.
+//   D9  Navamsa: nine parts counted from Aries, Capricorn, Libra or Cancer
+//       for fire, earth, air and water signs; the 108 navamsas of the zodiac
+//       in turn from 0 deg Aries.
+//   D10 Dasamsa: ten parts from the sign itself in an odd sign, from the 9th
+//       in an even sign.
+//   D12 Dwadasamsa: twelve parts counted from the sign itself.
+//
+// Odd signs are Aries, Gemini, Leo ... (even sign indexes from 0).
+int DivisionalSign(double siderealLongitudeDegrees, Division division);
+
+}  // namespace orbalis
