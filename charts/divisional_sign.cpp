@@ -23,9 +23,10 @@ constexpr int kNavamsaStart[4] = {0, 9, 6, 3};
 int DivisionalSign(double siderealLongitudeDegrees, Division division) {
     const int parts = PartCount(division);
     const int partsInZodiac = 12 * parts;
-    double turns = siderealLongitudeDegrees / 360.0;
-    turns -= std::floor(turns);
-    long index = static_cast<long>(std::floor(turns * partsInZodiac + kBoundaryTolerance));
+    double degrees = siderealLongitudeDegrees;
+    if (degrees < 0.0 || degrees >= 360.0) degrees -= 360.0 * std::floor(degrees / 360.0);
+    // Truncation is the floor here: the count is never negative.
+    int index = static_cast<int>(degrees * (parts / 30.0) + kBoundaryTolerance);
     if (index >= partsInZodiac) index -= partsInZodiac;  // a hair below 360 deg is 0 deg Aries
     const int sign = static_cast<int>(index / parts);
     const int part = static_cast<int>(index % parts);
