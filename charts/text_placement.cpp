@@ -25,7 +25,7 @@ bool BandAt(const Polygon& region, double y0, double y1, double& left, double& r
 
 // Rows from `top` down; false when the texts run out of region.
 bool FillRows(const Polygon& region, std::span<const double> widths, double lineHeight, double gap,
-              double top, double bottom, std::vector<Rect>& out) {
+              double top, double bottom, std::size_t perRow, std::vector<Rect>& out) {
     out.clear();
     std::size_t next = 0;
     for (double y = top; next < widths.size(); y += lineHeight) {
@@ -35,7 +35,7 @@ bool FillRows(const Polygon& region, std::span<const double> widths, double line
         const double room = right - left;
         double used = 0.0;
         std::size_t end = next;
-        while (end < widths.size()) {
+        while (end < widths.size() && end - next < perRow) {
             const double more = widths[end] + (end > next ? gap : 0.0);
             if (used + more > room) break;
             used += more;
@@ -66,21 +66,25 @@ TextPlacement PlaceTexts(const Polygon& region, std::span<const double> widths, 
     for (double scale = 1.0; scale >= smallestScale - 1e-9; scale -= kScaleStep) {
         const double line = lineHeight * scale;
         for (std::size_t i = 0; i < widths.size(); ++i) scaled[i] = widths[i] * scale;
-        // Of the starting heights that fit, the one whose rows sit closest
-        // round the region's centre.
-        double bestDistance = std::numeric_limits<double>::max();
-        const double step = line / kStartsPerLine;
-        for (double top = bounds.top; top + line <= bounds.bottom; top += step) {
-            if (!FillRows(region, scaled, line, gap * scale, top, bounds.bottom, rows)) continue;
-            const double blockCentre = (rows.front().top + rows.back().bottom) / 2;
-            const double distance = std::abs(blockCentre - centreY);
-            if (distance < bestDistance) {
-                bestDistance = distance;
-                placement.texts = rows;
-                placement.scale = scale;
+        // One name a line reads best; several a line before smaller type.
+        for (std::size_t perRow : {std::size_t{1}, widths.size()}) {
+            // Of the starting heights that fit, the one whose rows sit
+            // closest round the region's centre.
+            double bestDistance = std::numeric_limits<double>::max();
+            const double step = line / kStartsPerLine;
+            for (double top = bounds.top; top + line <= bounds.bottom; top += step) {
+                if (!FillRows(region, scaled, line, gap * scale, top, bounds.bottom, perRow, rows))
+                    continue;
+                const double blockCentre = (rows.front().top + rows.back().bottom) / 2;
+                const double distance = std::abs(blockCentre - centreY);
+                if (distance < bestDistance) {
+                    bestDistance = distance;
+                    placement.texts = rows;
+                    placement.scale = scale;
+                }
             }
+            if (!placement.texts.empty()) return placement;
         }
-        if (!placement.texts.empty()) return placement;
     }
 
     // Nothing fits even at the smallest scale: one text under another from

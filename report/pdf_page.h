@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QPdfWriter;
+
+namespace orbalis {
+
+// Every PDF the program writes: A4 portrait, 15 mm margins, the title in the
+// document's properties, the program as its creator.
+void SetUpA4(QPdfWriter& writer, const QString& title);
+
+// The type of the program's documents: Verdana where it is installed, the
+// system's sans serif otherwise, as on the results form.
+QFont ReportFont(qreal pointSize, bool bold = false);
+
+}  // namespace orbalis
