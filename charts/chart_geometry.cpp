@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "results/south_chart_layout.h"
+#include "charts/south_chart_layout.h"
 
 namespace orbalis {
 

@@ -17,7 +17,7 @@ std::string_view After(std::string_view line, std::string_view prefix) {
 // Sanskrit names; the flags read those marks rather than look again.
 void ReadRetrogradeMarks(const ChartReading& chart, std::array<bool, 5>& retrograde) {
     for (std::size_t i = 0; i < kRetrogradeBodies.size(); ++i)
-        retrograde[i] = chart.planetSanskritName[kRetrogradeBodies[i]].ends_with(kRetrogradeMark);
+        retrograde[i] = IsMarkedRetrograde(chart, kRetrogradeBodies[i]);
 }
 
 }  // namespace

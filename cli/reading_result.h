@@ -17,9 +17,6 @@ inline constexpr std::array<Body, 5> kRetrogradeBodies = {kMercury, kVenus, kMar
 inline constexpr std::array<std::string_view, 5> kRetrogradeNames = {"Mercury", "Venus", "Mars",
                                                                      "Jupiter", "Saturn"};
 
-// What the reading appends to the Sanskrit name of a retrograde planet.
-inline constexpr std::string_view kRetrogradeMark = " (R) ";
-
 // Everything one reading yields: its input, the computed record, what the
 // results window shows besides it, and the retrograde flags.
 struct FullReading {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace orbalis {
 
@@ -24,6 +25,9 @@ inline constexpr int kChartBodyCount = 9;  // Sun to Ketu: the bodies drawn in t
 
 using BodyTexts = std::array<std::string, kBodyCount>;
 
+// What follows the Sanskrit name of a planet retrograde at birth.
+inline constexpr std::string_view kRetrogradeMark = " (R) ";
+
 // The results of the current reading. Each engine writes only its own fields;
 // texts are UTF-8 (the degree sign is U+00B0).
 struct ChartReading {
@@ -44,6 +48,9 @@ struct ChartReading {
     BodyTexts planetName;
     BodyTexts planetSanskritName;
     BodyTexts planetPositionText;
+    // The sidereal longitudes the position texts were written from, in
+    // degrees (0 <= value < 360), in the order of Body.
+    std::array<double, kBodyCount> siderealDegrees{};
 
     // Derived for display by the reading driver.
     std::string ayanamsaDisplay;
@@ -54,5 +61,9 @@ struct ChartReading {
 
     friend bool operator==(const ChartReading&, const ChartReading&) = default;
 };
+
+inline bool IsMarkedRetrograde(const ChartReading& reading, int body) {
+    return std::string_view(reading.planetSanskritName[body]).ends_with(kRetrogradeMark);
+}
 
 }  // namespace orbalis

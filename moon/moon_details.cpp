@@ -50,6 +50,7 @@ void MoonDetailsAt(double siderealDegrees, ChartReading& reading) {
     PositionChars position;
     FormatSignPosition(siderealDegrees, position);
     reading.moonPositionText.assign(position.view());
+    reading.siderealDegrees[kMoon] = siderealDegrees;
 
     // Each nakshatra spans 800 minutes of arc.
     const auto nakshatraIndex =

@@ -66,6 +66,8 @@ AscendantValues AscendantAndMidheaven(const BirthDetails& birth) {
 void WriteAscendantFields(double ayanamsaDegrees, double ascendantDegrees,
                           double midheavenDegrees, ChartReading& reading) {
     reading.ayanamsaDegrees = ayanamsaDegrees;
+    reading.siderealDegrees[kAscendant] = ascendantDegrees;
+    reading.siderealDegrees[kMidheaven] = midheavenDegrees;
     reading.ayanamsaText = SignedAngleText(ayanamsaDegrees);
 
     PositionChars lagna;

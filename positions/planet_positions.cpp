@@ -79,6 +79,16 @@ void WriteBodyTables(const PlanetLongitudes& planets, double rahu, ChartReading&
             reading.planetSanskritName[body].assign(kPlanetSanskritNames[body]);
     }
 
+    std::array<double, kBodyCount>& degrees = reading.siderealDegrees;
+    degrees[kSun] = planets.sun;
+    degrees[kMercury] = planets.mercury;
+    degrees[kVenus] = planets.venus;
+    degrees[kMars] = planets.mars;
+    degrees[kJupiter] = planets.jupiter;
+    degrees[kSaturn] = planets.saturn;
+    degrees[kRahu] = rahu;
+    degrees[kKetu] = KetuDegrees(rahu);
+
     BodyTexts& texts = reading.planetPositionText;
     AssignShortPositionText(planets.sun, texts[kSun]);
     texts[kMoon] = ShortPositionText(reading.moonPositionText);

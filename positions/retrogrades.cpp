@@ -13,7 +13,6 @@ constexpr std::array<RetrogradePlanet, 5> kMarkedPlanets{
     RetrogradePlanet::Mercury, RetrogradePlanet::Venus, RetrogradePlanet::Mars,
     RetrogradePlanet::Jupiter, RetrogradePlanet::Saturn};
 
-constexpr std::string_view kRetrogradeMark = " (R) ";
 
 constexpr bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;

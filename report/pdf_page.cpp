@@ -5,7 +5,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
-#include "app/program_identity.h"
+#include "model/program_identity.h"
 
 namespace orbalis {
 

@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <algorithm>
 
-#include "results/south_chart_layout.h"
+#include "charts/south_chart_layout.h"
 #include "results/ui/assets.h"
 #include "results/ui/chart_box_label.h"
 #include "ui/form_font.h"

@@ -78,6 +78,9 @@ ChartReading DelhiReading1985() {
     reading.planetPositionText = {"28 Can 52", "13 Can 07", "21 Can 37", "21 Gem 20",
                                   "20 Can 05", "17 Cap 15", "28 Lib 19", "18 Ari 35",
                                   "18 Lib 35", "28 Vir 57", "00 Can 14"};
+    reading.siderealDegrees = {118.870376, 103.128356, 111.633192, 81.349958,
+                               110.092646, 287.253181, 208.331724, 18.597528,
+                               198.597528, 178.963127, 90.236006};
     reading.lagnaSign = "Vir";
     reading.lagnaRashiName = "Kanya";
     reading.lord = "Saturn";
