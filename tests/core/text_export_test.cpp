@@ -42,8 +42,7 @@ std::string HouseLordPart(const ChartReading& reading) {
 
 // Lines 1 to 29 of the export, kept byte for byte beside the tests.
 const std::filesystem::path kExpectedHead =
-    std::filesystem::path(__FILE__).parent_path().parent_path() / "data" /
-    "delhi_1985_export_head.txt";
+    std::filesystem::path(ORBALIS_TEST_DATA) / "delhi_1985_export_head.txt";
 
 TEST(TextExport, DelhiReadingMatchesTheExpectedFileByteForByte) {
     const std::string expectedHead = ReadBytes(kExpectedHead);
