@@ -8,14 +8,7 @@
 
 namespace orbalis {
 
-void PositionChars::AppendWholeNumber(long long value) {
-    // Degrees within a sign, minutes and seconds: one or two digits.
-    if (value >= 0 && value < 100) {
-        assert(size_ + 2 <= chars_.size());
-        if (value >= 10) chars_[size_++] = static_cast<char>('0' + value / 10);
-        chars_[size_++] = static_cast<char>('0' + value % 10);
-        return;
-    }
+void PositionChars::AppendOtherNumber(long long value) {
     char digits[24];
     std::size_t count = 0;
     const bool negative = value < 0;

@@ -17,10 +17,19 @@ class PositionChars {
         assert(size_ + text.size() <= chars_.size());
         for (const char c : text) chars_[size_++] = c;
     }
-    void AppendWholeNumber(long long value);
+    // Degrees within a sign, minutes and seconds, of one or two digits, are
+    // written here; other numbers by AppendOtherNumber.
+    void AppendWholeNumber(long long value) {
+        if (value < 0 || value >= 100) return AppendOtherNumber(value);
+        assert(size_ + 2 <= chars_.size());
+        if (value >= 10) chars_[size_++] = static_cast<char>('0' + value / 10);
+        chars_[size_++] = static_cast<char>('0' + value % 10);
+    }
 
   private:
-    std::array<char, 64> chars_{};
+    void AppendOtherNumber(long long value);
+
+    std::array<char, 64> chars_;  // the first size_ are in use
     std::size_t size_ = 0;
 };
 

@@ -38,6 +38,19 @@ void AssignShortPositionText(double siderealDegrees, std::string& text) {
         text = ShortPositionText(SignPositionText(siderealDegrees));
         return;
     }
+    const std::string_view sign = SignAbbreviations[static_cast<std::size_t>(parts.signIndex)];
+    // Two digits each, as the degrees within a sign and the minutes always
+    // have: "05 Ari 03", written at once.
+    if (parts.degrees >= 0 && parts.degrees < 100 && parts.minutes >= 0 && parts.minutes < 100 &&
+        sign.size() == 3) {
+        const char chars[9] = {static_cast<char>('0' + parts.degrees / 10),
+                               static_cast<char>('0' + parts.degrees % 10),
+                               ' ', sign[0], sign[1], sign[2], ' ',
+                               static_cast<char>('0' + parts.minutes / 10),
+                               static_cast<char>('0' + parts.minutes % 10)};
+        text.assign(chars, sizeof chars);
+        return;
+    }
     // Degrees and minutes of one digit get a leading zero.
     PositionChars chars;
     if (parts.degrees >= 0 && parts.degrees <= 9) chars.Append("0");
