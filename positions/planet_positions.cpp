@@ -104,7 +104,7 @@ void WriteBodyTables(const PlanetLongitudes& planets, double rahu, ChartReading&
 
     BodyTexts& texts = reading.planetPositionText;
     AssignShortPositionText(planets.sun, texts[kSun]);
-    texts[kMoon] = ShortPositionText(reading.moonPositionText);
+    AssignShortPositionText(degrees[kMoon], texts[kMoon]);
     AssignShortPositionText(planets.mercury, texts[kMercury]);
     AssignShortPositionText(planets.venus, texts[kVenus]);
     AssignShortPositionText(planets.mars, texts[kMars]);
@@ -112,8 +112,10 @@ void WriteBodyTables(const PlanetLongitudes& planets, double rahu, ChartReading&
     AssignShortPositionText(planets.saturn, texts[kSaturn]);
     AssignShortPositionText(rahu, texts[kRahu]);
     AssignShortPositionText(KetuDegrees(rahu), texts[kKetu]);
-    texts[kAscendant] = ShortPositionText(reading.lagnaPositionText);
-    texts[kMidheaven] = ShortPositionText(reading.midheavenPositionText);
+    // The Moon's, the ascendant's and the midheaven's full texts were written
+    // from these same longitudes.
+    AssignShortPositionText(degrees[kAscendant], texts[kAscendant]);
+    AssignShortPositionText(degrees[kMidheaven], texts[kMidheaven]);
 }
 
 void ComputePlanetTable(const BirthDetails& birth, ChartReading& reading) {
