@@ -71,11 +71,11 @@ void WriteBirthRow(CsvWriter& writer, const CsvRow& row, const BatchHeader& head
               const BatchRowFields& added, const BatchPlaces* places) {
     for (std::size_t i = 0; i < header.width; ++i)
         writer.Field(i < row.fieldCount ? std::string_view(row.fields[i]) : std::string_view{});
-    for (std::size_t i = 0; i + 1 < added.size(); ++i) writer.Field(added[i]);
+    for (std::size_t i = 0; i + 1 < added.columns.size(); ++i) writer.Field(added.columns[i]);
     if (places) {
         for (const std::string& field : places->fields) writer.Field(field);
     }
-    writer.Field(added.back());
+    writer.Field(added.columns.back());
     writer.EndRow();
 }
 

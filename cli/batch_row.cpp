@@ -15,15 +15,16 @@ namespace {
 enum Column : std::size_t { kName, kDate, kTime, kZone, kLat, kLon, kDst, kCity, kState, kCountry };
 
 bool Refuse(std::string message, BatchRowFields& fields) {
-    for (std::string& field : fields) field.clear();
-    fields.back() = std::move(message);
+    fields.columns.fill({});
+    fields.error = std::move(message);
+    fields.columns.back() = fields.error;
     return false;
 }
 
 void ReadingFields(const BatchReading& reading, BatchRowFields& fields) {
     const ChartReading& chart = reading.chart;
     std::size_t at = 0;
-    auto put = [&](std::string_view text) { fields[at++].assign(text); };
+    auto put = [&](std::string_view text) { fields.columns[at++] = text; };
     put(chart.lagnaSign);
     const auto moonSign = SignOfPositionText(chart.planetPositionText[kMoon]);
     put(moonSign ? SignAbbreviations[static_cast<std::size_t>(*moonSign)] : std::string_view{});
@@ -32,21 +33,24 @@ void ReadingFields(const BatchReading& reading, BatchRowFields& fields) {
     put(chart.pada);
     for (int body = kSun; body <= kKetu; ++body)
         put(chart.planetPositionText[static_cast<std::size_t>(body)]);
-    std::string& retrograde = fields[at++];
+    std::string& retrograde = fields.retrograde;
     retrograde.clear();
     for (std::size_t i = 0; i < kRetrogradeNames.size(); ++i) {
         if (!reading.retrograde[i]) continue;
         if (!retrograde.empty()) retrograde += ' ';
         retrograde += kRetrogradeNames[i];
     }
+    put(retrograde);
+    std::size_t reference = 0;
     for (const std::optional<KujaDoshaCount>* count : {&reading.fromLagna, &reading.fromMoon}) {
+        std::array<char, 4>& house = fields.marsHouses[reference++];
         if (!*count) {
             for (int i = 0; i < 3; ++i) put({});
             continue;
         }
-        char house[4];
-        const auto written = std::to_chars(house, house + sizeof house, (*count)->marsHouse);
-        put({house, written.ptr});
+        const auto written =
+            std::to_chars(house.data(), house.data() + house.size(), (*count)->marsHouse);
+        put({house.data(), written.ptr});
         put((*count)->percentage);
         put((*count)->manglik ? "Manglik" : "Non Manglik");
     }

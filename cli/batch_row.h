@@ -13,8 +13,20 @@
 
 namespace orbalis::cli {
 
-// The columns a data row gains, in the order of kBatchOutputColumns.
-using BatchRowFields = std::array<std::string, kBatchOutputColumns.size()>;
+// The columns a data row gains, in the order of kBatchOutputColumns: views
+// of the reading's own texts and of fixed words, good until the reading is
+// computed again, and of the few texts made for the row itself, held here
+// (so it is never copied).
+struct BatchRowFields {
+    std::array<std::string_view, kBatchOutputColumns.size()> columns;
+    std::string retrograde;                           // "Mercury Jupiter"
+    std::array<std::array<char, 4>, 2> marsHouses{};  // from the Lagna, from the Moon
+    std::string error;
+
+    BatchRowFields() = default;
+    BatchRowFields(const BatchRowFields&) = delete;
+    BatchRowFields& operator=(const BatchRowFields&) = delete;
+};
 
 // What a file with a place column adds to each row (kBatchPlaceOutputColumns)
 // and the towns its rows have named so far, each resolved once.
