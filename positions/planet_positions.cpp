@@ -1,6 +1,8 @@
 #include "positions/planet_positions.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <cmath>
 #include <string_view>
 
@@ -48,7 +50,11 @@ void AssignShortPositionText(double siderealDegrees, std::string& text) {
                                ' ', sign[0], sign[1], sign[2], ' ',
                                static_cast<char>('0' + parts.minutes / 10),
                                static_cast<char>('0' + parts.minutes % 10)};
-        text.assign(chars, sizeof chars);
+        // A reading reused for the next birth already holds a text of this length.
+        if (text.size() == sizeof chars)
+            std::copy(std::begin(chars), std::end(chars), text.begin());
+        else
+            text.assign(chars, sizeof chars);
         return;
     }
     // Degrees and minutes of one digit get a leading zero.
