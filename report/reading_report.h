@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <string>
+
+#include "charts/chart_geometry.h"
+#include "dosha/kuja_dosha.h"
+#include "model/birth_details.h"
+#include "model/chart_reading.h"
+#include "model/positions_mode.h"
+
+namespace orbalis {
+
+// Everything the report of one reading shows.
+struct ReportReading {
+    BirthDetails birth;
+    ChartReading reading;
+    std::array<std::string, 12> chartBoxes;  // the birth chart's, as the results form shows them
+    KujaDoshaLines fromLagna;
+    KujaDoshaLines fromMoon;
+    PositionsMode positions = PositionsMode::Classic;
+    ChartStyle chartStyle = ChartStyle::South;
+};
+
+// The reading as an A4 PDF: a heading, the personal details with the time
+// zone row, its UTC offset and the hemispheres, every position with its
+// retrograde mark, the Vedic details, the birth chart and the Navamsa in the
+// chosen style, the form's Kuja dosha lines, the classical rows with the
+// cancellations that hold, and how the positions were computed. Vector text
+// with embedded fonts. Needs a QGuiApplication but no display; empty when the
+// document cannot be made.
+QByteArray ReadingReportPdf(const ReportReading& report);
+
+// The file name a report is offered under: the person's name with ".pdf",
+// "Reading.pdf" for a reading without one.
+QString ReportFileName(const BirthDetails& birth);
+
+}  // namespace orbalis

@@ -1,0 +1,88 @@
+#include "report/reading_report.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "dosha/kuja_dosha_details_text.h"
+#include "pdf_tools.h"
+#include "support/sample_readings.h"
+
+namespace orbalis {
+namespace {
+
+ReportReading DelhiReport(ChartStyle style) {
+    ReportReading report;
+    report.birth = testing::DelhiBirth1985();
+    report.birth.name = "Asha Verma";
+    report.birth.city = "Delhi";
+    report.birth.country = "India";
+    report.reading = testing::DelhiReading1985();
+    const ReadingDisplay display = testing::DelhiDisplay1985();
+    report.chartBoxes = display.chartBoxes;
+    report.fromLagna = display.fromLagna;
+    report.fromMoon = display.fromMoon;
+    report.chartStyle = style;
+    return report;
+}
+
+// pdftotext's layout keeps each line's words but not their spacing.
+std::string Squeezed(std::string text) {
+    std::string out;
+    for (char c : text)
+        if (!(c == ' ' && !out.empty() && out.back() == ' ')) out += c;
+    return out;
+}
+
+TEST(ReadingReportPdf, EveryStyleHoldsTheReadingAsSearchableTextWithEmbeddedFonts) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const auto analysis = AnalyseClassicalKujaDosha(testing::DelhiReading1985());
+    ASSERT_TRUE(analysis);
+    struct Case {
+        const char* name;
+        ChartStyle style;
+    };
+    const Case cases[] = {{"south", ChartStyle::South},
+                          {"north", ChartStyle::North},
+                          {"east", ChartStyle::East}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray pdf = ReadingReportPdf(DelhiReport(c.style));
+        ASSERT_TRUE(pdf.startsWith("%PDF"));
+        const QString path = testing::WriteTemporaryPdf(pdf, folder.path(),
+                                                        QString::fromLatin1(c.name) + ".pdf");
+        const std::string words = Squeezed(testing::PdfText(path));
+        std::vector<std::string> expected = {
+            "Asha Verma", "Kanya", "Navamsa (D9)", "Rasi", "Pushya", "28 Vir 57",
+            "UTC+05:30", "28\u00b0 39' N", "77\u00b0 13' E", "Positions: classic",
+            "Position of Mars from Lagna is 11", "Position of Mars from Chandra is 1",
+            "Ketu"};
+        for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
+            const ClassicalRowText row = ClassicalRow(*analysis, static_cast<KujaReference>(reference));
+            expected.push_back(row.from);
+            expected.push_back(row.house);
+        }
+        for (const std::string& text : expected)
+            EXPECT_NE(words.find(text), std::string::npos) << "missing: " << text;
+        EXPECT_TRUE(testing::EveryFontEmbedded(testing::PdfFonts(path)))
+            << testing::PdfFonts(path);
+    }
+}
+
+TEST(ReadingReportPdf, FileNameFromThePersonsName) {
+    struct Case {
+        const char* name;
+        const char* expected;
+    };
+    const Case cases[] = {{"Asha Verma", "Asha Verma.pdf"},
+                          {"  A/B: C?  ", "AB C.pdf"},
+                          {"", "Reading.pdf"}};
+    for (const Case& c : cases) {
+        BirthDetails birth;
+        birth.name = c.name;
+        EXPECT_EQ(ReportFileName(birth).toStdString(), c.expected) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace orbalis
