@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string_view>
 
 #include "charts/plane.h"
 
@@ -14,6 +16,17 @@ namespace orbalis {
 //   East:  a 3 x 3 grid whose corner cells are halved by their diagonals,
 //          signs fixed, Aries at the top centre, anticlockwise.
 enum class ChartStyle { South, North, East };
+
+// The style's name in the settings and on the command line.
+constexpr std::string_view ChartStyleName(ChartStyle style) {
+    return style == ChartStyle::North ? "north" : style == ChartStyle::East ? "east" : "south";
+}
+constexpr std::optional<ChartStyle> ChartStyleNamed(std::string_view name) {
+    if (name == "south") return ChartStyle::South;
+    if (name == "north") return ChartStyle::North;
+    if (name == "east") return ChartStyle::East;
+    return std::nullopt;
+}
 
 // The sizes, as fractions of the chart's side, of what the geometry must
 // make room for besides the bodies.

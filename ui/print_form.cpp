@@ -38,7 +38,8 @@ bool PrintForm(QWidget& form, QPrinter& printer) {
 void PrintWithDialog(Dialogs& dialogs, QWidget* parent, QWidget& form) {
     QPrinter printer(QPrinter::HighResolution);
     PrinterRequest request;
-    request.allowPrintToFile = false;
+    // Printing to a PDF file serves a user without a printer.
+    request.allowPrintToFile = true;
     request.showPageRange = false;
     if (!dialogs.choosePrinter(parent, printer, request)) return;
     if (!PrintForm(form, printer)) {

@@ -5,10 +5,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "model/program_identity.h"
+#include "report/titled_text_pdf.h"
 #include "ui/dialogs.h"
+#include "ui/pdf_save.h"
 #include "ui/form_font.h"
 #include "ui/print_form.h"
 #include "ui/qt_text.h"
@@ -59,15 +62,18 @@ ReportWindow::ReportWindow(Dialogs& dialogs, const QString& name, QWidget* paren
         return button;
     };
     cmdPrint_ = addButton("cmdPrint", QStringLiteral("&Print"));
+    cmdSavePdf_ = addButton("cmdSavePdf", QStringLiteral("Save As &PDF\u2026"));
     cmdCopy_ = addButton("cmdCopy", QStringLiteral("&Copy as Text"));
     cmdClose_ = addButton("cmdClose", QStringLiteral("&Close"));
     connect(cmdPrint_, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
+    connect(cmdSavePdf_, &QPushButton::clicked, this, &ReportWindow::cmdSavePdf_Click);
     connect(cmdCopy_, &QPushButton::clicked, this, &ReportWindow::cmdCopy_Click);
     connect(cmdClose_, &QPushButton::clicked, this, &ReportWindow::cmdClose_Click);
 
     QHBoxLayout* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdPrint_);
+    buttons->addWidget(cmdSavePdf_);
     buttons->addWidget(cmdCopy_);
     buttons->addWidget(cmdClose_);
     QVBoxLayout* layout = new QVBoxLayout(this);
@@ -85,6 +91,21 @@ QLabel* ReportWindow::AddLabel(const QString& name, const QString& text, bool bo
 
 void ReportWindow::cmdPrint_Click() {
     PrintWithDialog(dialogs_, this, *picSheet_);
+}
+
+void ReportWindow::cmdSavePdf_Click() {
+    QString body = plainText_;
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const qsizetype end = body.indexOf(u'\n');
+    const QString title = end < 0 ? body : body.left(end);
+    body = end < 0 ? QString() : body.mid(end + 1);
+    // "Kuja Dosha Details: the classical house rule" is offered as
+    // "Kuja Dosha Details.pdf".
+    QString file = title.section(u':', 0, 0).simplified();
+    file.remove(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")));
+    if (file.isEmpty()) file = QtText(kProgramTitle);
+    SavePdfWithDialog(dialogs_, this, file + QStringLiteral(".pdf"),
+                      [&title, &body] { return TitledTextPdf(title, body); });
 }
 
 void ReportWindow::cmdCopy_Click() {

@@ -15,11 +15,12 @@ namespace orbalis {
 class Dialogs;
 
 // A window that shows one white sheet of text and tables, with "&Print",
-// "&Copy as Text" and "&Close" under it. The sheet is what goes on paper;
-// the copied text is the same content in plain lines.
+// "Save As &PDF…", "&Copy as Text" and "&Close" under it. The sheet is what
+// goes on paper; the copied text is the same content in plain lines, and the
+// PDF is that text, its first line the title.
 //
 // Controls carry their names as objectName: the sheet "picSheet", the
-// buttons "cmdPrint", "cmdCopy" and "cmdClose".
+// buttons "cmdPrint", "cmdSavePdf", "cmdCopy" and "cmdClose".
 class ReportWindow : public QWidget {
     Q_OBJECT
 
@@ -29,6 +30,7 @@ class ReportWindow : public QWidget {
 
   public slots:
     void cmdPrint_Click();
+    void cmdSavePdf_Click();
     void cmdCopy_Click();
     void cmdClose_Click();
 
@@ -48,6 +50,7 @@ class ReportWindow : public QWidget {
     QWidget* picSheet_ = nullptr;
     QVBoxLayout* sheetLayout_ = nullptr;
     QPushButton* cmdPrint_ = nullptr;
+    QPushButton* cmdSavePdf_ = nullptr;
     QPushButton* cmdCopy_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
     QString plainText_;

@@ -21,7 +21,10 @@
 #include "results/bottom_bar_layout.h"
 #include "results/ui/assets.h"
 #include "ui/form_font.h"
+#include "results/ui/chart_style_setting.h"
 #include "results/ui/frmDisplay.h"
+#include "report/reading_report.h"
+#include "ui/pdf_save.h"
 #include "ui/print_form.h"
 #include "ui/twips.h"
 #include "ui/qt_text.h"
@@ -126,6 +129,8 @@ void MDI::BuildMenus() {
             this, &MDI::mnuSaveAsText_Click);
     connect(AddItem(mnuFile, "mnuSaveAsJpeg", QStringLiteral("Save As &JPEG")), &QAction::triggered,
             this, &MDI::mnuSaveAsJpeg_Click);
+    connect(AddItem(mnuFile, "mnuSaveAsPdf", QStringLiteral("Save As &PDF\u2026")),
+            &QAction::triggered, this, &MDI::mnuSaveAsPdf_Click);
     AddSeparator(mnuFile, "mnuFileSep1");
     connect(AddItem(mnuFile, "mnuExport", QStringLiteral("&Export Chart As Text")),
             &QAction::triggered, this, &MDI::mnuExport_Click);
@@ -227,7 +232,8 @@ void MDI::BuildToolBar() {
                               {"Save", ":/toolbar/save.png", ""},
                               {"Print", ":/toolbar/print.png", ""},
                               {"Help", ":/toolbar/help.png", ""},
-                              {"Details", ":/toolbar/details.png", "Kuja Dosha Details"}};
+                              {"Details", ":/toolbar/details.png", "Kuja Dosha Details"},
+                              {"PDF", ":/toolbar/pdf.png", "Save As PDF"}};
     for (const Button& button : buttons) {
         const QString key = QString::fromLatin1(button.key);
         QAction* action = TB_->addAction(QIcon(QString::fromLatin1(button.icon)), key);
@@ -285,7 +291,13 @@ void MDI::MDIForm_Load() {
     mnuStatusBar_->setChecked(true);
     mnuColorOn_->setChecked(false);
     mnuColorOff_->setChecked(true);
-    CheckOnly({mnuNorth_, mnuSouth_, mnuNatal_}, mnuSouth_);
+    // The style last chosen, South Indian at the first start.
+    const ChartStyle style = LoadChartStyle();
+    CheckOnly({mnuNorth_, mnuSouth_, mnuNatal_},
+              style == ChartStyle::North ? mnuNorth_
+              : style == ChartStyle::East ? mnuNatal_
+                                          : mnuSouth_);
+    display_->ShowChart(style, std::nullopt);
     mnuChart_Click();
     SetPositionsMode(PositionsMode::Classic);
 }
@@ -339,6 +351,8 @@ void MDI::TB_ButtonClick(const QString& key) {
         mnuOnline_Click();
     else if (key == QLatin1String("Details"))
         mnuKujaDoshaDetails_Click();
+    else if (key == QLatin1String("PDF"))
+        mnuSaveAsPdf_Click();
 }
 
 void MDI::cmdSaveAsJPEG_Click() {
@@ -346,6 +360,21 @@ void MDI::cmdSaveAsJPEG_Click() {
 }
 void MDI::mnuSaveAsJpeg_Click() {
     emit saveJpegRequested();
+}
+
+// The report of the reading on screen, its charts in the style on screen.
+void MDI::mnuSaveAsPdf_Click() {
+    ReportReading report;
+    report.birth = display_->birth();
+    report.reading = display_->reading();
+    report.chartBoxes = display_->readingDisplay().chartBoxes;
+    report.fromLagna = display_->readingDisplay().fromLagna;
+    report.fromMoon = display_->readingDisplay().fromMoon;
+    report.positions =
+        mnuPositionsPrecise_->isChecked() ? PositionsMode::Precise : PositionsMode::Classic;
+    report.chartStyle = display_->chartStyle();
+    SavePdfWithDialog(dialogs_, this, ReportFileName(report.birth),
+                      [&report] { return ReadingReportPdf(report); });
 }
 void MDI::mnuSaveAsText_Click() {
     emit saveRequested();
@@ -405,14 +434,23 @@ void MDI::mnuStatusBar_Click() {
     // Only the mark changes; the window has no status bar to show.
 }
 
+// The style redraws the chart on screen and is kept for the next run.
+void MDI::ChooseStyle(QAction* chosen) {
+    CheckOnly({mnuNorth_, mnuSouth_, mnuNatal_}, chosen);
+    const ChartStyle style = chosen == mnuNorth_   ? ChartStyle::North
+                             : chosen == mnuNatal_ ? ChartStyle::East
+                                                   : ChartStyle::South;
+    SaveChartStyle(style);
+    display_->ShowChart(style, display_->division());
+}
 void MDI::mnuNorth_Click() {
-    CheckOnly({mnuNorth_, mnuSouth_, mnuNatal_}, mnuNorth_);
+    ChooseStyle(mnuNorth_);
 }
 void MDI::mnuSouth_Click() {
-    CheckOnly({mnuNorth_, mnuSouth_, mnuNatal_}, mnuSouth_);
+    ChooseStyle(mnuSouth_);
 }
 void MDI::mnuNatal_Click() {
-    CheckOnly({mnuNorth_, mnuSouth_, mnuNatal_}, mnuNatal_);
+    ChooseStyle(mnuNatal_);
 }
 
 // The colour style is fixed: a click puts the marks back as they were.
@@ -423,10 +461,16 @@ void MDI::mnuColorOff_Click() {
     mnuColorOff_->setChecked(true);
 }
 
+// "&Chart" draws the birth chart, each divisional item its own chart.
 void MDI::ChooseChart(QAction* chosen) {
-    CheckOnly({mnuChart_, mnuSub_Hora_, mnuSub_Drekkana_, mnuSub_Sapthamsa_, mnuSub_Navamsa_,
-               mnuSub_Dasamsa_, mnuSub_Dwadasamsa_},
-              chosen);
+    const QList<QAction*> group = {mnuChart_,       mnuSub_Hora_,    mnuSub_Drekkana_,
+                                   mnuSub_Sapthamsa_, mnuSub_Navamsa_, mnuSub_Dasamsa_,
+                                   mnuSub_Dwadasamsa_};
+    CheckOnly(group, chosen);
+    std::optional<Division> division;
+    const qsizetype item = group.indexOf(chosen);
+    if (item > 0) division = kDivisionNames[static_cast<std::size_t>(item - 1)].division;
+    display_->ShowChart(display_->chartStyle(), division);
 }
 
 void MDI::mnuChart_Click() {
@@ -434,8 +478,6 @@ void MDI::mnuChart_Click() {
     ChooseChart(mnuChart_);
 }
 
-// Only the birth chart exists: a divisional chart moves the mark and nothing
-// else.
 void MDI::mnuSub_Hora_Click() {
     ChooseChart(mnuSub_Hora_);
 }

@@ -64,6 +64,7 @@ class MDI final : public QMainWindow {
     void mnuNew_Click();
     void mnuSaveAsText_Click();
     void mnuSaveAsJpeg_Click();
+    void mnuSaveAsPdf_Click();
     void mnuExport_Click();
     void mnuMatch_Click();
     void mnuPrint_Click();
@@ -108,6 +109,7 @@ class MDI final : public QMainWindow {
     void Leave();
     void CheckOnly(const QList<QAction*>& group, QAction* chosen);
     void ChooseChart(QAction* chosen);
+    void ChooseStyle(QAction* chosen);
     void OpenAddress(std::string_view address);
 
     Dialogs& dialogs_;

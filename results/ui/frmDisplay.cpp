@@ -8,6 +8,9 @@
 #include "results/personal_details.h"
 #include "ui/form_font.h"
 #include "ui/personal_details_fit.h"
+#include "charts/divisional_boxes.h"
+#include "model/reference_tables.h"
+#include "results/ui/painted_chart.h"
 #include "results/ui/south_rasi_chart.h"
 #include "ui/twips.h"
 #include "ui/wrapped_label.h"
@@ -84,6 +87,9 @@ frmDisplay::frmDisplay(const BirthDetails& birth, QWidget* parent)
     BuildPersonalDetails();
     picSouthRasi_ = new SouthRasiChart(this);
     picSouthRasi_->setGeometry(PxRect(0, 1995, 5340, 5355));
+    picChart_ = new PaintedChart(this);
+    picChart_->setGeometry(picSouthRasi_->geometry());
+    picChart_->hide();
     BuildInterpretation();
 
     FillPersonalDetails();
@@ -236,8 +242,8 @@ void frmDisplay::ShowReading(const ChartReading& reading, const ReadingDisplay& 
     lblPada_->setText(Text(reading.pada));
     lblLord_->setText(Text(reading.lord));
     for (int i = 0; i < kBodyCount; ++i) Planet_[i]->setText(Text(reading.planetPositionText[i]));
-    for (int sign = 0; sign < 12; ++sign)
-        picSouthRasi_->setBoxText(sign, Text(display.chartBoxes[sign]));
+    display_ = display;
+    ShowChart(chartStyle_, division_);
 
     const KujaDoshaLines* runs[2] = {&display.fromLagna, &display.fromMoon};
     for (int run = 0; run < 2; ++run) {
@@ -247,6 +253,31 @@ void frmDisplay::ShowReading(const ChartReading& reading, const ReadingDisplay& 
     }
     // The result lines size themselves to their text, one line each.
     for (int i = 0; i < 6; ++i) lblResult_[i]->adjustSize();
+}
+
+void frmDisplay::ShowChart(ChartStyle style, std::optional<Division> division) {
+    chartStyle_ = style;
+    division_ = division;
+    ChartDrawing drawing;
+    drawing.style = style;
+    if (division) {
+        const DivisionalChart chart = ComputeDivisionalChart(PositionsOf(reading_), *division);
+        drawing.signTexts = DivisionalBoxTexts(reading_, chart);
+        drawing.ascendantSign = chart.ascendantSign;
+        drawing.title.assign(NameOf(*division).title);
+    } else {
+        drawing.signTexts = display_.chartBoxes;
+        drawing.ascendantSign = SignIndex(reading_.lagnaSign).value_or(0);
+        drawing.title.assign(kBirthChartTitle);
+    }
+
+    const bool south = style == ChartStyle::South;
+    for (int sign = 0; sign < 12; ++sign)
+        picSouthRasi_->setBoxText(sign, Text(drawing.signTexts[sign]));
+    picSouthRasi_->setChartName(Text(drawing.title));
+    picChart_->setDrawing(drawing);
+    picSouthRasi_->setVisible(south);
+    picChart_->setVisible(!south);
 }
 
 }  // namespace orbalis

@@ -2,6 +2,10 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
+
+#include "charts/chart_geometry.h"
+#include "charts/divisions.h"
 
 #include "model/birth_details.h"
 #include "model/chart_reading.h"
@@ -13,6 +17,7 @@ class QLabel;
 
 namespace orbalis {
 
+class PaintedChart;
 class SouthRasiChart;
 
 // The results form: planet positions, other Vedic details, personal details,
@@ -30,10 +35,19 @@ class frmDisplay final : public QWidget {
     explicit frmDisplay(const BirthDetails& birth, QWidget* parent = nullptr);
 
     void ShowReading(const ChartReading& reading, const ReadingDisplay& display);
+    // Draws the chart of the reading on screen in `style`: the birth chart,
+    // or with `division` that divisional chart, its name in the centre. The
+    // positions, details and Kuja dosha lines stay those of the birth chart.
+    void ShowChart(ChartStyle style, std::optional<Division> division);
+    ChartStyle chartStyle() const { return chartStyle_; }
+    std::optional<Division> division() const { return division_; }
+    // The birth chart's boxes and Kuja dosha lines on screen.
+    const ReadingDisplay& readingDisplay() const { return display_; }
     // The line that says how the positions were computed; classic at first.
     void ShowPositionsMode(PositionsMode mode);
 
     SouthRasiChart* chart() const { return picSouthRasi_; }
+    PaintedChart* paintedChart() const { return picChart_; }
     // The reading on screen and the birth details that produced it.
     const ChartReading& reading() const { return reading_; }
     const BirthDetails& birth() const { return birth_; }
@@ -47,6 +61,9 @@ class frmDisplay final : public QWidget {
 
     BirthDetails birth_;
     ChartReading reading_;
+    ReadingDisplay display_;
+    ChartStyle chartStyle_ = ChartStyle::South;
+    std::optional<Division> division_;
 
     std::array<QLabel*, kBodyCount> Planet_{};
     QLabel* lblAyanamsha_ = nullptr;
@@ -66,6 +83,7 @@ class frmDisplay final : public QWidget {
     QLabel* lblLongitude_ = nullptr;
     std::array<QLabel*, 7> lblResult_{};
     SouthRasiChart* picSouthRasi_ = nullptr;
+    PaintedChart* picChart_ = nullptr;
 };
 
 }  // namespace orbalis

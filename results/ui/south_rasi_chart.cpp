@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <algorithm>
 
+#include "charts/divisions.h"
 #include "charts/south_chart_layout.h"
 #include "results/ui/assets.h"
 #include "results/ui/chart_box_label.h"
@@ -69,6 +70,21 @@ SouthRasiChart::SouthRasiChart(QWidget* parent) : QLabel(parent) {
         label->setObjectName(QStringLiteral("lblPlanets_%1").arg(sign));
         boxes_[sign] = label;
     }
+    // The centre square, inside its grid lines.
+    lblChartName_ = new QLabel(QString::fromLatin1(kBirthChartTitle.data(),
+                                                   static_cast<qsizetype>(kBirthChartTitle.size())),
+                               this);
+    lblChartName_->setObjectName(QStringLiteral("lblChartName"));
+    lblChartName_->setFont(numberFont);
+    lblChartName_->setAlignment(Qt::AlignCenter);
+    lblChartName_->setGeometry(QRect(QPoint(Px(kChartColumnEdgesTwips[1]) + 2,
+                                            Px(kChartRowEdgesTwips[1]) + 2),
+                                     QPoint(Px(kChartColumnEdgesTwips[3]) - 2,
+                                            Px(kChartRowEdgesTwips[3]) - 2)));
+}
+
+void SouthRasiChart::setChartName(const QString& name) {
+    lblChartName_->setText(name);
 }
 
 void SouthRasiChart::setBoxText(int sign, const QString& text) {

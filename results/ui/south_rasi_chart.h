@@ -20,10 +20,15 @@ class SouthRasiChart final : public QLabel {
     void setBoxText(int sign, const QString& text);
     ChartBoxLabel* boxLabel(int sign) const { return boxes_[sign]; }
     QLabel* signNumberLabel(int sign) const { return numbers_[sign]; }
+    // The chart's name in the centre square, `lblChartName`: "Rasi" or the
+    // divisional chart's.
+    void setChartName(const QString& name);
+    QLabel* chartNameLabel() const { return lblChartName_; }
 
   private:
     std::array<ChartBoxLabel*, 12> boxes_{};
     std::array<QLabel*, 12> numbers_{};
+    QLabel* lblChartName_ = nullptr;
 };
 
 }  // namespace orbalis

@@ -17,6 +17,10 @@
 #include "model/program_identity.h"
 #include "results/ui/MDI.h"
 #include "results/ui/frmDisplay.h"
+#include "results/ui/chart_style_setting.h"
+#include "results/ui/painted_chart.h"
+#include "results/ui/south_rasi_chart.h"
+
 #include "ui/print_form.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
@@ -81,6 +85,8 @@ class MdiTest : public QObject {
 
   private slots:
     void initTestCase() { orbalis::testing::PrepareTestEnvironment(); }
+    // The chart style is a setting; each test starts from the first start's.
+    void cleanup() { SaveChartStyle(ChartStyle::South); }
 
     void captionAndRestoredSize();
     void menuOrder_data();
@@ -130,7 +136,7 @@ void MdiTest::menuOrder_data() {
     QTest::addColumn<QStringList>("items");
     QTest::newRow("File") << "mnuFile"
                           << QStringList{"mnuNew",        "mnuFileSep0", "mnuSaveAsText",
-                                         "mnuSaveAsJpeg", "mnuFileSep1", "mnuExport",
+                                         "mnuSaveAsJpeg", "mnuSaveAsPdf", "mnuFileSep1", "mnuExport",
                                          "mnuMatch",      "mnuFilesep2", "mnuPrint",
                                          "mnuFileSep3",   "mnuBack",     "mnuFileSep4",
                                          "mnuExit"};
@@ -208,8 +214,8 @@ void MdiTest::toolbarButtons() {
     QCOMPARE(button->toolTip(), key);
     QVERIFY(!button->icon().isNull());
     QCOMPARE(button->icon().pixmap(16, 16).size(), QSize(16, 16));
-    // The four buttons of the results window, then "Details".
-    QCOMPARE(toolbar->actions().size(), 5);
+    // The four buttons of the results window, then "Details" and "PDF".
+    QCOMPARE(toolbar->actions().size(), 6);
 }
 
 void MdiTest::toolbarItemHidesAndShowsTheToolbar() {
@@ -255,19 +261,23 @@ void MdiTest::chartStyleGroup() {
     QFETCH(QStringList, clicks);
     QFETCH(QString, expected);
     Window window;
-    QStringList boxesBefore;
-    for (QLabel* label : window.mdi.display()->findChildren<QLabel*>())
-        if (label->objectName().startsWith(QLatin1String("lblPlanets_")))
-            boxesBefore << label->text() + QLatin1Char('@') +
-                               QString::number(label->geometry().x());
+    window.mdi.show();
     for (const QString& click : clicks) window.click(click);
     QCOMPARE(Checked(window, kStyleItems), QStringList{expected});
-    // The chart is drawn the same whatever the style.
-    QStringList boxesAfter;
-    for (QLabel* label : window.mdi.display()->findChildren<QLabel*>())
-        if (label->objectName().startsWith(QLatin1String("lblPlanets_")))
-            boxesAfter << label->text() + QLatin1Char('@') + QString::number(label->geometry().x());
-    QCOMPARE(boxesAfter, boxesBefore);
+    // The South chart is the picture of boxes; North and East are painted.
+    const frmDisplay* form = window.mdi.display();
+    const ChartStyle style = expected == "mnuNorth"   ? ChartStyle::North
+                             : expected == "mnuNatal" ? ChartStyle::East
+                                                      : ChartStyle::South;
+    QCOMPARE(form->chartStyle(), style);
+    QCOMPARE(form->chart()->isVisible(), style == ChartStyle::South);
+    QCOMPARE(form->paintedChart()->isVisible(), style != ChartStyle::South);
+    QCOMPARE(form->paintedChart()->geometry(), form->chart()->geometry());
+    QCOMPARE(form->paintedChart()->drawing().style, style);
+    // Remembered for the next window, and the next run.
+    Window next;
+    QCOMPARE(Checked(next, kStyleItems), QStringList{expected});
+    QCOMPARE(next.mdi.display()->chartStyle(), style);
 }
 
 void MdiTest::colourStyleNeverChanges() {
@@ -279,20 +289,31 @@ void MdiTest::colourStyleNeverChanges() {
     }
 }
 
+// The Delhi 1985 sample: what Cancer holds in each chart (the signs are those
+// worked by hand in the core's divisional tests) and the chart's name.
 void MdiTest::chartSelection_data() {
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("Navamsa") << QStringList{"mnuSub_Navamsa"} << "mnuSub_Navamsa";
+    QTest::addColumn<QString>("cancer");
+    QTest::addColumn<QString>("name");
+    const QString birth = QStringLiteral("Surya\r\nChandra\r\nBudha\r\nMangala");
+    QTest::newRow("Navamsa") << QStringList{"mnuSub_Navamsa"} << "mnuSub_Navamsa" << ""
+                             << "Navamsa (D9)";
     QTest::newRow("Navamsa then Hora")
-        << QStringList{"mnuSub_Navamsa", "mnuSub_Hora"} << "mnuSub_Hora";
+        << QStringList{"mnuSub_Navamsa", "mnuSub_Hora"} << "mnuSub_Hora"
+        << "Chandra\r\nShukra\r\nShani\r\nRahu\r\nKetu" << "Hora (D2)";
     QTest::newRow("Hora then Chart")
-        << QStringList{"mnuSub_Navamsa", "mnuSub_Hora", "mnuChart"} << "mnuChart";
-    QTest::newRow("Chart again keeps its mark") << QStringList{"mnuChart"} << "mnuChart";
-    QTest::newRow("Dasamsa twice")
-        << QStringList{"mnuSub_Dasamsa", "mnuSub_Dasamsa"} << "mnuSub_Dasamsa";
-    QTest::newRow("Dwadasamsa") << QStringList{"mnuSub_Dwadasamsa"} << "mnuSub_Dwadasamsa";
+        << QStringList{"mnuSub_Navamsa", "mnuSub_Hora", "mnuChart"} << "mnuChart" << birth
+        << "Rasi";
+    QTest::newRow("Chart again keeps its mark") << QStringList{"mnuChart"} << "mnuChart" << birth
+                                                << "Rasi";
+    QTest::newRow("Dasamsa twice") << QStringList{"mnuSub_Dasamsa", "mnuSub_Dasamsa"}
+                                   << "mnuSub_Dasamsa" << "Chandra\r\nShani" << "Dasamsa (D10)";
+    QTest::newRow("Dwadasamsa") << QStringList{"mnuSub_Dwadasamsa"} << "mnuSub_Dwadasamsa"
+                                << "Guru" << "Dwadasamsa (D12)";
     QTest::newRow("Drekkana, Sapthamsa")
-        << QStringList{"mnuSub_Drekkana", "mnuSub_Sapthamsa"} << "mnuSub_Sapthamsa";
+        << QStringList{"mnuSub_Drekkana", "mnuSub_Sapthamsa"} << "mnuSub_Sapthamsa" << "Surya"
+        << "Sapthamsa (D7)";
 }
 
 void MdiTest::chartSelection() {
@@ -301,11 +322,19 @@ void MdiTest::chartSelection() {
     Window window;
     window.mdi.show();
     for (const QString& click : clicks) window.click(click);
+    QFETCH(QString, cancer);
+    QFETCH(QString, name);
     QCOMPARE(Checked(window, kChartItems), QStringList{expected});
-    // The birth chart stays on show whichever chart is marked.
-    QVERIFY(window.mdi.display()->isVisible());
-    QCOMPARE(window.mdi.display()->findChild<QLabel*>(QStringLiteral("lblPlanets_3"))->text(),
-             QStringLiteral("Surya\r\nChandra\r\nBudha\r\nMangala"));
+    // The chart takes the chosen chart's signs; everything else stays the
+    // birth chart's.
+    const frmDisplay* form = window.mdi.display();
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->findChild<QLabel*>(QStringLiteral("lblPlanets_3"))->text(), cancer);
+    QCOMPARE(form->findChild<QLabel*>(QStringLiteral("lblChartName"))->text(), name);
+    QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Planet_0"))->text(),
+             QStringLiteral("28 Can 52"));
+    QCOMPARE(form->findChild<QLabel*>(QStringLiteral("lblLagna"))->text(), QStringLiteral("Kanya"));
+    QCOMPARE(form->paintedChart()->drawing().title, name.toStdString());
 }
 
 void MdiTest::webPages_data() {
@@ -490,7 +519,8 @@ void MdiTest::printCancelDoesNothing() {
     window.dialogs.printerReplies.enqueue(false);
     window.click(QStringLiteral("mnuPrint"));
     QCOMPARE(window.dialogs.printerRequests.size(), 1);
-    QVERIFY(!window.dialogs.printerRequests.front().allowPrintToFile);
+    // Printing to a PDF file is offered, for a user without a printer.
+    QVERIFY(window.dialogs.printerRequests.front().allowPrintToFile);
     QVERIFY(!window.dialogs.printerRequests.front().showPageRange);
     QVERIFY(!QFileInfo::exists(window.dialogs.printerOutputFile));
     QVERIFY(window.dialogs.messages.isEmpty());
@@ -563,8 +593,9 @@ void MdiTest::paintFittedKeepsProportions() {
                  0.0);
     // The amber chart appears where it sits on the form, scaled with it.
     const double scale = static_cast<double>(covered.width()) / 726;
+    // Off the centre, where the chart's name is written.
     const QPoint chartCentre =
-        covered.topLeft() + QPoint(qRound(178 * scale), qRound((133 + 178) * scale));
+        covered.topLeft() + QPoint(qRound(178 * scale), qRound((133 + 130) * scale));
     const QRgb amber = image.pixel(chartCentre);
     QVERIFY2(qRed(amber) > 200 && qBlue(amber) < 150, "no chart where the chart should be");
 }

@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
@@ -310,11 +311,14 @@ void FrmDisplayTest::centreSquareStaysEmpty() {
     form.ShowReading(orbalis::testing::DelhiReading1985(), crowded);
     const QImage picture = form.chart()->grab().toImage();
     QCOMPARE(picture.size(), QSize(356, 357));
-    const QRgb fill = picture.pixel(178, 178);
+    // The chart's name sits in the middle of the centre square.
+    const QRgb fill = picture.pixel(178, 130);
     QVERIFY2(qRed(fill) > 200 && qGreen(fill) > 150 && qBlue(fill) < 150, "centre is not amber");
+    // No body's text reaches into the centre: only the chart's one line of
+    // name across its middle.
     for (int y = 92; y < 264; ++y)
         for (int x = 92; x < 264; ++x)
-            QVERIFY2(picture.pixel(x, y) == fill,
+            QVERIFY2(std::abs(y - 178) < 10 || picture.pixel(x, y) == fill,
                      qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
 }
 

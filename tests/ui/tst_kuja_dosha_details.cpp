@@ -161,7 +161,7 @@ class KujaDoshaDetailsTest : public QObject {
         window->dialogs.printerReplies.enqueue(true);
         print->click();
         QCOMPARE(window->dialogs.printerRequests.size(), 3);
-        QVERIFY(!window->dialogs.printerRequests.back().allowPrintToFile);
+        QVERIFY(window->dialogs.printerRequests.back().allowPrintToFile);
         QVERIFY(QFileInfo(window->dialogs.printerOutputFile).size() > 5000);
     }
 

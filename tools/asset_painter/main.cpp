@@ -140,6 +140,31 @@ QImage DetailsIcon() {
     return image;
 }
 
+// The PDF report: a page with a folded corner and a red band across it.
+QImage PdfIcon() {
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QPainterPath page;
+    page.moveTo(3.5, 1.5);
+    page.lineTo(9.5, 1.5);
+    page.lineTo(12.5, 4.5);
+    page.lineTo(12.5, 14.5);
+    page.lineTo(3.5, 14.5);
+    page.closeSubpath();
+    painter.setPen(QPen(QColor(60, 60, 60), 1));
+    painter.setBrush(Qt::white);
+    painter.drawPath(page);
+    painter.drawLine(QPointF(9.5, 1.5), QPointF(9.5, 4.5));
+    painter.drawLine(QPointF(9.5, 4.5), QPointF(12.5, 4.5));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(200, 30, 30));
+    painter.drawRect(QRectF(1, 8, 10, 5));
+    painter.setPen(QPen(Qt::white, 1));
+    for (int x : {3, 6, 9}) painter.drawLine(x, 9, x, 11);
+    return image;
+}
+
 bool Save(const QImage& image, const QString& path) {
     if (image.save(path, "PNG")) return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -161,5 +186,6 @@ int main(int argc, char** argv) {
     ok = Save(PrintIcon(), folder + "/print.png") && ok;
     ok = Save(HelpIcon(), folder + "/help.png") && ok;
     ok = Save(DetailsIcon(), folder + "/details.png") && ok;
+    ok = Save(PdfIcon(), folder + "/pdf.png") && ok;
     return ok ? 0 : 1;
 }
