@@ -35,7 +35,7 @@ Subcommand AddGunaTableSubcommand(CLI::App& app) {
     table->add_option("--bride-pada", a->filter.bridePada, "The bride's pada, 1 to 4")->check(pada);
     AddVashyaOption(*table, a->vashya);
     return {table, [a](const CliStreams& streams) {
-                return PrintListing(GunaTable(a->filter, VashyaPointsNamed(a->vashya)), streams);
+                return PrintListing(GunaTable(a->filter, VashyaOption(a->vashya)), streams);
             }};
 }
 

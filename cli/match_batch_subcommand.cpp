@@ -24,7 +24,7 @@ struct MatchBatchArguments {
 int RunMatchBatchSubcommand(const MatchBatchArguments& a, const CliStreams& streams) {
     BatchOptions options;
     options.positions = PositionsModeNamed(a.positions).value_or(PositionsMode::Classic);
-    options.vashya = VashyaPointsNamed(a.vashya);
+    options.vashya = VashyaOption(a.vashya);
     options.jobs = a.jobs;
     return RunBatchFiles(a.files, options, RunMatchBatch, streams);
 }

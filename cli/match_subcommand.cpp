@@ -26,7 +26,7 @@ int RunMatch(const MatchArguments& a, const CliStreams& streams) {
         MatchFromFiles(a.groom, a.bride,
                        a.format == "json" ? ReadingFormat::Json : ReadingFormat::Text,
                        PositionsModeNamed(a.positions).value_or(PositionsMode::Classic),
-                       VashyaPointsNamed(a.vashya)),
+                       VashyaOption(a.vashya)),
         false, streams);
 }
 
@@ -40,9 +40,8 @@ void AddVashyaOption(CLI::App& subcommand, std::string& vashya) {
         ->check(CLI::IsMember({"symmetric", "asymmetric"}));
 }
 
-matching::VashyaPoints VashyaPointsNamed(const std::string& name) {
-    return name == "asymmetric" ? matching::VashyaPoints::Asymmetric
-                                : matching::VashyaPoints::Symmetric;
+matching::VashyaPoints VashyaOption(const std::string& vashya) {
+    return matching::VashyaPointsNamed(vashya).value_or(matching::VashyaPoints::Symmetric);
 }
 
 Subcommand AddMatchSubcommand(CLI::App& app) {

@@ -64,7 +64,7 @@ int RunBatchFiles(const BatchFiles& files, BatchOptions options, BatchRun run,
 // Adds --vashya (symmetric or asymmetric) to a matching subcommand, kept in
 // `vashya`, and reads its value.
 void AddVashyaOption(CLI::App& subcommand, std::string& vashya);
-matching::VashyaPoints VashyaPointsNamed(const std::string& name);
+matching::VashyaPoints VashyaOption(const std::string& vashya);
 
 // Writes a listing to the output; 0, or kUsageError with a message when it
 // cannot be written.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,12 @@ enum class VashyaPoints { Symmetric, Asymmetric };
 
 constexpr std::string_view VashyaPointsName(VashyaPoints table) {
     return table == VashyaPoints::Asymmetric ? "asymmetric" : "symmetric";
+}
+
+constexpr std::optional<VashyaPoints> VashyaPointsNamed(std::string_view name) {
+    if (name == "symmetric") return VashyaPoints::Symmetric;
+    if (name == "asymmetric") return VashyaPoints::Asymmetric;
+    return std::nullopt;
 }
 
 // The total's band, as families read it.

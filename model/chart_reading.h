@@ -38,7 +38,6 @@ struct ChartReading {
     std::string midheavenPositionText;
 
     // Moon engine.
-    double moonSiderealDegrees = 0.0;  // 0 <= longitude < 360
     std::string moonPositionText;
     std::string nakshatra;
     std::string rashi;

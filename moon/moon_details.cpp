@@ -46,7 +46,6 @@ constexpr std::array<std::string_view, 27> kNakshatraNames = {"Aswini",
 }  // namespace
 
 void MoonDetailsAt(double siderealDegrees, ChartReading& reading) {
-    reading.moonSiderealDegrees = siderealDegrees;
     PositionChars position;
     FormatSignPosition(siderealDegrees, position);
     reading.moonPositionText.assign(position.view());

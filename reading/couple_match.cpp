@@ -7,7 +7,7 @@ namespace orbalis {
 using namespace matching;
 
 MoonPlacement MoonPlacementOfReading(const ChartReading& reading) {
-    return MoonPlacementAt(reading.moonSiderealDegrees);
+    return MoonPlacementAt(reading.siderealDegrees[kMoon]);
 }
 
 std::optional<CoupleMatch> MatchCouple(const std::string& groomName, const ChartReading& groom,

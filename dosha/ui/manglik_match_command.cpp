@@ -7,12 +7,13 @@
 #include "ui/dialogs.h"
 #include "ui/reading_file_commands.h"
 #include "dosha/ui/frmManglikMatch.h"
+#include "dosha/ui/vashya_setting.h"
 #include "ui/qt_text.h"
 
 namespace orbalis {
 
 frmManglikMatch* MatchWithSavedReading(Dialogs& dialogs, QWidget* parent, const BirthDetails& birth,
-                                       const ChartReading& reading) {
+                                       const ChartReading& reading, PositionsMode mode) {
     const std::optional<ReadingFileLines> lines = OpenReadingFile(dialogs, parent);
     if (!lines) return nullptr;
 
@@ -29,18 +30,27 @@ frmManglikMatch* MatchWithSavedReading(Dialogs& dialogs, QWidget* parent, const 
     }
     const BirthDetails savedBirth = BirthDetailsFromForm(entries);
     ChartReading saved;
-    ComputeChartReading(savedBirth, saved);
-
-    const std::optional<ClassicalKujaDosha> current = AnalyseClassicalKujaDosha(reading);
-    const std::optional<ClassicalKujaDosha> other = AnalyseClassicalKujaDosha(saved);
-    if (!current || !other) return nullptr;
-    MatchParty first{birth.name, *current};
-    MatchParty second{savedBirth.name, *other};
+    std::string refusal;
+    if (!ComputeChartReading(savedBirth, mode, saved, refusal)) {
+        dialogs.showMessage(parent, QString::fromStdString(refusal), QtText(kProgramTitle),
+                            MessageIcon::Error);
+        return nullptr;
+    }
+    if (!AnalyseClassicalKujaDosha(reading) || !AnalyseClassicalKujaDosha(saved)) return nullptr;
+    MatchPerson first{birth.name, reading};
+    MatchPerson second{savedBirth.name, saved};
     // Two readings of one name (the same person at two times, or a reading
     // matched with itself) are told apart by where they come from.
     if (first.name == second.name) second.name += " (saved reading)";
 
-    auto* window = new frmManglikMatch(dialogs, first, second, parent);
+    const bool firstIsBride = dialogs.askYesNo(
+        parent,
+        QStringLiteral("Is %1 the bride?\n\nYes: %1 is the bride and %2 the groom.\nNo: %2 is "
+                       "the bride and %1 the groom.\n\nThe match window can swap them later.")
+            .arg(QtText(first.name), QtText(second.name)),
+        QtText(kProgramTitle));
+    auto* window =
+        new frmManglikMatch(dialogs, first, second, firstIsBride, LoadVashyaPoints(), parent);
     window->show();
     return window;
 }

@@ -76,10 +76,10 @@ ReportWindow::ReportWindow(Dialogs& dialogs, const QString& name, QWidget* paren
     buttons->addWidget(cmdSavePdf_);
     buttons->addWidget(cmdCopy_);
     buttons->addWidget(cmdClose_);
-    QVBoxLayout* layout = new QVBoxLayout(this);
-    layout->addWidget(picSheet_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout_ = new QVBoxLayout(this);
+    layout_->addWidget(picSheet_);
+    layout_->addLayout(buttons);
+    layout_->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QLabel* ReportWindow::AddLabel(const QString& name, const QString& text, bool bold,
@@ -87,6 +87,16 @@ QLabel* ReportWindow::AddLabel(const QString& name, const QString& text, bool bo
     QLabel* label = MakeSheetLabel(picSheet_, name, text, bold, colour);
     sheetLayout_->addWidget(label);
     return label;
+}
+
+void ReportWindow::AddControl(QWidget* control) {
+    if (!controls_) {
+        controls_ = new QHBoxLayout;
+        controls_->addStretch(1);
+        layout_->insertLayout(1, controls_);
+    }
+    control->setFont(FormFont());
+    controls_->insertWidget(controls_->count() - 1, control);
 }
 
 void ReportWindow::cmdPrint_Click() {

@@ -6,6 +6,7 @@
 
 #include "ui/qt_text.h"
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -40,6 +41,9 @@ class ReportWindow : public QWidget {
     ReportWindow(Dialogs& dialogs, const QString& name, QWidget* parent);
 
     QVBoxLayout* sheetLayout() const { return sheetLayout_; }
+    // A control of the window's own, not of the sheet: in a row between the
+    // sheet and the buttons, left to right.
+    void AddControl(QWidget* control);
     void setPlainText(const QString& text) { plainText_ = text; }
     // A label of the sheet: word-wrapped, in the form's font.
     QLabel* AddLabel(const QString& name, const QString& text, bool bold = false,
@@ -53,6 +57,8 @@ class ReportWindow : public QWidget {
     QPushButton* cmdSavePdf_ = nullptr;
     QPushButton* cmdCopy_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
+    QVBoxLayout* layout_ = nullptr;
+    QHBoxLayout* controls_ = nullptr;
     QString plainText_;
 };
 

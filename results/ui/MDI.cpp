@@ -384,7 +384,9 @@ void MDI::mnuExport_Click() {
 }
 
 void MDI::mnuMatch_Click() {
-    MatchWithSavedReading(dialogs_, this, display_->birth(), display_->reading());
+    MatchWithSavedReading(dialogs_, this, display_->birth(), display_->reading(),
+                          mnuPositionsPrecise_->isChecked() ? PositionsMode::Precise
+                                                            : PositionsMode::Classic);
 }
 
 void MDI::mnuKujaDoshaDetails_Click() {

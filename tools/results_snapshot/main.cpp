@@ -56,11 +56,12 @@ bool PhotographMatch(const orbalis::BirthDetails& birth, const orbalis::ChartRea
         orbalis::BirthDetailsFromForm(orbalis::testing::MumbaiEntries1987());
     orbalis::ChartReading otherReading;
     orbalis::ComputeChartReading(other, otherReading);
-    const auto first = orbalis::AnalyseClassicalKujaDosha(reading);
-    const auto second = orbalis::AnalyseClassicalKujaDosha(otherReading);
-    if (!first || !second) return false;
+    if (!orbalis::AnalyseClassicalKujaDosha(reading) ||
+        !orbalis::AnalyseClassicalKujaDosha(otherReading))
+        return false;
     orbalis::QtDialogs dialogs;
-    orbalis::frmManglikMatch window(dialogs, {birth.name, *first}, {other.name, *second});
+    orbalis::frmManglikMatch window(dialogs, {birth.name, reading}, {other.name, otherReading},
+                                    false, orbalis::matching::VashyaPoints::Symmetric);
     return Save(window, path);
 }
 

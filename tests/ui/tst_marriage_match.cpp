@@ -1,0 +1,149 @@
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "dosha/ui/frmManglikMatch.h"
+#include "dosha/ui/vashya_setting.h"
+#include "reading/reading.h"
+#include "reading/reading_file.h"
+#include "results/ui/MDI.h"
+#include "results/ui/frmDisplay.h"
+#include "support/fake_dialogs.h"
+#include "support/sample_readings.h"
+#include "support/test_environment.h"
+
+using namespace orbalis;
+using orbalis::testing::FakeDialogs;
+
+namespace {
+
+// Ravi Kumar's reading (Delhi, 1985) on screen, matched with Kiran Rao's
+// (Mumbai, 1987) saved in a file; `raviIsBride` answers the question.
+struct Match {
+    FakeDialogs dialogs;
+    std::unique_ptr<MDI> mdi;
+    frmManglikMatch* window = nullptr;
+
+    explicit Match(bool raviIsBride) {
+        const BirthDetails birth = BirthDetailsFromForm(orbalis::testing::DelhiEntries());
+        ChartReading reading;
+        const ReadingDisplay display = ComputeReading(birth, reading);
+        mdi = std::make_unique<MDI>(dialogs, birth);
+        mdi->display()->ShowReading(reading, display);
+        const std::string bytes =
+            EncodeReadingFile(BirthDetailsFromForm(orbalis::testing::MumbaiEntries1987()));
+        QFile file(folder.filePath(QStringLiteral("kiran.orb")));
+        if (file.open(QIODevice::WriteOnly)) file.write(bytes.data(), qint64(bytes.size()));
+        file.close();
+        dialogs.openReplies.enqueue(file.fileName());
+        dialogs.yesNoReplies.enqueue(raviIsBride);
+        mdi->findChild<QAction*>(QStringLiteral("mnuMatch"))->trigger();
+        window = mdi->findChild<frmManglikMatch*>();
+    }
+    QString label(const QString& name) const {
+        QLabel* label = window->findChild<QLabel*>(name);
+        return label ? label->text() : QStringLiteral("<no %1>").arg(name);
+    }
+    QTemporaryDir folder;
+};
+
+}  // namespace
+
+class MarriageMatchTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { orbalis::testing::PrepareTestEnvironment(); }
+
+    void matchEachWayRound_data() {
+        QTest::addColumn<bool>("raviIsBride");
+        QTest::addColumn<QString>("groom");
+        QTest::addColumn<QString>("varna");
+        QTest::addColumn<QString>("gana");
+        QTest::addColumn<QString>("manglikParty");
+        QTest::newRow("Ravi the groom") << false << "Groom: Ravi Kumar, Moon in Cancer, Pushya, pada 3"
+                                        << "1 of 1" << "0 of 6" << "Ravi Kumar, Mars in Cancer";
+        QTest::newRow("Ravi the bride") << true << "Groom: Kiran Rao, Moon in Leo, Magha, pada 3"
+                                        << "0 of 1" << "1 of 6" << "Kiran Rao, Mars in Taurus";
+    }
+
+    void matchEachWayRound() {
+        QFETCH(bool, raviIsBride);
+        QFETCH(QString, groom);
+        QFETCH(QString, varna);
+        QFETCH(QString, gana);
+        QFETCH(QString, manglikParty);
+        Match match(raviIsBride);
+        QVERIFY2(match.window, qPrintable(match.dialogs.lastMessage()));
+        QVERIFY(match.dialogs.questions.back().text.startsWith("Is Ravi Kumar the bride?"));
+        QCOMPARE(match.label("lblGroom"), groom);
+        QCOMPARE(match.label("lblKootaPoints_0"), varna);
+        QCOMPARE(match.label("lblKootaPoints_5"), gana);
+        QCOMPARE(match.label("lblTotal"), QStringLiteral("Total: 17.5 of 36 gunas (not recommended)"));
+        QCOMPARE(match.label("lblParty_0"), manglikParty);
+        QCOMPARE(match.label("lblConclusion"), QStringLiteral("Kuja dosha is not balanced"));
+
+        match.window->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString::fromStdString(CoupleMatchText(match.window->match())));
+
+        const QString pdf = match.folder.filePath(QStringLiteral("match.pdf"));
+        match.dialogs.saveReplies.enqueue(pdf);
+        match.window->findChild<QPushButton*>(QStringLiteral("cmdSavePdf"))->click();
+        QFile saved(pdf);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.read(5) == "%PDF-");
+    }
+
+    // Turning bride and groom round changes the kootas that read a direction
+    // (varna, vashya, gana, bhakoot) and nothing else: the Moons, the Tara,
+    // Yoni, Graha maitri and Nadi points and the Manglik balance stay.
+    void swapChangesTheDirectionalKootasOnly() {
+        Match match(false);
+        QVERIFY(match.window);
+        const CoupleMatch before = match.window->match();
+        match.window->findChild<QPushButton*>(QStringLiteral("cmdSwap"))->click();
+        const CoupleMatch after = match.window->match();
+
+        QCOMPARE(after.groom.name, before.bride.name);
+        QVERIFY(after.moons.groom == before.moons.bride && after.moons.bride == before.moons.groom);
+        for (matching::Koota koota : {matching::Koota::Tara, matching::Koota::Yoni,
+                                      matching::Koota::GrahaMaitri, matching::Koota::Nadi})
+            QCOMPARE(after.moons.ashtakoota.points(koota), before.moons.ashtakoota.points(koota));
+        for (matching::Koota koota : {matching::Koota::Varna, matching::Koota::Gana})
+            QVERIFY(after.moons.ashtakoota.points(koota) != before.moons.ashtakoota.points(koota));
+        QCOMPARE(after.manglik.balanced, before.manglik.balanced);
+        QCOMPARE(match.label("lblGroom"),
+                 QStringLiteral("Groom: Kiran Rao, Moon in Leo, Magha, pada 3"));
+
+        // Swapping back gives the first match again.
+        match.window->findChild<QPushButton*>(QStringLiteral("cmdSwap"))->click();
+        QVERIFY(match.window->match().moons == before.moons);
+    }
+
+    // The asymmetric vashya table is a setting: chosen in one match window, it
+    // is the one the next opens with.
+    void vashyaTableIsRemembered() {
+        SaveVashyaPoints(matching::VashyaPoints::Symmetric);
+        {
+            Match match(false);
+            QVERIFY(match.window);
+            QCOMPARE(match.label("lblKootaPoints_1"), QStringLiteral("1 of 2"));
+            match.window->findChild<QRadioButton*>(QStringLiteral("optVashyaAsymmetric"))->click();
+            QCOMPARE(match.label("lblKootaPoints_1"), QStringLiteral("0 of 2"));
+        }
+        Match next(false);
+        QVERIFY(next.window->findChild<QRadioButton*>(QStringLiteral("optVashyaAsymmetric"))
+                    ->isChecked());
+        QCOMPARE(next.label("lblKootaPoints_1"), QStringLiteral("0 of 2"));
+        SaveVashyaPoints(matching::VashyaPoints::Symmetric);
+    }
+};
+
+QTEST_MAIN(MarriageMatchTest)
+#include "tst_marriage_match.moc"
