@@ -24,14 +24,32 @@ std::optional<CoupleMatch> MatchCouple(const std::string& groomName, const Chart
     return match;
 }
 
+namespace {
+
+// "; Ravi Kumar's dosha is cancelled" for each person whose every dosha is.
+std::string CancelledDoshas(const CoupleMatch& match) {
+    std::string text;
+    for (const MatchParty* party : {&match.groom, &match.bride}) {
+        if (party->analysis.hasUncancelledDosha()) continue;
+        for (const ReferenceDosha& reference : party->analysis.references) {
+            if (reference.status() != ClassicalStatus::Cancelled) continue;
+            text += "; " + party->name + "'s dosha is cancelled";
+            break;
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
 std::string ManglikBalanceText(const CoupleMatch& match) {
     const bool groomHas = match.groom.analysis.hasUncancelledDosha();
     const bool brideHas = match.bride.analysis.hasUncancelledDosha();
     if (groomHas && brideHas) return "balanced: both are Manglik";
-    if (!groomHas && !brideHas) return "balanced: neither is Manglik";
+    if (!groomHas && !brideHas) return "balanced: neither is Manglik" + CancelledDoshas(match);
     const MatchParty& afflicted = groomHas ? match.groom : match.bride;
     return "not balanced: only " + afflicted.name + " is Manglik (from " +
-           UncancelledReferences(afflicted.analysis) + ")";
+           UncancelledReferences(afflicted.analysis) + ")" + CancelledDoshas(match);
 }
 
 std::string CoupleConclusion(const CoupleMatch& match) {

@@ -27,7 +27,8 @@ std::optional<CoupleMatch> MatchCouple(const std::string& groomName, const Chart
                                        const std::string& brideName, const ChartReading& bride,
                                        matching::VashyaPoints table);
 
-// "Balanced", "Not balanced: only Kiran Rao is Manglik (from the Lagna and Venus)".
+// "balanced: neither is Manglik", "not balanced: only Kiran Rao is Manglik
+// (from the Lagna and Venus); Ravi Kumar's dosha is cancelled".
 std::string ManglikBalanceText(const CoupleMatch& match);
 
 // A few plain sentences: the band and total, the poruthams with Rajju and

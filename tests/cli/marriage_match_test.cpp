@@ -90,7 +90,7 @@ Kuja dosha is not balanced
 Only Kiran Rao has an uncancelled dosha, from the Lagna and Venus.
 
 Conclusion
-By the Moons the match is not recommended, with 17.5 of 36 gunas. 7 of the ten poruthams agree, Rajju and Vedha among them. Present: Bhakoot dosha, Gana dosha, Tara dosha; each has an exception that some readings accept. Kuja dosha is not balanced: only Kiran Rao is Manglik (from the Lagna and Venus).
+By the Moons the match is not recommended, with 17.5 of 36 gunas. 7 of the ten poruthams agree, Rajju and Vedha among them. Present: Bhakoot dosha, Gana dosha, Tara dosha; each has an exception that some readings accept. Kuja dosha is not balanced: only Kiran Rao is Manglik (from the Lagna and Venus); Ravi Kumar's dosha is cancelled.
 )golden";
 
 TEST(MarriageMatch, TextIsTheWholeMatch) {
