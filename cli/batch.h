@@ -25,7 +25,7 @@ inline constexpr std::array<std::string_view, 2> kBatchPlaceOutputColumns = {"ut
 
 // The columns added after each row's own, in this order. The classical
 // columns hold "dosha", "cancelled" or "none" by the classical house rule.
-inline constexpr std::array<std::string_view, 25> kBatchOutputColumns = {"ascendant",
+inline constexpr std::array<std::string_view, 27> kBatchOutputColumns = {"ascendant",
                                                                          "moon_sign",
                                                                          "nakshatra",
                                                                          "lord",
@@ -49,6 +49,8 @@ inline constexpr std::array<std::string_view, 25> kBatchOutputColumns = {"ascend
                                                                          "classical_lagna",
                                                                          "classical_moon",
                                                                          "classical_venus",
+                                                                         "navamsa_lagna",
+                                                                         "navamsa_moon",
                                                                          "error"};
 
 // Exit statuses of a batch run.

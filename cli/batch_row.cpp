@@ -6,6 +6,7 @@
 #include "model/reference_tables.h"
 #include "model/text_utils.h"
 #include "cli/birth_arguments.h"
+#include "charts/divisional_sign.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/kuja_dosha.h"
 
@@ -60,6 +61,10 @@ void ReadingFields(const BatchReading& reading, BatchRowFields& fields) {
                             classical->references[static_cast<std::size_t>(reference)].status())
                       : std::string_view{});
     }
+    // The Navamsa signs of the Lagna and the Moon.
+    for (const Body body : {kAscendant, kMoon})
+        put(SignAbbreviations[static_cast<std::size_t>(
+            DivisionalSign(chart.siderealDegrees[body], Division::D9))]);
     put({});  // error
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "charts/divisional_boxes.h"
 #include "model/reference_tables.h"
 
 namespace orbalis::cli {
@@ -113,6 +114,24 @@ Json KujaDoshaDetailsJson(const ClassicalKujaDosha& analysis) {
     return j;
 }
 
+Json DivisionalChartsJson(const ChartReading& reading) {
+    // The bodies by their English names, the ascendant first.
+    static constexpr std::array<std::string_view, kDivisionalBodyCount> kBodies = {
+        "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
+    Json charts;
+    const DivisionalCharts computed = ComputeDivisionalCharts(PositionsOf(reading));
+    for (std::size_t i = 0; i < computed.size(); ++i) {
+        const DivisionalChart& chart = computed[i];
+        Json signs;
+        signs["Ascendant"] = SignAbbreviations[static_cast<std::size_t>(chart.ascendantSign)];
+        for (std::size_t body = 0; body < kBodies.size(); ++body)
+            signs[std::string(kBodies[body])] =
+                SignAbbreviations[static_cast<std::size_t>(chart.bodySigns[body])];
+        charts[std::string(kDivisionNames[i].key)] = std::move(signs);
+    }
+    return charts;
+}
+
 Json ReadingJson(const FullReading& reading) {
     Json j;
     j["positions"] = PositionsModeName(reading.positions);
@@ -132,6 +151,7 @@ Json ReadingJson(const FullReading& reading) {
         j["retrograde"][std::string(kRetrogradeNames[i])] = reading.retrograde[i];
     const std::optional<ClassicalKujaDosha> details = AnalyseClassicalKujaDosha(reading.chart);
     j["kujaDoshaDetails"] = details ? KujaDoshaDetailsJson(*details) : Json();
+    j["divisionalCharts"] = DivisionalChartsJson(reading.chart);
     return j;
 }
 

@@ -19,8 +19,14 @@ namespace orbalis::cli {
 //                 "verdict", "marsHouse", "percentageText", "manglik"},
 //   "chartBoxes"  twelve {"sign", "lines"}, Aries to Pisces,
 //   "retrograde"  {"Mercury", "Venus", "Mars", "Jupiter", "Saturn"} flags,
-//   "kujaDoshaDetails"  the classical house rule (KujaDoshaDetailsJson).
+//   "kujaDoshaDetails"  the classical house rule (KujaDoshaDetailsJson),
+//   "divisionalCharts"  DivisionalChartsJson.
 nlohmann::ordered_json ReadingJson(const FullReading& reading);
+
+// The six divisional charts: {"D2", "D3", "D7", "D9", "D10", "D12"}, each
+// {"Ascendant", "Sun", ... "Ketu"} with the sign abbreviation ("Ari" ...
+// "Pis") of each.
+nlohmann::ordered_json DivisionalChartsJson(const ChartReading& reading);
 
 // The classical house rule of a reading: {"rule", "marsSign", "fromLagna",
 // "fromMoon", "fromVenus"}, each reference {"referenceSign", "marsHouse",

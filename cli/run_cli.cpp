@@ -14,7 +14,7 @@ namespace {
 // The subcommands, in the order the help lists them.
 constexpr Subcommand (*kSubcommands[])(CLI::App&) = {
     AddReadingSubcommand,    AddBatchSubcommand,     AddPlacesSubcommand, AddMatchSubcommand,
-    AddMatchBatchSubcommand, AddGunaTableSubcommand, AddZonesSubcommand,
+    AddMatchBatchSubcommand, AddGunaTableSubcommand, AddZonesSubcommand, AddReportSubcommand,
 };
 
 void Write(const std::string& text, std::FILE* stream) {
