@@ -86,6 +86,8 @@ void PaintChart(QPainter& painter, const QRectF& target, const ChartDrawing& cha
         painter.drawLine(inside(at(geometry.lines[i].from)), inside(at(geometry.lines[i].to)));
     }
 
+    // In the North chart the name sits where the lines cross: they stop at it.
+    if (chart.style == ChartStyle::North) painter.fillRect(rect(geometry.title), kChartAmber);
     painter.setPen(Qt::black);
     painter.setFont(bold);
     painter.drawText(rect(geometry.title), Qt::AlignCenter, titleLines.join(u'\n'));

@@ -2,10 +2,14 @@
 // reading as the engines compute it (classic and precise positions), a
 // crowded chart with several retrograde bodies in one box, the classical Kuja
 // dosha details of the Delhi reading, and its Manglik match with a Mumbai
-// reading of 1987. Run offscreen with the docs folder as its
-// argument.
+// reading of 1987; the Delhi reading in the North and East Indian styles and
+// its Navamsa, and its PDF report (report-1985.pdf, whose first page
+// `pdftoppm -png -r 60 -singlefile` turns into report-1985.png). Run
+// offscreen with the docs folder as its argument.
 #include <QApplication>
+#include <QFile>
 #include <QPixmap>
+#include <optional>
 #include <cstdio>
 
 #include "reading/reading.h"
@@ -15,6 +19,7 @@
 #include "dosha/ui/frmManglikMatch.h"
 #include "results/ui/MDI.h"
 #include "results/ui/frmDisplay.h"
+#include "report/reading_report.h"
 #include "support/sample_readings.h"
 
 namespace {
@@ -31,11 +36,16 @@ bool Save(QWidget& window, const QString& path) {
 
 bool Photograph(const orbalis::BirthDetails& birth, const orbalis::ChartReading& reading,
                 const orbalis::ReadingDisplay& display, const QString& path,
-                orbalis::PositionsMode mode = orbalis::PositionsMode::Classic) {
+                orbalis::PositionsMode mode = orbalis::PositionsMode::Classic,
+                orbalis::ChartStyle style = orbalis::ChartStyle::South,
+                std::optional<orbalis::Division> division = std::nullopt) {
     orbalis::QtDialogs dialogs;
     orbalis::MDI window(dialogs, birth);
     window.display()->ShowReading(reading, display);
     window.SetPositionsMode(mode);
+    // Drawn as the menus would draw it, without writing the style to the
+    // settings of whoever runs this.
+    window.display()->ShowChart(style, division);
     // Large enough for the whole form, as a maximised window shows it.
     window.resize(800, 700);
     return Save(window, path);
@@ -93,6 +103,29 @@ int main(int argc, char** argv) {
     ok = PhotographMatch(birth, computed, folder + "/manglik-match.png") && ok;
     ok = Photograph(birth, orbalis::testing::CrowdedReading(), orbalis::testing::CrowdedDisplay(),
                     folder + "/results-crowded.png") &&
+         ok;
+
+    using orbalis::ChartStyle;
+    ok = Photograph(birth, computed, display, folder + "/results-north-1985.png",
+                    orbalis::PositionsMode::Classic, ChartStyle::North) &&
+         ok;
+    ok = Photograph(birth, computed, display, folder + "/results-east-1985.png",
+                    orbalis::PositionsMode::Classic, ChartStyle::East) &&
+         ok;
+    ok = Photograph(birth, computed, display, folder + "/results-navamsa-1985.png",
+                    orbalis::PositionsMode::Classic, ChartStyle::South, orbalis::Division::D9) &&
+         ok;
+
+    orbalis::ReportReading report;
+    report.birth = birth;
+    report.reading = computed;
+    report.chartBoxes = display.chartBoxes;
+    report.fromLagna = display.fromLagna;
+    report.fromMoon = display.fromMoon;
+    report.chartStyle = ChartStyle::North;
+    QFile pdf(folder + "/report-1985.pdf");
+    const QByteArray bytes = orbalis::ReadingReportPdf(report);
+    ok = !bytes.isEmpty() && pdf.open(QIODevice::WriteOnly) && pdf.write(bytes) == bytes.size() &&
          ok;
     return ok ? 0 : 1;
 }
