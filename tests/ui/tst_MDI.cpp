@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
@@ -120,6 +121,8 @@ class MdiTest : public QObject {
     void printWithNoPrinterSaysSo();
     void paintFittedKeepsProportions_data();
     void paintFittedKeepsProportions();
+    void saveAsPdf_data();
+    void saveAsPdf();
 };
 
 void MdiTest::captionAndRestoredSize() {
@@ -598,6 +601,51 @@ void MdiTest::paintFittedKeepsProportions() {
         covered.topLeft() + QPoint(qRound(178 * scale), qRound((133 + 130) * scale));
     const QRgb amber = image.pixel(chartCentre);
     QVERIFY2(qRed(amber) > 200 && qBlue(amber) < 150, "no chart where the chart should be");
+}
+
+// "Save As &PDF…" and the toolbar's PDF button: the report of the reading on
+// screen, in the style on screen, under the name chosen; a target the other
+// saves refuse is refused the same way and stays as it was.
+void MdiTest::saveAsPdf_data() {
+    QTest::addColumn<QString>("click");
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("menu, South") << "mnuSaveAsPdf" << "mnuSouth" << false;
+    QTest::newRow("toolbar, North") << "TB_PDF" << "mnuNorth" << false;
+    QTest::newRow("read-only target") << "mnuSaveAsPdf" << "mnuNatal" << true;
+}
+
+void MdiTest::saveAsPdf() {
+    QFETCH(QString, click);
+    QFETCH(QString, style);
+    QFETCH(bool, readOnly);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("reading.pdf"));
+    if (readOnly) {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        QVERIFY(old.setPermissions(QFileDevice::ReadOwner));
+    }
+    Window window;
+    window.click(style);
+    window.dialogs.saveReplies.enqueue(path);
+    window.click(click);
+
+    QCOMPARE(window.dialogs.saveRequests.size(), 1);
+    QVERIFY(window.dialogs.saveRequests.front().initialName.endsWith(
+        QString::fromStdString(orbalis::testing::DelhiBirth1985().name) + ".pdf"));
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    if (readOnly) {
+        QCOMPARE(bytes, QByteArray("old"));
+        QVERIFY(window.dialogs.lastMessage().startsWith(QStringLiteral("Unable to save the file.")));
+        return;
+    }
+    QVERIFY(bytes.startsWith("%PDF"));
+    QVERIFY(window.dialogs.messages.isEmpty());
 }
 
 QTEST_MAIN(MdiTest)

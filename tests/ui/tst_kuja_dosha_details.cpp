@@ -163,6 +163,17 @@ class KujaDoshaDetailsTest : public QObject {
         QCOMPARE(window->dialogs.printerRequests.size(), 3);
         QVERIFY(window->dialogs.printerRequests.back().allowPrintToFile);
         QVERIFY(QFileInfo(window->dialogs.printerOutputFile).size() > 5000);
+
+        // Save As PDF: the copied text as a document, its first line the
+        // title and the name offered from it.
+        const QString pdf = folder.filePath(QStringLiteral("details-saved.pdf"));
+        window->dialogs.saveReplies.enqueue(pdf);
+        details->findChild<QPushButton*>(QStringLiteral("cmdSavePdf"))->click();
+        QVERIFY(window->dialogs.saveRequests.back().initialName.endsWith(
+            QStringLiteral("/Kuja Dosha Details.pdf")));
+        QFile saved(pdf);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().startsWith("%PDF"));
     }
 
     void matchWithASavedReading_data() {
