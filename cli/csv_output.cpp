@@ -10,22 +10,6 @@
 namespace orbalis::cli {
 namespace {
 
-// Bytes that force quotes anywhere in a field.
-constexpr auto kQuotedAnywhere = [] {
-    std::array<bool, 256> table{};
-    for (const unsigned char c : {',', '"', '\r', '\n'}) table[c] = true;
-    return table;
-}();
-// Bytes that force quotes at either end of a field: those, and blanks.
-constexpr auto kQuotedAtEnds = [] {
-    std::array<bool, 256> table = kQuotedAnywhere;
-    for (const unsigned char c : {' ', '\t'}) table[c] = true;
-    return table;
-}();
-// Fields this short are copied byte by byte while they are checked; the
-// longer ones are checked a word at a time, then copied.
-constexpr std::size_t kShortField = 24;
-
 constexpr std::uint64_t kEveryByte = 0x0101010101010101ULL;
 constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 
@@ -36,6 +20,8 @@ constexpr bool HoldsByte(std::uint64_t word, unsigned char byte) {
     const std::uint64_t x = word ^ (kEveryByte * byte);
     return ((x - kEveryByte) & ~x & kHighBits) != 0;
 }
+
+using csv_bytes::kQuotedAnywhere;
 
 bool NeedsQuotes(std::string_view text) {
     if (text.empty()) return false;
@@ -113,30 +99,7 @@ void CsvWriter::Put(std::string_view bytes) {
     used_ += bytes.size();
 }
 
-void CsvWriter::Field(std::string_view text) {
-    // The common case: a short field that fits, copied with its comma while
-    // each byte is checked; taken back when one needs quotes.
-    if (text.size() <= kShortField && text.size() < kCapacity - used_) {
-        char* const start = buffer_.get() + used_;
-        char* at = start;
-        if (rowStarted_) *at++ = ',';
-        bool quote = false;
-        if (!text.empty()) {
-            const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-            const std::size_t last = text.size() - 1;
-            quote = kQuotedAtEnds[bytes[0]] | kQuotedAtEnds[bytes[last]];
-            for (std::size_t i = 0; i <= last; ++i) {
-                quote |= kQuotedAnywhere[bytes[i]];
-                at[i] = static_cast<char>(bytes[i]);
-            }
-            at += text.size();
-        }
-        if (!quote) {
-            used_ = static_cast<std::size_t>(at - buffer_.get());
-            rowStarted_ = true;
-            return;
-        }
-    }
+void CsvWriter::FieldAnyLength(std::string_view text) {
     const bool quoted = NeedsQuotes(text);
     // A plain field that fits, written with its comma at once.
     if (!quoted && text.size() < kCapacity - used_) {
