@@ -1,8 +1,6 @@
 // `orbalis-cli report`: the PDF report of a reading file, as the results
 // window saves it, without a display.
 
-#include <sys/stat.h>
-
 #include <CLI/CLI.hpp>
 #include <QByteArray>
 #include <QCoreApplication>
@@ -18,6 +16,7 @@
 #include "cli/replacing_file.h"
 #include "cli/run_cli.h"
 #include "cli/subcommand.h"
+#include "model/read_only_file.h"
 #include "reading/reading_file.h"
 #include "report/reading_report.h"
 
@@ -73,9 +72,7 @@ int RunReport(const ReportArguments& a, const CliStreams& streams) {
         return kRunFailed;
     }
     // A file the user has marked read-only stays as it is, as in the window.
-    struct stat existing {};
-    if (::stat(a.out.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
-        (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+    if (IsMarkedReadOnly(a.out)) {
         std::fprintf(streams.errors, "Unable to save the file. %s\nthe file is read-only\n",
                      a.out.c_str());
         return kUsageError;

@@ -1,6 +1,5 @@
 #include "ui/atomic_file.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -8,17 +7,16 @@
 #include <QSaveFile>
 
 #include "model/program_identity.h"
+#include "model/read_only_file.h"
 #include "ui/dialogs.h"
 
 namespace orbalis {
 namespace {
 
-// A file the user has marked read-only stays as it is: the rename that
-// replaces a file would otherwise go through, for the superuser even more so.
+// A file the user has marked read-only, or may not write, stays as it is.
 bool IsReadOnly(const QString& path) {
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0) return false;
-    return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || !QFileInfo(path).isWritable();
+    return IsMarkedReadOnly(QFile::encodeName(path).toStdString()) ||
+           (QFileInfo::exists(path) && !QFileInfo(path).isWritable());
 }
 
 }  // namespace
