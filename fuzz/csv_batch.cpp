@@ -1,5 +1,7 @@
 // A batch run over any bytes: it ends with a summary, and what it writes is
 // strict CSV, every row as wide as the header, one row for each row read.
+// The header is the input's own (at least name, date and time, the rest may
+// come from a place column) followed by the added columns, "error" last.
 
 #include <cstdint>
 #include <cstdio>
@@ -29,8 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!written.empty()) {
         FUZZ_CHECK(written.ends_with("\r\n"));
         FUZZ_CHECK(rows.size() == static_cast<std::size_t>(summary.rowsRead) + 1);
-        FUZZ_CHECK(rows[0].size() >= orbalis::cli::kBatchOutputColumns.size() +
-                                         orbalis::cli::kBatchInputColumns.size());
+        constexpr std::size_t kRequiredInputColumns = 3;  // name, date, time
+        FUZZ_CHECK(rows[0].size() >=
+                   orbalis::cli::kBatchOutputColumns.size() + kRequiredInputColumns);
+        FUZZ_CHECK(rows[0].back() == orbalis::cli::kBatchOutputColumns.back());
         for (const auto& row : rows) FUZZ_CHECK(row.size() == rows[0].size());
     } else {
         FUZZ_CHECK(summary.exitStatus == orbalis::cli::kBatchUnreadable);
