@@ -8,6 +8,13 @@
 #include "model/sign_position_text.h"
 
 namespace orbalis {
+namespace {
+
+// The latitude, in degrees, beyond which the ascendant formula is checked
+// for giving the setting point.
+constexpr double kPolarFormulaLatitude = 66.0;
+
+}  // namespace
 
 double LatitudeNorth(const BirthDetails& birth) {
     const double latitude = birth.latitudeDegrees + birth.latitudeMinutes / 60.0;
@@ -49,6 +56,15 @@ AscendantValues AscendantAndMidheaven(const BirthDetails& birth) {
     double ascendant = TwoArgumentArctangent(std::cos(r), x);
     if (ascendant < 0.0) ascendant = ascendant + kPiValue;
     if (std::cos(r) < 0.0) ascendant = ascendant + kPiValue;
+    // Above the polar circles the formula gives, at some times, the point of
+    // the ecliptic that is setting: the one of the two on the western half of
+    // the horizon (its hour angle between 0 and 180 degrees). The rising one
+    // lies opposite. Nearer the equator the formula's point always rises.
+    if (std::fabs(latitudeNorth) > kPolarFormulaLatitude) {
+        const double rightAscension =
+            std::atan2(std::sin(ascendant) * std::cos(obliquity), std::cos(ascendant));
+        if (std::sin(r - rightAscension) > 0.0) ascendant = ascendant + kPiValue;
+    }
     double ascendantDegrees = ascendant * kRadToDeg;
     while (ascendantDegrees >= 360.0) ascendantDegrees = ascendantDegrees - 360.0;
 

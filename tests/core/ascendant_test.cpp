@@ -3,8 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "engine_examples.h"
+#include "ephemeris/ephemeris_positions.h"
+#include "ephemeris/precise_reading.h"
+#include "moon/birth_instant.h"
 #include "moon/moon_details.h"
 
 namespace orbalis {
@@ -129,6 +136,49 @@ TEST(Ascendant, WestPlaceInAnEastZoneUsesTheZoneDirection) {
         examples::Birth(1, 7, 1990, 11, 0, examples::kGreenwichRow), 40, 25, false, 3, 42, false);
     EXPECT_EQ(AscendantAndMidheaven(madrid).ascendantDegrees,
               AscendantAndMidheaven(sameInstant).ascendantDegrees);
+}
+
+// The n-th of a fixed spread of births over the years, hours, zone rows and
+// longitudes, at a latitude of `degrees` and `minutes`.
+BirthDetails SpreadBirth(int n, int degrees, int minutes, bool south) {
+    return examples::WithPlace(
+        examples::Birth(1 + n % 28, 1 + (n * 7) % 12, 1901 + (n * 37) % 150, (n * 5) % 24,
+                        (n * 13) % 60, n % 77),
+        degrees, minutes, south, (n * 29) % 180, (n * 11) % 60, n % 3 != 0);
+}
+
+// Above the polar circles the Lagna is the rising degree, as the ephemeris
+// finds it (the formula alone gives the setting one at some times).
+TEST(Ascendant, AbovePolarCirclesTheLagnaRisesAsInThePreciseMode) {
+    for (int n = 0; n < 500; ++n) {
+        const BirthDetails birth = SpreadBirth(n, 67 + n % 23, (n * 17) % 60, n % 2 == 1);
+        EphemerisPositions precise{};
+        ASSERT_FALSE(EphemerisPositionsAt(BirthJulianDayUt(birth), LatitudeNorth(birth),
+                                          -BirthInstant(birth).longitudeWest, precise));
+        SCOPED_TRACE("birth " + std::to_string(n) + " at " + std::to_string(LatitudeNorth(birth)));
+        EXPECT_LT(AngularDistance(AscendantAndMidheaven(birth).ascendantDegrees,
+                                  precise.ascendantDegrees),
+                  1.0);
+    }
+}
+
+// The Lagna texts of 600 births from the equator to 66 degrees, north and
+// south, as they were before the polar mend: kept byte for byte.
+TEST(Ascendant, UpToSixtySixDegreesTheLagnaIsUnchanged) {
+    std::string lagnas;
+    for (int n = 0; n < 600; ++n) {
+        const int degrees = (n * 11) % 67;
+        ChartReading reading;
+        ComputeAscendantAndAyanamsa(SpreadBirth(n, degrees, degrees == 66 ? 0 : (n * 17) % 60,
+                                                n % 2 == 1),
+                                    reading);
+        lagnas += reading.lagnaPositionText + "\n";
+    }
+    const std::filesystem::path expected =
+        std::filesystem::path(__FILE__).parent_path().parent_path() / "data" /
+        "lagna_up_to_66_degrees.txt";
+    std::ifstream in(expected, std::ios::binary);
+    EXPECT_EQ(lagnas, std::string(std::istreambuf_iterator<char>(in), {})) << expected;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // How far the classic positions lie from the precise ones: random births
-// from 1901 to 2050 (any day, hour and zone row, latitudes to 60 degrees),
+// from 1901 to 2050 (any day, hour and zone row, any latitude to the poles),
 // each computed both ways. Prints a Markdown table of the differences per
 // body (median, 95th percentile, maximum, in arcminutes) and how often the
 // signs, the house of Mars and the verdicts differ.
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
         birth.hour = static_cast<std::int16_t>(uniform(0, 23));
         birth.minute = static_cast<std::int16_t>(uniform(0, 59));
         ApplyZoneRow(birth, uniform(0, 70));
-        birth.latitudeDegrees = static_cast<std::int16_t>(uniform(0, 59));
+        birth.latitudeDegrees = static_cast<std::int16_t>(uniform(0, 89));
         birth.latitudeMinutes = static_cast<std::int16_t>(uniform(0, 59));
         birth.longitudeDegrees = static_cast<std::int16_t>(uniform(0, 179));
         birth.longitudeMinutes = static_cast<std::int16_t>(uniform(0, 59));
