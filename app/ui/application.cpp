@@ -14,6 +14,7 @@
 #include "app/ui/frmMain.h"
 #include "ui/positions_setting.h"
 #include "ui/reading_file_commands.h"
+#include "app/ui/reading_hand_over.h"
 #include "app/ui/single_instance.h"
 #include "app/ui/text_export_command.h"
 #include "results/ui/MDI.h"
@@ -35,7 +36,8 @@ void ShowCentred(QWidget& window) {
 
 }  // namespace
 
-bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs) {
+bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs,
+                          const QString& readingFile) {
     if (instance.acquire()) {
         if (!instance.problem().isEmpty()) {
             std::fprintf(stderr,
@@ -44,6 +46,8 @@ bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs) {
         }
         return false;
     }
+    if (!readingFile.isEmpty() && HandOverReadingFile(instance.handOverPath(), readingFile))
+        return true;
     dialogs.showMessage(
         nullptr, QStringLiteral("Application is already running"),
         QtText(kProgramTitle),
@@ -129,6 +133,24 @@ bool OrbalisApplication::OpenReadingFrom(const QString& path) {
     mainForm_->setEntries(ApplyReadingFile(*lines, mainForm_->entries()));
     RunReading();
     return true;
+}
+
+bool OrbalisApplication::ListenForReadingFiles(const QString& socketPath) {
+    if (!receiver_) {
+        receiver_ = new ReadingFileReceiver(this);
+        // Opened once the socket's own handling is over.
+        connect(receiver_, &ReadingFileReceiver::fileReceived, this,
+                &OrbalisApplication::OpenHandedOverReading, Qt::QueuedConnection);
+    }
+    return receiver_->Listen(socketPath);
+}
+
+void OrbalisApplication::OpenHandedOverReading(const QString& path) {
+    OpenReadingFrom(path);
+    QWidget* front = resultsWindow_ ? static_cast<QWidget*>(resultsWindow_) : mainForm_.get();
+    front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
+    front->raise();
+    front->activateWindow();
 }
 
 void OrbalisApplication::ShowResults(const ReadingDisplay& display) {

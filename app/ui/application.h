@@ -14,15 +14,18 @@
 namespace orbalis {
 
 class Dialogs;
+class ReadingFileReceiver;
 class SingleInstance;
 class frmMain;
 class MDI;
 
 // Start-up's refusal of a second instance: when another instance holds the
-// lock, shows "Application is already running" and returns true; the caller
-// then ends the process without showing a window. Where no lock can be made
-// the program starts all the same and says why on standard error.
-bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs);
+// lock, hands it `readingFile` if one is given, else (or when it cannot take
+// the file) shows "Application is already running", and returns true; the
+// caller then ends the process without showing a window. Where no lock can
+// be made the program starts all the same and says why on standard error.
+bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs,
+                          const QString& readingFile = QString());
 
 // The program as a whole: the state of the current reading, which lives once
 // for the run, and the windows that show it.
@@ -47,6 +50,11 @@ class OrbalisApplication final : public QObject {
     // runs the reading; false when the file is refused ("Please Check The
     // File." shown, the form untouched).
     bool OpenReadingFrom(const QString& path);
+    // Takes the reading files later starts hand over at `socketPath` (see
+    // SingleInstance::handOverPath): each is opened as OpenReadingFrom opens
+    // it, and the program's window comes to the front. False when it cannot
+    // listen there.
+    bool ListenForReadingFiles(const QString& socketPath);
     // Closes every window of the program and ends the event loop.
     void ExitApplication();
     // The positions mode chosen in the results window: remembered, and the
@@ -77,10 +85,12 @@ class OrbalisApplication final : public QObject {
     void SaveReading();
     void ExportReading();
     void SaveReadingPicture();
+    void OpenHandedOverReading(const QString& path);
 
     Dialogs& dialogs_;
     std::unique_ptr<frmMain> mainForm_;
     QPointer<MDI> resultsWindow_;
+    ReadingFileReceiver* receiver_ = nullptr;  // a child, once listening
     bool exiting_ = false;
 };
 

@@ -53,11 +53,14 @@ int main(int argc, char** argv) {
     }
 
     orbalis::QtDialogs dialogs;
-    // Held until the process ends, so that a second start is refused.
+    // Held until the process ends, so that a second start is refused, or
+    // hands its reading file to this one.
     orbalis::SingleInstance instance;
-    if (orbalis::RefuseSecondInstance(instance, dialogs)) return 0;
+    const QString readingFile = QFile::decodeName(commandLine.readingFile.c_str());
+    if (orbalis::RefuseSecondInstance(instance, dialogs, readingFile)) return 0;
 
     orbalis::OrbalisApplication orbalis(dialogs);
-    orbalis.Start(QFile::decodeName(commandLine.readingFile.c_str()));
+    if (instance.problem().isEmpty()) orbalis.ListenForReadingFiles(instance.handOverPath());
+    orbalis.Start(readingFile);
     return application.exec();
 }
