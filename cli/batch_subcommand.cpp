@@ -13,7 +13,7 @@
 
 #include "cli/batch.h"
 #include "cli/positions_option.h"
-#include "cli/replacing_file.h"
+#include "files/replacing_file.h"
 #include "cli/subcommand.h"
 
 namespace orbalis::cli {
@@ -53,7 +53,7 @@ int RunBatchFiles(const BatchFiles& a, BatchOptions options, BatchRun run,
                      a.out.c_str());
         return kBatchUnreadable;
     }
-    ReplacingFile output;
+    orbalis::ReplacingFile output;
     if (!toOutput && !output.Open(a.out)) {
         std::fprintf(streams.errors, "orbalis-cli: %s: %s\n", a.out.c_str(),
                      output.Error().c_str());

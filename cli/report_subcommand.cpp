@@ -13,10 +13,9 @@
 #include "cli/positions_option.h"
 #include "cli/reading_command.h"
 #include "cli/reading_result.h"
-#include "cli/replacing_file.h"
+#include "files/replacing_file.h"
 #include "cli/run_cli.h"
 #include "cli/subcommand.h"
-#include "model/read_only_file.h"
 #include "reading/reading_file.h"
 #include "report/reading_report.h"
 
@@ -71,13 +70,8 @@ int RunReport(const ReportArguments& a, const CliStreams& streams) {
         std::fprintf(streams.errors, "The report could not be made.\n");
         return kRunFailed;
     }
-    // A file the user has marked read-only stays as it is, as in the window.
-    if (IsMarkedReadOnly(a.out)) {
-        std::fprintf(streams.errors, "Unable to save the file. %s\nthe file is read-only\n",
-                     a.out.c_str());
-        return kUsageError;
-    }
-    ReplacingFile output;
+    // A read-only target is refused as in the window, by the same replacement.
+    orbalis::ReplacingFile output;
     if (!output.Open(a.out) ||
         std::fwrite(pdf.constData(), 1, static_cast<std::size_t>(pdf.size()), output.Stream()) !=
             static_cast<std::size_t>(pdf.size()) ||

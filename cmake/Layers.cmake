@@ -1,7 +1,8 @@
 # The code is built in layers, low to high; each folder is one static library
 # that links only the folders below it:
 #
-#   model                                   records, fixed tables, shared helpers
+#   model files                             records, fixed tables, shared helpers;
+#                                           the whole-or-nothing file replacement
 #   moon positions ephemeris clock places   engines
 #   dosha results …
 #   reading                                 the driver, input rules, file codecs, export

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "files/unique_descriptor.h"
 #include "model/code_page.h"
 #include "model/reference_tables.h"
 #include "model/text_utils.h"
@@ -101,12 +102,6 @@ std::string Reason(const std::string& path, std::string_view why) {
     return path + ": " + std::string(why);
 }
 
-struct FileDescriptor {
-    int fd;
-    ~FileDescriptor() {
-        if (fd >= 0) ::close(fd);
-    }
-};
 
 // Selects the entry of a list of the texts "first".."last" that equals line.
 void SelectEntry(const std::string& line, int first, int last, int& entry) {
@@ -184,13 +179,13 @@ ReadingFileLoad LoadReadingFile(const std::string& path) {
         return load;
     }
     // Without O_NONBLOCK, opening a FIFO would wait for a writer for ever.
-    const FileDescriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-    if (file.fd < 0) {
+    const UniqueDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!file.Valid()) {
         load.reason = Reason(path, std::strerror(errno));
         return load;
     }
     struct stat status {};
-    if (::fstat(file.fd, &status) != 0) {
+    if (::fstat(file.Get(), &status) != 0) {
         load.reason = Reason(path, std::strerror(errno));
         return load;
     }
@@ -206,7 +201,7 @@ ReadingFileLoad LoadReadingFile(const std::string& path) {
     std::string bytes(kReadingFileByteLimit + 1, '\0');
     std::size_t filled = 0;
     while (filled < bytes.size()) {
-        const ssize_t got = ::read(file.fd, bytes.data() + filled, bytes.size() - filled);
+        const ssize_t got = ::read(file.Get(), bytes.data() + filled, bytes.size() - filled);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
             load.reason = Reason(path, std::strerror(errno));

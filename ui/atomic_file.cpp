@@ -1,50 +1,53 @@
 #include "ui/atomic_file.h"
 
-#include <unistd.h>
-
+#include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QFile>
 
+#include "files/replacing_file.h"
 #include "model/program_identity.h"
-#include "model/read_only_file.h"
 #include "ui/dialogs.h"
 
 namespace orbalis {
 namespace {
 
-// A file the user has marked read-only, or may not write, stays as it is.
-bool IsReadOnly(const QString& path) {
-    return IsMarkedReadOnly(QFile::encodeName(path).toStdString()) ||
-           (QFileInfo::exists(path) && !QFileInfo(path).isWritable());
+// "the file is read-only" as a sentence of its own.
+QString Sentence(const std::string& text) {
+    QString sentence = QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+    if (!sentence.isEmpty()) sentence[0] = sentence[0].toUpper();
+    return sentence + QLatin1Char('.');
 }
 
 }  // namespace
 
-bool WriteFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    const QFileInfo target(path);
-    if (!target.absoluteDir().exists() || target.isDir() || IsReadOnly(path)) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    // The flush is checked here: commit() would rename a file whose buffered
-    // bytes never reached the disk (a full disk leaves it empty).
-    if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError ||
-        ::fsync(file.handle()) != 0) {
-        file.cancelWriting();
+bool WriteFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
+                         QString* reason) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!write(buffer)) {
+        if (reason) *reason = QStringLiteral("The content could not be made.");
         return false;
     }
-    return file.commit();
+    return WriteFileAtomically(path, bytes, reason);
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    return WriteFileAtomically(
-        path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* reason) {
+    std::string error;
+    const QByteArray name = QFile::encodeName(path);
+    if (ReplaceFile(std::string(name.constData(), static_cast<std::size_t>(name.size())),
+                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                    error))
+        return true;
+    if (reason) *reason = Sentence(error);
+    return false;
 }
 
-void ShowSaveFailure(Dialogs& dialogs, QWidget* parent, const QString& path) {
-    dialogs.showMessage(
-        parent, QStringLiteral("Unable to save the file. ") + QDir::toNativeSeparators(path),
-        QString::fromUtf8(kProgramTitle), MessageIcon::Error);
+void ShowSaveFailure(Dialogs& dialogs, QWidget* parent, const QString& path,
+                     const QString& reason) {
+    QString text = QStringLiteral("Unable to save the file. ") + QDir::toNativeSeparators(path);
+    if (!reason.isEmpty()) text += QLatin1Char('\n') + reason;
+    dialogs.showMessage(parent, text, QString::fromUtf8(kProgramTitle), MessageIcon::Error);
 }
 
 }  // namespace orbalis

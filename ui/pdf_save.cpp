@@ -23,8 +23,9 @@ void SavePdfWithDialog(Dialogs& dialogs, QWidget* parent, const QString& suggest
     if (!chosen || chosen->isEmpty()) return;
     RememberFileDialogFolder(*chosen);
     const QByteArray document = makeDocument();
-    if (document.isEmpty() || !WriteFileAtomically(*chosen, document))
-        ShowSaveFailure(dialogs, parent, *chosen);
+    QString reason;
+    if (document.isEmpty() || !WriteFileAtomically(*chosen, document, &reason))
+        ShowSaveFailure(dialogs, parent, *chosen, reason);
 }
 
 }  // namespace orbalis

@@ -43,9 +43,10 @@ void SaveReadingFile(Dialogs& dialogs, QWidget* parent, const BirthDetails& birt
 
     lastFileName = *path;
     const std::string bytes = EncodeReadingFile(birth);
-    if (!WriteFileAtomically(*path,
-                             QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())))) {
-        ShowSaveFailure(dialogs, parent, *path);
+    QString reason;
+    if (!WriteFileAtomically(
+            *path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &reason)) {
+        ShowSaveFailure(dialogs, parent, *path, reason);
     }
 }
 

@@ -31,8 +31,10 @@ void ExportReadingAsText(Dialogs& dialogs, QWidget* parent, const BirthDetails& 
 
     lastFileName = *path;
     const std::string text = TextExport(birth, reading);
-    if (!WriteFileAtomically(*path, QByteArray(text.data(), static_cast<qsizetype>(text.size())))) {
-        ShowSaveFailure(dialogs, parent, *path);
+    QString reason;
+    if (!WriteFileAtomically(*path, QByteArray(text.data(), static_cast<qsizetype>(text.size())),
+                             &reason)) {
+        ShowSaveFailure(dialogs, parent, *path, reason);
     }
 }
 

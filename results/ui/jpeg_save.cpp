@@ -18,12 +18,15 @@ namespace {
 
 constexpr int kJpegQuality = 100;
 
-bool WriteJpeg(const QString& path, const QImage& picture) {
-    return WriteFileAtomically(path, [&picture](QIODevice& device) {
-        QImageWriter writer(&device, "jpg");
-        writer.setQuality(kJpegQuality);
-        return writer.write(picture);
-    });
+bool WriteJpeg(const QString& path, const QImage& picture, QString& reason) {
+    return WriteFileAtomically(
+        path,
+        [&picture](QIODevice& device) {
+            QImageWriter writer(&device, "jpg");
+            writer.setQuality(kJpegQuality);
+            return writer.write(picture);
+        },
+        &reason);
 }
 
 // The form as it draws itself, on its window colour where it leaves pixels
@@ -73,7 +76,8 @@ void SavePictureAsJpeg(Dialogs& dialogs, QWidget* parent, const QImage& picture,
         return;
     }
     const QString jpegPath = QString::fromStdString(*path);
-    if (!WriteJpeg(jpegPath, picture)) ShowSaveFailure(dialogs, parent, jpegPath);
+    QString reason;
+    if (!WriteJpeg(jpegPath, picture, reason)) ShowSaveFailure(dialogs, parent, jpegPath, reason);
 }
 
 }  // namespace orbalis

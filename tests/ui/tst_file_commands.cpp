@@ -169,6 +169,8 @@ class FileCommandsTest : public QObject {
     void fullDiskKeepsTheOldFile();
     void writeFailingMidwayKeepsTheOldFile_data();
     void writeFailingMidwayKeepsTheOldFile();
+    void savesThroughALinkAsTheCommandLineDoes_data();
+    void savesThroughALinkAsTheCommandLineDoes();
 
     // Where the dialogs open.
     void dialogsStartInDocumentsThenWhereTheUserLastWas();
@@ -524,7 +526,9 @@ void FileCommandsTest::failedWritesShowTheMessage() {
     FakeDialogs dialogs;
     SaveWith(command, dialogs, path);
     QCOMPARE(dialogs.messages.size(), 1);
-    QCOMPARE(dialogs.messages.front().text, QStringLiteral("Unable to save the file. ") + path);
+    QCOMPARE(dialogs.messages.front().text,
+             QStringLiteral("Unable to save the file. ") + path +
+                 QStringLiteral("\nThe folder does not exist."));
     QCOMPARE(dialogs.messages.front().caption, QStringLiteral("Orbalis"));
     QVERIFY(dialogs.messages.front().icon == MessageIcon::Error);
     QCOMPARE(ReadAll(notAFolder), QByteArray("content"));
@@ -553,7 +557,9 @@ void FileCommandsTest::readOnlyTargetOrMissingFolderIsRefused() {
     }
     FakeDialogs dialogs;
     SaveWith(command, dialogs, path);
-    QCOMPARE(dialogs.lastMessage(), QStringLiteral("Unable to save the file. ") + path);
+    QCOMPARE(dialogs.lastMessage(), QStringLiteral("Unable to save the file. ") + path +
+                                        (readOnly ? QStringLiteral("\nThe file is read-only.")
+                                                  : QStringLiteral("\nThe folder does not exist.")));
     QVERIFY(dialogs.messages.front().icon == MessageIcon::Error);
     QCOMPARE(FilesIn(dir.path()),
              readOnly ? QStringList{kCommandFileNames[command]} : QStringList{});
@@ -592,7 +598,9 @@ void FileCommandsTest::fullDiskKeepsTheOldFile() {
         QCOMPARE(dialogs.messages.size(), 1);
         QVERIFY(dialogs.lastMessage().startsWith(QStringLiteral("Unable to save the file. ")));
     } else {
-        QCOMPARE(dialogs.lastMessage(), QStringLiteral("Unable to save the file. ") + path);
+        QCOMPARE(dialogs.lastMessage(),
+                 QStringLiteral("Unable to save the file. ") + path +
+                     QStringLiteral("\nThe file cannot be written: the disk is full."));
     }
     QCOMPARE(ReadAll(path), QByteArray("old content"));
     QStringList expected{QStringLiteral("filler"), kCommandFileNames[command]};
@@ -622,6 +630,35 @@ void FileCommandsTest::writeFailingMidwayKeepsTheOldFile() {
     QCOMPARE(FilesIn(dir.path()), QStringList{kCommandFileNames[command]});
 }
 
+void FileCommandsTest::savesThroughALinkAsTheCommandLineDoes_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("dangling");
+    QTest::newRow("reading file through a link") << 0 << false;
+    QTest::newRow("reading file through a dangling link") << 0 << true;
+    QTest::newRow("text export through a dangling link") << 1 << true;
+}
+
+// The link stays a link and the file it names gets the content, made if
+// missing: the one rule of the window and the command line.
+void FileCommandsTest::savesThroughALinkAsTheCommandLineDoes() {
+    QFETCH(int, command);
+    QFETCH(bool, dangling);
+    QTemporaryDir dir;
+    const QString real = dir.filePath(QStringLiteral("real"));
+    const QString link = dir.filePath(kCommandFileNames[command]);
+    if (!dangling) QVERIFY(WriteAll(real, "old"));
+    QVERIFY(QFile::link(QStringLiteral("real"), link));
+    FakeDialogs dialogs;
+    SaveWith(command, dialogs, link);
+    QVERIFY(dialogs.messages.isEmpty());
+    QCOMPARE(QFileInfo(link).symLinkTarget(), real);
+    const QByteArray written = ReadAll(real);
+    QVERIFY(!written.isEmpty() && written != "old");
+    QStringList expected{QStringLiteral("real"), kCommandFileNames[command]};
+    expected.sort();
+    QCOMPARE(FilesIn(dir.path()), expected);
+}
+
 void FileCommandsTest::failedSaveLeavesTheOldFileInAReadOnlyFolder() {
     if (RunningAsRoot()) QSKIP("permission bits do not stop the superuser");
     QTemporaryDir dir;
@@ -638,7 +675,9 @@ void FileCommandsTest::failedSaveLeavesTheOldFileInAReadOnlyFolder() {
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QCOMPARE(dialogs.messages.size(), 1);
-    QCOMPARE(dialogs.messages.front().text, QStringLiteral("Unable to save the file. ") + path);
+    QCOMPARE(dialogs.messages.front().text,
+             QStringLiteral("Unable to save the file. ") + path +
+                 QStringLiteral("\nThe file cannot be created: not allowed (Permission denied)."));
     QCOMPARE(ReadAll(path), QByteArray("old reading"));
 }
 
