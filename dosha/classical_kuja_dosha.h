@@ -73,6 +73,8 @@ struct KujaSigns {
     int venus = 0;
     int mars = 0;
     int jupiter = 0;
+
+    friend bool operator==(const KujaSigns&, const KujaSigns&) = default;
 };
 
 struct ClassicalKujaDosha {
