@@ -19,9 +19,11 @@ inline constexpr std::array<std::string_view, 10> kBatchInputColumns = {
 // from "zone" to "country": the town fills those it lacks or leaves empty.
 inline constexpr std::string_view kBatchPlaceColumn = "place";
 // Added before "error" when the file has a place column: the UTC offset the
-// reading used ("+05:30") and the town's zone name when its place was used.
-inline constexpr std::array<std::string_view, 2> kBatchPlaceOutputColumns = {"utc_offset",
-                                                                             "place_zone"};
+// reading used ("+05:30"), the town's zone name when its place was used, and
+// when the town's clock skipped the birth time or went through it twice, the
+// note that says so and which clock was taken.
+inline constexpr std::array<std::string_view, 3> kBatchPlaceOutputColumns = {
+    "utc_offset", "place_zone", "clock_note"};
 
 // The columns added after each row's own, in this order. The classical
 // columns hold "dosha", "cancelled" or "none" by the classical house rule.

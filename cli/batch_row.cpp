@@ -116,6 +116,7 @@ bool ComputeBatchBirth(const CsvRow& row, const BatchHeader& header, PositionsMo
     if (places) {
         places->fields[0] = UtcOffsetText(UsedUtcOffsetSeconds(birth));
         if (fill.place) places->fields[1].assign(fill.place->zone);
+        places->fields[2] = fill.note;
     }
     return true;
 }

@@ -60,7 +60,7 @@ int RunBatchFiles(const BatchFiles& a, BatchOptions options, BatchRun run,
         return kBatchUnreadable;
     }
 
-    if (isatty(fileno(streams.errors))) options.progress = streams.errors;
+    if (streams.errorsIsTerminal) options.progress = streams.errors;
     BatchSummary summary = run(in, toOutput ? streams.output : output.Stream(), options);
     opened.reset();
 

@@ -13,6 +13,30 @@ constexpr const char* kMalformedQuote =
     "a quoted field is malformed (a quote must be doubled inside quotes, and a closing quote "
     "must end the field)";
 
+// Whether a file's first bytes read as UTF-16: a byte order mark, or plain
+// letters each paired with a NUL byte.
+bool LooksLikeUtf16(const char* bytes, std::size_t size) {
+    if (size >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') ||
+                      (bytes[0] == '\xFE' && bytes[1] == '\xFF')))
+        return true;
+    const std::size_t pairs = std::min<std::size_t>(size / 2, 16);
+    if (pairs < 2) return false;
+    for (const std::size_t nul : {0, 1}) {
+        bool paired = true;
+        for (std::size_t i = 0; i < pairs && paired; ++i) {
+            const char zero = bytes[2 * i + nul];
+            const char letter = bytes[2 * i + 1 - nul];
+            paired = zero == '\0' && letter >= ' ' && letter <= '~';
+        }
+        if (paired) return true;
+    }
+    return false;
+}
+
+constexpr const char* kUtf16 =
+    "the file looks like UTF-16 text, which is not read here: save it as UTF-8 (in a "
+    "spreadsheet as \"CSV UTF-8\", or with iconv -f UTF-16 -t UTF-8 FILE > NEW.csv)";
+
 bool BlankText(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
 }
@@ -59,6 +83,7 @@ bool CsvReader::Fill() {
         }
         return false;
     }
+    if (!sawBytes_) utf16_ = LooksLikeUtf16(buffer_.data() + end_, got);
     end_ += got;
     sawBytes_ = true;
     return true;
@@ -106,7 +131,9 @@ CsvReader::Result CsvReader::Next(CsvRow& row) {
         if (at_.offset - rowStart_.offset > kMaxRowBytes)
             return Damage(row.line, "a row longer than 1 MiB; this is no file of births");
         const char c = buffer_[at_.offset];
-        if (c == '\0') return Damage(at_.line, "the file holds a NUL byte: it is binary, not a CSV text");
+        if (c == '\0')
+            return Damage(at_.line,
+                          utf16_ ? kUtf16 : "the file holds a NUL byte: it is binary, not a CSV text");
         begun = true;
 
         // Runs of ordinary bytes go into the field at once.

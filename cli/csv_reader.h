@@ -79,6 +79,7 @@ class CsvReader {
     bool atEnd_ = false;
     bool sawBytes_ = false;
     bool readFailed_ = false;
+    bool utf16_ = false;  // the input began as UTF-16 text does
     std::string problem_;
 };
 

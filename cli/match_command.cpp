@@ -65,7 +65,13 @@ ReadingOutcome MatchFromFiles(const std::string& groomPath, const std::string& b
     ChartReading charts[2];
     for (int i = 0; i < 2; ++i) {
         ReadingFileBirth file = LoadReadingFileBirth(paths[i]);
-        if (!file.birth) return RefusedReadingFile(std::move(file));
+        if (!file.birth) {
+            // Of two files, the one refused is named, as a damaged one is.
+            if (file.reason.empty())
+                file.reason = paths[i] + ": the " + (i == 0 ? "first" : "second") +
+                              " reading file holds an entry the form refuses";
+            return RefusedReadingFile(std::move(file));
+        }
         std::string refusal;
         if (!ComputeChartReading(*file.birth, mode, charts[i], refusal))
             return {kReadingRefused, {}, paths[i] + ": " + refusal};

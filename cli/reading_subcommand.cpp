@@ -36,7 +36,7 @@ int RunReading(const ReadingArguments& a, const CliStreams& streams) {
     const PositionsMode mode = PositionsModeNamed(a.positions).value_or(PositionsMode::Classic);
     const bool textToUtf8 =
         format == ReadingFormat::Text &&
-        (a.encoding.empty() ? isatty(fileno(streams.output)) != 0 : a.encoding == "utf-8");
+        (a.encoding.empty() ? streams.outputIsTerminal : a.encoding == "utf-8");
     if (!a.file.empty()) {
         bool anyBirthOption =
             a.dst->count() > 0 || a.noDst->count() > 0 || a.placeOption->count() > 0;

@@ -1,10 +1,14 @@
 #include "cli/run_cli.h"
 
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
 #include <exception>
 #include <sstream>
 
+#include "cli/escaping_stream.h"
 #include "cli/subcommand.h"
+#include "model/text_utils.h"
 #include "reading/command_line.h"
 
 namespace orbalis::cli {
@@ -54,9 +58,17 @@ int ParseAndRun(const std::vector<std::string>& arguments, const CliStreams& str
 int RunCli(const std::vector<std::string>& arguments, std::FILE* output, std::FILE* errors,
            std::FILE* input) {
     try {
-        return ParseAndRun(arguments, {input, output, errors});
+        // Every message, and what goes to a terminal, with its control
+        // characters escaped: names, places and files' lines are the user's.
+        const bool outputIsTerminal = isatty(fileno(output)) != 0;
+        const EscapingStream escapedErrors(errors);
+        const EscapingStream escapedOutput(output);
+        return ParseAndRun(arguments, {input, outputIsTerminal ? escapedOutput.Get() : output,
+                                       escapedErrors.Get(), outputIsTerminal,
+                                       isatty(fileno(errors)) != 0});
     } catch (const std::exception& e) {
-        std::fprintf(errors, "orbalis-cli: the run stopped: %s\n", e.what());
+        std::fprintf(errors, "orbalis-cli: the run stopped: %s\n",
+                     EscapedControls(e.what()).c_str());
     } catch (...) {
         std::fprintf(errors, "orbalis-cli: the run stopped on an unknown failure\n");
     }

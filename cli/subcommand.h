@@ -18,6 +18,10 @@ struct CliStreams {
     std::FILE* input;
     std::FILE* output;
     std::FILE* errors;
+    // Whether the output and the errors go to a terminal (the streams above
+    // may stand between them and it).
+    bool outputIsTerminal = false;
+    bool errorsIsTerminal = false;
 };
 
 // One subcommand on the command line: its parser, holding its options, and

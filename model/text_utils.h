@@ -11,4 +11,10 @@ std::string_view TrimBlanks(std::string_view text);
 // A whole number written in plain decimal, no sign padding or separators.
 std::string DecimalText(long value);
 
+// The text as it may go to a terminal or into a message: control characters
+// (those of ASCII and of Unicode's C1 range in UTF-8, and DEL), which could
+// start a terminal's escape sequence, become "\x1b" and "\u009b"; line
+// breaks and tabs stay as they are.
+std::string EscapedControls(std::string_view text);
+
 }  // namespace orbalis

@@ -6,6 +6,7 @@
 
 #include "files/replacing_file.h"
 #include "model/program_identity.h"
+#include "model/text_utils.h"
 #include "ui/dialogs.h"
 
 namespace orbalis {
@@ -45,7 +46,11 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 
 void ShowSaveFailure(Dialogs& dialogs, QWidget* parent, const QString& path,
                      const QString& reason) {
-    QString text = QStringLiteral("Unable to save the file. ") + QDir::toNativeSeparators(path);
+    // A control character in the name is shown, not passed on.
+    const QByteArray name = QDir::toNativeSeparators(path).toUtf8();
+    QString text = QStringLiteral("Unable to save the file. ") +
+                   QString::fromStdString(EscapedControls(std::string_view(
+                       name.constData(), static_cast<std::size_t>(name.size()))));
     if (!reason.isEmpty()) text += QLatin1Char('\n') + reason;
     dialogs.showMessage(parent, text, QString::fromUtf8(kProgramTitle), MessageIcon::Error);
 }

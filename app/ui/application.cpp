@@ -8,6 +8,7 @@
 
 #include "reading/input_rules.h"
 #include "model/program_identity.h"
+#include "model/text_utils.h"
 #include "reading/reading.h"
 #include "reading/reading_file.h"
 #include "ui/dialogs.h"
@@ -42,7 +43,7 @@ bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs,
         if (!instance.problem().isEmpty()) {
             std::fprintf(stderr,
                          "orbalis: no single-instance lock can be made (%s); starting without it\n",
-                         qPrintable(instance.problem()));
+                         EscapedControls(instance.problem().toStdString()).c_str());
         }
         return false;
     }

@@ -29,27 +29,31 @@ TEST(BatchPlace, FillsFromTheTownAndNamesCandidatesOfRefusedRows) {
         "D,1985-08-15,10:30,Springfield,,\r\n"
         "E,1985-08-15,10:30,Xqzzyville,,\r\n"
         "F,1985-08-15,10:30,Jalandhar,29,\r\n"
-        "G,1985-08-15,10:30,,34,Delhi\r\n");
+        "G,1985-08-15,10:30,,34,Delhi\r\n"
+        "H,2021-03-14,02:30,New York,,\r\n"
+        "I,2021-11-07,01:30,New York,,\r\n");
     const std::string outPath = folder.File("out.csv");
     std::FILE* in = std::fopen(inPath.c_str(), "rb");
     std::FILE* out = std::fopen(outPath.c_str(), "wb");
     const BatchSummary summary = RunBatch(in, out);
     std::fclose(in);
     std::fclose(out);
-    EXPECT_EQ(summary.rowsRead, 7);
+    EXPECT_EQ(summary.rowsRead, 9);
     EXPECT_EQ(summary.rowsRefused, 3);
 
     const auto rows = ParseCsv(testing::ReadBytes(outPath));
-    ASSERT_EQ(rows.size(), 8u);
+    ASSERT_EQ(rows.size(), 10u);
     const auto& header = rows[0];
-    ASSERT_GE(header.size(), 3u);
-    EXPECT_EQ(header[header.size() - 3], "utc_offset");
-    EXPECT_EQ(header[header.size() - 2], "place_zone");
+    ASSERT_GE(header.size(), 4u);
+    EXPECT_EQ(header[header.size() - 4], "utc_offset");
+    EXPECT_EQ(header[header.size() - 3], "place_zone");
+    EXPECT_EQ(header[header.size() - 2], "clock_note");
     EXPECT_EQ(header.back(), "error");
     struct Case {
         const char* utcOffset;
         const char* placeZone;
         const char* errorStart;
+        const char* clockNote = "";
     };
     const Case cases[] = {
         {"+05:30", "Asia/Kolkata", ""},
@@ -59,13 +63,21 @@ TEST(BatchPlace, FillsFromTheTownAndNamesCandidatesOfRefusedRows) {
         {"", "", "place: No place matches \"Xqzzyville\""},
         {"+00:00", "Asia/Kolkata", ""},  // the row's own zone wins
         {"", "", "lat: "},               // no place: the row must give the rest itself
+        {"-05:00", "America/New_York", "",
+         "2021-03-14 02:30 never happened in New York City, New York, United States: the clocks went "
+         "forward; the clock before the change"},
+        {"-04:00", "America/New_York", "",
+         "2021-11-07 01:30 happened twice in New York City, New York, United States: the clocks went "
+         "back; the clock of its first occurrence"},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(rows[i + 1][0]);
         const auto& row = rows[i + 1];
         ASSERT_EQ(row.size(), header.size());
-        EXPECT_EQ(row[row.size() - 3], cases[i].utcOffset);
-        EXPECT_EQ(row[row.size() - 2], cases[i].placeZone);
+        EXPECT_EQ(row[row.size() - 4], cases[i].utcOffset);
+        EXPECT_EQ(row[row.size() - 3], cases[i].placeZone);
+        EXPECT_TRUE(row[row.size() - 2].starts_with(cases[i].clockNote)) << row[row.size() - 2];
+        EXPECT_EQ(row[row.size() - 2].empty(), *cases[i].clockNote == '\0');
         EXPECT_TRUE(row.back().starts_with(cases[i].errorStart)) << row.back();
         EXPECT_EQ(row.back().empty(), *cases[i].errorStart == '\0') << row.back();
     }

@@ -21,6 +21,9 @@ using testing::TempFolder;
 
 constexpr std::size_t kFirstComputed = 10;  // with the ten input columns in the header
 constexpr const char* kHeader = "name,date,time,zone,lat,lon,dst,city,state,country";
+constexpr const char* kUtf16Problem =
+    "the file looks like UTF-16 text, which is not read here: save it as UTF-8 (in a "
+    "spreadsheet as \"CSV UTF-8\", or with iconv -f UTF-16 -t UTF-8 FILE > NEW.csv)";
 // Delhi, 15 August 1985, 10:30 IST.
 constexpr const char* kDelhi = "Sample,1985-08-15,10:30,34,28N39,77E13,0,New Delhi,Delhi,India";
 
@@ -208,6 +211,10 @@ TEST(RunBatch, UnreadableFilesStopWithAClearError) {
         {"a compressed file",
          std::string("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\xcb\x48\xcd\xc9\xc9", 15),
          "line 1: the file holds a NUL byte: it is binary, not a CSV text"},
+        {"UTF-16 with its byte order mark", std::string("\xFF\xFEn\0a\0m\0e\0,\0", 12),
+         "line 1: " + std::string(kUtf16Problem)},
+        {"UTF-16, big-endian, no mark", std::string("\0n\0a\0m\0e\0,\0d\0a", 14),
+         "line 1: " + std::string(kUtf16Problem)},
         {"a huge unquoted field", std::string(kHeader) + "\n" + std::string(3 << 20, 'x'),
          "line 2: a row longer than 1 MiB; this is no file of births"},
         {"a row of many long fields", std::string(kHeader) + "\n" + LongFields(20, 100 << 10),

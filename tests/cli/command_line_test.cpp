@@ -64,6 +64,32 @@ constexpr const char* kHeader = "name,date,time,zone,lat,lon,dst,city,state,coun
 constexpr const char* kDelhiRow =
     "Sample,1985-08-15,10:30,34,28N39,77E13,0,New Delhi,Delhi,India\r\n";
 
+// What the user gave comes back in messages with its control characters
+// escaped, never as a terminal's escape sequence.
+TEST(CommandLine, ControlCharactersInMessagesAreEscaped) {
+    struct Case {
+        const char* name;
+        std::string arguments;
+        std::string input;
+        std::string shown;  // in the message
+    };
+    const Case cases[] = {
+        {"a header's names", "batch", "name,date,time,\x1b[31mzone\r\n", "\\x1b[31mzone"},
+        {"a town asked for", "reading --name Sample --date 1985-08-15 --time 10:30 --place "
+                             "'X\x1b]0;owned\x07'",
+         "", "X\\x1b]0;owned\\x07"},
+        {"a file's name", "reading '\x1b[31mred.orb'", "", "\\x1b[31mred.orb"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const ProgramRun run = RunProgram(folder, c.arguments, c.input);
+        EXPECT_NE(run.status, 0);
+        EXPECT_NE(run.err.find(c.shown), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << run.err;
+    }
+}
+
 TEST(CommandLine, ExitStatusesAndMessages) {
     struct Case {
         const char* name;

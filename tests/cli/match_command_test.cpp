@@ -80,5 +80,21 @@ TEST(MatchCommand, RefusesAFileTheWindowRefuses) {
     }
 }
 
+// A file that opens but holds an entry the form refuses: the message of the
+// form, then which file.
+TEST(MatchCommand, NamesTheFileWhoseEntryIsRefused) {
+    TempFolder folder;
+    const std::string good = SaveReading(folder, "good.orb", kDelhi);
+    BirthTexts farNorth = kDelhi;
+    farNorth.latitude = "95N00";
+    const std::string refused = SaveReading(folder, "refused.orb", farNorth);
+    const ReadingOutcome outcome = MatchFromFiles(good, refused, ReadingFormat::Text);
+    EXPECT_EQ(outcome.exitStatus, kReadingRefused);
+    EXPECT_TRUE(outcome.error.ends_with(
+        "\n" + refused + ": the second reading file holds an entry the form refuses"))
+        << outcome.error;
+    EXPECT_FALSE(outcome.error.starts_with("Please Check The File.")) << outcome.error;
+}
+
 }  // namespace
 }  // namespace orbalis::cli
