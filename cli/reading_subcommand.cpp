@@ -48,7 +48,8 @@ int RunReading(const ReadingArguments& a, const CliStreams& streams) {
         }
         return PrintOutcome(ReadingFromFile(a.file, format, mode), textToUtf8, streams);
     }
-    auto birth = [&a](const char* flag) { return a.birth.at(flag); };
+    // The texts view the arguments themselves, not copies that end with the line.
+    auto birth = [&a](const char* flag) -> const std::string& { return a.birth.at(flag); };
     const BirthTexts texts{birth("--name"),
                            birth("--date"),
                            birth("--time"),
