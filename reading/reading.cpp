@@ -71,6 +71,7 @@ std::optional<ReadingDisplay> ComputeReading(const BirthDetails& birth, Position
         DetermineKujaDosha(reading, reading.planetPositionText[kAscendant], "Mars", true);
     display.fromMoon =
         DetermineKujaDosha(reading, reading.planetPositionText[kMoon], "Moon", false);
+    display.firmness = FirmnessOf(birth, mode);
     return display;
 }
 

@@ -8,15 +8,18 @@
 #include "model/chart_reading.h"
 #include "model/positions_mode.h"
 #include "dosha/kuja_dosha.h"
+#include "reading/firmness.h"
 
 namespace orbalis {
 
 // What a reading shows besides ChartReading: the twelve chart boxes (box k is
-// sign k from Aries; lines joined by CR LF) and the two Kuja dosha runs.
+// sign k from Aries; lines joined by CR LF), the two Kuja dosha runs and how
+// firm the answers are for a birth time a little earlier or later.
 struct ReadingDisplay {
     std::array<std::string, 12> chartBoxes;
     KujaDoshaLines fromLagna;
     KujaDoshaLines fromMoon;
+    Firmness firmness;
 };
 
 // Computes a whole reading for birth details that passed the form's rules.
