@@ -54,11 +54,14 @@ class Progress {
     std::chrono::steady_clock::time_point last_{};
 };
 
-// The place columns, when the file has them, go just before "error".
-void WriteBirthHeader(CsvWriter& writer, const CsvRow& header, bool placeColumns) {
+// The firmness and place columns, when asked for, go just before "error".
+void WriteBirthHeader(CsvWriter& writer, const CsvRow& header, bool placeColumns, bool firmness) {
     for (std::size_t i = 0; i < header.fieldCount; ++i) writer.Field(header.fields[i]);
     for (std::size_t i = 0; i + 1 < kBatchOutputColumns.size(); ++i)
         writer.Field(kBatchOutputColumns[i]);
+    if (firmness) {
+        for (std::string_view column : kBatchFirmnessColumns) writer.Field(column);
+    }
     if (placeColumns) {
         for (std::string_view column : kBatchPlaceOutputColumns) writer.Field(column);
     }
@@ -68,10 +71,14 @@ void WriteBirthHeader(CsvWriter& writer, const CsvRow& header, bool placeColumns
 
 // The row as read, cut or padded to the header's width, then its added columns.
 void WriteBirthRow(CsvWriter& writer, const CsvRow& row, const BatchHeader& header,
-              const BatchRowFields& added, const BatchPlaces* places) {
+                   const BatchRowFields& added, const BatchPlaces* places,
+                   const BatchFirmnessFields* firmness) {
     for (std::size_t i = 0; i < header.width; ++i)
         writer.Field(i < row.fieldCount ? std::string_view(row.fields[i]) : std::string_view{});
     for (std::size_t i = 0; i + 1 < added.columns.size(); ++i) writer.Field(added.columns[i]);
+    if (firmness) {
+        for (const std::string& field : *firmness) writer.Field(field);
+    }
     if (places) {
         for (const std::string& field : places->fields) writer.Field(field);
     }
@@ -87,7 +94,7 @@ void Stop(BatchSummary& summary, std::string message) {
 // Births, one reading a row.
 class BirthRows final : public BatchRows {
   public:
-    explicit BirthRows(PositionsMode mode) : mode_(mode) {}
+    BirthRows(PositionsMode mode, bool firmness) : mode_(mode), firmness_(firmness) {}
 
     bool ReadHeader(CsvReader& reader, char delimiter, CsvRow& row,
                     std::string& problem) override {
@@ -96,19 +103,21 @@ class BirthRows final : public BatchRows {
     }
 
     void WriteHeader(CsvWriter& writer, const CsvRow& header) override {
-        WriteBirthHeader(writer, header, header_->placeColumn != kMaxColumns);
+        WriteBirthHeader(writer, header, header_->placeColumn != kMaxColumns, firmness_);
     }
 
     class Worker final : public BatchRows::Worker {
       public:
         explicit Worker(const BirthRows& rows) : rows_(rows) {
             if (rows.header_->placeColumn != kMaxColumns) places_.emplace();
+            if (rows.firmness_) firmness_.emplace();
         }
         bool WriteRow(const CsvRow& row, CsvWriter& writer) override {
             BatchPlaces* const places = places_ ? &*places_ : nullptr;
-            const bool computed =
-                ComputeBatchRow(row, *rows_.header_, rows_.mode_, reading_, added_, places);
-            WriteBirthRow(writer, row, *rows_.header_, added_, places);
+            BatchFirmnessFields* const firmness = firmness_ ? &*firmness_ : nullptr;
+            const bool computed = ComputeBatchRow(row, *rows_.header_, rows_.mode_, reading_,
+                                                  added_, places, firmness);
+            WriteBirthRow(writer, row, *rows_.header_, added_, places, firmness);
             return computed;
         }
 
@@ -117,6 +126,7 @@ class BirthRows final : public BatchRows {
         BatchReading reading_;
         BatchRowFields added_;
         std::optional<BatchPlaces> places_;  // with a place column: the towns this worker met
+        std::optional<BatchFirmnessFields> firmness_;  // with --firmness
     };
 
     std::unique_ptr<BatchRows::Worker> MakeWorker() override {
@@ -125,6 +135,7 @@ class BirthRows final : public BatchRows {
 
   private:
     PositionsMode mode_;
+    bool firmness_;
     std::optional<BatchHeader> header_;
 };
 
@@ -172,7 +183,7 @@ ReadEnd FillChunk(CsvReader& reader, BatchChunk& chunk, BatchSummary& summary) {
 }  // namespace
 
 BatchSummary RunBatch(std::FILE* in, std::FILE* out, const BatchOptions& options) {
-    BirthRows rows(options.positions);
+    BirthRows rows(options.positions, options.firmness);
     return RunBatchRows(in, out, options, rows);
 }
 

@@ -27,11 +27,12 @@ inline constexpr std::array<std::string_view, 3> kBatchPlaceOutputColumns = {
 
 // The columns added after each row's own, in this order. The classical
 // columns hold "dosha", "cancelled" or "none" by the classical house rule.
-inline constexpr std::array<std::string_view, 27> kBatchOutputColumns = {"ascendant",
+inline constexpr std::array<std::string_view, 28> kBatchOutputColumns = {"ascendant",
                                                                          "moon_sign",
                                                                          "nakshatra",
                                                                          "lord",
                                                                          "pada",
+                                                                         "moon_pada",
                                                                          "sun",
                                                                          "moon",
                                                                          "mercury",
@@ -55,6 +56,14 @@ inline constexpr std::array<std::string_view, 27> kBatchOutputColumns = {"ascend
                                                                          "navamsa_moon",
                                                                          "error"};
 
+// Added before the place columns with --firmness: the first and last minute
+// of the Lagna's sign within three hours of the birth time ("YYYY-MM-DD
+// HH:MM", empty where it holds for three hours or more), and "yes" when a
+// verdict (the two of the results form, the three classical ones) changes
+// within 15 minutes, else "no".
+inline constexpr std::array<std::string_view, 3> kBatchFirmnessColumns = {
+    "lagna_holds_from", "lagna_holds_to", "verdict_changes_within_15_min"};
+
 // Exit statuses of a batch run.
 inline constexpr int kBatchAllRead = 0;
 inline constexpr int kBatchRowsRefused = 1;
@@ -68,6 +77,7 @@ struct BatchOptions {
     unsigned jobs = 1;
     // The vashya points of a match batch.
     matching::VashyaPoints vashya = matching::VashyaPoints::Symmetric;
+    bool firmness = false;  // add kBatchFirmnessColumns
 };
 
 struct BatchSummary {

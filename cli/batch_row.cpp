@@ -2,7 +2,9 @@
 
 #include <charconv>
 
+#include "reading/firmness.h"
 #include "reading/input_rules.h"
+#include "model/moon_pada.h"
 #include "model/reference_tables.h"
 #include "model/text_utils.h"
 #include "cli/birth_arguments.h"
@@ -32,6 +34,8 @@ void ReadingFields(const BatchReading& reading, BatchRowFields& fields) {
     put(chart.nakshatra);
     put(chart.lord);
     put(chart.pada);
+    constexpr std::string_view kPadaDigits[4] = {"1", "2", "3", "4"};
+    put(kPadaDigits[MoonPada(chart.siderealDegrees[kMoon]) - 1]);
     for (int body = kSun; body <= kKetu; ++body)
         put(chart.planetPositionText[static_cast<std::size_t>(body)]);
     std::string& retrograde = fields.retrograde;
@@ -128,9 +132,13 @@ std::string RowWidthProblem(const CsvRow& row, const BatchHeader& header) {
 }
 
 bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, PositionsMode mode,
-                     BatchReading& scratch, BatchRowFields& fields, BatchPlaces* places) {
+                     BatchReading& scratch, BatchRowFields& fields, BatchPlaces* places,
+                     BatchFirmnessFields* firmness) {
     if (places) {
         for (std::string& field : places->fields) field.clear();
+    }
+    if (firmness) {
+        for (std::string& field : *firmness) field.clear();
     }
     if (std::string problem = RowWidthProblem(row, header); !problem.empty())
         return Refuse(std::move(problem), fields);
@@ -138,6 +146,16 @@ bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, PositionsMode
     if (!ComputeBatchBirth(row, header, mode, scratch, refusal, places))
         return Refuse(std::move(refusal), fields);
     ReadingFields(scratch, fields);
+    if (firmness) {
+        const BatchFirmness found = BatchFirmnessOf(scratch.birth, mode);
+        if (found.givenMinute) {
+            if (found.lagna.from)
+                (*firmness)[0] = FirmnessDateTimeText(*found.givenMinute + *found.lagna.from);
+            if (found.lagna.to)
+                (*firmness)[1] = FirmnessDateTimeText(*found.givenMinute + *found.lagna.to);
+            (*firmness)[2] = found.verdictChangesSoon ? "yes" : "no";
+        }
+    }
     return true;
 }
 

@@ -41,13 +41,18 @@ class BatchPlaces {
     std::unordered_map<std::string, PlaceFill> towns_;
 };
 
+// The firmness columns of a row (kBatchFirmnessColumns).
+using BatchFirmnessFields = std::array<std::string, kBatchFirmnessColumns.size()>;
+
 // The added columns of one data row: its reading with the positions of
 // `mode`, or empty columns and in `error` why the row is refused ("name:
 // Please enter only letters", or why the precise positions failed).
 // `scratch` is reused row after row; nothing of an earlier row carries over.
-// False when the row is refused. A file with a place column passes `places`.
+// False when the row is refused. A file with a place column passes `places`,
+// a run with --firmness `firmness`.
 bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, PositionsMode mode,
-                     BatchReading& scratch, BatchRowFields& fields, BatchPlaces* places = nullptr);
+                     BatchReading& scratch, BatchRowFields& fields, BatchPlaces* places = nullptr,
+                     BatchFirmnessFields* firmness = nullptr);
 
 // The reading of the birth in the columns `header` finds in `row`, or false
 // with `refusal` saying why, the column named with `prefix` before it

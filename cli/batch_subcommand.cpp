@@ -26,6 +26,7 @@ struct BatchArguments {
     std::string positions = "classic";
     unsigned jobs = std::max(std::thread::hardware_concurrency(), 1u);
     std::string delimiter;
+    bool firmness = false;
 };
 
 struct FileCloser {
@@ -96,6 +97,7 @@ int RunBatchSubcommand(const BatchArguments& a, const CliStreams& streams) {
                                                : a.delimiter.front();
     options.positions = PositionsModeNamed(a.positions).value_or(PositionsMode::Classic);
     options.jobs = a.jobs;
+    options.firmness = a.firmness;
     return RunBatchFiles({a.in, a.out}, options, RunBatch, streams);
 }
 
@@ -116,6 +118,9 @@ Subcommand AddBatchSubcommand(CLI::App& app) {
                      "What separates the input's fields: , ; or tab (found from the header "
                      "when absent)")
         ->check(CLI::IsMember({",", ";", "tab", "\t"}));
+    batch->add_flag("--firmness", a->firmness,
+                    "Add lagna_holds_from, lagna_holds_to and verdict_changes_within_15_min: "
+                    "how firm each answer is for a birth time a little earlier or later");
     return {batch, [a](const CliStreams& streams) { return RunBatchSubcommand(*a, streams); }};
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "charts/divisional_boxes.h"
+#include "model/moon_pada.h"
 #include "model/reference_tables.h"
 
 namespace orbalis::cli {
@@ -137,6 +138,7 @@ Json ReadingJson(const FullReading& reading) {
     j["positions"] = PositionsModeName(reading.positions);
     j["birth"] = BirthJson(reading.birth);
     j["reading"] = ChartJson(reading.chart);
+    j["moonPada"] = MoonPada(reading.chart.siderealDegrees[kMoon]);
     j["kujaDosha"]["fromLagna"] = DoshaJson(reading.display.fromLagna);
     j["kujaDosha"]["fromMoon"] = DoshaJson(reading.display.fromMoon);
     Json boxes = Json::array();
@@ -152,6 +154,22 @@ Json ReadingJson(const FullReading& reading) {
     const std::optional<ClassicalKujaDosha> details = AnalyseClassicalKujaDosha(reading.chart);
     j["kujaDoshaDetails"] = details ? KujaDoshaDetailsJson(*details) : Json();
     j["divisionalCharts"] = DivisionalChartsJson(reading.chart);
+    j["firmness"] = FirmnessJson(reading.display.firmness);
+    return j;
+}
+
+Json FirmnessJson(const Firmness& firmness) {
+    if (!firmness.givenMinute) return Json();
+    Json j;
+    auto when = [&firmness](const std::optional<int>& offset) -> Json {
+        if (!offset) return nullptr;
+        return FirmnessDateTimeText(*firmness.givenMinute + *offset);
+    };
+    for (std::size_t item = 0; item < firmness.runs.size(); ++item) {
+        const FirmnessRun& run = firmness.runs[item];
+        j[std::string(FirmnessItemNames[item].key)] = {{"from", when(run.from)},
+                                                       {"to", when(run.to)}};
+    }
     return j;
 }
 

@@ -6,6 +6,7 @@
 
 #include "cli/reading_result.h"
 #include "dosha/classical_kuja_dosha.h"
+#include "reading/firmness.h"
 
 namespace orbalis::cli {
 
@@ -19,14 +20,21 @@ namespace orbalis::cli {
 //                 "verdict", "marsHouse", "percentageText", "manglik"},
 //   "chartBoxes"  twelve {"sign", "lines"}, Aries to Pisces,
 //   "retrograde"  {"Mercury", "Venus", "Mars", "Jupiter", "Saturn"} flags,
+//   "moonPada"    the Moon's own quarter, 1 to 4, of its nakshatra,
 //   "kujaDoshaDetails"  the classical house rule (KujaDoshaDetailsJson),
-//   "divisionalCharts"  DivisionalChartsJson.
+//   "divisionalCharts"  DivisionalChartsJson,
+//   "firmness"    how firm the answers are (FirmnessJson).
 nlohmann::ordered_json ReadingJson(const FullReading& reading);
 
 // The six divisional charts: {"D2", "D3", "D7", "D9", "D10", "D12"}, each
 // {"Ascendant", "Sun", ... "Ketu"} with the sign abbreviation ("Ari" ...
 // "Pis") of each.
 nlohmann::ordered_json DivisionalChartsJson(const ChartReading& reading);
+
+// For each answer of Firmness, by its key ("lagnaSign" ...), {"from", "to"}:
+// the first and last minute of its run on the birth's clock,
+// "YYYY-MM-DD HH:MM", or null where the run reaches three hours.
+nlohmann::ordered_json FirmnessJson(const Firmness& firmness);
 
 // The classical house rule of a reading: {"rule", "marsSign", "fromLagna",
 // "fromMoon", "fromVenus"}, each reference {"referenceSign", "marsHouse",

@@ -2,11 +2,13 @@
 
 #include <memory>
 
+#include "reading/far_zone.h"
 #include "reading/reading_file.h"
 #include "reading/text_export.h"
 #include "cli/json_reading.h"
 #include "cli/place_birth.h"
 #include "cli/reading_result.h"
+#include "cli/reading_summary.h"
 #include "places/place_search.h"
 
 namespace orbalis::cli {
@@ -25,8 +27,11 @@ ReadingOutcome Render(const BirthDetails& birth, ReadingFormat format, Positions
     std::string refusal;
     if (!ComputeFullReading(birth, mode, *reading, refusal)) return Refused(std::move(refusal));
     ReadingOutcome outcome;
+    outcome.error = FarZoneWarning(birth);
     if (format == ReadingFormat::Text) {
         outcome.output = TextExport(reading->birth, reading->chart);
+    } else if (format == ReadingFormat::Summary) {
+        outcome.output = ReadingSummary(*reading);
     } else if (!fill) {
         outcome.output = ReadingJsonText(*reading);
     } else {
@@ -55,7 +60,8 @@ ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts,
     BirthEntries entries = EntriesFromTexts(WithPlace(texts, fill));
     if (entries.problem) return Refused(std::move(*entries.problem));
     ReadingOutcome outcome = Render(BirthDetailsFromForm(entries.entries), format, mode, &fill);
-    outcome.error = fill.note;
+    if (!fill.note.empty())
+        outcome.error = outcome.error.empty() ? fill.note : fill.note + "\n" + outcome.error;
     return outcome;
 }
 

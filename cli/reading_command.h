@@ -9,10 +9,13 @@
 
 namespace orbalis::cli {
 
-enum class ReadingFormat { Text, Json };
+// Text: the text export's bytes; Json; Summary: a few lines for a terminal.
+enum class ReadingFormat { Text, Json, Summary };
 
 // What the reading command prints: `output` to standard output, `error` to
 // standard error, and the exit status (0, or 2 when the input is refused).
+// A zone row far from the longitude's solar time is warned of in `error`,
+// and the reading is given all the same.
 struct ReadingOutcome {
     int exitStatus = 0;
     std::string output;

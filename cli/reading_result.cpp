@@ -41,6 +41,7 @@ void ComputeFullReading(const BirthDetails& birth, FullReading& reading) {
 
 bool ComputeBatchReading(const BirthDetails& birth, PositionsMode mode, BatchReading& reading,
                          std::string& refusal) {
+    reading.birth = birth;
     ChartReading& chart = reading.chart;
     // Every other field is written by every reading.
     chart.rashi.clear();

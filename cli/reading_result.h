@@ -39,6 +39,7 @@ bool ComputeFullReading(const BirthDetails& birth, PositionsMode mode, FullReadi
 // flags and the two Kuja dosha counts, without the chart boxes and the lines
 // the results window shows.
 struct BatchReading {
+    BirthDetails birth;  // what the row's reading was computed for
     ChartReading chart;
     std::array<bool, 5> retrograde{};  // in the order of kRetrogradeBodies
     std::optional<KujaDoshaCount> fromLagna;

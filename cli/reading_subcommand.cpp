@@ -26,13 +26,17 @@ struct ReadingArguments {
     CLI::Option* noDst = nullptr;
     std::string place;
     CLI::Option* placeOption = nullptr;
-    std::string format = "text";
+    std::string format;  // summary on a terminal, else text
     std::string positions = "classic";
     std::string encoding;
 };
 
 int RunReading(const ReadingArguments& a, const CliStreams& streams) {
-    const ReadingFormat format = a.format == "json" ? ReadingFormat::Json : ReadingFormat::Text;
+    const std::string named =
+        !a.format.empty() ? a.format : isatty(fileno(streams.output)) != 0 ? "summary" : "text";
+    const ReadingFormat format = named == "json"      ? ReadingFormat::Json
+                                 : named == "summary" ? ReadingFormat::Summary
+                                                      : ReadingFormat::Text;
     const PositionsMode mode = PositionsModeNamed(a.positions).value_or(PositionsMode::Classic);
     const bool textToUtf8 =
         format == ReadingFormat::Text &&
@@ -96,8 +100,11 @@ Subcommand AddReadingSubcommand(CLI::App& app) {
         "A town: \"Jalandhar, Punjab, India\" or the beginning of one town's name. It fills "
         "city, state, country, --lat, --lon, and --zone and --dst from its clock on that date; "
         "options given beside it win");
-    reading->add_option("--format", a->format, "text (the text export) or json")
-        ->check(CLI::IsMember({"text", "json"}));
+    reading
+        ->add_option("--format", a->format,
+                     "text (the text export), json or summary (a few lines to read); summary "
+                     "when standard output is a terminal, else text")
+        ->check(CLI::IsMember({"text", "json", "summary"}));
     AddPositionsOption(*reading, a->positions);
     reading
         ->add_option("--encoding", a->encoding,

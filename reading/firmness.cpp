@@ -1,5 +1,6 @@
 #include "reading/firmness.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -71,9 +72,9 @@ FirmnessValues ValuesOf(const ChartReading& reading) {
     values.fill(-1);
     Put(values, FirmnessItem::LagnaSign, SignIndex(reading.lagnaSign).value_or(-1));
     Put(values, FirmnessItem::MoonSign, SignOrNone(reading.planetPositionText[kMoon]));
-    const int quarter = MoonQuarterIndex(reading.moonSiderealDegrees);
+    const int quarter = MoonQuarterIndex(reading.siderealDegrees[kMoon]);
     Put(values, FirmnessItem::Nakshatra, quarter / 4);
-    Put(values, FirmnessItem::MoonPada, MoonPada(reading.moonSiderealDegrees));
+    Put(values, FirmnessItem::MoonPada, MoonPada(reading.siderealDegrees[kMoon]));
     const auto& positions = reading.planetPositionText;
     if (auto lagna = CountKujaDosha(reading, positions[kAscendant], "Mars")) {
         Put(values, FirmnessItem::MarsHouseFromLagna, lagna->marsHouse);
@@ -269,23 +270,31 @@ bool VerdictChangesSoon(const Firmness& firmness) {
     return false;
 }
 
-std::string FirmnessWarning(const Firmness& firmness) {
+std::vector<std::string> FirmnessWarnings(const Firmness& firmness) {
     if (!firmness.givenMinute) return {};
-    std::optional<int> nearest;
-    std::size_t nearestItem = 0;
+    std::vector<std::pair<int, std::size_t>> near;  // distance, item
     for (std::size_t item = 0; item < firmness.runs.size(); ++item) {
         const auto change = NearestChange(firmness.runs[item]);
-        if (change && (!nearest || Distance(*change) < Distance(*nearest))) {
-            nearest = change;
-            nearestItem = item;
-        }
+        if (change && Distance(*change) <= kFirmnessWarningMinutes)
+            near.emplace_back(Distance(*change), item);
     }
-    if (!nearest || Distance(*nearest) > kFirmnessWarningMinutes) return {};
-    const int minutes = Distance(*nearest);
-    return std::string(FirmnessItemNames[nearestItem].subject) + " changes at " +
-           FirmnessClockText(*firmness.givenMinute + *nearest) + ", " + std::to_string(minutes) +
-           (minutes == 1 ? " minute " : " minutes ") + (*nearest > 0 ? "after" : "before") +
-           " the given birth time: please check the time.";
+    std::stable_sort(near.begin(), near.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> lines;
+    for (const auto& [minutes, item] : near) {
+        const int change = *NearestChange(firmness.runs[item]);
+        lines.push_back(std::string(FirmnessItemNames[item].subject) + " changes at " +
+                        FirmnessClockText(*firmness.givenMinute + change) + ", " +
+                        std::to_string(minutes) + (minutes == 1 ? " minute " : " minutes ") +
+                        (change > 0 ? "after" : "before") +
+                        " the given birth time: please check the time.");
+    }
+    return lines;
+}
+
+std::string FirmnessWarning(const Firmness& firmness) {
+    std::vector<std::string> lines = FirmnessWarnings(firmness);
+    return lines.empty() ? std::string() : std::move(lines.front());
 }
 
 std::string FirmnessDateTimeText(std::int64_t minute) {

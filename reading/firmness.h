@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/birth_details.h"
 #include "model/positions_mode.h"
@@ -91,6 +92,8 @@ BatchFirmness BatchFirmnessOf(const BirthDetails& birth, PositionsMode mode);
 // results form warns of it: "The Lagna changes at 10:41, 11 minutes after the
 // given birth time: please check the time." Empty when none is that near.
 std::string FirmnessWarning(const Firmness& firmness);
+// The same line for every answer that changes that near, nearest first.
+std::vector<std::string> FirmnessWarnings(const Firmness& firmness);
 
 // True when a verdict changes within kFirmnessWarningMinutes.
 bool VerdictChangesSoon(const Firmness& firmness);

@@ -1,10 +1,11 @@
 // Batch throughput: a generated file of births (a million by default)
 // through the batch reader, reporting rows a second and peak memory.
 //
-//   cli_batch_bench [ROWS] [place] [classic|precise] [JOBS]   (1000000 classic 1)
+//   cli_batch_bench [ROWS] [place] [firmness] [classic|precise] [JOBS]   (1000000 classic 1)
 //
 // With "place" the births name their town in a place column instead, so the
-// run also resolves towns and reads their clocks on each date.
+// run also resolves towns and reads their clocks on each date; with
+// "firmness" every row also searches how firm its Lagna and verdicts are.
 
 #include <stdlib.h>
 #include <sys/resource.h>
@@ -88,6 +89,8 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "place") == 0)
             withPlace = true;
+        else if (std::strcmp(argv[i], "firmness") == 0)
+            options.firmness = true;
         else if (const auto mode = orbalis::PositionsModeNamed(argv[i]))
             options.positions = *mode;
         else
@@ -131,8 +134,9 @@ int main(int argc, char** argv) {
                static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
     };
     const double cpu = cpuSeconds(usage) - cpuSeconds(before);
-    std::printf("generated %ld births in %.2f s; %s positions, %u jobs\n", rows, generateSeconds,
-                orbalis::PositionsModeName(options.positions).data(), options.jobs);
+    std::printf("generated %ld births in %.2f s; %s positions, %u jobs%s\n", rows,
+                generateSeconds, orbalis::PositionsModeName(options.positions).data(), options.jobs,
+                options.firmness ? ", firmness" : "");
     std::printf("batch: %ld rows read, %ld refused, exit status %d%s%s\n", summary.rowsRead,
                 summary.rowsRefused, summary.exitStatus, summary.error.empty() ? "" : ": ",
                 summary.error.c_str());

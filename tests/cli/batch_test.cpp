@@ -73,7 +73,7 @@ std::vector<std::string> Computed(const std::vector<std::string>& row, std::size
 }
 
 const std::vector<std::string> kDelhiColumns = {
-    "Vir",       "Can",       "Pushya",          "Saturn",    "4",         "28 Can 52",
+    "Vir",       "Can",       "Pushya",          "Saturn",    "4",         "3",         "28 Can 52",
     "13 Can 07", "21 Can 37", "21 Gem 20",       "20 Can 05", "17 Cap 15", "28 Lib 19",
     "18 Ari 35", "18 Lib 35", "Mercury Jupiter", "11",        "0.125%",    "Manglik",
     "1",         "0.125%",    "Manglik",         "none",      "cancelled", "cancelled",
@@ -169,7 +169,7 @@ TEST(RunBatch, RefusedRowsCarryTheirMessageAndTheRunGoesOn) {
         EXPECT_EQ(run.summary.rowsRead, 3);
         EXPECT_EQ(run.summary.rowsRefused, 1);
         ASSERT_EQ(run.rows.size(), 4u);
-        for (const auto& row : run.rows) EXPECT_EQ(row.size(), 37u);
+        for (const auto& row : run.rows) EXPECT_EQ(row.size(), 38u);
         const std::vector<std::string> refused = Computed(run.rows[2], kFirstComputed);
         EXPECT_EQ(refused.back(), c.error);
         for (std::size_t i = 0; i + 1 < refused.size(); ++i) EXPECT_EQ(refused[i], "") << i;
@@ -305,7 +305,7 @@ TEST(RunBatch, HeaderOnlyFileIsReadWhole) {
     EXPECT_EQ(run.summary.exitStatus, kBatchAllRead);
     EXPECT_EQ(run.summary.rowsRead, 0);
     ASSERT_EQ(run.rows.size(), 1u);
-    EXPECT_EQ(run.rows[0].size(), 37u);
+    EXPECT_EQ(run.rows[0].size(), 38u);
 }
 
 // A varied file: many chunks of rows, refused rows, blank rows, quoted
@@ -351,9 +351,24 @@ TEST(RunBatch, PrecisePositionsFillTheSameColumns) {
     const BatchResult run = BatchOf(Lines({kHeader, kDelhi}), options);
     ASSERT_EQ(run.rows.size(), 2u);
     const std::vector<std::string> computed = Computed(run.rows[1], kFirstComputed);
-    EXPECT_EQ(computed[5], "28 Can 39");  // classic: 28 Can 52
-    EXPECT_EQ(computed[14], "Mercury Jupiter");
+    EXPECT_EQ(computed[6], "28 Can 39");  // classic: 28 Can 52
+    EXPECT_EQ(computed[15], "Mercury Jupiter");
     EXPECT_EQ(computed.back(), "");
+}
+
+TEST(RunBatch, FirmnessColumnsComeBeforeTheError) {
+    BatchOptions options;
+    options.firmness = true;
+    const BatchResult run = BatchOf(Lines({kHeader, kDelhi}), options);
+    ASSERT_EQ(run.rows.size(), 2u);
+    const std::vector<std::string> added = Computed(run.rows[1], kFirstComputed);
+    const std::vector<std::string> header = Computed(run.rows[0], kFirstComputed);
+    ASSERT_EQ(added.size(), kBatchOutputColumns.size() + 3);
+    EXPECT_EQ(std::vector<std::string>(header.end() - 4, header.end()),
+              (std::vector<std::string>{"lagna_holds_from", "lagna_holds_to",
+                                        "verdict_changes_within_15_min", "error"}));
+    EXPECT_EQ(std::vector<std::string>(added.end() - 4, added.end()),
+              (std::vector<std::string>{"1985-08-15 08:19", "1985-08-15 10:34", "no", ""}));
 }
 
 TEST(RunBatch, FailedOutputIsNotSuccess) {

@@ -193,14 +193,25 @@ TEST(CommandLine, TheProgramExitsWithItsRunsStatus) {
     }
 }
 
-TEST(CommandLine, TextReadingOnATerminalIsUtf8) {
-    TempFolder folder;
-    // script(1) gives the program a terminal of its own.
-    const std::string command = std::string("script -qec \"'") + ORBALIS_CLI_BINARY + "' " +
-                                kDelhiArguments + "\" /dev/null >'" + folder.File("out") +
-                                "' 2>&1 </dev/null";
-    if (std::system(command.c_str()) != 0) GTEST_SKIP() << "no script(1) here";
-    EXPECT_NE(ReadBytes(folder.File("out")).find("Ayanamsa: 23\xC2\xB0 39'"), std::string::npos);
+TEST(CommandLine, ReadingOnATerminalIsUtf8AndASummaryByDefault) {
+    struct Case {
+        const char* format;
+        const char* outHas;
+    };
+    const Case cases[] = {
+        {" --format text", "Ayanamsa: 23\xC2\xB0 39'"},
+        {"", "Nakshatra: Pushya, the Moon in pada 3\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.outHas);
+        TempFolder folder;
+        // script(1) gives the program a terminal of its own.
+        const std::string command = std::string("script -qec \"'") + ORBALIS_CLI_BINARY + "' " +
+                                    kDelhiArguments + c.format + "\" /dev/null >'" +
+                                    folder.File("out") + "' 2>&1 </dev/null";
+        if (std::system(command.c_str()) != 0) GTEST_SKIP() << "no script(1) here";
+        EXPECT_NE(ReadBytes(folder.File("out")).find(c.outHas), std::string::npos);
+    }
 }
 
 TEST(CommandLine, ZonesListsAllRows) {

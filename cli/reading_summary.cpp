@@ -1,0 +1,80 @@
+#include "cli/reading_summary.h"
+
+#include <cstdio>
+
+#include "model/month_names.h"
+#include "model/moon_pada.h"
+#include "model/reference_tables.h"
+#include "dosha/classical_block.h"
+#include "dosha/classical_kuja_dosha.h"
+#include "cli/place_birth.h"
+
+namespace orbalis::cli {
+namespace {
+
+std::string SignWithName(std::string_view sanskrit, std::string_view positionText) {
+    const auto sign = SignOfPositionText(positionText);
+    if (!sign) return std::string(sanskrit);
+    return std::string(sanskrit) + " (" + std::string(SignNames[static_cast<std::size_t>(*sign)]) +
+           ")";
+}
+
+std::string BirthLine(const BirthDetails& birth) {
+    char when[96];
+    std::snprintf(when, sizeof when, "%d %s %d, %02d:%02d", birth.day,
+                  std::string(FullMonthName(birth.month)).c_str(), birth.year, birth.hour,
+                  birth.minute);
+    char where[96];
+    std::snprintf(where, sizeof where, "%d\u00b0 %d\u2032 %c, %d\u00b0 %d\u2032 %c",
+                  birth.latitudeDegrees, birth.latitudeMinutes, birth.isSouth ? 'S' : 'N',
+                  birth.longitudeDegrees, birth.longitudeMinutes, birth.isEast ? 'E' : 'W');
+    std::string line = std::string("Born:      ") + when + " (UTC" +
+                       UtcOffsetText(UsedUtcOffsetSeconds(birth)) + ")";
+    line += ", " + birth.city + ", " + birth.state + ", " + birth.country + ", " + where;
+    return line;
+}
+
+// "Manglik, 0.125% (Mars in the 11th house)" from the results form's lines.
+std::string VerdictLine(const KujaDoshaLines& lines) {
+    if (lines.verdict.empty()) return {};
+    std::string text(VerdictOf(lines));
+    text += ", " + std::string(PercentageOf(lines));
+    const std::string_view house = MarsHouseOf(lines);
+    int number = 0;
+    for (char digit : house) number = number * 10 + (digit - '0');
+    if (number >= 1 && number <= 12) text += " (Mars in the " + OrdinalHouse(number) + " house)";
+    return text;
+}
+
+}  // namespace
+
+std::string ReadingSummary(const FullReading& reading) {
+    const ChartReading& chart = reading.chart;
+    std::string text;
+    auto line = [&text](std::string_view content) {
+        text += content;
+        text += '\n';
+    };
+    line("Name:      " + reading.birth.name);
+    line(BirthLine(reading.birth));
+    line("Lagna:     " + SignWithName(chart.lagnaRashiName, chart.planetPositionText[kAscendant]));
+    line("Moon sign: " + SignWithName(chart.rashi, chart.planetPositionText[kMoon]));
+    line("Nakshatra: " + chart.nakshatra + ", the Moon in pada " +
+         std::to_string(MoonPada(chart.siderealDegrees[kMoon])));
+    line("From the Lagna: " + VerdictLine(reading.display.fromLagna));
+    line("From the Moon:  " + VerdictLine(reading.display.fromMoon));
+    if (const auto analysis = AnalyseClassicalKujaDosha(chart)) {
+        const ClassicalBlock block = ClassicalBlockOf(*analysis);
+        line(kClassicalBlockTitle);
+        for (const ClassicalBlockLine& row : block.lines) {
+            std::string label = "  " + std::string(row.reference) + ":";
+            label.resize(9, ' ');
+            line(label + row.text);
+        }
+        line(block.closing);
+    }
+    for (const std::string& warning : FirmnessWarnings(reading.display.firmness)) line(warning);
+    return text;
+}
+
+}  // namespace orbalis::cli

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "cli/reading_result.h"
+
+namespace orbalis::cli {
+
+// A reading in a few lines for a person at a terminal, UTF-8: the name, the
+// birth with its UTC offset, the Lagna, the Moon sign, the nakshatra with the
+// Moon's own pada, the results form's two verdicts, the classical rows and
+// their closing line, and a line for each answer that changes within 15
+// minutes of the given time.
+std::string ReadingSummary(const FullReading& reading);
+
+}  // namespace orbalis::cli
