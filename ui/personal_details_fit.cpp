@@ -46,6 +46,10 @@ QTextOption PersonalDetailWrapping() {
     return option;
 }
 
+int WrappedTextHeight(const QString& text, const QFont& font, int width) {
+    return Wrap(text, font, width).height;
+}
+
 PersonalDetailsFit FitPersonalDetails(const QStringList& lines, const QRect& firstRow, int bottom) {
     PersonalDetailsFit fit;
     for (qreal size = kLargestPointSize; size >= kSmallestPointSize - 0.001;

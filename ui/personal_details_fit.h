@@ -24,4 +24,7 @@ PersonalDetailsFit FitPersonalDetails(const QStringList& lines, const QRect& fir
 // The wrapping the lines are measured and drawn with.
 QTextOption PersonalDetailWrapping();
 
+// The height in whole pixels of `text` wrapped that way to `width`.
+int WrappedTextHeight(const QString& text, const QFont& font, int width);
+
 }  // namespace orbalis

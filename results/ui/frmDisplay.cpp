@@ -5,6 +5,8 @@
 #include <QPalette>
 
 #include "model/program_identity.h"
+#include "dosha/classical_block.h"
+#include "model/moon_pada.h"
 #include "results/personal_details.h"
 #include "ui/form_font.h"
 #include "ui/personal_details_fit.h"
@@ -29,6 +31,15 @@ const QColor kLagnaTitleColour(128, 0, 0);
 const QColor kMoonTitleColour(0, 0, 128);
 const QColor kResultColour(154, 54, 171);
 const QColor kNoteColour(255, 0, 0);
+const QColor kWarningColour(192, 0, 0);
+
+// The free part of "Kuja Dosha Interpretation" under the P.S. line, in the
+// frame's coordinates, and the type the classical block may shrink to.
+constexpr int kClassicalLeft = 120;
+constexpr int kClassicalTop = 3255;
+constexpr int kClassicalWidth = 4995;
+constexpr int kClassicalBottom = 5340 - 75;
+constexpr qreal kClassicalSmallestPoints = 5.0;
 
 constexpr const char* kPlanetCaptions[7] = {"Surya / Sun",    "Chandra / Moon", "Budha / Mercury",
                                             "Shukra / Venus", "Mangala / Mars", "Guru / Jupiter",
@@ -207,6 +218,48 @@ void frmDisplay::BuildInterpretation() {
     lblResult_[6]->setWordWrap(true);
     lblResult_[6]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetTextColour(lblResult_[6], kNoteColour);
+
+    auto blockLabel = [outer](const QString& name, const QColor& colour) {
+        QLabel* label = new WrappedLabel(outer);
+        label->setObjectName(name);
+        SetTextColour(label, colour);
+        return label;
+    };
+    lblClassicalTitle_ = blockLabel(QStringLiteral("lblClassicalTitle"), kLagnaTitleColour);
+    lblClassicalTitle_->setText(QtText(kClassicalBlockTitle));
+    for (int i = 0; i < 3; ++i)
+        lblClassical_[i] = blockLabel(QStringLiteral("lblClassical_%1").arg(i), Qt::black);
+    lblClassicalClosing_ = blockLabel(QStringLiteral("lblClassicalClosing"), kResultColour);
+    lblFirmness_ = blockLabel(QStringLiteral("lblFirmness"), kWarningColour);
+    FitClassicalBlock();
+}
+
+// Each line wraps to the frame's width; when they would pass the frame's
+// bottom, all of them take a smaller type, so that nothing is cut.
+void frmDisplay::FitClassicalBlock() {
+    struct Line {
+        QLabel* label;
+        bool bold;
+    };
+    const Line lines[] = {{lblClassicalTitle_, true},   {lblClassical_[0], false},
+                          {lblClassical_[1], false},    {lblClassical_[2], false},
+                          {lblClassicalClosing_, true}, {lblFirmness_, true}};
+    const int width = Px(kClassicalWidth);
+    for (qreal size = 8.25; size >= kClassicalSmallestPoints - 0.001; size -= 0.25) {
+        int top = Px(kClassicalTop);
+        for (const Line& line : lines) {
+            const QFont font = FormFont(line.bold, size);
+            const int height = line.label->text().isEmpty()
+                                   ? 0
+                                   : WrappedTextHeight(line.label->text(), font, width);
+            line.label->setFont(font);
+            line.label->setGeometry(Px(kClassicalLeft), top, width, height);
+            line.label->setVisible(height > 0);
+            // A little air between the title, the rows and the closing lines.
+            top += height + (line.label == lblClassical_[2] || line.label == lblClassicalTitle_ ? 2 : 0);
+        }
+        if (top <= Px(kClassicalBottom)) return;
+    }
 }
 
 void frmDisplay::FillPersonalDetails() {
@@ -253,6 +306,28 @@ void frmDisplay::ShowReading(const ChartReading& reading, const ReadingDisplay& 
     }
     // The result lines size themselves to their text, one line each.
     for (int i = 0; i < 6; ++i) lblResult_[i]->adjustSize();
+
+    // What the "Pada" figure counts, and the Moon's own quarter beside it.
+    const int moonPada = MoonPada(reading.siderealDegrees[kMoon]);
+    lblPada_->setToolTip(
+        QStringLiteral("\"Pada\" counts the quarters (padas) of %1 that lie in one sign, as "
+                       "the nakshatra table gives them: %2. The Moon itself is in pada %3 of %1.")
+            .arg(Text(reading.nakshatra), Text(reading.pada))
+            .arg(moonPada));
+
+    firmness_ = display.firmness;
+    const std::optional<ClassicalKujaDosha> analysis = AnalyseClassicalKujaDosha(reading);
+    const ClassicalBlock block = analysis ? ClassicalBlockOf(*analysis) : ClassicalBlock{};
+    for (int i = 0; i < 3; ++i) {
+        const ClassicalBlockLine& line = block.lines[static_cast<std::size_t>(i)];
+        lblClassical_[i]->setText(line.text.empty() ? QString()
+                                                    : QtText(line.reference) +
+                                                          QStringLiteral(": ") + Text(line.text));
+    }
+    lblClassicalTitle_->setText(analysis ? QtText(kClassicalBlockTitle) : QString());
+    lblClassicalClosing_->setText(Text(block.closing));
+    lblFirmness_->setText(Text(FirmnessWarning(firmness_)));
+    FitClassicalBlock();
 }
 
 void frmDisplay::ShowChart(ChartStyle style, std::optional<Division> division) {

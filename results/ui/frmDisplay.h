@@ -26,6 +26,8 @@ class SouthRasiChart;
 // Every control carries its name as objectName; members of a control array
 // are named with an underscore and their index: "Planet_3", "PlanetName_3",
 // "lblPlanets_0", "lblSouthPosition_0", "lblResult_5", "Frame1_2".
+// Under the P.S. line: "lblClassicalTitle", "lblClassical_0".."lblClassical_2"
+// (Lagna, Moon, Venus), "lblClassicalClosing" and "lblFirmness".
 class frmDisplay final : public QWidget {
     Q_OBJECT
 
@@ -50,6 +52,8 @@ class frmDisplay final : public QWidget {
     PaintedChart* paintedChart() const { return picChart_; }
     // The reading on screen and the birth details that produced it.
     const ChartReading& reading() const { return reading_; }
+    // How firm the answers on screen are.
+    const Firmness& firmness() const { return firmness_; }
     const BirthDetails& birth() const { return birth_; }
 
   private:
@@ -64,6 +68,7 @@ class frmDisplay final : public QWidget {
     ReadingDisplay display_;
     ChartStyle chartStyle_ = ChartStyle::South;
     std::optional<Division> division_;
+    Firmness firmness_;
 
     std::array<QLabel*, kBodyCount> Planet_{};
     QLabel* lblAyanamsha_ = nullptr;
@@ -82,6 +87,13 @@ class frmDisplay final : public QWidget {
     QLabel* lblLatitude_ = nullptr;
     QLabel* lblLongitude_ = nullptr;
     std::array<QLabel*, 7> lblResult_{};
+    // The classical house rule under the P.S. line: its title, one line per
+    // reference, the closing line, and the firmness warning.
+    QLabel* lblClassicalTitle_ = nullptr;
+    std::array<QLabel*, 3> lblClassical_{};
+    QLabel* lblClassicalClosing_ = nullptr;
+    QLabel* lblFirmness_ = nullptr;
+    void FitClassicalBlock();
     SouthRasiChart* picSouthRasi_ = nullptr;
     PaintedChart* picChart_ = nullptr;
 };
