@@ -196,7 +196,8 @@ void OrbalisApplication::ExportReading() {
 }
 
 void OrbalisApplication::SaveReadingPicture() {
-    if (resultsWindow_) SaveFormAsJpeg(dialogs_, resultsWindow_->display());
+    if (resultsWindow_)
+        SaveFormAsJpeg(dialogs_, resultsWindow_->display(), QtText(birthDetails.name));
 }
 
 void OrbalisApplication::ExitApplication() {

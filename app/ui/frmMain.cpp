@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardItemModel>
@@ -32,6 +33,7 @@
 #include "app/ui/image_writer_check.h"
 #include "app/ui/number_list.h"
 #include "clock/place_clock.h"
+#include "reading/far_zone.h"
 #include "clock/place_clock_text.h"
 #include "clock/zone_row_choice.h"
 #include "places/place_entry_text.h"
@@ -151,7 +153,7 @@ void frmMain::CreateControls() {
     txtName = Named(new FilteredLineEdit(CharacterRule::Letters, fraBirth), "txtName");
     cboDate = SelectionList<NumberList>("cboDate", fraBirth);
     cboMonth = SelectionList("cboMonth", fraBirth);
-    cboYear = SelectionList("cboYear", fraBirth);
+    cboYear = SelectionList<NumberList>("cboYear", fraBirth);
     cboHour = SelectionList<NumberList>("cboHour", fraBirth);
     cboMinute = SelectionList<NumberList>("cboMinute", fraBirth);
     cboTimeZone = SelectionList("cboTimeZone", fraBirth);
@@ -183,7 +185,15 @@ void frmMain::CreateControls() {
     // window changing its size under the user.
     lblZoneFound->setMinimumHeight(lblZoneFound->fontMetrics().lineSpacing() * 4);
     birth->addWidget(lblZoneFound, 5, 0, 1, 4);
-    birth->setRowStretch(6, 1);
+    lblFarZone = Named(new QLabel(fraBirth), "lblFarZone");
+    lblFarZone->setWordWrap(true);
+    lblFarZone->setTextFormat(Qt::PlainText);
+    QPalette warning = lblFarZone->palette();
+    warning.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    lblFarZone->setPalette(warning);
+    lblFarZone->hide();
+    birth->addWidget(lblFarZone, 6, 0, 1, 4);
+    birth->setRowStretch(7, 1);
     birth->setColumnStretch(3, 1);
     columns->addWidget(fraBirth, 1);
 
@@ -289,10 +299,16 @@ void frmMain::CreateControls() {
         connect(list, &QComboBox::currentIndexChanged, this, &frmMain::DateOrTime_Changed);
     }
     connect(cboTimeZone, &QComboBox::activated, this, &frmMain::cboTimeZone_Activated);
+    connect(cboTimeZone, &QComboBox::currentIndexChanged, this, &frmMain::CheckZoneDistance);
+    for (FilteredLineEdit* box : {txtLonDeg, txtLonMin})
+        connect(box, &QLineEdit::textChanged, this, &frmMain::CheckZoneDistance);
+    connect(optLong, &QButtonGroup::idToggled, this, &frmMain::CheckZoneDistance);
     connect(chkDST, &QCheckBox::clicked, this, &frmMain::chkDST_Clicked);
 
     connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+    // The usual key for opening a file opens a saved reading.
+    cmdOpen->setShortcut(QKeySequence::Open);
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
 }
 
@@ -301,11 +317,13 @@ void frmMain::CreateMenus() {
     mnuCalculate = Named(mnuFile->addAction(QStringLiteral("Get My &Rasi Chart")), "mnuCalculate");
     mnuFile->addSeparator();
     mnuExit = Named(mnuFile->addAction(QStringLiteral("&Exit")), "mnuExit");
+    mnuExit->setShortcut(QKeySequence::Quit);
 
     mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
     mnuGuide = Named(mnuHelp->addAction(QStringLiteral("User &Guide")), "mnuGuide");
     mnuGuide->setShortcut(QKeySequence(Qt::Key_F1));
     mnuOnline = Named(mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnline");
+    mnuOnline->setShortcut(QKeySequence::HelpContents);
     mnuVisit = Named(mnuHelp->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit");
     mnuUpdate =
         Named(mnuHelp->addAction(QStringLiteral("Check for Software &Update")), "mnuUpdate");
@@ -456,6 +474,13 @@ void frmMain::txtCity_TextEdited(const QString& text) {
         item->setData(static_cast<int>(row), kPlaceRole);
         offeredPlaceLabels_->appendRow(item);
     }
+    // A town the finder does not know is no error: the boxes hold the place.
+    const QString typed = text.trimmed();
+    lblZoneFound->setText(offeredPlaces_.empty() && !typed.isEmpty() && PlaceFinderAvailable()
+                              ? QStringLiteral("No town named %1 was found: the latitude, "
+                                               "longitude and time zone are the ones in the boxes.")
+                                    .arg(typed)
+                              : QString());
     if (offeredPlaces_.empty()) {
         placeCompleter->popup()->hide();
     } else {
@@ -499,6 +524,14 @@ void frmMain::ApplyPlaceClock() {
         if (!daylightSavingByHand_) chkDST->setChecked(choice.daylightSaving);
     }
     lblZoneFound->setText(QtText(PlaceClockText(chosenPlace_->name, when, clock, choice)));
+}
+
+void frmMain::CheckZoneDistance() {
+    const FormEntries e = entries();
+    const QString warning =
+        e.longitudeDegrees.empty() ? QString() : QtText(FarZoneWarning(BirthDetailsFromForm(e)));
+    lblFarZone->setText(warning);
+    lblFarZone->setVisible(!warning.isEmpty());
 }
 
 void frmMain::PlaceBox_Edited() {

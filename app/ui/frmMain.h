@@ -89,6 +89,8 @@ class frmMain final : public QMainWindow {
     void cboTimeZone_Activated();
     void chkDST_Clicked();
     void ChoosePlace(const Place& place);
+    // The warning line of a zone row far from the longitude's solar time.
+    void CheckZoneDistance();
     void ApplyPlaceClock();
     void ForgetPlace();
 
@@ -127,6 +129,7 @@ class frmMain final : public QMainWindow {
     QPushButton* cmdOpen = nullptr;
     QPushButton* Command1 = nullptr;
     QLabel* lblZoneFound = nullptr;
+    QLabel* lblFarZone = nullptr;
     QCompleter* placeCompleter = nullptr;
     QStandardItemModel* offeredPlaceLabels_ = nullptr;
     std::vector<const Place*> offeredPlaces_;

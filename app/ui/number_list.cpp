@@ -11,6 +11,12 @@ bool NumberList::SelectText(const QString& text) {
     return true;
 }
 
+bool NumberList::AnyEntryBeginsWith(const QString& text) const {
+    for (int index = 0; index < count(); ++index)
+        if (itemText(index).startsWith(text)) return true;
+    return false;
+}
+
 void NumberList::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     const bool digit = text.size() == 1 && text.front().isDigit() &&
@@ -22,11 +28,9 @@ void NumberList::keyPressEvent(QKeyEvent* event) {
     if (!sinceLastDigit_.isValid() || sinceLastDigit_.elapsed() > kTypingIntervalMs) typed_.clear();
     sinceLastDigit_.start();
     typed_ += text;
-    // A number the list does not hold starts over at this digit.
-    if (!SelectText(typed_)) {
-        typed_ = text;
-        SelectText(typed_);
-    }
+    // Digits no entry begins with start over at this digit.
+    if (!AnyEntryBeginsWith(typed_)) typed_ = text;
+    SelectText(typed_);
     event->accept();
 }
 

@@ -8,10 +8,12 @@ class QKeyEvent;
 
 namespace orbalis {
 
-// A selection list of the numbers "first".."last" (day, hour, minute) where
-// typed digits select the number typed: "3" selects 3, "1" then "5" within a
-// second selects 15. A list's own search would go to the next entry that
-// begins with the digit, so that "3" after 15 gave 30.
+// A selection list of numbers (day, year, hour, minute) where typed digits
+// select only the number typed: "3" selects 3, "1" then "5" within a second
+// selects 15, "1899" in the year list selects nothing and the list keeps its
+// entry. A list's own search goes to the next entry that begins with what
+// was typed, so that "3" after 15 gave 30 and "1899" gave 1991. Digits that
+// no entry begins with start a new number.
 class NumberList final : public QComboBox {
     Q_OBJECT
 
@@ -26,6 +28,7 @@ class NumberList final : public QComboBox {
 
   private:
     bool SelectText(const QString& text);
+    bool AnyEntryBeginsWith(const QString& text) const;
 
     QString typed_;
     QElapsedTimer sinceLastDigit_;

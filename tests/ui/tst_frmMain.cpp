@@ -126,6 +126,9 @@ class FrmMainTest : public QObject {
         QTest::newRow("hour 2 then 4") << "cboHour" << "0" << "24" << "24";
         QTest::newRow("minute 0 after 30") << "cboMinute" << "30" << "0" << "0";
         QTest::newRow("minute 4 then 5") << "cboMinute" << "0" << "45" << "45";
+        QTest::newRow("year 1899: nothing, never 1991") << "cboYear" << "1985" << "1899" << "1985";
+        QTest::newRow("year 1991") << "cboYear" << "1985" << "1991" << "1991";
+        QTest::newRow("year 2050") << "cboYear" << "1901" << "2050" << "2050";
     }
 
     void typedDigitsSelectTheNumberTyped() {
@@ -138,6 +141,36 @@ class FrmMainTest : public QObject {
         box->setFocus();
         QTest::keyClicks(box, typed);
         QCOMPARE(box->currentText(), selected);
+    }
+
+    // A zone row far from the longitude's solar time is warned of as soon as
+    // both are entered; the reading is not refused for it.
+    void farZoneWarning_data() {
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<QString>("degrees");
+        QTest::addColumn<bool>("west");
+        QTest::addColumn<QString>("warning");
+        const QString delhi = QString::fromUtf8(
+            "The time zone UTC\u22129:00 is far from 77\u00b0 13\u2032 E (about UTC+5:09). "
+            "Please check the time zone.");
+        QTest::newRow("Indian time in Delhi") << 34 << "77" << false << "";
+        QTest::newRow("row 0 in Delhi") << 0 << "77" << false << delhi;
+        QTest::newRow("no longitude yet") << 0 << "" << false << "";
+        QTest::newRow("row 0 at 77 W") << 0 << "77" << true << "";
+    }
+
+    void farZoneWarning() {
+        QFETCH(int, zone);
+        QFETCH(QString, degrees);
+        QFETCH(bool, west);
+        QFETCH(QString, warning);
+        Control<QComboBox>("cboTimeZone")->setCurrentIndex(zone);
+        Control<QLineEdit>("txtLonMin")->setText(QStringLiteral("13"));
+        Control<QLineEdit>("txtLonDeg")->setText(degrees);
+        Control<QRadioButton>(west ? "optLong_1" : "optLong_0")->click();
+        auto* line = Control<QLabel>("lblFarZone");
+        QCOMPARE(line->text(), warning);
+        QCOMPARE(line->isVisible(), !warning.isEmpty());
     }
 
     void defaults() {

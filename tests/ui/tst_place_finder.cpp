@@ -91,6 +91,17 @@ class PlaceFinderTest : public QObject {
 
     void cleanup() { window.reset(); }
 
+    void unknownTownIsSaidSo() {
+        auto* city = Control<QLineEdit>("txtCity");
+        city->setFocus();
+        QTest::keyClicks(city, QStringLiteral("Qxqzv"));
+        QCOMPARE(Found(), QStringLiteral("No town named Qxqzv was found: the latitude, longitude "
+                                         "and time zone are the ones in the boxes."));
+        city->clear();
+        QTest::keyClicks(city, QStringLiteral("Jalandh"));
+        QCOMPARE(Found(), QString());
+    }
+
     void choosingFillsPlaceAndClock_data() {
         QTest::addColumn<int>("day");
         QTest::addColumn<int>("month");
