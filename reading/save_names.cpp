@@ -1,5 +1,7 @@
 #include "reading/save_names.h"
 
+#include "model/text_utils.h"
+
 namespace orbalis {
 namespace {
 
@@ -22,6 +24,10 @@ std::string ReadingFileName(std::string_view name) {
 
 std::string TextExportName(std::string_view name) {
     return Replaced(name, kReadingExtension, kTextExtension);
+}
+
+std::string SuggestedSaveName(std::string_view personName) {
+    return std::string(TrimBlanks(personName));
 }
 
 }  // namespace orbalis

@@ -18,4 +18,8 @@ std::string ReadingFileName(std::string_view name);
 // A text export's name: ".orb" becomes ".txt".
 std::string TextExportName(std::string_view name);
 
+// The name a save dialog offers before any file name is known: the person's
+// name without blanks at either end (names hold only letters and blanks).
+std::string SuggestedSaveName(std::string_view personName);
+
 }  // namespace orbalis

@@ -27,8 +27,10 @@ void SaveReadingFile(Dialogs& dialogs, QWidget* parent, const BirthDetails& birt
     request.filter = kReadingFileFilter;
     request.defaultExtension = kReadingFileExtension;
     request.title = ProgramTitle();
-    request.initialName =
-        QString::fromStdString(ReadingFileName(lastFileName.toStdString()));
+    // Before any file name is known, the person's name is offered.
+    const std::string known = lastFileName.toStdString();
+    request.initialName = QString::fromStdString(
+        ReadingFileName(known.empty() ? SuggestedSaveName(birth.name) : known));
     request.folder = FileDialogFolder();
     request.overwritePrompt = true;
     request.pathMustExist = true;

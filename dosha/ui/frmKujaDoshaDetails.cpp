@@ -6,6 +6,8 @@
 #include "model/reference_tables.h"
 #include "dosha/kuja_dosha_details_text.h"
 #include "dosha/ui/classical_table.h"
+#include "dosha/ui/firmness_table.h"
+#include "model/moon_pada.h"
 #include "ui/form_font.h"
 
 namespace orbalis {
@@ -38,6 +40,28 @@ frmKujaDoshaDetails::frmKujaDoshaDetails(Dialogs& dialogs, const ClassicalKujaDo
     AddLabel(QStringLiteral("lblNote"), QtText(kClassicalRuleNote), false, kNoteColour);
 
     setPlainText(QString::fromStdString(KujaDoshaDetailsText(analysis, name.toStdString())));
+}
+
+void frmKujaDoshaDetails::ShowFirmness(const ChartReading& reading, const Firmness& firmness) {
+    const int moonPada = MoonPada(reading.siderealDegrees[kMoon]);
+    const QString padaLine = QStringLiteral("Nakshatra %1, the Moon in pada %2")
+                                 .arg(QtText(reading.nakshatra))
+                                 .arg(moonPada);
+    QLabel* pada = AddLabel(QStringLiteral("lblMoonPada"), padaLine);
+    pada->setToolTip(
+        QStringLiteral("The results form's \"Pada\" (%1) counts the quarters of %2 that lie in "
+                       "one sign, as the nakshatra table gives them; the Moon itself stands in "
+                       "quarter %3 of %2.")
+            .arg(QtText(reading.pada), QtText(reading.nakshatra))
+            .arg(moonPada));
+    if (!firmness.givenMinute) {
+        setPlainText(plainText() + QLatin1Char('\n') + padaLine + QLatin1Char('\n'));
+        return;
+    }
+    AddLabel(QStringLiteral("lblFirmnessTitle"), QtText(kFirmnessTitle), true, kTitleColour);
+    sheetLayout()->addWidget(BuildFirmnessTable(sheet(), QStringLiteral("tblFirmness"), firmness));
+    setPlainText(plainText() + QLatin1Char('\n') + padaLine + QStringLiteral("\n\n") +
+                 FirmnessPlainText(firmness));
 }
 
 }  // namespace orbalis

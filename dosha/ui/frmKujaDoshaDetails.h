@@ -4,6 +4,8 @@
 
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/ui/report_window.h"
+#include "model/chart_reading.h"
+#include "reading/firmness.h"
 
 namespace orbalis {
 
@@ -13,13 +15,17 @@ namespace orbalis {
 //
 // Besides the controls of ReportWindow and the table of BuildClassicalTable
 // ("tblClassical"): "lblTitle", "lblName", "lblMars", "lblCancellation_k"
-// for the k-th rule that holds, and "lblNote".
+// for the k-th rule that holds, and "lblNote"; after ShowFirmness also
+// "lblMoonPada", "lblFirmnessTitle" and the table "tblFirmness".
 class frmKujaDoshaDetails final : public ReportWindow {
     Q_OBJECT
 
   public:
     frmKujaDoshaDetails(Dialogs& dialogs, const ClassicalKujaDosha& analysis, const QString& name,
                         QWidget* parent = nullptr);
+
+    // Adds the Moon's own pada and how firm each answer of the reading is.
+    void ShowFirmness(const ChartReading& reading, const Firmness& firmness);
 };
 
 }  // namespace orbalis

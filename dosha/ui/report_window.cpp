@@ -1,5 +1,6 @@
 #include "dosha/ui/report_window.h"
 
+#include <QShortcut>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -68,6 +69,9 @@ ReportWindow::ReportWindow(Dialogs& dialogs, const QString& name, QWidget* paren
     connect(cmdPrint_, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
     connect(cmdSavePdf_, &QPushButton::clicked, this, &ReportWindow::cmdSavePdf_Click);
     connect(cmdCopy_, &QPushButton::clicked, this, &ReportWindow::cmdCopy_Click);
+    // The usual keys copy the whole text and print the sheet.
+    new QShortcut(QKeySequence::Copy, this, this, &ReportWindow::cmdCopy_Click);
+    new QShortcut(QKeySequence::Print, this, this, &ReportWindow::cmdPrint_Click);
     connect(cmdClose_, &QPushButton::clicked, this, &ReportWindow::cmdClose_Click);
 
     QHBoxLayout* buttons = new QHBoxLayout;

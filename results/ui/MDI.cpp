@@ -1,5 +1,6 @@
 #include "results/ui/MDI.h"
 
+#include <QActionGroup>
 #include <QAction>
 #include <QCloseEvent>
 #include <QIcon>
@@ -214,6 +215,21 @@ void MDI::BuildMenus() {
     AddSeparator(mnuHelp, "mnuHelpSep2");
     connect(AddItem(mnuHelp, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
             this, &MDI::mnuAbout_Click);
+
+    // Classic or precise is an either-or choice and shows as one.
+    auto* positions = new QActionGroup(this);
+    positions->setObjectName(QStringLiteral("grpPositions"));
+    positions->addAction(mnuPositionsClassic_);
+    positions->addAction(mnuPositionsPrecise_);
+    // The keys every desktop program answers to.
+    const std::pair<const char*, QKeySequence::StandardKey> keys[] = {
+        {"mnuSaveAsText", QKeySequence::Save},
+        {"mnuPrint", QKeySequence::Print},
+        {"mnuExit", QKeySequence::Quit},
+        {"mnuOnline", QKeySequence::HelpContents}};
+    for (const auto& [name, key] : keys) {
+        if (QAction* item = findChild<QAction*>(QLatin1String(name))) item->setShortcut(key);
+    }
 }
 
 void MDI::BuildToolBar() {
@@ -396,6 +412,7 @@ void MDI::mnuKujaDoshaDetails_Click() {
         if (!analysis) return;
         details_ = new frmKujaDoshaDetails(dialogs_, *analysis,
                                            QString::fromStdString(display_->birth().name), this);
+        details_->ShowFirmness(display_->reading(), display_->firmness());
     }
     details_->show();
     details_->raise();

@@ -1,5 +1,6 @@
 #include "results/ui/frmDisplay.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
@@ -72,6 +73,16 @@ QGroupBox* MakeGroup(QWidget* parent, const QString& name, const QString& title,
     group->setFont(FormFont(true));
     group->setGeometry(geometry);
     return group;
+}
+
+// A value too wide for its label ("Poorva Bhadrapada" in bold) takes a
+// smaller type rather than lose its last letters.
+void FitOneLine(QLabel* label, bool bold) {
+    for (qreal size = 8.25; size >= kClassicalSmallestPoints - 0.001; size -= 0.25) {
+        const QFont font = FormFont(bold, size);
+        label->setFont(font);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width()) return;
+    }
 }
 
 }  // namespace
@@ -294,7 +305,13 @@ void frmDisplay::ShowReading(const ChartReading& reading, const ReadingDisplay& 
     lblRashi_->setText(Text(reading.rashi));
     lblPada_->setText(Text(reading.pada));
     lblLord_->setText(Text(reading.lord));
-    for (int i = 0; i < kBodyCount; ++i) Planet_[i]->setText(Text(reading.planetPositionText[i]));
+    for (int i = 0; i < kBodyCount; ++i) {
+        Planet_[i]->setText(Text(reading.planetPositionText[i]));
+        FitOneLine(Planet_[i], false);
+    }
+    for (QLabel* value : {lblAyanamsha_, lblLagna_, lblRashi_, lblPada_, lblLord_})
+        FitOneLine(value, false);
+    FitOneLine(lblNakshatra_, true);
     display_ = display;
     ShowChart(chartStyle_, division_);
 

@@ -11,6 +11,7 @@
 #include "ui/atomic_file.h"
 #include "ui/dialogs.h"
 #include "ui/file_dialog_folder.h"
+#include "reading/save_names.h"
 #include "results/jpeg_name.h"
 
 namespace orbalis {
@@ -45,7 +46,7 @@ QImage FormPicture(QWidget* form) {
 
 }  // namespace
 
-void SaveFormAsJpeg(Dialogs& dialogs, QWidget* form) {
+void SaveFormAsJpeg(Dialogs& dialogs, QWidget* form, const QString& personName) {
     // Taken before the dialog opens, so the dialog is not in the picture.
     const QImage picture = FormPicture(form);
 
@@ -53,6 +54,8 @@ void SaveFormAsJpeg(Dialogs& dialogs, QWidget* form) {
     request.filter = QStringLiteral("JPEG Image (*.jpg)|*.jpg");
     request.defaultExtension = QStringLiteral("jpg");
     request.folder = FileDialogFolder();
+    const std::string suggested = SuggestedSaveName(personName.toStdString());
+    if (!suggested.empty()) request.initialName = QString::fromStdString(suggested + ".jpg");
     const std::optional<QString> chosen = dialogs.chooseSaveFile(form, request);
     if (!chosen || chosen->isEmpty()) return;
     RememberFileDialogFolder(*chosen);

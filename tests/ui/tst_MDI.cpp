@@ -1,3 +1,4 @@
+#include <QActionGroup>
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
@@ -123,7 +124,23 @@ class MdiTest : public QObject {
     void paintFittedKeepsProportions();
     void saveAsPdf_data();
     void saveAsPdf();
+    void standardKeysAndThePositionsChoice();
 };
+
+void MdiTest::standardKeysAndThePositionsChoice() {
+    Window window;
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"mnuSaveAsText", QKeySequence(QKeySequence::Save)},
+        {"mnuPrint", QKeySequence(QKeySequence::Print)},
+        {"mnuExit", QKeySequence(QKeySequence::Quit)},
+        {"mnuOnline", QKeySequence(QKeySequence::HelpContents)}};
+    for (const auto& [name, key] : keys) QCOMPARE(window.action(name)->shortcut(), key);
+    // Classic and precise are one either-or group, drawn as radio items.
+    QActionGroup* group = window.action("mnuPositionsClassic")->actionGroup();
+    QVERIFY(group);
+    QVERIFY(group->isExclusive());
+    QCOMPARE(window.action("mnuPositionsPrecise")->actionGroup(), group);
+}
 
 void MdiTest::captionAndRestoredSize() {
     Window window;

@@ -136,6 +136,7 @@ class FileCommandsTest : public QObject {
     // Reading file.
     void saveThenOpenRestoresEveryField();
     void saveAsksWithTheReadingFileDialog();
+    void saveDialogsOfferThePersonsNameFirst();
     void cancelledSaveWritesNothing();
     void saveReplacesAnOldFileWhole();
     void openAsksForAnExistingFile();
@@ -215,6 +216,38 @@ void FileCommandsTest::saveAsksWithTheReadingFileDialog() {
     QVERIFY(request.overwritePrompt);
     QVERIFY(request.pathMustExist);
     QVERIFY(request.noReadOnlyReturn);
+}
+
+// Before any file name is known, Save As and Save As JPEG offer the name of
+// the person; a name already chosen stays what Save As offers.
+void FileCommandsTest::saveDialogsOfferThePersonsNameFirst() {
+    struct Case {
+        const char* what;
+        const char* person;
+        const char* lastFileName;  // nullptr: the JPEG dialog
+        const char* offered;
+    };
+    const Case cases[] = {
+        {"reading, no name yet", "Asha Verma", "", "Asha Verma.orb"},
+        {"reading, a name chosen", "Asha Verma", "/earlier/mine.orb", "/earlier/mine.orb"},
+        {"reading, blank person", "  ", "", ""},
+        {"picture", " Asha Verma ", nullptr, "Asha Verma.jpg"},
+        {"picture, blank person", "", nullptr, ""},
+    };
+    for (const Case& c : cases) {
+        FakeDialogs dialogs;
+        BirthDetails birth = orbalis::testing::DelhiBirth1985();
+        birth.name = c.person;
+        if (c.lastFileName) {
+            QString lastFileName = QString::fromLatin1(c.lastFileName);
+            orbalis::SaveReadingFile(dialogs, nullptr, birth, lastFileName);
+        } else {
+            PictureForm form;
+            orbalis::SaveFormAsJpeg(dialogs, &form, QString::fromStdString(birth.name));
+        }
+        QVERIFY2(dialogs.saveRequests.size() == 1, c.what);
+        QCOMPARE(dialogs.saveRequests.front().initialName, QString::fromLatin1(c.offered));
+    }
 }
 
 void FileCommandsTest::cancelledSaveWritesNothing() {

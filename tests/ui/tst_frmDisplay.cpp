@@ -52,7 +52,62 @@ class FrmDisplayTest : public QObject {
     void newReadingReplacesEveryBox();
     void sampleReadingsAgreeWithTheCore_data();
     void sampleReadingsAgreeWithTheCore();
+    void classicalBlockUnderTheNote();
+    void longestClassicalLinesAndValuesShowWhole();
 };
+
+void FrmDisplayTest::classicalBlockUnderTheNote() {
+    const BirthDetails birth = testing::DelhiBirth1985();
+    ChartReading reading;
+    const ReadingDisplay display = ComputeReading(birth, reading);
+    frmDisplay form(birth);
+    form.ShowReading(reading, display);
+    const QStringList expected = {
+        "Classical house rule (houses 1, 2, 4, 7, 8, 12)",
+        "Lagna: Mars in the 11th: no dosha",
+        "Moon: Mars in the 1st: dosha, cancelled (Mars with the Moon)",
+        "Venus: Mars in the 2nd: dosha, cancelled (Mars with the Moon)",
+        "By the classical rule the person is Manglik, with every dosha cancelled",
+        "The Lagna changes at 10:35, 5 minutes after the given birth time: please check the time."};
+    const QStringList names = {"lblClassicalTitle", "lblClassical_0",      "lblClassical_1",
+                               "lblClassical_2",    "lblClassicalClosing", "lblFirmness"};
+    for (int i = 0; i < names.size(); ++i) QCOMPARE(LabelText(form, names[i]), expected[i]);
+    // Below the P.S. line, inside the frame.
+    QLabel* note = form.findChild<QLabel*>(QStringLiteral("lblResult_6"));
+    QCOMPARE(form.findChild<QLabel*>(names.front())->parentWidget(), note->parentWidget());
+    QVERIFY(form.findChild<QLabel*>(names.front())->y() >= note->geometry().bottom());
+}
+
+// The longest reasons the rule can give, the longest warning and the longest
+// nakshatra: every line wraps or shrinks inside the frame, none is cut.
+void FrmDisplayTest::longestClassicalLinesAndValuesShowWhole() {
+    ChartReading reading = testing::DelhiReading1985();
+    for (Body body : {kAscendant, kMoon, kVenus, kMars, kJupiter})
+        reading.planetPositionText[body] = "10 Leo 00";
+    reading.lagnaSign = "Leo";
+    reading.nakshatra = "Poorva Bhadrapada";
+    ReadingDisplay display = testing::DelhiDisplay1985();
+    display.firmness.givenMinute = 630;
+    for (FirmnessRun& run : display.firmness.runs) run = {-100, 100};
+    display.firmness.runs[static_cast<std::size_t>(FirmnessItem::ClassicalLagna)] = {-3, 100};
+    frmDisplay form(testing::DelhiBirth1985());
+    form.ShowReading(reading, display);
+
+    QVERIFY(LabelText(form, "lblFirmness").startsWith("The classical verdict from the Lagna"));
+    QWidget* frame = form.findChild<QGroupBox*>(QStringLiteral("Frame1_0"));
+    for (const char* name : {"lblClassicalTitle", "lblClassical_0", "lblClassical_1",
+                             "lblClassical_2", "lblClassicalClosing", "lblFirmness"}) {
+        QLabel* label = form.findChild<QLabel*>(QString::fromLatin1(name));
+        QVERIFY2(label->geometry().bottom() < frame->height(), name);
+        const QRect needed = QFontMetrics(label->font())
+                                 .boundingRect(QRect(0, 0, label->width(), 10000),
+                                               Qt::TextWordWrap, label->text());
+        QVERIFY2(needed.height() <= label->height() + 1, name);
+    }
+    QLabel* nakshatra = form.findChild<QLabel*>(QStringLiteral("lblNakshatra"));
+    QVERIFY(QFontMetrics(nakshatra->font()).horizontalAdvance(nakshatra->text()) <=
+            nakshatra->width());
+}
 
 void FrmDisplayTest::personalDetails_data() {
     QTest::addColumn<QString>("label");

@@ -126,6 +126,27 @@ class KujaDoshaDetailsTest : public QObject {
                  QString::fromUtf8(kClassicalRuleNote.data(), kClassicalRuleNote.size()));
     }
 
+    // The Moon's own pada beside the form's figure, and how long each answer
+    // holds around the birth time.
+    void detailsWindowShowsTheMoonsPadaAndFirmness() {
+        std::unique_ptr<Window> window(Window::Computed(orbalis::testing::DelhiEntries()));
+        window->trigger("mnuKujaDoshaDetails");
+        auto* details = window->mdi.findChild<frmKujaDoshaDetails*>();
+        QVERIFY(details);
+        QCOMPARE(window->label(details, QStringLiteral("lblMoonPada")),
+                 QStringLiteral("Nakshatra Pushya, the Moon in pada 3"));
+        QVERIFY(details->findChild<QLabel*>(QStringLiteral("lblMoonPada"))
+                    ->toolTip()
+                    .contains(QStringLiteral("(4) counts the quarters of Pushya")));
+        QCOMPARE(window->label(details, QStringLiteral("lblFirmnessItem_0")),
+                 QStringLiteral("Lagna sign"));
+        QCOMPARE(window->label(details, QStringLiteral("lblFirmnessHolds_0")),
+                 QStringLiteral("holds from 08:19 to 10:34"));
+        QCOMPARE(details->findChildren<QLabel*>(QRegularExpression("^lblFirmnessHolds_")).size(),
+                 kFirmnessItemCount);
+        QVERIFY(details->plainText().contains(QStringLiteral("Lagna sign")));
+    }
+
     void toolbarButtonOpensTheSameWindow() {
         std::unique_ptr<Window> window(DelhiWindow());
         QAction* button = window->mdi.findChild<QAction*>(QStringLiteral("TB_Details"));
@@ -146,7 +167,8 @@ class KujaDoshaDetailsTest : public QObject {
         details->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
         const auto analysis = AnalyseClassicalKujaDosha(orbalis::testing::DelhiReading1985());
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QString::fromStdString(KujaDoshaDetailsText(*analysis, "Asha Verma")));
+                 QString::fromStdString(KujaDoshaDetailsText(*analysis, "Asha Verma")) +
+                     QStringLiteral("\nNakshatra Pushya, the Moon in pada 3\n"));
 
         // A confirmed dialog with no printer behind it says so.
         QPushButton* print = details->findChild<QPushButton*>(QStringLiteral("cmdPrint"));

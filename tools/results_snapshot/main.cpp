@@ -52,11 +52,12 @@ bool Photograph(const orbalis::BirthDetails& birth, const orbalis::ChartReading&
 }
 
 bool PhotographDetails(const orbalis::BirthDetails& birth, const orbalis::ChartReading& reading,
-                       const QString& path) {
+                       const orbalis::Firmness& firmness, const QString& path) {
     const auto analysis = orbalis::AnalyseClassicalKujaDosha(reading);
     if (!analysis) return false;
     orbalis::QtDialogs dialogs;
     orbalis::frmKujaDoshaDetails window(dialogs, *analysis, QString::fromStdString(birth.name));
+    window.ShowFirmness(reading, firmness);
     return Save(window, path);
 }
 
@@ -99,7 +100,7 @@ int main(int argc, char** argv) {
                     orbalis::PositionsMode::Precise) &&
          ok;
 
-    ok = PhotographDetails(birth, computed, folder + "/kuja-dosha-details-1985.png") && ok;
+    ok = PhotographDetails(birth, computed, display.firmness, folder + "/kuja-dosha-details-1985.png") && ok;
     ok = PhotographMatch(birth, computed, folder + "/manglik-match.png") && ok;
     ok = Photograph(birth, orbalis::testing::CrowdedReading(), orbalis::testing::CrowdedDisplay(),
                     folder + "/results-crowded.png") &&
