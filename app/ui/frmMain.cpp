@@ -323,7 +323,6 @@ void frmMain::CreateMenus() {
     mnuGuide = Named(mnuHelp->addAction(QStringLiteral("User &Guide")), "mnuGuide");
     mnuGuide->setShortcut(QKeySequence(Qt::Key_F1));
     mnuOnline = Named(mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnline");
-    mnuOnline->setShortcut(QKeySequence::HelpContents);
     mnuVisit = Named(mnuHelp->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit");
     mnuUpdate =
         Named(mnuHelp->addAction(QStringLiteral("Check for Software &Update")), "mnuUpdate");

@@ -225,8 +225,7 @@ void MDI::BuildMenus() {
     const std::pair<const char*, QKeySequence::StandardKey> keys[] = {
         {"mnuSaveAsText", QKeySequence::Save},
         {"mnuPrint", QKeySequence::Print},
-        {"mnuExit", QKeySequence::Quit},
-        {"mnuOnline", QKeySequence::HelpContents}};
+        {"mnuExit", QKeySequence::Quit}};
     for (const auto& [name, key] : keys) {
         if (QAction* item = findChild<QAction*>(QLatin1String(name))) item->setShortcut(key);
     }

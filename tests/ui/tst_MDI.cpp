@@ -133,7 +133,7 @@ void MdiTest::standardKeysAndThePositionsChoice() {
         {"mnuSaveAsText", QKeySequence(QKeySequence::Save)},
         {"mnuPrint", QKeySequence(QKeySequence::Print)},
         {"mnuExit", QKeySequence(QKeySequence::Quit)},
-        {"mnuOnline", QKeySequence(QKeySequence::HelpContents)}};
+        {"mnuGuide", QKeySequence(Qt::Key_F1)}};
     for (const auto& [name, key] : keys) QCOMPARE(window.action(name)->shortcut(), key);
     // Classic and precise are one either-or group, drawn as radio items.
     QActionGroup* group = window.action("mnuPositionsClassic")->actionGroup();
