@@ -33,7 +33,7 @@ struct ReadingArguments {
 
 int RunReading(const ReadingArguments& a, const CliStreams& streams) {
     const std::string named =
-        !a.format.empty() ? a.format : isatty(fileno(streams.output)) != 0 ? "summary" : "text";
+        !a.format.empty() ? a.format : streams.outputIsTerminal ? "summary" : "text";
     const ReadingFormat format = named == "json"      ? ReadingFormat::Json
                                  : named == "summary" ? ReadingFormat::Summary
                                                       : ReadingFormat::Text;
