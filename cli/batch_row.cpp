@@ -7,6 +7,7 @@
 #include "model/moon_pada.h"
 #include "model/reference_tables.h"
 #include "model/text_utils.h"
+#include "model/utc_offset.h"
 #include "cli/birth_arguments.h"
 #include "charts/divisional_sign.h"
 #include "dosha/classical_kuja_dosha.h"
@@ -57,7 +58,7 @@ void ReadingFields(const BatchReading& reading, BatchRowFields& fields) {
             std::to_chars(house.data(), house.data() + house.size(), (*count)->marsHouse);
         put({house.data(), written.ptr});
         put((*count)->percentage);
-        put((*count)->manglik ? "Manglik" : "Non Manglik");
+        put(ManglikVerdict((*count)->manglik));
     }
     const std::optional<ClassicalKujaDosha> classical = AnalyseClassicalKujaDosha(chart);
     for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
@@ -118,7 +119,7 @@ bool ComputeBatchBirth(const CsvRow& row, const BatchHeader& header, PositionsMo
     const BirthDetails birth = BirthDetailsFromForm(entries.entries);
     if (!ComputeBatchReading(birth, mode, scratch, refusal)) return false;
     if (places) {
-        places->fields[0] = UtcOffsetText(UsedUtcOffsetSeconds(birth));
+        places->fields[0] = UtcOffsetText(60 * BirthUtcOffsetMinutes(birth));
         if (fill.place) places->fields[1].assign(fill.place->zone);
         places->fields[2] = fill.note;
     }

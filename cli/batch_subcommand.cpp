@@ -20,11 +20,19 @@ namespace orbalis::cli {
 
 namespace {
 
+// More threads than this for each core only add memory (each loads the
+// ephemeris files for precise positions) and switching, never speed.
+constexpr unsigned kJobsPerCore = 4;
+
+unsigned Cores() {
+    return std::max(std::thread::hardware_concurrency(), 1u);
+}
+
 struct BatchArguments {
     std::string in;
     std::string out;
     std::string positions = "classic";
-    unsigned jobs = std::max(std::thread::hardware_concurrency(), 1u);
+    unsigned jobs = Cores();
     std::string delimiter;
     bool firmness = false;
 };
@@ -37,6 +45,13 @@ struct FileCloser {
 
 int RunBatchFiles(const BatchFiles& a, BatchOptions options, BatchRun run,
                   const CliStreams& streams) {
+    if (const unsigned most = kJobsPerCore * Cores(); options.jobs > most) {
+        std::fprintf(streams.errors,
+                     "orbalis-cli: --jobs %u is more than this machine can use; %u threads (%u "
+                     "for each of its %u cores) compute the rows\n",
+                     options.jobs, most, kJobsPerCore, Cores());
+        options.jobs = most;
+    }
     const bool fromInput = a.in.empty() || a.in == "-";
     const bool toOutput = a.out.empty() || a.out == "-";
     const std::string inName = fromInput ? "standard input" : a.in;

@@ -99,9 +99,11 @@ std::optional<std::string> ParseDate(std::string_view text, FormEntries& entries
     const int month = SmallNumber(text.substr(5, secondDash - 5), 2);
     const int day = SmallNumber(text.substr(secondDash + 1), 2);
     if (year < 0 || month < 0 || day < 0) return std::string(kDateFormatMessage);
-    if (year < 1901 || year > 2050) return std::string(kYearRangeMessage);
+    if (year < kFirstBirthYear || year > kLastBirthYear) return std::string(kYearRangeMessage);
     if (month < 1 || month > 12) return std::string(kMonthRangeMessage);
     if (day < 1 || day > 31) return std::string(kDayRangeMessage);
+    // The form's own message, before any clock is looked up for the day.
+    if (auto problem = DateProblem(year, month - 1, day)) return std::move(problem->message);
     entries.year = year;
     entries.monthIndex = month - 1;
     entries.day = day;
@@ -122,8 +124,6 @@ std::optional<std::string> ParseTime(std::string_view text, FormEntries& entries
     entries.minute = minute;
     return std::nullopt;
 }
-
-static_assert(kTimeZoneCount == 77, "the zone messages name the last row, 76");
 
 std::optional<std::string> ParseZone(std::string_view text, FormEntries& entries) {
     text = TrimBlanks(text);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "reading/input_rules.h"
+#include "model/reference_tables.h"
 
 namespace orbalis::cli {
 
@@ -44,14 +45,16 @@ BirthEntries EntriesFromTexts(const BirthTexts& texts);
 
 inline constexpr std::string_view kDateFormatMessage =
     "The date of birth must read YYYY-MM-DD, for example 1985-08-15";
-inline constexpr std::string_view kYearRangeMessage =
-    "The year of birth must lie between 1901 and 2050";
+inline const std::string kYearRangeMessage = "The year of birth must lie between " +
+                                             std::to_string(kFirstBirthYear) + " and " +
+                                             std::to_string(kLastBirthYear);
 inline constexpr std::string_view kMonthRangeMessage = "The month must lie between 01 and 12";
 inline constexpr std::string_view kDayRangeMessage = "The day must lie between 01 and 31";
 inline constexpr std::string_view kTimeFormatMessage =
     "The time of birth must read HH:MM, for example 10:30 (24:00 is allowed)";
-inline constexpr std::string_view kZoneMessage =
-    "The time zone must be a row number from 0 to 76 (orbalis-cli zones lists them)";
+inline const std::string kZoneMessage = "The time zone must be a row number from 0 to " +
+                                        std::to_string(kTimeZoneCount - 1) +
+                                        " (orbalis-cli zones lists them)";
 inline constexpr std::string_view kLatitudeFormatMessage =
     "The latitude must read degrees, N or S, minutes, for example 28N39";
 inline constexpr std::string_view kLongitudeFormatMessage =

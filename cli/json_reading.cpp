@@ -1,6 +1,5 @@
 #include "cli/json_reading.h"
 
-#include <charconv>
 #include <string_view>
 
 #include "charts/divisional_boxes.h"
@@ -59,21 +58,14 @@ Json ChartJson(const ChartReading& r) {
     return j;
 }
 
-Json DoshaJson(const KujaDoshaLines& lines) {
+Json DoshaJson(const KujaDoshaLines& lines, const std::optional<KujaDoshaCount>& count) {
     Json j;
     j["position"] = lines.position;
     j["percentage"] = lines.percentage;
     j["verdict"] = lines.verdict;
-    const std::string_view house = MarsHouseOf(lines);
-    int houseNumber = 0;
-    const auto [end, error] =
-        std::from_chars(house.data(), house.data() + house.size(), houseNumber);
-    if (house.empty() || error != std::errc{} || end != house.data() + house.size())
-        j["marsHouse"] = nullptr;
-    else
-        j["marsHouse"] = houseNumber;
-    j["percentageText"] = PercentageOf(lines);
-    j["manglik"] = VerdictOf(lines) == "Manglik";
+    j["marsHouse"] = count ? Json(count->marsHouse) : Json();
+    j["percentageText"] = count ? count->percentage : std::string_view{};
+    j["manglik"] = count && count->manglik;
     return j;
 }
 
@@ -136,11 +128,13 @@ Json DivisionalChartsJson(const ChartReading& reading) {
 Json ReadingJson(const FullReading& reading) {
     Json j;
     j["positions"] = PositionsModeName(reading.positions);
+    if (reading.chart.builtInEphemeris) j["ephemeris"] = kBuiltInEphemeris;
     j["birth"] = BirthJson(reading.birth);
     j["reading"] = ChartJson(reading.chart);
     j["moonPada"] = MoonPada(reading.chart.siderealDegrees[kMoon]);
-    j["kujaDosha"]["fromLagna"] = DoshaJson(reading.display.fromLagna);
-    j["kujaDosha"]["fromMoon"] = DoshaJson(reading.display.fromMoon);
+    j["kujaDosha"]["fromLagna"] =
+        DoshaJson(reading.display.fromLagna, reading.display.fromLagnaCount);
+    j["kujaDosha"]["fromMoon"] = DoshaJson(reading.display.fromMoon, reading.display.fromMoonCount);
     Json boxes = Json::array();
     for (std::size_t k = 0; k < reading.display.chartBoxes.size(); ++k) {
         Json box;

@@ -13,6 +13,9 @@ namespace orbalis::cli {
 // A reading as JSON. The keys are the field names of the records and keep
 // their order; the README lists them:
 //   "positions"   "classic" or "precise", how the bodies were placed,
+//   "ephemeris"   "Swiss Ephemeris, built-in" where precise positions came
+//                 from the library's built-in ephemeris (no files found);
+//                 absent otherwise,
 //   "birth"       every field of the birth details,
 //   "reading"     every field of the computed record (body tables as arrays
 //                 of eleven, Sun to Midheaven),

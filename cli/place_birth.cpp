@@ -3,7 +3,7 @@
 #include "model/text_utils.h"
 #include "cli/places_command.h"
 #include "clock/zone_row_choice.h"
-#include "places/place_entry_text.h"
+#include "places/place_form_boxes.h"
 #include "places/place_search.h"
 
 namespace orbalis::cli {
@@ -28,13 +28,6 @@ std::string AmbiguousMessage(std::string_view query, const std::vector<const Pla
         message += PlaceLabel(*candidates[i]);
     }
     return message;
-}
-
-// The letters the form's boxes take, falling back to the ASCII spelling when
-// the source writes a name in another script.
-std::string BoxText(std::string_view name, std::string_view asciiName) {
-    std::string letters = LettersOnlyText(name);
-    return letters.empty() ? LettersOnlyText(asciiName) : letters;
 }
 
 std::string DateTimeText(const FormEntries& at) {
@@ -68,11 +61,12 @@ PlaceFill PlaceTexts(std::string_view query, CandidateLayout layout) {
     }
     const Place& place = *resolution.place;
     fill.place = &place;
-    fill.city = BoxText(place.name, place.asciiName);
-    fill.country = LettersOnlyText(place.country);
-    fill.state = place.state.empty() ? fill.country : LettersOnlyText(place.state);
-    fill.latitude = CoordinateText(place.latitudeDegrees, 'N', 'S');
-    fill.longitude = CoordinateText(place.longitudeDegrees, 'E', 'W');
+    PlaceFormBoxes boxes = FormBoxesOf(place);
+    fill.city = std::move(boxes.city);
+    fill.state = std::move(boxes.state);
+    fill.country = std::move(boxes.country);
+    fill.latitude = CoordinateText(boxes.latitude, 'N', 'S');
+    fill.longitude = CoordinateText(boxes.longitude, 'E', 'W');
     return fill;
 }
 
@@ -85,6 +79,8 @@ void AddPlaceClock(const BirthTexts& given, PlaceFill& fill) {
     if (!TrimBlanks(given.zone).empty() && !TrimBlanks(given.daylightSaving).empty()) return;
     const Place& place = *fill.place;
     FormEntries at;
+    // A date the calendar lacks (30 February) is refused later, never read as
+    // a day of the next month.
     if (ParseDate(given.date, at) || ParseTime(given.time, at)) return;  // refused later
     fill.clock = ClockAt(place.zone, at.year, at.monthIndex + 1, at.day, at.hour, at.minute);
     if (!fill.clock) {
@@ -128,14 +124,6 @@ BirthTexts WithPlace(const BirthTexts& given, const PlaceFill& fill) {
     texts.state = pick(given.state, fill.state);
     texts.country = pick(given.country, fill.country);
     return texts;
-}
-
-int UsedUtcOffsetSeconds(const BirthDetails& birth) {
-    const int zoneSeconds = (birth.zoneHoursAbs * 60 + birth.zoneMinutesAbs) * 60;
-    const int daylightSeconds = birth.daylightSaving ? 3600 : 0;
-    // As the reading counts it: a longitude of exactly 0 is west.
-    const bool east = birth.isEast && (birth.longitudeDegrees != 0 || birth.longitudeMinutes != 0);
-    return east ? zoneSeconds + daylightSeconds : -zoneSeconds + daylightSeconds;
 }
 
 }  // namespace orbalis::cli

@@ -38,8 +38,4 @@ void AddPlaceClock(const BirthTexts& given, PlaceFill& fill);
 // The texts of `given`, with every empty one taken from the place.
 BirthTexts WithPlace(const BirthTexts& given, const PlaceFill& fill);
 
-// The UTC offset a reading used: the zone row's, with the daylight-saving
-// hour, east-positive, in the direction of the longitude as the reading takes it.
-int UsedUtcOffsetSeconds(const BirthDetails& birth);
-
 }  // namespace orbalis::cli

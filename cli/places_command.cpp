@@ -61,7 +61,10 @@ std::string JsonListing(const std::vector<const Place*>& places) {
 }  // namespace
 
 std::string CoordinateText(double degrees, char positive, char negative) {
-    const DegreesMinutes rounded = RoundToMinute(degrees);
+    return CoordinateText(RoundToMinute(degrees), positive, negative);
+}
+
+std::string CoordinateText(const DegreesMinutes& rounded, char positive, char negative) {
     std::string text = std::to_string(rounded.degrees);
     text += rounded.negative ? negative : positive;
     if (rounded.minutes < 10) text += '0';

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "places/place.h"
+#include "places/place_entry_text.h"
 
 namespace orbalis::cli {
 
@@ -23,6 +24,7 @@ PlacesOutcome PlacesListing(std::string_view query, std::size_t limit, bool json
 // A coordinate as the --lat and --lon options write it, rounded to the
 // nearest minute: "31N20", "74W00".
 std::string CoordinateText(double degrees, char positive, char negative);
+std::string CoordinateText(const DegreesMinutes& rounded, char positive, char negative);
 
 // The candidates of an unknown or ambiguous place, one label a line, each
 // line indented by two blanks.

@@ -10,6 +10,7 @@
 #include "cli/reading_result.h"
 #include "cli/reading_summary.h"
 #include "places/place_search.h"
+#include "model/utc_offset.h"
 
 namespace orbalis::cli {
 namespace {
@@ -36,7 +37,7 @@ ReadingOutcome Render(const BirthDetails& birth, ReadingFormat format, Positions
         outcome.output = ReadingJsonText(*reading);
     } else {
         nlohmann::ordered_json json = ReadingJson(*reading);
-        json["utc_offset"] = UtcOffsetText(UsedUtcOffsetSeconds(reading->birth));
+        json["utc_offset"] = UtcOffsetText(60 * BirthUtcOffsetMinutes(reading->birth));
         json["place"] = PlaceLabel(*fill->place);
         json["place_zone"] = fill->place->zone;
         outcome.output = JsonText(json);

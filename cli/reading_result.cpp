@@ -3,16 +3,6 @@
 namespace orbalis::cli {
 namespace {
 
-// The text after the last blank of a line.
-std::string_view LastWord(std::string_view line) {
-    const auto blank = line.rfind(' ');
-    return blank == std::string_view::npos ? std::string_view{} : line.substr(blank + 1);
-}
-
-std::string_view After(std::string_view line, std::string_view prefix) {
-    return line.starts_with(prefix) ? line.substr(prefix.size()) : std::string_view{};
-}
-
 // The reading has looked the stations up once already and marked the
 // Sanskrit names; the flags read those marks rather than look again.
 void ReadRetrogradeMarks(const ChartReading& chart, std::array<bool, 5>& retrograde) {
@@ -59,18 +49,6 @@ bool ComputeBatchReading(const BirthDetails& birth, PositionsMode mode, BatchRea
 void ComputeBatchReading(const BirthDetails& birth, BatchReading& reading) {
     std::string refusal;
     ComputeBatchReading(birth, PositionsMode::Classic, reading, refusal);
-}
-
-std::string_view MarsHouseOf(const KujaDoshaLines& lines) {
-    return LastWord(lines.position);
-}
-
-std::string_view PercentageOf(const KujaDoshaLines& lines) {
-    return After(lines.percentage, "Percentage of Kuja dosha is ");
-}
-
-std::string_view VerdictOf(const KujaDoshaLines& lines) {
-    return After(lines.verdict, "The person is ");
 }
 
 }  // namespace orbalis::cli

@@ -55,11 +55,4 @@ void ComputeBatchReading(const BirthDetails& birth, BatchReading& reading);
 bool ComputeBatchReading(const BirthDetails& birth, PositionsMode mode, BatchReading& reading,
                          std::string& refusal);
 
-// Pieces of the Kuja dosha lines: the house number that ends the position
-// line, the percentage ("0.125%") and the verdict ("Manglik", "Non Manglik").
-// Empty when the line is empty.
-std::string_view MarsHouseOf(const KujaDoshaLines& lines);
-std::string_view PercentageOf(const KujaDoshaLines& lines);
-std::string_view VerdictOf(const KujaDoshaLines& lines);
-
 }  // namespace orbalis::cli

@@ -11,6 +11,8 @@
 #include "cli/positions_option.h"
 #include "cli/reading_command.h"
 #include "cli/subcommand.h"
+#include "model/birth_details.h"
+#include "model/reference_tables.h"
 
 namespace orbalis::cli {
 
@@ -78,11 +80,13 @@ Subcommand AddReadingSubcommand(CLI::App& app) {
     auto a = std::make_shared<ReadingArguments>();
     CLI::App* reading = app.add_subcommand("reading", "One reading, as text export or JSON");
     reading->add_option("FILE", a->file, "A reading file (.orb) instead of the options below");
-    const std::pair<const char*, const char*> fields[] = {
+    const std::pair<const char*, std::string> fields[] = {
         {"--name", "Name (letters and blanks)"},
-        {"--date", "Date of birth, YYYY-MM-DD (1901 to 2050)"},
+        {"--date", "Date of birth, YYYY-MM-DD (" + std::to_string(kFirstBirthYear) + " to " +
+                       std::to_string(kLastBirthYear) + ")"},
         {"--time", "Time of birth, HH:MM (00:00 to 24:59)"},
-        {"--zone", "Time zone row, 0 to 76 (see the zones command)"},
+        {"--zone",
+         "Time zone row, 0 to " + std::to_string(kTimeZoneCount - 1) + " (see the zones command)"},
         {"--lat", "Latitude, degrees N or S minutes: 28N39"},
         {"--lon", "Longitude, degrees E or W minutes: 77E13"},
         {"--city", "City"},

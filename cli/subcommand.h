@@ -62,7 +62,8 @@ using BatchRun = BatchSummary (*)(std::FILE* in, std::FILE* out, const BatchOpti
 
 // Runs a batch between files: the output replaced whole or not at all, never
 // over the input; says on the errors stream what went wrong or how many rows
-// were refused. The batch's exit status.
+// were refused. More jobs than four for each core are lowered to that, with a
+// message. The batch's exit status.
 int RunBatchFiles(const BatchFiles& files, BatchOptions options, BatchRun run,
                   const CliStreams& streams);
 

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "clock/posix_zone_rule.h"
+#include "model/days_in_month.h"
 
 namespace orbalis {
 namespace {
@@ -170,8 +171,7 @@ bool ClockDatabaseAvailable() {
 
 std::optional<PlaceClock> ClockAt(std::string_view ianaZone, int year, int month, int day, int hour,
                                   int minute) {
-    if (month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 24 || minute < 0 ||
-        minute > 59) {
+    if (!IsCalendarDate(year, month, day) || hour < 0 || hour > 24 || minute < 0 || minute > 59) {
         return std::nullopt;
     }
     try {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "model/days_in_month.h"
 #include "model/month_names.h"
 
 namespace orbalis {
@@ -38,7 +39,15 @@ std::string PlaceClockText(std::string_view placeName, const LocalDateTime& when
                   when.hour, when.minute);
     std::string text(placeName);
     if (!clock) {
-        return text + ": the time zone database is not available on this computer, so please choose the time "
+        if (!IsCalendarDate(when.year, when.month, when.day)) {
+            return text + ": there is no " + std::to_string(when.day) + " " +
+                   std::string(FullMonthName(when.month)) + " " + std::to_string(when.year) + ".";
+        }
+        if (!ClockDatabaseAvailable()) {
+            return text + ": the time zone database is not available on this computer, so please choose the "
+                          "time zone and daylight saving yourself.";
+        }
+        return text + ": the time zone database does not know this place's time zone, so please choose the time "
                       "zone and daylight saving yourself.";
     }
     text += moment.data();

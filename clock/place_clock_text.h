@@ -21,7 +21,8 @@ struct LocalDateTime {
 // What the clock of a place was at a local date and time, in the user's words
 // (UTF-8): "New York on 3 November 1971, 23:05: UTC−05:00, EST", with the time
 // that never happened or happened twice, and the case no zone row fits,
-// spelt out. No clock (no time zone database) is said too.
+// spelt out. No clock is said too, with why: a day the calendar does not
+// have, a zone the time zone database does not know, or no database at all.
 std::string PlaceClockText(std::string_view placeName, const LocalDateTime& when,
                            const std::optional<PlaceClock>& clock, const ZoneRowChoice& choice);
 

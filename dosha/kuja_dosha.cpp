@@ -56,8 +56,11 @@ std::optional<KujaDoshaCount> CountKujaDosha(const ChartReading& reading,
 KujaDoshaLines DetermineKujaDosha(const ChartReading& reading,
                                   std::string_view referencePositionText,
                                   std::string_view searchedBodyName, bool fromLagna) {
-    const std::optional<KujaDoshaCount> count =
-        CountKujaDosha(reading, referencePositionText, searchedBodyName);
+    return KujaDoshaLinesOf(CountKujaDosha(reading, referencePositionText, searchedBodyName),
+                            fromLagna);
+}
+
+KujaDoshaLines KujaDoshaLinesOf(const std::optional<KujaDoshaCount>& count, bool fromLagna) {
     if (!count) return {};
 
     KujaDoshaLines lines;
@@ -65,7 +68,7 @@ KujaDoshaLines DetermineKujaDosha(const ChartReading& reading,
                                            : "Position of Mars from Chandra is ") +
                      DecimalText(count->marsHouse);
     lines.percentage = "Percentage of Kuja dosha is " + std::string(count->percentage);
-    lines.verdict = count->manglik ? "The person is Manglik" : "The person is Non Manglik";
+    lines.verdict = "The person is " + std::string(ManglikVerdict(count->manglik));
     return lines;
 }
 

@@ -41,12 +41,21 @@ struct KujaDoshaCount {
     friend bool operator==(const KujaDoshaCount&, const KujaDoshaCount&) = default;
 };
 
+// The verdict of a count as the reading words it: "Manglik", "Non Manglik".
+constexpr std::string_view ManglikVerdict(bool manglik) {
+    return manglik ? "Manglik" : "Non Manglik";
+}
+
 // Mars counted from the sign of the reference position, the percentage from
 // the searched body's sign; nothing when the reference, Mars or the searched
 // body has no known sign.
 std::optional<KujaDoshaCount> CountKujaDosha(const ChartReading& reading,
                                              std::string_view referencePositionText,
                                              std::string_view searchedBodyName);
+
+// The three lines of a counted run, from the Lagna or from the Moon (Chandra);
+// three empty lines for no count.
+KujaDoshaLines KujaDoshaLinesOf(const std::optional<KujaDoshaCount>& count, bool fromLagna);
 
 // The three lines of one Kuja dosha run: Mars counted from the sign of the
 // reference position, the percentage from the searched body's sign. A

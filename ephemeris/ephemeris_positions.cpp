@@ -74,9 +74,12 @@ std::optional<std::string> EphemerisPositionsAt(double julianDayUt, double latit
     out.ayanamsaDegrees = ayanamsa;
 
     double values[6];
+    out.builtIn = false;
     for (std::size_t i = 0; i < std::size(kPlanets); ++i) {
-        if (swe_calc_ut(julianDayUt, kPlanets[i], kFlags, values, error) < 0)
-            return Refusal(error);
+        const int used = swe_calc_ut(julianDayUt, kPlanets[i], kFlags, values, error);
+        if (used < 0) return Refusal(error);
+        // Without its files the library says so only in the flags it used.
+        if ((used & SEFLG_MOSEPH) != 0) out.builtIn = true;
         out.planetDegrees[i] = WithinTurn(values[0] - ayanamsa);
         double speed = values[3];
         if (std::fabs(speed) < kNearStationDegreesPerDay) {

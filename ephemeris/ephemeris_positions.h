@@ -17,6 +17,8 @@ struct EphemerisPositions {
     double rahuDegrees;  // the Moon's mean ascending node
     double ascendantDegrees;
     double midheavenDegrees;
+    // The library found no ephemeris files and used its built-in one.
+    bool builtIn;
 };
 
 // Positions at a Julian Day in universal time for a place (degrees, north

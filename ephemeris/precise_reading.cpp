@@ -35,6 +35,7 @@ std::optional<std::string> ComputePrecisePositions(const BirthDetails& birth,
          {RetrogradePlanet::Mercury, RetrogradePlanet::Venus, RetrogradePlanet::Mars,
           RetrogradePlanet::Jupiter, RetrogradePlanet::Saturn})
         if (positions.retrograde[static_cast<std::size_t>(planet)]) MarkRetrograde(planet, reading);
+    reading.builtInEphemeris = positions.builtIn;
     return std::nullopt;
 }
 

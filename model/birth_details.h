@@ -5,6 +5,11 @@
 
 namespace orbalis {
 
+// The years a birth may fall in: the form's year list, the companion's dates
+// and the reading file all keep to them.
+inline constexpr int kFirstBirthYear = 1901;
+inline constexpr int kLastBirthYear = 2050;
+
 // The input of one reading, as the birth-details form holds it: numbers
 // unconverted, directions as flags. Universal time, signed degrees and the
 // like are derived by the engines.
@@ -12,7 +17,7 @@ struct BirthDetails {
     std::string name;
     std::int16_t day = 1;
     std::int16_t month = 1;  // 1..12
-    std::int16_t year = 1901;
+    std::int16_t year = kFirstBirthYear;
     std::int16_t hour = 0;  // 0..24; 24:mm is 0:mm of the next day
     std::int16_t minute = 0;
     std::int16_t zoneIndex = 0;  // row of the time zone table

@@ -58,6 +58,10 @@ struct ChartReading {
     std::string lord;
     std::string pada;
 
+    // Precise positions that came from the library's built-in ephemeris,
+    // because it found none of its files.
+    bool builtInEphemeris = false;
+
     friend bool operator==(const ChartReading&, const ChartReading&) = default;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace orbalis {
@@ -22,11 +23,16 @@ constexpr std::optional<PositionsMode> PositionsModeNamed(std::string_view name)
     return std::nullopt;
 }
 
+// Where precise positions came from when the library found no ephemeris
+// files and fell back on its own built-in (less exact) ephemeris.
+inline constexpr std::string_view kBuiltInEphemeris = "Swiss Ephemeris, built-in";
+
 // The line the results form shows under its heading, so that a printout or a
 // picture says how its positions were computed.
-constexpr std::string_view PositionsModeMarker(PositionsMode mode) {
-    return mode == PositionsMode::Precise ? "Positions: precise (Swiss Ephemeris)"
-                                          : "Positions: classic";
+inline std::string PositionsModeMarker(PositionsMode mode, bool builtInEphemeris = false) {
+    if (mode == PositionsMode::Classic) return "Positions: classic";
+    return "Positions: precise (" +
+           std::string(builtInEphemeris ? kBuiltInEphemeris : "Swiss Ephemeris") + ")";
 }
 
 }  // namespace orbalis

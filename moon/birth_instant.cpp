@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "model/utc_offset.h"
+
 namespace orbalis {
 
 double JulianDayNumber(int month, int day, int year) {
@@ -21,15 +23,11 @@ BirthInstantValues BirthInstant(const BirthDetails& birth) {
     values.julianDay = JulianDayNumber(birth.month, birth.day, birth.year);
     const double clockHours = birth.hour + birth.minute / 60.0;
 
-    // The zone row is west-positive, so clock time plus the offset is
-    // universal time whichever side of Greenwich the place itself lies.
-    double zoneOffsetHours = birth.zoneHours + birth.zoneMinutes / 60.0;
-    if (birth.daylightSaving) zoneOffsetHours = zoneOffsetHours - 1.0;
-
     values.longitudeWest = birth.longitudeDegrees + birth.longitudeMinutes / 60.0;
     if (birth.isEast) values.longitudeWest = -values.longitudeWest;
 
-    values.universalHours = clockHours + zoneOffsetHours;
+    // Zone offsets are whole quarter hours, so the hours are exact.
+    values.universalHours = clockHours - BirthUtcOffsetMinutes(birth) / 60.0;
     // The day number counts from noon; the half day and the hours outside
     // 0..24 move the instant across midnight without any date arithmetic.
     values.centuriesJ2000 =

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "positions/planet_positions.h"
+#include "model/utc_offset.h"
 
 namespace orbalis {
 namespace {
@@ -35,8 +36,7 @@ constexpr int kMinutesPerDay = 24 * 60;
 }  // namespace
 
 CivilMoment PlanetMoment(const BirthDetails& birth) {
-    int minuteOfDay = birth.hour * 60 + birth.minute + birth.zoneHours * 60 + birth.zoneMinutes;
-    if (birth.daylightSaving) minuteOfDay -= 60;
+    int minuteOfDay = birth.hour * 60 + birth.minute - BirthUtcOffsetMinutes(birth);
 
     // Whole days the zone shift (and an hour of 24) carries the moment over.
     int dayShift = minuteOfDay / kMinutesPerDay;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "positions/station_tables.h"
+#include "model/days_in_month.h"
 
 namespace orbalis {
 
@@ -12,16 +13,6 @@ namespace {
 constexpr std::array<RetrogradePlanet, 5> kMarkedPlanets{
     RetrogradePlanet::Mercury, RetrogradePlanet::Venus, RetrogradePlanet::Mars,
     RetrogradePlanet::Jupiter, RetrogradePlanet::Saturn};
-
-
-constexpr bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-constexpr int DaysInMonth(int year, int month) {
-    constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
 
 constexpr CivilDate NextDay(CivilDate date) {
     if (++date.day > DaysInMonth(date.year, date.month)) {

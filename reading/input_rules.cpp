@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "model/days_in_month.h"
 #include "model/reference_tables.h"
 #include "model/text_utils.h"
 
@@ -71,6 +72,16 @@ bool IsDigitText(std::u32string_view text) {
                        [](char32_t c) { return c >= U'0' && c <= U'9'; });
 }
 
+std::optional<InputProblem> DateProblem(int year, int monthIndex, int day) {
+    const int daysInMonth = DaysInMonth(year, monthIndex + 1);
+    if (daysInMonth == 0 || day <= daysInMonth) return std::nullopt;
+    // February's message has no blank before its mark, the other months' have.
+    constexpr int kFebruary = 1;
+    return InputProblem{monthIndex == kFebruary ? "Please Enter Correct Date Or Month!"
+                                                : "Please Enter Correct Date Or Month !",
+                        MessageIcon::Information, FormField::None};
+}
+
 std::optional<InputProblem> FirstInputProblem(const FormEntries& e) {
     // A text of blanks counts as empty: it would be saved trimmed to nothing.
     const auto blank = [](const std::string& text) { return TrimBlanks(text).empty(); };
@@ -106,17 +117,7 @@ std::optional<InputProblem> FirstInputProblem(const FormEntries& e) {
     if (!e.east && !e.west)
         return Missing("Please Select Direction For The Longitude", FormField::LongitudeDirection);
 
-    // Every fourth year is a leap year: exact for 1901..2050.
-    constexpr int kFebruary = 1;
-    if (e.monthIndex == kFebruary && e.day > (e.year % 4 == 0 ? 29 : 28))
-        return InputProblem{"Please Enter Correct Date Or Month!", MessageIcon::Information,
-                            FormField::None};
-    constexpr int kApril = 3, kJune = 5, kSeptember = 8, kNovember = 10;
-    const bool thirtyDays = e.monthIndex == kApril || e.monthIndex == kJune ||
-                            e.monthIndex == kSeptember || e.monthIndex == kNovember;
-    if (thirtyDays && e.day == 31)
-        return InputProblem{"Please Enter Correct Date Or Month !", MessageIcon::Information,
-                            FormField::None};
+    if (auto problem = DateProblem(e.year, e.monthIndex, e.day)) return problem;
 
     if (!e.imageWriterAvailable)
         return Missing("Required File Is Missing. Please Reinstall The Software.",

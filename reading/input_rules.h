@@ -17,10 +17,10 @@ struct FormEntries {
     std::string city, state, country;
     bool north = true, south = false;
     bool east = true, west = false;
-    int day = 1;         // value of the day list's text
-    int monthIndex = 0;  // 0 = January
-    int year = 1901;     // value of the year list's text
-    int hour = 0;        // 0..24
+    int day = 1;                 // value of the day list's text
+    int monthIndex = 0;          // 0 = January
+    int year = kFirstBirthYear;  // value of the year list's text
+    int hour = 0;                // 0..24
     int minute = 0;
     int zoneIndex = 0;  // row of the time zone table
     bool daylightSaving = false;
@@ -53,6 +53,10 @@ struct InputProblem {
 // The first rule the entries break, in the order the form checks them, or
 // nothing when a reading may start.
 std::optional<InputProblem> FirstInputProblem(const FormEntries& entries);
+
+// The form's rule for a day the month lacks (30 February, 31 April), one of
+// those FirstInputProblem checks.
+std::optional<InputProblem> DateProblem(int year, int monthIndex, int day);
 
 // The birth details of entries that passed FirstInputProblem: numbers from
 // the texts, the zone row's hours and minutes, the place names trimmed.

@@ -43,6 +43,7 @@ bool ComputeChartReading(const BirthDetails& birth, PositionsMode mode, ChartRea
         ComputeMoonDetails(birth, reading);
         ComputePlanetTable(birth, reading);
         MarkRetrogrades(birth, reading);
+        reading.builtInEphemeris = false;
     }
 
     // The ayanamsa is negative for every supported date; it is shown without its sign.
@@ -67,10 +68,11 @@ std::optional<ReadingDisplay> ComputeReading(const BirthDetails& birth, Position
 
     ReadingDisplay display;
     display.chartBoxes = ChartBoxTexts(reading);
-    display.fromLagna =
-        DetermineKujaDosha(reading, reading.planetPositionText[kAscendant], "Mars", true);
-    display.fromMoon =
-        DetermineKujaDosha(reading, reading.planetPositionText[kMoon], "Moon", false);
+    display.fromLagnaCount =
+        CountKujaDosha(reading, reading.planetPositionText[kAscendant], "Mars");
+    display.fromMoonCount = CountKujaDosha(reading, reading.planetPositionText[kMoon], "Moon");
+    display.fromLagna = KujaDoshaLinesOf(display.fromLagnaCount, true);
+    display.fromMoon = KujaDoshaLinesOf(display.fromMoonCount, false);
     display.firmness = FirmnessOf(birth, mode);
     return display;
 }

@@ -20,6 +20,9 @@ struct ReadingDisplay {
     KujaDoshaLines fromLagna;
     KujaDoshaLines fromMoon;
     Firmness firmness;
+    // The counts the two runs' lines say in words.
+    std::optional<KujaDoshaCount> fromLagnaCount;
+    std::optional<KujaDoshaCount> fromMoonCount;
 };
 
 // Computes a whole reading for birth details that passed the form's rules.

@@ -75,7 +75,7 @@ bool LineIsTakeable(std::size_t index, const std::string& line) {
         case 2:
             return IsNumberEntry(line, 1, 31);
         case 3:
-            return IsNumberEntry(line, 1901, 2050);
+            return IsNumberEntry(line, kFirstBirthYear, kLastBirthYear);
         case 4:
             return IsNumberEntry(line, 0, 24);
         case 5:
@@ -245,7 +245,7 @@ FormEntries ApplyReadingFile(const ReadingFileLines& lines, FormEntries form) {
         month && *month >= 1 && *month <= kMonthCount)
         form.monthIndex = *month - 1;
     SelectEntry(lines[2], 1, 31, form.day);
-    SelectEntry(lines[3], 1901, 2050, form.year);
+    SelectEntry(lines[3], kFirstBirthYear, kLastBirthYear, form.year);
     SelectEntry(lines[4], 0, 24, form.hour);
     SelectEntry(lines[5], 0, 59, form.minute);
     SelectPosition(lines[6], kTimeZoneCount, form.zoneIndex);

@@ -36,15 +36,13 @@
 #include "reading/far_zone.h"
 #include "clock/place_clock_text.h"
 #include "clock/zone_row_choice.h"
-#include "places/place_entry_text.h"
+#include "places/place_form_boxes.h"
 #include "places/place_search.h"
 #include "ui/qt_text.h"
 
 namespace orbalis {
 namespace {
 
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
 constexpr int kLastHour = 24;  // 24:mm is offered and read as 0:mm of the next day
 constexpr std::size_t kOfferedPlaces = 12;
 constexpr int kPlaceRole = Qt::UserRole + 1;  // row of offeredPlaces_
@@ -350,7 +348,7 @@ void frmMain::SetTabOrder() {
 void frmMain::Form_Load() {
     FillNumbers(*cboDate, 1, 31);
     for (std::string_view month : MonthNames) cboMonth->addItem(QtText(month));
-    FillNumbers(*cboYear, kFirstYear, kLastYear);
+    FillNumbers(*cboYear, kFirstBirthYear, kLastBirthYear);
     FillNumbers(*cboHour, 0, kLastHour);
     FillNumbers(*cboMinute, 0, 59);
     for (const TimeZoneRow& row : TimeZoneTable) cboTimeZone->addItem(QtText(row.text));
@@ -494,11 +492,12 @@ void frmMain::placeCompleter_Activated(const QModelIndex& index) {
 }
 
 void frmMain::ChoosePlace(const Place& place) {
-    txtCity->setText(QtText(LettersOnlyText(place.name)));
-    txtState->setText(QtText(LettersOnlyText(place.state)));
-    txtCountry->setText(QtText(LettersOnlyText(place.country)));
-    const DegreesMinutes latitude = RoundToMinute(place.latitudeDegrees);
-    const DegreesMinutes longitude = RoundToMinute(place.longitudeDegrees);
+    const PlaceFormBoxes boxes = FormBoxesOf(place);
+    txtCity->setText(QtText(boxes.city));
+    txtState->setText(QtText(boxes.state));
+    txtCountry->setText(QtText(boxes.country));
+    const DegreesMinutes& latitude = boxes.latitude;
+    const DegreesMinutes& longitude = boxes.longitude;
     txtLatDeg->setText(QString::number(latitude.degrees));
     txtLatMin->setText(QString::number(latitude.minutes));
     txtLonDeg->setText(QString::number(longitude.degrees));

@@ -176,8 +176,8 @@ void frmDisplay::BuildVedicDetails() {
 }
 
 void frmDisplay::ShowPositionsMode(PositionsMode mode) {
-    const std::string_view marker = PositionsModeMarker(mode);
-    lblPositions_->setText(QtText(marker));
+    positionsMode_ = mode;
+    lblPositions_->setText(QtText(PositionsModeMarker(mode, reading_.builtInEphemeris)));
 }
 
 void frmDisplay::BuildPersonalDetails() {
@@ -299,6 +299,7 @@ void frmDisplay::FillPersonalDetails() {
 
 void frmDisplay::ShowReading(const ChartReading& reading, const ReadingDisplay& display) {
     reading_ = reading;
+    ShowPositionsMode(positionsMode_);
     lblAyanamsha_->setText(Text(reading.ayanamsaDisplay));
     lblLagna_->setText(Text(reading.lagnaRashiName));
     lblNakshatra_->setText(Text(reading.nakshatra));

@@ -78,6 +78,7 @@ class frmDisplay final : public QWidget {
     QLabel* lblPada_ = nullptr;
     QLabel* lblLord_ = nullptr;
     QLabel* lblPositions_ = nullptr;
+    PositionsMode positionsMode_ = PositionsMode::Classic;
     QLabel* lblName_ = nullptr;
     QLabel* lblCity_ = nullptr;
     QLabel* lblState_ = nullptr;

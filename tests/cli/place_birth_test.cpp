@@ -50,6 +50,12 @@ TEST(ReadingAtPlace, FillsPlaceCoordinatesZoneAndDaylightSaving) {
         {"the user's daylight saving wins",
          Birth("1985-08-15", "10:30", "", "", "1"), "Jalandhar", 34, true, "+06:30",
          "Jalandhar", 31, 20, true, ""},
+        // The offset is the zone row's, whichever side of Greenwich the town lies.
+        {"west of Greenwich on a zone east of it", Birth("1990-07-01", "12:00"),
+         "Madrid, Spain", 20, true,
+         "+02:00", "Madrid", 40, 25, false, ""},
+        {"east of Greenwich on a zone west of it", Birth("1985-08-15", "10:30", "27"), "Jalandhar",
+         27, false, "-05:00", "Jalandhar", 31, 20, true, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -67,14 +67,10 @@ TEST(ComputeBatchReading, AgreesWithTheFullReadingRowAfterRow) {
 
         EXPECT_EQ(batch.chart, full.chart);
         EXPECT_EQ(batch.retrograde, full.retrograde);
-        const std::pair<const std::optional<KujaDoshaCount>*, const KujaDoshaLines*> runs[] = {
-            {&batch.fromLagna, &full.display.fromLagna}, {&batch.fromMoon, &full.display.fromMoon}};
-        for (const auto& [count, lines] : runs) {
-            ASSERT_TRUE(count->has_value());
-            EXPECT_EQ(std::to_string((*count)->marsHouse), MarsHouseOf(*lines));
-            EXPECT_EQ((*count)->percentage, PercentageOf(*lines));
-            EXPECT_EQ((*count)->manglik ? "Manglik" : "Non Manglik", VerdictOf(*lines));
-        }
+        ASSERT_TRUE(batch.fromLagna.has_value());
+        ASSERT_TRUE(batch.fromMoon.has_value());
+        EXPECT_EQ(batch.fromLagna, full.display.fromLagnaCount);
+        EXPECT_EQ(batch.fromMoon, full.display.fromMoonCount);
     }
 }
 

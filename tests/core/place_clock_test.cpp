@@ -104,6 +104,7 @@ TEST(ClockAt, NothingForUnknownZonesOrTimes) {
     EXPECT_FALSE(ClockAt("", 2000, 1, 1, 0, 0));
     EXPECT_FALSE(ClockAt("Asia/Kolkata", 2000, 13, 1, 0, 0));
     EXPECT_FALSE(ClockAt("Asia/Kolkata", 2000, 1, 1, 25, 0));
+    EXPECT_FALSE(ClockAt("Europe/Madrid", 1990, 2, 30, 12, 0));  // not 2 March
 }
 
 // Run by the clock_without_database test, which hides the zone folder.
@@ -111,6 +112,9 @@ TEST(ClockWithoutDatabase, SaysSoAndGivesNoClock) {
     if (!std::getenv("ORBALIS_ZONE_FOLDER_HIDDEN")) GTEST_SKIP() << "needs the zone folder hidden";
     EXPECT_FALSE(ClockDatabaseAvailable());
     EXPECT_FALSE(ClockAt("Asia/Kolkata", 1985, 8, 15, 10, 30));
+    EXPECT_EQ(PlaceClockText("Delhi", {1985, 8, 15, 10, 30}, std::nullopt, {}),
+              "Delhi: the time zone database is not available on this computer, so please choose the time zone "
+              "and daylight saving yourself.");
 }
 
 TEST(UtcOffsetText, SignHoursMinutesAndSecondsWhereThereAreAny) {
@@ -172,8 +176,9 @@ TEST(PlaceClockText, SaysWhatWasFoundInTheUsersWords) {
          "New York on 7 November 2021, 01:30: this time happened twice there: the clocks went back from "
          "UTC\u221204:00 (EDT) to UTC\u221205:00 (EST). The time zone is set for the first of the two."},
         {"Atlantis", "Atlantic/Atlantis", {2000, 1, 1, 0, 0},
-         "Atlantis: the time zone database is not available on this computer, so please choose the time zone "
+         "Atlantis: the time zone database does not know this place's time zone, so please choose the time zone "
          "and daylight saving yourself."},
+        {"Madrid", "Europe/Madrid", {1990, 2, 30, 12, 0}, "Madrid: there is no 30 February 1990."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "places/place_entry_text.h"
+#include "places/place_form_boxes.h"
 #include "places/place_search.h"
 
 namespace orbalis {
@@ -135,6 +136,41 @@ TEST(PlaceEntryText, RoundsToTheNearestMinute) {
         EXPECT_EQ(rounded.degrees, c.wholeDegrees);
         EXPECT_EQ(rounded.minutes, c.minutes);
         EXPECT_EQ(rounded.negative, c.negative);
+    }
+}
+
+// The window and the companion fill the form from a town alike.
+TEST(PlaceFormBoxes, FillEveryBoxTheFormNeeds) {
+    struct Case {
+        Place place;
+        const char* city;
+        const char* state;
+        const char* country;
+    };
+    const Case cases[] = {
+        {{"Jalandhar", "Jalandhar", "", "Punjab", "India", "Asia/Kolkata", 31.32556, 75.57917, 0},
+         "Jalandhar",
+         "Punjab",
+         "India"},
+        // The form refuses an empty state box: the country stands in for it.
+        {{"Singapore", "Singapore", "", "", "Singapore", "Asia/Singapore", 1.28967, 103.85007, 0},
+         "Singapore",
+         "Singapore",
+         "Singapore"},
+        {{"\u6771\u4eac", "Tokyo", "", "T\u014dky\u014d", "Japan", "Asia/Tokyo", 35.6895, 139.69171,
+          0},
+         "Tokyo",
+         "Tokyo",
+         "Japan"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.city);
+        const PlaceFormBoxes boxes = FormBoxesOf(c.place);
+        EXPECT_EQ(boxes.city, c.city);
+        EXPECT_EQ(boxes.state, c.state);
+        EXPECT_EQ(boxes.country, c.country);
+        EXPECT_EQ(boxes.latitude.minutes, RoundToMinute(c.place.latitudeDegrees).minutes);
+        EXPECT_EQ(boxes.longitude.degrees, RoundToMinute(c.place.longitudeDegrees).degrees);
     }
 }
 
