@@ -4,12 +4,18 @@
 
 namespace orbalis {
 
+// The standard offset of a birth's zone row from universal time, in minutes,
+// east-positive (the row itself is west-positive).
+constexpr int ZoneRowUtcOffsetMinutes(const BirthDetails& birth) {
+    return -(birth.zoneHours * 60 + birth.zoneMinutes);
+}
+
 // The offset from universal time of the clock a birth was read on, in
 // minutes, east-positive: the zone row's offset, an hour later with daylight
 // saving. Clock time minus it is universal time, whichever side of Greenwich
 // the place itself lies: the longitude plays no part.
 constexpr int BirthUtcOffsetMinutes(const BirthDetails& birth) {
-    return -(birth.zoneHours * 60 + birth.zoneMinutes) + (birth.daylightSaving ? 60 : 0);
+    return ZoneRowUtcOffsetMinutes(birth) + (birth.daylightSaving ? 60 : 0);
 }
 
 }  // namespace orbalis

@@ -19,6 +19,7 @@
 #include "dosha/kuja_dosha_details_text.h"
 #include "model/program_identity.h"
 #include "model/reference_tables.h"
+#include "model/utc_offset.h"
 #include "report/chart_painter.h"
 #include "report/pdf_page.h"
 #include "results/personal_details.h"
@@ -139,8 +140,8 @@ QString Degrees(int degrees, int minutes, char hemisphere) {
 
 std::vector<QStringList> PersonalRows(const BirthDetails& birth) {
     const PersonalDetailTexts texts = PersonalDetails(birth);
-    // The zone row's offset is west-positive: clock + offset = universal time.
-    const int eastSeconds = -(birth.zoneHours * 3600 + birth.zoneMinutes * 60);
+    // The row's standard offset; daylight saving is the next row.
+    const int eastSeconds = 60 * ZoneRowUtcOffsetMinutes(birth);
     const auto row = static_cast<std::size_t>(birth.zoneIndex);
     const QString zone = row < TimeZoneTable.size() ? Q(TimeZoneTable[row].text) : QString();
     return {
@@ -265,7 +266,8 @@ QByteArray ReadingReportPdf(const ReportReading& report) {
         sheet.text(Q(kProgramTitle) + QStringLiteral(" \u2014 Kuja Dosha Reading"),
                    ReportFont(kHeadingPoints, true), kSectionColour);
         sheet.text(name, ReportFont(kSectionPoints, true));
-        sheet.text(Q(PositionsModeMarker(report.positions)), ReportFont(kBodyPoints));
+        sheet.text(Q(PositionsModeMarker(report.positions, report.reading.builtInEphemeris)),
+                   ReportFont(kBodyPoints));
 
         sheet.section(QStringLiteral("Personal Details"));
         sheet.table(PersonalRows(report.birth), {0.0, 0.2}, false);
