@@ -5,6 +5,7 @@
 #include "model/month_names.h"
 #include "model/moon_pada.h"
 #include "model/reference_tables.h"
+#include "model/utc_offset.h"
 #include "dosha/classical_block.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "cli/place_birth.h"
@@ -29,19 +30,17 @@ std::string BirthLine(const BirthDetails& birth) {
                   birth.latitudeDegrees, birth.latitudeMinutes, birth.isSouth ? 'S' : 'N',
                   birth.longitudeDegrees, birth.longitudeMinutes, birth.isEast ? 'E' : 'W');
     std::string line = std::string("Born:      ") + when + " (UTC" +
-                       UtcOffsetText(UsedUtcOffsetSeconds(birth)) + ")";
+                       UtcOffsetText(60 * BirthUtcOffsetMinutes(birth)) + ")";
     line += ", " + birth.city + ", " + birth.state + ", " + birth.country + ", " + where;
     return line;
 }
 
-// "Manglik, 0.125% (Mars in the 11th house)" from the results form's lines.
-std::string VerdictLine(const KujaDoshaLines& lines) {
-    if (lines.verdict.empty()) return {};
-    std::string text(VerdictOf(lines));
-    text += ", " + std::string(PercentageOf(lines));
-    const std::string_view house = MarsHouseOf(lines);
-    int number = 0;
-    for (char digit : house) number = number * 10 + (digit - '0');
+// "Manglik, 0.125% (Mars in the 11th house)" from the core's count.
+std::string VerdictLine(const std::optional<KujaDoshaCount>& count) {
+    if (!count) return {};
+    std::string text(ManglikVerdict(count->manglik));
+    text += ", " + std::string(count->percentage);
+    const int number = count->marsHouse;
     if (number >= 1 && number <= 12) text += " (Mars in the " + OrdinalHouse(number) + " house)";
     return text;
 }
@@ -61,8 +60,8 @@ std::string ReadingSummary(const FullReading& reading) {
     line("Moon sign: " + SignWithName(chart.rashi, chart.planetPositionText[kMoon]));
     line("Nakshatra: " + chart.nakshatra + ", the Moon in pada " +
          std::to_string(MoonPada(chart.siderealDegrees[kMoon])));
-    line("From the Lagna: " + VerdictLine(reading.display.fromLagna));
-    line("From the Moon:  " + VerdictLine(reading.display.fromMoon));
+    line("From the Lagna: " + VerdictLine(reading.display.fromLagnaCount));
+    line("From the Moon:  " + VerdictLine(reading.display.fromMoonCount));
     if (const auto analysis = AnalyseClassicalKujaDosha(chart)) {
         const ClassicalBlock block = ClassicalBlockOf(*analysis);
         line(kClassicalBlockTitle);
