@@ -2,16 +2,14 @@
 
 #include <QFont>
 
+#include "report/pdf_page.h"
+
 namespace orbalis {
 
 // The results windows are set in Verdana 8.25 pt; where Verdana is missing
 // the system's sans serif stands in.
 inline QFont FormFont(bool bold = false, qreal pointSize = 8.25) {
-    QFont font(QStringLiteral("Verdana"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
+    return ReportFont(pointSize, bold);
 }
 
 }  // namespace orbalis
