@@ -16,16 +16,17 @@ namespace orbalis::cli {
 namespace {
 
 // The subcommands, in the order the help lists them.
-constexpr Subcommand (*kSubcommands[])(CLI::App&) = {
+constexpr SubcommandMaker kSubcommands[] = {
     AddReadingSubcommand,    AddBatchSubcommand,     AddPlacesSubcommand, AddMatchSubcommand,
-    AddMatchBatchSubcommand, AddGunaTableSubcommand, AddZonesSubcommand, AddReportSubcommand,
+    AddMatchBatchSubcommand, AddGunaTableSubcommand, AddZonesSubcommand,
 };
 
 void Write(const std::string& text, std::FILE* stream) {
     std::fwrite(text.data(), 1, text.size(), stream);
 }
 
-int ParseAndRun(const std::vector<std::string>& arguments, const CliStreams& streams) {
+int ParseAndRun(const std::vector<std::string>& arguments, const CliStreams& streams,
+                std::span<const SubcommandMaker> more) {
     CLI::App app{
         "Kuja dosha readings without a window: one birth, a CSV file of births, or a "
         "match of two readings.",
@@ -34,6 +35,7 @@ int ParseAndRun(const std::vector<std::string>& arguments, const CliStreams& str
     app.require_subcommand(1);
     std::vector<Subcommand> subcommands;
     for (const auto add : kSubcommands) subcommands.push_back(add(app));
+    for (const auto add : more) subcommands.push_back(add(app));
 
     try {
         // The parser takes the arguments last first.
@@ -56,7 +58,7 @@ int ParseAndRun(const std::vector<std::string>& arguments, const CliStreams& str
 }  // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::FILE* output, std::FILE* errors,
-           std::FILE* input) {
+           std::FILE* input, std::span<const SubcommandMaker> more) {
     try {
         // Every message, and what goes to a terminal, with its control
         // characters escaped: names, places and files' lines are the user's.
@@ -65,7 +67,8 @@ int RunCli(const std::vector<std::string>& arguments, std::FILE* output, std::FI
         const EscapingStream escapedOutput(output);
         return ParseAndRun(arguments, {input, outputIsTerminal ? escapedOutput.Get() : output,
                                        escapedErrors.Get(), outputIsTerminal,
-                                       isatty(fileno(errors)) != 0});
+                                       isatty(fileno(errors)) != 0},
+                           more);
     } catch (const std::exception& e) {
         std::fprintf(errors, "orbalis-cli: the run stopped: %s\n",
                      EscapedControls(e.what()).c_str());

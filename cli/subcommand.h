@@ -46,7 +46,6 @@ Subcommand AddMatchSubcommand(CLI::App& app);
 Subcommand AddMatchBatchSubcommand(CLI::App& app);
 Subcommand AddGunaTableSubcommand(CLI::App& app);
 Subcommand AddZonesSubcommand(CLI::App& app);
-Subcommand AddReportSubcommand(CLI::App& app);
 
 // Writes an outcome's output and message; the text export is Windows-1252
 // as the window saves it, turned into UTF-8 when `toUtf8`. The outcome's

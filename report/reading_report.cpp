@@ -20,8 +20,8 @@
 #include "model/program_identity.h"
 #include "model/reference_tables.h"
 #include "model/utc_offset.h"
-#include "report/chart_painter.h"
-#include "report/pdf_page.h"
+#include "painting/chart_painter.h"
+#include "painting/page.h"
 #include "results/personal_details.h"
 
 namespace orbalis {

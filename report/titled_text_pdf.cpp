@@ -13,7 +13,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 
-#include "report/pdf_page.h"
+#include "painting/page.h"
 
 namespace orbalis {
 

@@ -6,7 +6,7 @@
 #include <QQueue>
 #include <QString>
 
-#include "ui/dialogs.h"
+#include "ui/common/dialogs.h"
 
 namespace orbalis::testing {
 

@@ -10,10 +10,10 @@
 #include <QWidget>
 
 #include "reading/reading_file.h"
-#include "app/ui/application.h"
-#include "app/ui/frmMain.h"
-#include "results/ui/MDI.h"
-#include "results/ui/frmDisplay.h"
+#include "app/application.h"
+#include "ui/birth_details/birth_details_window.h"
+#include "ui/results/results_window.h"
+#include "ui/results/results_form.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/dialogs.h"
+#include "ui/common/dialogs.h"
 #include "support/test_environment.h"
 
 // The parts of the real dialogs that the program sets up itself; they are

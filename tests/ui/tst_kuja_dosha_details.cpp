@@ -13,10 +13,11 @@
 #include "reading/reading_file.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/kuja_dosha_details_text.h"
-#include "dosha/ui/frmKujaDoshaDetails.h"
-#include "dosha/ui/frmManglikMatch.h"
-#include "results/ui/MDI.h"
-#include "results/ui/frmDisplay.h"
+#include "ui/dosha_details/kuja_dosha_details_window.h"
+#include "ui/match/match_window.h"
+#include "ui/results/results_window.h"
+#include "app/results_actions.h"
+#include "ui/results/results_form.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
@@ -29,10 +30,11 @@ namespace {
 // A results window showing the reading of `birth`, computed or given.
 struct Window {
     FakeDialogs dialogs;
-    MDI mdi;
+    ResultsWindow mdi;
 
     Window(const BirthDetails& birth, const ChartReading& reading, const ReadingDisplay& display)
         : mdi(dialogs, birth) {
+        ConnectResultsActions(mdi, dialogs);
         mdi.display()->ShowReading(reading, display);
     }
     static Window* Computed(const FormEntries& entries) {
@@ -107,7 +109,7 @@ class KujaDoshaDetailsTest : public QObject {
         QFETCH(QString, verdict);
         std::unique_ptr<Window> window(DelhiWindow());
         window->trigger("mnuKujaDoshaDetails");
-        auto* details = window->mdi.findChild<frmKujaDoshaDetails*>();
+        auto* details = window->mdi.findChild<KujaDoshaDetailsWindow*>();
         QVERIFY(details);
         QTRY_VERIFY(details->isVisible());
         QCOMPARE(window->label(details, QStringLiteral("lblFrom_%1").arg(row)), from);
@@ -131,7 +133,7 @@ class KujaDoshaDetailsTest : public QObject {
     void detailsWindowShowsTheMoonsPadaAndFirmness() {
         std::unique_ptr<Window> window(Window::Computed(orbalis::testing::DelhiEntries()));
         window->trigger("mnuKujaDoshaDetails");
-        auto* details = window->mdi.findChild<frmKujaDoshaDetails*>();
+        auto* details = window->mdi.findChild<KujaDoshaDetailsWindow*>();
         QVERIFY(details);
         QCOMPARE(window->label(details, QStringLiteral("lblMoonPada")),
                  QStringLiteral("Nakshatra Pushya, the Moon in pada 3"));
@@ -155,13 +157,13 @@ class KujaDoshaDetailsTest : public QObject {
         QVERIFY(!button->icon().isNull());
         button->trigger();
         window->trigger("mnuKujaDoshaDetails");
-        QCOMPARE(window->mdi.findChildren<frmKujaDoshaDetails*>().size(), 1);
+        QCOMPARE(window->mdi.findChildren<KujaDoshaDetailsWindow*>().size(), 1);
     }
 
     void copyAndPrint() {
         std::unique_ptr<Window> window(DelhiWindow());
         window->trigger("mnuKujaDoshaDetails");
-        auto* details = window->mdi.findChild<frmKujaDoshaDetails*>();
+        auto* details = window->mdi.findChild<KujaDoshaDetailsWindow*>();
         QVERIFY(details);
 
         details->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
@@ -229,7 +231,7 @@ class KujaDoshaDetailsTest : public QObject {
 
         window->dialogs.openReplies.enqueue(saved);
         window->trigger("mnuMatch");
-        auto* match = window->mdi.findChild<frmManglikMatch*>();
+        auto* match = window->mdi.findChild<MatchWindow*>();
         QVERIFY2(match, qPrintable(window->dialogs.lastMessage()));
         QCOMPARE(window->dialogs.openRequests.front().title,
                  QStringLiteral("Select the source file"));
@@ -260,7 +262,7 @@ class KujaDoshaDetailsTest : public QObject {
             window->dialogs.openReplies.enqueue(
                 WriteReadingFile(folder, fileName, orbalis::testing::MumbaiEntries1987(), lines));
         window->trigger("mnuMatch");
-        QVERIFY(!window->mdi.findChild<frmManglikMatch*>());
+        QVERIFY(!window->mdi.findChild<MatchWindow*>());
         QCOMPARE(window->dialogs.lastMessage(), message);
     }
 };

@@ -7,12 +7,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "dosha/ui/frmManglikMatch.h"
-#include "dosha/ui/vashya_setting.h"
+#include "ui/match/match_window.h"
+#include "ui/match/vashya_setting.h"
 #include "reading/reading.h"
 #include "reading/reading_file.h"
-#include "results/ui/MDI.h"
-#include "results/ui/frmDisplay.h"
+#include "ui/results/results_window.h"
+#include "app/results_actions.h"
+#include "ui/results/results_form.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
@@ -26,14 +27,15 @@ namespace {
 // (Mumbai, 1987) saved in a file; `raviIsBride` answers the question.
 struct Match {
     FakeDialogs dialogs;
-    std::unique_ptr<MDI> mdi;
-    frmManglikMatch* window = nullptr;
+    std::unique_ptr<ResultsWindow> mdi;
+    MatchWindow* window = nullptr;
 
     explicit Match(bool raviIsBride) {
         const BirthDetails birth = BirthDetailsFromForm(orbalis::testing::DelhiEntries());
         ChartReading reading;
         const ReadingDisplay display = ComputeReading(birth, reading);
-        mdi = std::make_unique<MDI>(dialogs, birth);
+        mdi = std::make_unique<ResultsWindow>(dialogs, birth);
+        ConnectResultsActions(*mdi, dialogs);
         mdi->display()->ShowReading(reading, display);
         const std::string bytes =
             EncodeReadingFile(BirthDetailsFromForm(orbalis::testing::MumbaiEntries1987()));
@@ -43,7 +45,7 @@ struct Match {
         dialogs.openReplies.enqueue(file.fileName());
         dialogs.yesNoReplies.enqueue(raviIsBride);
         mdi->findChild<QAction*>(QStringLiteral("mnuMatch"))->trigger();
-        window = mdi->findChild<frmManglikMatch*>();
+        window = mdi->findChild<MatchWindow*>();
     }
     QString label(const QString& name) const {
         QLabel* label = window->findChild<QLabel*>(name);

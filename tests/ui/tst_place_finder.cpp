@@ -10,12 +10,12 @@
 #include <QTest>
 #include <memory>
 
-#include "app/ui/frmMain.h"
+#include "ui/birth_details/birth_details_window.h"
 #include "places/place_search.h"
 #include "support/fake_dialogs.h"
 #include "support/test_environment.h"
 
-using orbalis::frmMain;
+using orbalis::BirthDetailsWindow;
 using orbalis::testing::FakeDialogs;
 
 namespace {
@@ -30,7 +30,7 @@ class PlaceFinderTest : public QObject {
 
   private:
     FakeDialogs dialogs;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<BirthDetailsWindow> window;
 
     template <typename T>
     T* Control(const char* name) const {
@@ -84,7 +84,7 @@ class PlaceFinderTest : public QObject {
 
     void init() {
         dialogs = FakeDialogs();
-        window = std::make_unique<frmMain>(dialogs);
+        window = std::make_unique<BirthDetailsWindow>(dialogs);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }

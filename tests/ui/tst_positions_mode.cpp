@@ -3,11 +3,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/ui/application.h"
-#include "app/ui/frmMain.h"
-#include "ui/positions_setting.h"
-#include "results/ui/MDI.h"
-#include "results/ui/frmDisplay.h"
+#include "app/application.h"
+#include "ui/birth_details/birth_details_window.h"
+#include "ui/common/positions_setting.h"
+#include "ui/results/results_window.h"
+#include "ui/results/results_form.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
@@ -18,14 +18,14 @@ using orbalis::testing::FakeDialogs;
 namespace {
 
 // Every text of the results form, by control name.
-QMap<QString, QString> FormTexts(const MDI& window) {
+QMap<QString, QString> FormTexts(const ResultsWindow& window) {
     QMap<QString, QString> texts;
     for (const QLabel* label : window.display()->findChildren<QLabel*>())
         texts.insert(label->objectName(), label->text());
     return texts;
 }
 
-bool Checked(const MDI& window, const char* name) {
+bool Checked(const ResultsWindow& window, const char* name) {
     const auto* item = window.findChild<QAction*>(QString::fromLatin1(name));
     return item && item->isChecked();
 }
@@ -35,7 +35,7 @@ bool Checked(const MDI& window, const char* name) {
 struct DelhiSession {
     FakeDialogs dialogs;
     OrbalisApplication application{dialogs};
-    MDI* window = nullptr;
+    ResultsWindow* window = nullptr;
 
     DelhiSession() {
         application.Start();
@@ -58,7 +58,7 @@ class PositionsModeTest : public QObject {
 
     void switchingRecomputesAndSwitchingBackRestoresClassic() {
         DelhiSession session;
-        MDI* window = session.window;
+        ResultsWindow* window = session.window;
         QVERIFY(Checked(*window, "mnuPositionsClassic"));
         QVERIFY(!Checked(*window, "mnuPositionsPrecise"));
         const QMap<QString, QString> classic = FormTexts(*window);
@@ -91,7 +91,7 @@ class PositionsModeTest : public QObject {
     // was, with its mark, and says why.
     void refusedSwitchKeepsTheReading() {
         DelhiSession session;
-        MDI* window = session.window;
+        ResultsWindow* window = session.window;
         FakeDialogs& dialogs = session.dialogs;
         const QMap<QString, QString> before = FormTexts(*window);
         session.application.birthDetails.year = 9999;

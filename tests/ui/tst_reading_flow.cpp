@@ -14,14 +14,14 @@
 #include "reading/reading.h"
 #include "reading/reading_file.h"
 #include "reading/text_export.h"
-#include "app/ui/application.h"
-#include "app/ui/frmMain.h"
-#include "results/ui/MDI.h"
-#include "results/ui/frmDisplay.h"
+#include "app/application.h"
+#include "ui/birth_details/birth_details_window.h"
+#include "ui/results/results_window.h"
+#include "ui/results/results_form.h"
 #include "support/fake_dialogs.h"
 #include "support/test_environment.h"
 
-using orbalis::MDI;
+using orbalis::ResultsWindow;
 using orbalis::OrbalisApplication;
 using orbalis::testing::FakeDialogs;
 
@@ -100,7 +100,7 @@ class ReadingFlowTest : public QObject {
         StartDelhiReading(application);
 
         QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.lastMessage()));
-        MDI* results = application.resultsWindow();
+        ResultsWindow* results = application.resultsWindow();
         QVERIFY(results);
         QVERIFY(results->isVisible());
         QVERIFY(!application.mainForm().isVisible());
@@ -174,7 +174,7 @@ class ReadingFlowTest : public QObject {
         FakeDialogs dialogs;
         OrbalisApplication application(dialogs);
         StartDelhiReading(application);
-        QPointer<MDI> first = application.resultsWindow();
+        QPointer<ResultsWindow> first = application.resultsWindow();
         first->findChild<QAction*>("mnuNorth")->trigger();
 
         // Wherever the form was, it comes back centred on its screen.
@@ -193,7 +193,7 @@ class ReadingFlowTest : public QObject {
         QCOMPARE(Child<QComboBox>(application.mainForm(), "cboTimeZone")->currentIndex(), 34);
 
         PressReading(application);
-        MDI* second = application.resultsWindow();
+        ResultsWindow* second = application.resultsWindow();
         QVERIFY(second);
         // The style is remembered; the chart starts on the birth chart again.
         QVERIFY(!second->findChild<QAction*>("mnuSouth")->isChecked());
@@ -213,7 +213,7 @@ class ReadingFlowTest : public QObject {
         FakeDialogs dialogs;
         OrbalisApplication application(dialogs);
         StartDelhiReading(application);
-        MDI* results = application.resultsWindow();
+        ResultsWindow* results = application.resultsWindow();
         if (how == "close") {
             results->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

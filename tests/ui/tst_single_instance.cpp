@@ -11,16 +11,16 @@
 #include <QTest>
 #include <csignal>
 
-#include "app/ui/application.h"
-#include "app/ui/single_instance.h"
+#include "app/application.h"
+#include "app/single_instance.h"
 #include "reading/reading_file.h"
-#include "results/ui/MDI.h"
-#include "results/ui/frmDisplay.h"
+#include "ui/results/results_window.h"
+#include "ui/results/results_form.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
 
-using orbalis::MDI;
+using orbalis::ResultsWindow;
 using orbalis::MessageIcon;
 using orbalis::OrbalisApplication;
 using orbalis::RefuseSecondInstance;
@@ -305,7 +305,7 @@ class SingleInstanceTest : public QObject {
                                 {QStringLiteral("missing.orb"), QStringLiteral("Please Check The File.")}};
         for (const Round& round : rounds) {
             // A new reading replaces the results window on screen.
-            const QPointer<MDI> before = application.resultsWindow();
+            const QPointer<ResultsWindow> before = application.resultsWindow();
             const bool shown = before;
             QProcess second;
             second.setWorkingDirectory(folder.path());

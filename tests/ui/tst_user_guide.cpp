@@ -7,22 +7,22 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/ui/frmMain.h"
-#include "results/ui/MDI.h"
+#include "ui/birth_details/birth_details_window.h"
+#include "ui/results/results_window.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
-#include "ui/frmGuide.h"
+#include "ui/common/guide_window.h"
 
 using namespace orbalis;
 using orbalis::testing::FakeDialogs;
 
 namespace {
 
-QList<frmGuide*> OpenGuides() {
-    QList<frmGuide*> guides;
+QList<GuideWindow*> OpenGuides() {
+    QList<GuideWindow*> guides;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* guide = qobject_cast<frmGuide*>(window);
+        auto* guide = qobject_cast<GuideWindow*>(window);
         if (guide && guide->isVisible()) guides.append(guide);
     }
     return guides;
@@ -51,7 +51,7 @@ class UserGuideTest : public QObject {
     void initTestCase() { orbalis::testing::PrepareTestEnvironment(); }
 
     void cleanup() {
-        for (frmGuide* guide : OpenGuides()) guide->close();
+        for (GuideWindow* guide : OpenGuides()) guide->close();
         QTRY_VERIFY(OpenGuides().isEmpty());
     }
 
@@ -70,9 +70,9 @@ class UserGuideTest : public QObject {
         FakeDialogs dialogs;
         std::unique_ptr<QWidget> shown;
         if (window == QLatin1String("frmMain"))
-            shown = std::make_unique<frmMain>(dialogs);
+            shown = std::make_unique<BirthDetailsWindow>(dialogs);
         else
-            shown = std::make_unique<MDI>(dialogs, orbalis::testing::DelhiBirth1985());
+            shown = std::make_unique<ResultsWindow>(dialogs, orbalis::testing::DelhiBirth1985());
         shown->show();
         QVERIFY(QTest::qWaitForWindowActive(shown.get()));
         auto* item = shown->findChild<QAction*>(QStringLiteral("mnuGuide"));
@@ -97,7 +97,7 @@ class UserGuideTest : public QObject {
     // program's resources. With ORBALIS_PICTURE_PATH set the window is also
     // saved there as a picture.
     void guideIsTheReadmeWithItsPictures() {
-        frmGuide* guide = frmGuide::Show();
+        GuideWindow* guide = GuideWindow::Show();
         auto* text = guide->findChild<QTextBrowser*>(QStringLiteral("txtGuide"));
         QVERIFY(text);
         QVERIFY(text->document()->toPlainText().startsWith(QStringLiteral("Orbalis\n")));

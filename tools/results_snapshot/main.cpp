@@ -13,12 +13,12 @@
 #include <cstdio>
 
 #include "reading/reading.h"
-#include "ui/dialogs.h"
+#include "ui/common/dialogs.h"
 #include "dosha/classical_kuja_dosha.h"
-#include "dosha/ui/frmKujaDoshaDetails.h"
-#include "dosha/ui/frmManglikMatch.h"
-#include "results/ui/MDI.h"
-#include "results/ui/frmDisplay.h"
+#include "ui/dosha_details/kuja_dosha_details_window.h"
+#include "ui/match/match_window.h"
+#include "ui/results/results_window.h"
+#include "ui/results/results_form.h"
 #include "report/reading_report.h"
 #include "support/sample_readings.h"
 
@@ -40,7 +40,7 @@ bool Photograph(const orbalis::BirthDetails& birth, const orbalis::ChartReading&
                 orbalis::ChartStyle style = orbalis::ChartStyle::South,
                 std::optional<orbalis::Division> division = std::nullopt) {
     orbalis::QtDialogs dialogs;
-    orbalis::MDI window(dialogs, birth);
+    orbalis::ResultsWindow window(dialogs, birth);
     window.display()->ShowReading(reading, display);
     window.SetPositionsMode(mode);
     // Drawn as the menus would draw it, without writing the style to the
@@ -56,7 +56,7 @@ bool PhotographDetails(const orbalis::BirthDetails& birth, const orbalis::ChartR
     const auto analysis = orbalis::AnalyseClassicalKujaDosha(reading);
     if (!analysis) return false;
     orbalis::QtDialogs dialogs;
-    orbalis::frmKujaDoshaDetails window(dialogs, *analysis, QString::fromStdString(birth.name));
+    orbalis::KujaDoshaDetailsWindow window(dialogs, *analysis, QString::fromStdString(birth.name));
     window.ShowFirmness(reading, firmness);
     return Save(window, path);
 }
@@ -71,7 +71,7 @@ bool PhotographMatch(const orbalis::BirthDetails& birth, const orbalis::ChartRea
         !orbalis::AnalyseClassicalKujaDosha(otherReading))
         return false;
     orbalis::QtDialogs dialogs;
-    orbalis::frmManglikMatch window(dialogs, {birth.name, reading}, {other.name, otherReading},
+    orbalis::MatchWindow window(dialogs, {birth.name, reading}, {other.name, otherReading},
                                     false, orbalis::matching::VashyaPoints::Symmetric);
     return Save(window, path);
 }

@@ -1,0 +1,52 @@
+#include "ui/common/print_form.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QWidget>
+
+#include "model/program_identity.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/qt_text.h"
+
+namespace orbalis {
+
+QRect PaintFormFitted(QWidget& form, QPainter& painter, const QRect& page) {
+    const QSize formSize = form.size();
+    if (formSize.isEmpty() || page.isEmpty()) return {};
+    const QSize fitted = formSize.scaled(page.size(), Qt::KeepAspectRatio);
+    const QRect target(page.left() + (page.width() - fitted.width()) / 2, page.top(),
+                       fitted.width(), fitted.height());
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(static_cast<qreal>(fitted.width()) / formSize.width(),
+                  static_cast<qreal>(fitted.height()) / formSize.height());
+    form.render(&painter, QPoint(), QRegion(),
+                QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    painter.restore();
+    return target;
+}
+
+bool PrintForm(QWidget& form, QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    // The painter's origin is the printable area's top left.
+    const QRect page(QPoint(0, 0), painter.viewport().size());
+    PaintFormFitted(form, painter, page);
+    return painter.end();
+}
+
+void PrintWithDialog(Dialogs& dialogs, QWidget* parent, QWidget& form) {
+    QPrinter printer(QPrinter::HighResolution);
+    PrinterRequest request;
+    // Printing to a PDF file serves a user without a printer.
+    request.allowPrintToFile = true;
+    request.showPageRange = false;
+    if (!dialogs.choosePrinter(parent, printer, request)) return;
+    if (!PrintForm(form, printer)) {
+        dialogs.showMessage(parent, QStringLiteral("No printer is available."),
+                            QtText(kProgramTitle),
+                            MessageIcon::Error);
+    }
+}
+
+}  // namespace orbalis

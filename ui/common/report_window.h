@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <string_view>
+
+#include "ui/common/qt_text.h"
+
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace orbalis {
+
+class Dialogs;
+
+// A window that shows one white sheet of text and tables, with "&Print",
+// "Save As &PDF…", "&Copy as Text" and "&Close" under it. The sheet is what
+// goes on paper; the copied text is the same content in plain lines, and the
+// PDF is that text, its first line the title.
+//
+// Controls carry their names as objectName: the sheet "picSheet", the
+// buttons "cmdPrint", "cmdSavePdf", "cmdCopy" and "cmdClose".
+class ReportWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    QWidget* sheet() const { return picSheet_; }
+    QString plainText() const { return plainText_; }
+
+  public slots:
+    void cmdPrint_Click();
+    void cmdSavePdf_Click();
+    void cmdCopy_Click();
+    void cmdClose_Click();
+
+  protected:
+    // The window is its own top-level window even with a parent, and closes
+    // with it.
+    ReportWindow(Dialogs& dialogs, const QString& name, QWidget* parent);
+
+    QVBoxLayout* sheetLayout() const { return sheetLayout_; }
+    // A control of the window's own, not of the sheet: in a row between the
+    // sheet and the buttons, left to right.
+    void AddControl(QWidget* control);
+    void setPlainText(const QString& text) { plainText_ = text; }
+    // A label of the sheet: word-wrapped, in the form's font.
+    QLabel* AddLabel(const QString& name, const QString& text, bool bold = false,
+                     const QColor& colour = Qt::black);
+
+  private:
+    Dialogs& dialogs_;
+    QWidget* picSheet_ = nullptr;
+    QVBoxLayout* sheetLayout_ = nullptr;
+    QPushButton* cmdPrint_ = nullptr;
+    QPushButton* cmdSavePdf_ = nullptr;
+    QPushButton* cmdCopy_ = nullptr;
+    QPushButton* cmdClose_ = nullptr;
+    QVBoxLayout* layout_ = nullptr;
+    QHBoxLayout* controls_ = nullptr;
+    QString plainText_;
+};
+
+// A word-wrapped label in the form's font and the given colour.
+QLabel* MakeSheetLabel(QWidget* parent, const QString& name, const QString& text, bool bold,
+                       const QColor& colour);
+
+}  // namespace orbalis

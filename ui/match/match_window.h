@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "ui/common/report_window.h"
+#include "matching/ashtakoota.h"
+#include "model/chart_reading.h"
+#include "reading/couple_match.h"
+
+class QPushButton;
+class QRadioButton;
+
+namespace orbalis {
+
+// One of the two people of a match: the name shown and the computed reading.
+struct MatchPerson {
+    std::string name;
+    ChartReading reading;
+};
+
+// "&Match With a Saved Reading…": the marriage match of two readings. Both
+// Moons, the Ashtakoota with its total and band, the doshas and their
+// exceptions, the ten poruthams, both readings' classical rows with the
+// Manglik balance, and a short conclusion.
+//
+// Besides the controls of ReportWindow: "cmdSwap" turns bride and groom
+// round; "optVashyaSymmetric" and "optVashyaAsymmetric" choose the vashya
+// points, kept in the settings. On the sheet: "lblTitle", "lblGroom" and
+// "lblBride" with their Moons, "tblAshtakoota" (for koota k "lblKoota_k",
+// "lblKootaGroom_k", "lblKootaBride_k", "lblKootaPoints_k"), "lblTotal", for
+// dosha d "lblDosha_d", "tblPoruthams" (for porutham p "lblPorutham_p",
+// "lblPoruthamResult_p", "lblPoruthamReason_p"), "lblPoruthamCount", for
+// each person i (0 the groom) "lblParty_i" and its table "tblClassical_i",
+// then "lblConclusion", "lblReason" and "lblSummary".
+class MatchWindow final : public ReportWindow {
+    Q_OBJECT
+
+  public:
+    // `first` is the reading on screen, `second` the saved one.
+    MatchWindow(Dialogs& dialogs, MatchPerson first, MatchPerson second, bool firstIsBride,
+                    matching::VashyaPoints table, QWidget* parent = nullptr);
+
+    const CoupleMatch& match() const { return *match_; }
+
+  public slots:
+    void cmdSwap_Click();
+    void optVashya_Toggled();
+
+  private:
+    void Fill();
+
+    MatchPerson people_[2];
+    bool firstIsBride_;
+    matching::VashyaPoints table_;
+    std::optional<CoupleMatch> match_;
+    QWidget* content_ = nullptr;
+    QPushButton* cmdSwap_ = nullptr;
+    QRadioButton* optVashyaSymmetric_ = nullptr;
+    QRadioButton* optVashyaAsymmetric_ = nullptr;
+};
+
+}  // namespace orbalis

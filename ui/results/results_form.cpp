@@ -1,0 +1,376 @@
+#include "ui/results/results_form.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPalette>
+
+#include "model/program_identity.h"
+#include "dosha/classical_block.h"
+#include "model/moon_pada.h"
+#include "results/personal_details.h"
+#include "painting/form_font.h"
+#include "ui/common/personal_details_fit.h"
+#include "charts/divisional_boxes.h"
+#include "model/reference_tables.h"
+#include "ui/results/painted_chart.h"
+#include "ui/results/south_rasi_chart.h"
+#include "ui/common/twips.h"
+#include "ui/common/wrapped_label.h"
+#include "ui/common/qt_text.h"
+
+namespace orbalis {
+
+namespace {
+
+constexpr int kFormWidthTwips = 10890;
+constexpr int kFormHeightTwips = 7500;
+constexpr int kPersonalDetailsHeightTwips = 1900;
+constexpr int kGroupFrameWidth = 1;
+
+const QColor kLagnaTitleColour(128, 0, 0);
+const QColor kMoonTitleColour(0, 0, 128);
+const QColor kResultColour(154, 54, 171);
+const QColor kNoteColour(255, 0, 0);
+const QColor kWarningColour(192, 0, 0);
+
+// The free part of "Kuja Dosha Interpretation" under the P.S. line, in the
+// frame's coordinates, and the type the classical block may shrink to.
+constexpr int kClassicalLeft = 120;
+constexpr int kClassicalTop = 3255;
+constexpr int kClassicalWidth = 4995;
+constexpr int kClassicalBottom = 5340 - 75;
+constexpr qreal kClassicalSmallestPoints = 5.0;
+
+constexpr const char* kPlanetCaptions[7] = {"Surya / Sun",    "Chandra / Moon", "Budha / Mercury",
+                                            "Shukra / Venus", "Mangala / Mars", "Guru / Jupiter",
+                                            "Shani / Saturn"};
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+                  bool bold) {
+    QLabel* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(FormFont(bold));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QGroupBox* MakeGroup(QWidget* parent, const QString& name, const QString& title,
+                     const QRect& geometry) {
+    QGroupBox* group = new QGroupBox(title, parent);
+    group->setObjectName(name);
+    group->setFont(FormFont(true));
+    group->setGeometry(geometry);
+    return group;
+}
+
+// A value too wide for its label ("Poorva Bhadrapada" in bold) takes a
+// smaller type rather than lose its last letters.
+void FitOneLine(QLabel* label, bool bold) {
+    for (qreal size = 8.25; size >= kClassicalSmallestPoints - 0.001; size -= 0.25) {
+        const QFont font = FormFont(bold, size);
+        label->setFont(font);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width()) return;
+    }
+}
+
+}  // namespace
+
+ResultsForm::ResultsForm(const BirthDetails& birth, QWidget* parent)
+    : QWidget(parent), birth_(birth) {
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QtText(kWindowCaption));
+    setFont(FormFont());
+    setFixedSize(Px(kFormWidthTwips), Px(kFormHeightTwips));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Base, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    // Group titles sit on the frame line, as on the desktop this form was
+    // drawn for, so that the first row (240 twips down) clears the line.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid #a0a0a0; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+
+    BuildPlanetPositions();
+    BuildVedicDetails();
+    BuildPersonalDetails();
+    picSouthRasi_ = new SouthRasiChart(this);
+    picSouthRasi_->setGeometry(PxRect(0, 1995, 5340, 5355));
+    picChart_ = new PaintedChart(this);
+    picChart_->setGeometry(picSouthRasi_->geometry());
+    picChart_->hide();
+    BuildInterpretation();
+
+    FillPersonalDetails();
+}
+
+void ResultsForm::BuildPlanetPositions() {
+    QGroupBox* group =
+        MakeGroup(this, QStringLiteral("fraWestern"), QStringLiteral("Vedic Planetary Position"),
+                  PxRect(0, 0, 2895, 1900));
+    for (int i = 0; i < kBodyCount; ++i) {
+        // Rows 7 to 10 (Rahu, Ketu, Ascendant, Midheaven) are kept but never
+        // shown: the group has room for the seven planets only.
+        const int top = 240 + 225 * i;
+        if (i < 7) {
+            QLabel* caption = MakeLabel(group, QStringLiteral("PlanetName_%1").arg(i),
+                                        QString::fromLatin1(kPlanetCaptions[i]),
+                                        PxRect(120, top, 1665, 225), true);
+            SetTextColour(caption, Qt::black);
+        }
+        Planet_[i] = MakeLabel(group, QStringLiteral("Planet_%1").arg(i), QString(),
+                               PxRect(1785, top, 1005, 225), false);
+        SetTextColour(Planet_[i], Qt::black);
+        Planet_[i]->setVisible(i < 7);
+    }
+}
+
+void ResultsForm::BuildVedicDetails() {
+    QGroupBox* group =
+        MakeGroup(this, QStringLiteral("fraVedic"), QStringLiteral("Other Vedic Details"),
+                  PxRect(3015, 0, 3615, 1900));
+    struct Row {
+        const char* caption;
+        const char* captionName;
+        const char* valueName;
+        bool boldValue;
+        QLabel** value;
+    };
+    const Row rows[] = {
+        {"Ayanamsa", "lblAyanamshaCaption", "lblAyanamsha", false, &lblAyanamsha_},
+        {"Lagna / Asc", "lblLagnaCaption", "lblLagna", false, &lblLagna_},
+        {"Rashi/Moon Sign", "lblRashiCaption", "lblRashi", false, &lblRashi_},
+        {"Nakshatra", "lblNakshatraCaption", "lblNakshatra", true, &lblNakshatra_},
+        {"Pada", "lblPadaCaption", "lblPada", false, &lblPada_},
+        {"Lord", "lblLordCaption", "lblLord", false, &lblLord_},
+    };
+    int top = 240;
+    for (const Row& row : rows) {
+        MakeLabel(group, QString::fromLatin1(row.captionName), QString::fromLatin1(row.caption),
+                  PxRect(120, top, 1665, 225), true);
+        *row.value = MakeLabel(group, QString::fromLatin1(row.valueName), QString(),
+                               PxRect(1785, top, 1750, 225), row.boldValue);
+        top += 225;
+    }
+    // The group has room for one line more under "Lord": how the positions
+    // were computed, so that the printout and the picture say it too.
+    lblPositions_ =
+        MakeLabel(group, QStringLiteral("lblPositions"), QString(), PxRect(120, top, 3415, 225), false);
+    QPalette palette = lblPositions_->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
+    lblPositions_->setPalette(palette);
+    ShowPositionsMode(PositionsMode::Classic);
+}
+
+void ResultsForm::ShowPositionsMode(PositionsMode mode) {
+    positionsMode_ = mode;
+    lblPositions_->setText(QtText(PositionsModeMarker(mode, reading_.builtInEphemeris)));
+}
+
+void ResultsForm::BuildPersonalDetails() {
+    QGroupBox* group = MakeGroup(this, QStringLiteral("Frame2"), QStringLiteral("Personal Details"),
+                                 PxRect(6750, 0, 4000, kPersonalDetailsHeightTwips));
+    struct Row {
+        const char* name;
+        QLabel** label;
+    };
+    const Row rows[] = {
+        {"lblName", &lblName_},         {"lblCity", &lblCity_},
+        {"lblState", &lblState_},       {"lblCountry", &lblCountry_},
+        {"lblDOB", &lblDOB_},           {"lblTOB", &lblTOB_},
+        {"lblLatitude", &lblLatitude_}, {"lblLongitude", &lblLongitude_},
+    };
+    int top = 240;
+    for (const Row& row : rows) {
+        *row.label = new WrappedLabel(group);
+        (*row.label)->setObjectName(QString::fromLatin1(row.name));
+        (*row.label)->setFont(FormFont());
+        (*row.label)->setGeometry(PxRect(120, top, 3750, 195));
+        top += 195;
+    }
+}
+
+void ResultsForm::BuildInterpretation() {
+    QGroupBox* outer =
+        MakeGroup(this, QStringLiteral("Frame1_0"), QStringLiteral("Kuja Dosha Interpretation"),
+                  PxRect(5500, 1995, 5250, 5340));
+    QGroupBox* lagna = MakeGroup(outer, QStringLiteral("Frame1_1"),
+                                 QStringLiteral("Ascendant (Lagna)"), PxRect(120, 360, 5000, 1095));
+    SetTextColour(lagna, kLagnaTitleColour);
+    QGroupBox* moon = MakeGroup(outer, QStringLiteral("Frame1_2"),
+                                QStringLiteral("Moon Sign (Rashi)"), PxRect(120, 1560, 5000, 1095));
+    SetTextColour(moon, kMoonTitleColour);
+
+    for (int i = 0; i < 6; ++i) {
+        QGroupBox* frame = i < 3 ? lagna : moon;
+        const int top = 240 + 240 * (i % 3);
+        lblResult_[i] = MakeLabel(frame, QStringLiteral("lblResult_%1").arg(i), QString(),
+                                  PxRect(120, top, 4755, 225), true);
+        SetTextColour(lblResult_[i], kResultColour);
+    }
+    lblResult_[6] = MakeLabel(
+        outer, QStringLiteral("lblResult_6"),
+        QStringLiteral("P.S. Please consult an astrologer for further detailed consultations for "
+                       "solving of Kuja Dosha."),
+        PxRect(120, 2760, 4995, 435), true);
+    lblResult_[6]->setWordWrap(true);
+    lblResult_[6]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetTextColour(lblResult_[6], kNoteColour);
+
+    auto blockLabel = [outer](const QString& name, const QColor& colour) {
+        QLabel* label = new WrappedLabel(outer);
+        label->setObjectName(name);
+        SetTextColour(label, colour);
+        return label;
+    };
+    lblClassicalTitle_ = blockLabel(QStringLiteral("lblClassicalTitle"), kLagnaTitleColour);
+    lblClassicalTitle_->setText(QtText(kClassicalBlockTitle));
+    for (int i = 0; i < 3; ++i)
+        lblClassical_[i] = blockLabel(QStringLiteral("lblClassical_%1").arg(i), Qt::black);
+    lblClassicalClosing_ = blockLabel(QStringLiteral("lblClassicalClosing"), kResultColour);
+    lblFirmness_ = blockLabel(QStringLiteral("lblFirmness"), kWarningColour);
+    FitClassicalBlock();
+}
+
+// Each line wraps to the frame's width; when they would pass the frame's
+// bottom, all of them take a smaller type, so that nothing is cut.
+void ResultsForm::FitClassicalBlock() {
+    struct Line {
+        QLabel* label;
+        bool bold;
+    };
+    const Line lines[] = {{lblClassicalTitle_, true},   {lblClassical_[0], false},
+                          {lblClassical_[1], false},    {lblClassical_[2], false},
+                          {lblClassicalClosing_, true}, {lblFirmness_, true}};
+    const int width = Px(kClassicalWidth);
+    for (qreal size = 8.25; size >= kClassicalSmallestPoints - 0.001; size -= 0.25) {
+        int top = Px(kClassicalTop);
+        for (const Line& line : lines) {
+            const QFont font = FormFont(line.bold, size);
+            const int height = line.label->text().isEmpty()
+                                   ? 0
+                                   : WrappedTextHeight(line.label->text(), font, width);
+            line.label->setFont(font);
+            line.label->setGeometry(Px(kClassicalLeft), top, width, height);
+            line.label->setVisible(height > 0);
+            // A little air between the title, the rows and the closing lines.
+            top += height + (line.label == lblClassical_[2] || line.label == lblClassicalTitle_ ? 2 : 0);
+        }
+        if (top <= Px(kClassicalBottom)) return;
+    }
+}
+
+void ResultsForm::FillPersonalDetails() {
+    const PersonalDetailTexts texts = PersonalDetails(birth_);
+    lblName_->setText(Text(texts.name));
+    lblCity_->setText(Text(texts.city));
+    lblState_->setText(Text(texts.state));
+    lblCountry_->setText(Text(texts.country));
+    lblDOB_->setText(Text(texts.dateOfBirth));
+    lblTOB_->setText(Text(texts.timeOfBirth));
+    lblLatitude_->setText(Text(texts.latitude));
+    lblLongitude_->setText(Text(texts.longitude));
+
+    // Long names and places wrap or take a smaller type, never cut off.
+    QLabel* const labels[] = {lblName_, lblCity_, lblState_,    lblCountry_,
+                              lblDOB_,  lblTOB_,  lblLatitude_, lblLongitude_};
+    QStringList lines;
+    for (QLabel* label : labels) lines.append(label->text());
+    const int bottom = Px(kPersonalDetailsHeightTwips) - kGroupFrameWidth;
+    const PersonalDetailsFit fit = FitPersonalDetails(lines, PxRect(120, 240, 3750, 195), bottom);
+    for (int i = 0; i < lines.size(); ++i) {
+        labels[i]->setFont(fit.font);
+        labels[i]->setGeometry(fit.rects[i]);
+    }
+}
+
+void ResultsForm::ShowReading(const ChartReading& reading, const ReadingDisplay& display) {
+    reading_ = reading;
+    ShowPositionsMode(positionsMode_);
+    lblAyanamsha_->setText(Text(reading.ayanamsaDisplay));
+    lblLagna_->setText(Text(reading.lagnaRashiName));
+    lblNakshatra_->setText(Text(reading.nakshatra));
+    lblRashi_->setText(Text(reading.rashi));
+    lblPada_->setText(Text(reading.pada));
+    lblLord_->setText(Text(reading.lord));
+    for (int i = 0; i < kBodyCount; ++i) {
+        Planet_[i]->setText(Text(reading.planetPositionText[i]));
+        FitOneLine(Planet_[i], false);
+    }
+    for (QLabel* value : {lblAyanamsha_, lblLagna_, lblRashi_, lblPada_, lblLord_})
+        FitOneLine(value, false);
+    FitOneLine(lblNakshatra_, true);
+    display_ = display;
+    ShowChart(chartStyle_, division_);
+
+    const KujaDoshaLines* runs[2] = {&display.fromLagna, &display.fromMoon};
+    for (int run = 0; run < 2; ++run) {
+        lblResult_[3 * run]->setText(Text(runs[run]->position));
+        lblResult_[3 * run + 1]->setText(Text(runs[run]->percentage));
+        lblResult_[3 * run + 2]->setText(Text(runs[run]->verdict));
+    }
+    // The result lines size themselves to their text, one line each.
+    for (int i = 0; i < 6; ++i) lblResult_[i]->adjustSize();
+
+    // What the "Pada" figure counts, and the Moon's own quarter beside it.
+    const int moonPada = MoonPada(reading.siderealDegrees[kMoon]);
+    lblPada_->setToolTip(
+        QStringLiteral("\"Pada\" counts the quarters (padas) of %1 that lie in one sign, as "
+                       "the nakshatra table gives them: %2. The Moon itself is in pada %3 of %1.")
+            .arg(Text(reading.nakshatra), Text(reading.pada))
+            .arg(moonPada));
+
+    firmness_ = display.firmness;
+    const std::optional<ClassicalKujaDosha> analysis = AnalyseClassicalKujaDosha(reading);
+    const ClassicalBlock block = analysis ? ClassicalBlockOf(*analysis) : ClassicalBlock{};
+    for (int i = 0; i < 3; ++i) {
+        const ClassicalBlockLine& line = block.lines[static_cast<std::size_t>(i)];
+        lblClassical_[i]->setText(line.text.empty() ? QString()
+                                                    : QtText(line.reference) +
+                                                          QStringLiteral(": ") + Text(line.text));
+    }
+    lblClassicalTitle_->setText(analysis ? QtText(kClassicalBlockTitle) : QString());
+    lblClassicalClosing_->setText(Text(block.closing));
+    lblFirmness_->setText(Text(FirmnessWarning(firmness_)));
+    FitClassicalBlock();
+}
+
+void ResultsForm::ShowChart(ChartStyle style, std::optional<Division> division) {
+    chartStyle_ = style;
+    division_ = division;
+    ChartDrawing drawing;
+    drawing.style = style;
+    if (division) {
+        const DivisionalChart chart = ComputeDivisionalChart(PositionsOf(reading_), *division);
+        drawing.signTexts = DivisionalBoxTexts(reading_, chart);
+        drawing.ascendantSign = chart.ascendantSign;
+        drawing.title.assign(NameOf(*division).title);
+    } else {
+        drawing.signTexts = display_.chartBoxes;
+        drawing.ascendantSign = SignIndex(reading_.lagnaSign).value_or(0);
+        drawing.title.assign(kBirthChartTitle);
+    }
+
+    const bool south = style == ChartStyle::South;
+    for (int sign = 0; sign < 12; ++sign)
+        picSouthRasi_->setBoxText(sign, Text(drawing.signTexts[sign]));
+    picSouthRasi_->setChartName(Text(drawing.title));
+    picChart_->setDrawing(drawing);
+    picSouthRasi_->setVisible(south);
+    picChart_->setVisible(!south);
+}
+
+}  // namespace orbalis
