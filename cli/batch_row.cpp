@@ -41,10 +41,10 @@ void ReadingFields(const BatchReading& reading, BatchRowFields& fields) {
         put(chart.planetPositionText[static_cast<std::size_t>(body)]);
     std::string& retrograde = fields.retrograde;
     retrograde.clear();
-    for (std::size_t i = 0; i < kRetrogradeNames.size(); ++i) {
+    for (std::size_t i = 0; i < kRetrogradeBodies.size(); ++i) {
         if (!reading.retrograde[i]) continue;
         if (!retrograde.empty()) retrograde += ' ';
-        retrograde += kRetrogradeNames[i];
+        retrograde += kBodyNames[kRetrogradeBodies[i]];
     }
     put(retrograde);
     std::size_t reference = 0;

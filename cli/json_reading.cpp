@@ -109,16 +109,14 @@ Json KujaDoshaDetailsJson(const ClassicalKujaDosha& analysis) {
 
 Json DivisionalChartsJson(const ChartReading& reading) {
     // The bodies by their English names, the ascendant first.
-    static constexpr std::array<std::string_view, kDivisionalBodyCount> kBodies = {
-        "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
     Json charts;
     const DivisionalCharts computed = ComputeDivisionalCharts(PositionsOf(reading));
     for (std::size_t i = 0; i < computed.size(); ++i) {
         const DivisionalChart& chart = computed[i];
         Json signs;
         signs["Ascendant"] = SignAbbreviations[static_cast<std::size_t>(chart.ascendantSign)];
-        for (std::size_t body = 0; body < kBodies.size(); ++body)
-            signs[std::string(kBodies[body])] =
+        for (std::size_t body = 0; body < kDivisionalBodyCount; ++body)
+            signs[std::string(kBodyNames[body])] =
                 SignAbbreviations[static_cast<std::size_t>(chart.bodySigns[body])];
         charts[std::string(kDivisionNames[i].key)] = std::move(signs);
     }
@@ -143,8 +141,8 @@ Json ReadingJson(const FullReading& reading) {
         boxes.push_back(std::move(box));
     }
     j["chartBoxes"] = std::move(boxes);
-    for (std::size_t i = 0; i < kRetrogradeNames.size(); ++i)
-        j["retrograde"][std::string(kRetrogradeNames[i])] = reading.retrograde[i];
+    for (std::size_t i = 0; i < kRetrogradeBodies.size(); ++i)
+        j["retrograde"][std::string(kBodyNames[kRetrogradeBodies[i]])] = reading.retrograde[i];
     const std::optional<ClassicalKujaDosha> details = AnalyseClassicalKujaDosha(reading.chart);
     j["kujaDoshaDetails"] = details ? KujaDoshaDetailsJson(*details) : Json();
     j["divisionalCharts"] = DivisionalChartsJson(reading.chart);

@@ -84,7 +84,7 @@ class CoupleRows final : public BatchRows {
         static void WriteMatch(const CoupleMatch& match, CsvWriter& writer) {
             for (const MoonPlacement* moon : {&match.moons.groom, &match.moons.bride}) {
                 writer.Field(SignNames[static_cast<std::size_t>(moon->sign)]);
-                writer.Field(NakshatraNames[static_cast<std::size_t>(moon->nakshatra)]);
+                writer.Field(kNakshatraNames[static_cast<std::size_t>(moon->nakshatra)]);
                 writer.Field(std::to_string(moon->pada));
             }
             const Ashtakoota& scores = match.moons.ashtakoota;

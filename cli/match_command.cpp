@@ -22,7 +22,7 @@ nlohmann::ordered_json Points(int halfPoints) {
 nlohmann::ordered_json MoonJson(const MoonPlacement& moon) {
     nlohmann::ordered_json j;
     j["sign"] = SignNames[static_cast<std::size_t>(moon.sign)];
-    j["nakshatra"] = NakshatraNames[static_cast<std::size_t>(moon.nakshatra)];
+    j["nakshatra"] = kNakshatraNames[static_cast<std::size_t>(moon.nakshatra)];
     j["nakshatraNumber"] = moon.nakshatra + 1;
     j["pada"] = moon.pada;
     if (moon.longitudeDegrees) j["longitude"] = *moon.longitudeDegrees;

@@ -3,6 +3,7 @@
 #include "model/text_utils.h"
 #include "cli/places_command.h"
 #include "clock/zone_row_choice.h"
+#include "model/utc_offset.h"
 #include "places/place_form_boxes.h"
 #include "places/place_search.h"
 
@@ -94,7 +95,7 @@ void AddPlaceClock(const BirthTexts& given, PlaceFill& fill) {
     const ZoneRowChoice choice = ChooseZoneRow(*fill.clock);
     if (!choice.zoneIndex && TrimBlanks(given.zone).empty()) {
         fill.problem = "No time zone row has the clock of " + PlaceLabel(place) + " on " + DateTimeText(at) +
-                       " (UTC" + UtcOffsetText(fill.clock->utcOffsetSeconds) + ", " +
+                       " (" + UtcOffsetForPeople(fill.clock->utcOffsetSeconds) + ", " +
                        fill.clock->abbreviation + "); give the time zone row";
         return;
     }
@@ -105,8 +106,8 @@ void AddPlaceClock(const BirthTexts& given, PlaceFill& fill) {
         const bool skipped = fill.clock->kind == LocalTimeKind::Skipped;
         fill.note = DateTimeText(at) + (skipped ? " never happened in " : " happened twice in ") +
                     PlaceLabel(place) + ": the clocks went " + (skipped ? "forward" : "back") + "; the clock " +
-                    (skipped ? "before the change" : "of its first occurrence") + ", UTC" +
-                    UtcOffsetText(fill.clock->utcOffsetSeconds) + " " + fill.clock->abbreviation +
+                    (skipped ? "before the change" : "of its first occurrence") + ", " +
+                    UtcOffsetForPeople(fill.clock->utcOffsetSeconds) + " " + fill.clock->abbreviation +
                     ", is used";
     }
 }

@@ -14,8 +14,6 @@ namespace orbalis::cli {
 // The planets with retrograde periods, Mercury to Saturn, in body order.
 inline constexpr std::array<Body, 5> kRetrogradeBodies = {kMercury, kVenus, kMars, kJupiter,
                                                           kSaturn};
-inline constexpr std::array<std::string_view, 5> kRetrogradeNames = {"Mercury", "Venus", "Mars",
-                                                                     "Jupiter", "Saturn"};
 
 // Everything one reading yields: its input, the computed record, what the
 // results window shows besides it, and the retrograde flags.

@@ -29,8 +29,8 @@ std::string BirthLine(const BirthDetails& birth) {
     std::snprintf(where, sizeof where, "%d\u00b0 %d\u2032 %c, %d\u00b0 %d\u2032 %c",
                   birth.latitudeDegrees, birth.latitudeMinutes, birth.isSouth ? 'S' : 'N',
                   birth.longitudeDegrees, birth.longitudeMinutes, birth.isEast ? 'E' : 'W');
-    std::string line = std::string("Born:      ") + when + " (UTC" +
-                       UtcOffsetText(60 * BirthUtcOffsetMinutes(birth)) + ")";
+    std::string line = std::string("Born:      ") + when + " (" +
+                       UtcOffsetForPeople(60 * BirthUtcOffsetMinutes(birth)) + ")";
     line += ", " + birth.city + ", " + birth.state + ", " + birth.country + ", " + where;
     return line;
 }

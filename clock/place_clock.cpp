@@ -196,17 +196,4 @@ std::optional<PlaceClock> ClockAt(std::string_view ianaZone, int year, int month
     }
 }
 
-std::string UtcOffsetText(int offsetSeconds) {
-    const int magnitude = std::abs(offsetSeconds);
-    std::array<char, 16> text{};
-    const char sign = offsetSeconds < 0 ? '-' : '+';
-    if (magnitude % 60 != 0) {
-        std::snprintf(text.data(), text.size(), "%c%02d:%02d:%02d", sign, magnitude / 3600, magnitude / 60 % 60,
-                      magnitude % 60);
-    } else {
-        std::snprintf(text.data(), text.size(), "%c%02d:%02d", sign, magnitude / 3600, magnitude / 60 % 60);
-    }
-    return text.data();
-}
-
 }  // namespace orbalis

@@ -41,7 +41,4 @@ bool ClockDatabaseAvailable();
 std::optional<PlaceClock> ClockAt(std::string_view ianaZone, int year, int month, int day, int hour,
                                   int minute);
 
-// "+05:30", "-04:00", "+00:00"; seconds only where there are some: "+05:21:10".
-std::string UtcOffsetText(int offsetSeconds);
-
 }  // namespace orbalis

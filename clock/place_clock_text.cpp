@@ -5,6 +5,7 @@
 
 #include "model/days_in_month.h"
 #include "model/month_names.h"
+#include "model/utc_offset.h"
 
 namespace orbalis {
 namespace {
@@ -12,8 +13,7 @@ namespace {
 // "UTC−05:00" with a true minus sign, and the abbreviation where the zone has
 // one in letters ("EST"; the database writes "+0545" where it has none).
 std::string ClockName(int offsetSeconds, std::string_view abbreviation) {
-    std::string text = "UTC" + UtcOffsetText(offsetSeconds);
-    if (offsetSeconds < 0) text.replace(3, 1, "\u2212");
+    std::string text = UtcOffsetForPeople(offsetSeconds);
     const bool lettered = !abbreviation.empty() && abbreviation.front() != '+' && abbreviation.front() != '-';
     if (lettered) {
         text += ", ";

@@ -5,9 +5,9 @@
 
 namespace orbalis {
 
-// Sun to Saturn, the bodies the interpretation texts speak of.
-inline constexpr std::array<std::string_view, 7> InterpretationBodyNames = {
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
+// Sun to Saturn, the bodies the interpretation texts speak of: the first
+// seven of Body.
+inline constexpr int kInterpretationBodyCount = 7;
 
 // A general description of each body, by body index 0..6.
 extern const std::array<std::string_view, 7> BodyDescriptions;

@@ -10,10 +10,6 @@ namespace orbalis {
 
 namespace {
 
-// The nine bodies of the chart, in the order of the body tables.
-constexpr std::array<std::string_view, kChartBodyCount> kChartBodyNames = {
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
-
 // Percentage of Kuja dosha by the sign of the searched body, Aries to Pisces.
 // Any text other than "0%" makes the person Manglik.
 constexpr std::array<std::string_view, kSignCount> kDoshaPercentages = {
@@ -38,7 +34,7 @@ std::optional<KujaDoshaCount> CountKujaDosha(const ChartReading& reading,
     // the searched one is simply that body's own sign.
     std::optional<int> searchedSign;
     for (int body = 0; body < kChartBodyCount; ++body) {
-        if (kChartBodyNames[body] == searchedBodyName) {
+        if (kBodyNames[body] == searchedBodyName) {
             searchedSign = SignOfPositionText(reading.planetPositionText[body]);
             break;
         }

@@ -15,7 +15,7 @@ std::string Padded(std::string_view text, std::size_t width) {
 
 std::string MoonPlacementText(const MoonPlacement& moon) {
     return std::string(SignNames[static_cast<std::size_t>(moon.sign)]) + ", " +
-           std::string(NakshatraNames[static_cast<std::size_t>(moon.nakshatra)]) + ", pada " +
+           std::string(kNakshatraNames[static_cast<std::size_t>(moon.nakshatra)]) + ", pada " +
            std::to_string(moon.pada);
 }
 

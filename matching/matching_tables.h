@@ -3,22 +3,15 @@
 #include <array>
 #include <string_view>
 
+#include "model/reference_tables.h"
+
 namespace orbalis::matching {
 
 // The fixed tables of marriage matching. Nakshatras are numbered 0..26 from
 // Ashwini and signs 0..11 from Aries; the other groups are indexes into the
 // name arrays below.
 
-inline constexpr int kNakshatraCount = 27;
 inline constexpr int kPadasPerSign = 9;
-
-inline constexpr std::array<std::string_view, kNakshatraCount> NakshatraNames = {
-    "Ashwini",        "Bharani",        "Krittika",      "Rohini",         "Mrigashira",
-    "Ardra",          "Punarvasu",      "Pushya",        "Ashlesha",       "Magha",
-    "Purva Phalguni", "Uttara Phalguni", "Hasta",        "Chitra",         "Swati",
-    "Vishakha",       "Anuradha",       "Jyeshtha",      "Mula",           "Purva Ashadha",
-    "Uttara Ashadha", "Shravana",       "Dhanishtha",    "Shatabhisha",    "Purva Bhadrapada",
-    "Uttara Bhadrapada", "Revati"};
 
 // The seven planets that rule signs, in the order of the relationship tables.
 enum Planet : int { kSunLord, kMoonLord, kMarsLord, kMercuryLord, kJupiterLord, kVenusLord, kSaturnLord };

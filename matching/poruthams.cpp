@@ -152,7 +152,7 @@ std::string PoruthamReason(Porutham porutham, const MoonPlacement& groom,
             return Names(name(RajjuNames, groomStar.rajju), name(RajjuNames, brideStar.rajju)) +
                    (passes ? ": different rajjus." : ": the same rajju.");
         case Porutham::Vedha:
-            return Names(name(NakshatraNames, groom.nakshatra), name(NakshatraNames, bride.nakshatra)) +
+            return Names(name(kNakshatraNames, groom.nakshatra), name(kNakshatraNames, bride.nakshatra)) +
                    (passes ? " do not obstruct each other." : " obstruct each other.");
     }
     return {};

@@ -23,6 +23,15 @@ enum Body : int {
 inline constexpr int kBodyCount = 11;
 inline constexpr int kChartBodyCount = 9;  // Sun to Ketu: the bodies drawn in the chart
 
+// The names of the bodies, in the order of Body: the English names of the
+// body tables (and of JSON keys and CSV columns), and the Sanskrit ones.
+inline constexpr std::array<std::string_view, kBodyCount> kBodyNames = {
+    "Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
+    "Saturn", "Rahu", "Ketu",    "Ascendant", "Midheaven"};
+inline constexpr std::array<std::string_view, kBodyCount> kBodySanskritNames = {
+    "Surya", "Chandra", "Budha", "Shukra",    "Mangala",  "Guru",
+    "Shani", "Rahu",    "Ketu",  "Ascendant", "Midheaven"};
+
 using BodyTexts = std::array<std::string, kBodyCount>;
 
 // What follows the Sanskrit name of a planet retrograde at birth.

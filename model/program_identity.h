@@ -2,14 +2,16 @@
 
 #include <string_view>
 
+#include "model/version.h"
+
 namespace orbalis {
 
 // Caption of every window.
-inline constexpr std::string_view kWindowCaption = "Orbalis v1.15";
+inline constexpr std::string_view kWindowCaption = "Orbalis v" ORBALIS_VERSION;
 // Caption of every message box.
 inline constexpr std::string_view kProgramTitle = "Orbalis";
 inline constexpr std::string_view kProductName = "Orbalis";
-inline constexpr std::string_view kVersionText = "1.15";
+inline constexpr std::string_view kVersionText = ORBALIS_VERSION;
 
 // Web addresses the program opens, all in one place.
 inline constexpr std::string_view kSiteAddress = "https://www.orbalis.org/";

@@ -51,6 +51,18 @@ inline constexpr std::array<std::string_view, kSignCount> SanskritSignNames = {
 // Sign index 0..11 of a three-letter abbreviation, or nothing.
 std::optional<int> SignIndex(std::string_view abbreviation);
 
+// The 27 nakshatras of 13 deg 20 min each, from 0 deg Aries, in the spellings
+// the lord and pada table matches: the one name of each wherever a reading, a
+// match, a file or a document shows it.
+inline constexpr int kNakshatraCount = 27;
+inline constexpr std::array<std::string_view, kNakshatraCount> kNakshatraNames = {
+    "Aswini",         "Bharani",         "Krittika",   "Rohini",          "Mrigsira",
+    "Ardra",          "Punarvasu",       "Pushya",     "Aslesha",         "Magha",
+    "Purbha Phalguni", "Uttara Phalguni", "Hasta",     "Chitra",          "Swati",
+    "Vishakha",       "Anuradha",        "Jyeshtha",   "Mula",            "Purva Ashadha",
+    "Uttara Ashadha", "Shravana",        "Dhanishtha", "Shatbisha",       "Poorva Bhadrapada",
+    "Uttara Bhadrapada", "Revati"};
+
 struct NakshatraLordRow {
     std::string_view name;
     std::string_view lord;

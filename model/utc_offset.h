@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "model/birth_details.h"
 
 namespace orbalis {
@@ -17,5 +19,13 @@ constexpr int ZoneRowUtcOffsetMinutes(const BirthDetails& birth) {
 constexpr int BirthUtcOffsetMinutes(const BirthDetails& birth) {
     return ZoneRowUtcOffsetMinutes(birth) + (birth.daylightSaving ? 60 : 0);
 }
+
+// "+05:30", "-04:00", "+00:00"; seconds only where there are some:
+// "+05:21:10". The form programs read (JSON, CSV).
+std::string UtcOffsetText(int offsetSeconds);
+
+// "UTC+05:30", "UTC−09:00" with a true minus sign: the form people read,
+// the same in every window, message and document.
+std::string UtcOffsetForPeople(int offsetSeconds);
 
 }  // namespace orbalis

@@ -11,39 +11,6 @@
 #include "model/sign_position_text.h"
 
 namespace orbalis {
-namespace {
-
-// The 27 nakshatras of 13 deg 20 min each, from 0 deg Aries. The spellings are
-// the ones the lord and pada table matches.
-constexpr std::array<std::string_view, 27> kNakshatraNames = {"Aswini",
-                                                              "Bharani",
-                                                              "Krittika",
-                                                              "Rohini",
-                                                              "Mrigsira",
-                                                              "Ardra",
-                                                              "Punarvasu",
-                                                              "Pushya",
-                                                              "Aslesha",
-                                                              "Magha",
-                                                              "Purbha Phalguni",
-                                                              "Uttara Phalguni",
-                                                              "Hasta",
-                                                              "Chitra",
-                                                              "Swati",
-                                                              "Vishakha",
-                                                              "Anuradha",
-                                                              "Jyeshtha",
-                                                              "Mula",
-                                                              "Purva Ashadha",
-                                                              "Uttara Ashadha",
-                                                              "Shravana",
-                                                              "Dhanishtha",
-                                                              "Shatbisha",
-                                                              "Poorva Bhadrapada",
-                                                              "Uttara Bhadrapada",
-                                                              "Revati"};
-
-}  // namespace
 
 void MoonDetailsAt(double siderealDegrees, ChartReading& reading) {
     PositionChars position;

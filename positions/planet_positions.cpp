@@ -15,14 +15,6 @@
 namespace orbalis {
 namespace {
 
-// The body tables' names, in the order of Body.
-constexpr std::array<std::string_view, kBodyCount> kPlanetNames = {
-    "Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
-    "Saturn", "Rahu", "Ketu",    "Ascendant", "Midheaven"};
-constexpr std::array<std::string_view, kBodyCount> kPlanetSanskritNames = {
-    "Surya", "Chandra", "Budha", "Shukra",    "Mangala",  "Guru",
-    "Shani", "Rahu",    "Ketu",  "Ascendant", "Midheaven"};
-
 // The J2000 longitude less the ayanamsa; the longitude is not precessed to
 // the date of birth first.
 double SiderealFrom(double tropicalDegrees, double ayanamsaDegrees) {
@@ -92,10 +84,10 @@ void WriteBodyTables(const PlanetLongitudes& planets, double rahu, ChartReading&
     // reading survives.
     // A reading reused for the next birth mostly holds these names already.
     for (int body = 0; body < kBodyCount; ++body) {
-        if (reading.planetName[body] != kPlanetNames[body])
-            reading.planetName[body].assign(kPlanetNames[body]);
-        if (reading.planetSanskritName[body] != kPlanetSanskritNames[body])
-            reading.planetSanskritName[body].assign(kPlanetSanskritNames[body]);
+        if (reading.planetName[body] != kBodyNames[body])
+            reading.planetName[body].assign(kBodyNames[body]);
+        if (reading.planetSanskritName[body] != kBodySanskritNames[body])
+            reading.planetSanskritName[body].assign(kBodySanskritNames[body]);
     }
 
     std::array<double, kBodyCount>& degrees = reading.siderealDegrees;

@@ -159,7 +159,7 @@ std::vector<QStringList> PersonalRows(const BirthDetails& birth) {
         {QStringLiteral("Longitude"),
          Degrees(birth.longitudeDegrees, birth.longitudeMinutes, birth.isEast ? 'E' : 'W')},
         {QStringLiteral("Time zone"), zone},
-        {QStringLiteral("UTC offset"), QStringLiteral("UTC") + Q(UtcOffsetText(eastSeconds))},
+        {QStringLiteral("UTC offset"), Q(UtcOffsetForPeople(eastSeconds))},
         {QStringLiteral("Daylight saving"),
          birth.daylightSaving ? QStringLiteral("yes, one hour added") : QStringLiteral("no")},
     };

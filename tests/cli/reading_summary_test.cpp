@@ -39,11 +39,11 @@ TEST(ReadingSummary, AFarZoneIsWarnedOfAndTheReadingGiven) {
     const Case cases[] = {
         {"34", ""},
         {"0",
-         "The time zone UTC\u22129:00 is far from 77\u00b0 13\u2032 E (about UTC+5:09). Please "
+         "The time zone UTC\u221209:00 is far from 77\u00b0 13\u2032 E (about UTC+05:09). Please "
          "check the time zone."},
         {"38", ""},  // Japan, +9:00: 3 h 51 min from 5:09
         {"35",
-         "The time zone UTC+12:00 is far from 77\u00b0 13\u2032 E (about UTC+5:09). Please check "
+         "The time zone UTC+12:00 is far from 77\u00b0 13\u2032 E (about UTC+05:09). Please check "
          "the time zone."},
     };
     for (const Case& c : cases) {

@@ -128,7 +128,7 @@ TEST(Matching, TablesAgreeWithTheirRules) {
             if (b == kNoStar) continue;
             EXPECT_FALSE(CheckPoruthams(MoonPlacementOf(b, 1), MoonPlacementOf(a, 1))
                              .passes(Porutham::Vedha))
-                << NakshatraNames[static_cast<std::size_t>(a)];
+                << kNakshatraNames[static_cast<std::size_t>(a)];
         }
 }
 

@@ -1,4 +1,5 @@
 #include "clock/place_clock.h"
+#include "model/utc_offset.h"
 
 #include <gtest/gtest.h>
 

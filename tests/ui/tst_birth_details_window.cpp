@@ -151,7 +151,7 @@ class FrmMainTest : public QObject {
         QTest::addColumn<bool>("west");
         QTest::addColumn<QString>("warning");
         const QString delhi = QString::fromUtf8(
-            "The time zone UTC\u22129:00 is far from 77\u00b0 13\u2032 E (about UTC+5:09). "
+            "The time zone UTC\u221209:00 is far from 77\u00b0 13\u2032 E (about UTC+05:09). "
             "Please check the time zone.");
         QTest::newRow("Indian time in Delhi") << 34 << "77" << false << "";
         QTest::newRow("row 0 in Delhi") << 0 << "77" << false << delhi;
