@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "files/unique_descriptor.h"
@@ -66,52 +68,126 @@ bool IsNumberEntry(const std::string& line, int first, int last) {
     return value && *value >= first && *value <= last && DecimalText(*value) == line;
 }
 
-// Whether line number `index` (0-based) holds what its box or list can take.
-bool LineIsTakeable(std::size_t index, const std::string& line) {
-    constexpr int kMonthCount = 12;
-    switch (index) {
-        case 1:
-            return IsNumberEntry(line, 1, kMonthCount);
-        case 2:
-            return IsNumberEntry(line, 1, 31);
-        case 3:
-            return IsNumberEntry(line, kFirstBirthYear, kLastBirthYear);
-        case 4:
-            return IsNumberEntry(line, 0, 24);
-        case 5:
-            return IsNumberEntry(line, 0, 59);
-        case 6:
-            return IsNumberEntry(line, 0, kTimeZoneCount - 1);
-        case 7:
-        case 8:
-        case 9:
-        case 10:
-            return !line.empty() && line.size() <= static_cast<std::size_t>(kNumberBoxLength) &&
-                   NumberOfLine(line).has_value();
-        case 11:
-        case 12:
-        case 13:
-            return line == "True" || line == "False";
-        default:
-            return line.size() <= static_cast<std::size_t>(kLetterBoxLength) &&
-                   IsLetterText(std::string_view(line));
-    }
-}
-
 std::string Reason(const std::string& path, std::string_view why) {
     return path + ": " + std::string(why);
 }
 
+// What a line holds, and so what it is checked against.
+enum class LineKind {
+    Letters,  // a letters-only box: the name, city, state, country
+    Month,    // the month's number, 1..12
+    Day,      // the number on the day list, 1..31
+    Year,     // the number on the year list
+    Hour,     // the number on the hour list, 0..24
+    Minute,   // the number on the minute list, 0..59
+    Zone,     // the position on the time zone list
+    Digits,   // a degree or minute box
+    Flag,     // "True" or "False"
+};
+
+// One line of a reading file: what it holds, the birth detail it is written
+// from, and what it puts on the form when read back.
+struct ReadingFileLine {
+    LineKind kind;
+    std::string (*write)(const BirthDetails& birth);
+    void (*apply)(const std::string& line, FormEntries& form);
+};
+
+constexpr int kMonthCount = 12;
+
+// The numbers of the lists, from first to last, by kind.
+constexpr std::pair<int, int> ListRange(LineKind kind) {
+    switch (kind) {
+        case LineKind::Month: return {1, kMonthCount};
+        case LineKind::Day: return {1, 31};
+        case LineKind::Year: return {kFirstBirthYear, kLastBirthYear};
+        case LineKind::Hour: return {0, 24};
+        case LineKind::Minute: return {0, 59};
+        case LineKind::Zone: return {0, kTimeZoneCount - 1};
+        default: return {0, 0};
+    }
+}
 
 // Selects the entry of a list of the texts "first".."last" that equals line.
-void SelectEntry(const std::string& line, int first, int last, int& entry) {
+void SelectEntry(const std::string& line, LineKind kind, int& entry) {
+    const auto [first, last] = ListRange(kind);
     if (IsNumberEntry(line, first, last)) entry = *NumberOfLine(line);
 }
 
-// Selects the list position that line names.
-void SelectPosition(const std::string& line, int count, int& position) {
-    const std::optional<int> value = NumberOfLine(line);
-    if (value && *value < count) position = *value;
+std::string Flag(bool value) {
+    return TrueFalse(value);
+}
+
+// The seventeen lines, in file order: the one description the writer, the
+// check and the form's reading of a file all follow.
+constexpr std::array<ReadingFileLine, kReadingFileLineCount> kReadingFileLines = {{
+    {LineKind::Letters, [](const BirthDetails& b) { return b.name; },
+     [](const std::string& l, FormEntries& f) { f.name = l; }},
+    {LineKind::Month, [](const BirthDetails& b) { return DecimalText(b.month); },
+     [](const std::string& l, FormEntries& f) {
+         // The month is stored as its number, one more than its list position.
+         if (const std::optional<int> month = NumberOfLine(l); month && *month >= 1 &&
+                                                               *month <= kMonthCount)
+             f.monthIndex = *month - 1;
+     }},
+    {LineKind::Day, [](const BirthDetails& b) { return DecimalText(b.day); },
+     [](const std::string& l, FormEntries& f) { SelectEntry(l, LineKind::Day, f.day); }},
+    {LineKind::Year, [](const BirthDetails& b) { return DecimalText(b.year); },
+     [](const std::string& l, FormEntries& f) { SelectEntry(l, LineKind::Year, f.year); }},
+    {LineKind::Hour, [](const BirthDetails& b) { return DecimalText(b.hour); },
+     [](const std::string& l, FormEntries& f) { SelectEntry(l, LineKind::Hour, f.hour); }},
+    {LineKind::Minute, [](const BirthDetails& b) { return DecimalText(b.minute); },
+     [](const std::string& l, FormEntries& f) { SelectEntry(l, LineKind::Minute, f.minute); }},
+    {LineKind::Zone, [](const BirthDetails& b) { return DecimalText(b.zoneIndex); },
+     [](const std::string& l, FormEntries& f) {
+         // Selects the list position that the line names.
+         const std::optional<int> value = NumberOfLine(l);
+         if (value && *value < kTimeZoneCount) f.zoneIndex = *value;
+     }},
+    {LineKind::Digits, [](const BirthDetails& b) { return DecimalText(b.longitudeDegrees); },
+     [](const std::string& l, FormEntries& f) { f.longitudeDegrees = l; }},
+    {LineKind::Digits, [](const BirthDetails& b) { return DecimalText(b.longitudeMinutes); },
+     [](const std::string& l, FormEntries& f) { f.longitudeMinutes = l; }},
+    {LineKind::Digits, [](const BirthDetails& b) { return DecimalText(b.latitudeDegrees); },
+     [](const std::string& l, FormEntries& f) { f.latitudeDegrees = l; }},
+    {LineKind::Digits, [](const BirthDetails& b) { return DecimalText(b.latitudeMinutes); },
+     [](const std::string& l, FormEntries& f) { f.latitudeMinutes = l; }},
+    {LineKind::Flag, [](const BirthDetails& b) { return Flag(b.isEast); },
+     [](const std::string& l, FormEntries& f) {
+         f.east = l == "True";
+         f.west = !f.east;
+     }},
+    {LineKind::Flag, [](const BirthDetails& b) { return Flag(b.isSouth); },
+     [](const std::string& l, FormEntries& f) {
+         f.south = l == "True";
+         f.north = !f.south;
+     }},
+    {LineKind::Flag, [](const BirthDetails& b) { return Flag(b.daylightSaving); },
+     [](const std::string& l, FormEntries& f) { f.daylightSaving = l == "True"; }},
+    {LineKind::Letters, [](const BirthDetails& b) { return b.city; },
+     [](const std::string& l, FormEntries& f) { f.city = l; }},
+    {LineKind::Letters, [](const BirthDetails& b) { return b.state; },
+     [](const std::string& l, FormEntries& f) { f.state = l; }},
+    {LineKind::Letters, [](const BirthDetails& b) { return b.country; },
+     [](const std::string& l, FormEntries& f) { f.country = l; }},
+}};
+
+// Whether a line holds what its box or list can take.
+bool LineIsTakeable(LineKind kind, const std::string& line) {
+    switch (kind) {
+        case LineKind::Digits:
+            return !line.empty() && line.size() <= static_cast<std::size_t>(kNumberBoxLength) &&
+                   NumberOfLine(line).has_value();
+        case LineKind::Flag:
+            return line == "True" || line == "False";
+        case LineKind::Letters:
+            return line.size() <= static_cast<std::size_t>(kLetterBoxLength) &&
+                   IsLetterText(std::string_view(line));
+        default: {
+            const auto [first, last] = ListRange(kind);
+            return IsNumberEntry(line, first, last);
+        }
+    }
 }
 
 }  // namespace
@@ -125,28 +201,9 @@ std::string UnshiftText(std::string_view codePageBytes) {
 }
 
 std::string EncodeReadingFile(const BirthDetails& birth) {
-    const std::string values[kReadingFileLineCount] = {
-        birth.name,
-        DecimalText(birth.month),
-        DecimalText(birth.day),
-        DecimalText(birth.year),
-        DecimalText(birth.hour),
-        DecimalText(birth.minute),
-        DecimalText(birth.zoneIndex),
-        DecimalText(birth.longitudeDegrees),
-        DecimalText(birth.longitudeMinutes),
-        DecimalText(birth.latitudeDegrees),
-        DecimalText(birth.latitudeMinutes),
-        TrueFalse(birth.isEast),
-        TrueFalse(birth.isSouth),
-        TrueFalse(birth.daylightSaving),
-        birth.city,
-        birth.state,
-        birth.country,
-    };
     std::string file;
-    for (const std::string& value : values) {
-        file += ShiftText(Utf8ToCodePage(TrimBlanks(value)));
+    for (const ReadingFileLine& line : kReadingFileLines) {
+        file += ShiftText(Utf8ToCodePage(TrimBlanks(line.write(birth))));
         file += "\r\n";
     }
     return file;
@@ -167,7 +224,7 @@ std::optional<ReadingFileLines> ParseReadingFile(std::string_view fileBytes) {
         // A byte the shift cannot have written means the line was damaged.
         if (unshifted.size() != raw[i].size()) return std::nullopt;
         lines[i] = CodePageToUtf8(unshifted);
-        if (!LineIsTakeable(i, lines[i])) return std::nullopt;
+        if (!LineIsTakeable(kReadingFileLines[i].kind, lines[i])) return std::nullopt;
     }
     return lines;
 }
@@ -238,29 +295,7 @@ ReadingFileBirth LoadReadingFileBirth(const std::string& path) {
 }
 
 FormEntries ApplyReadingFile(const ReadingFileLines& lines, FormEntries form) {
-    constexpr int kMonthCount = 12;
-    form.name = lines[0];
-    // The month is stored as its number, one more than its list position.
-    if (const std::optional<int> month = NumberOfLine(lines[1]);
-        month && *month >= 1 && *month <= kMonthCount)
-        form.monthIndex = *month - 1;
-    SelectEntry(lines[2], 1, 31, form.day);
-    SelectEntry(lines[3], kFirstBirthYear, kLastBirthYear, form.year);
-    SelectEntry(lines[4], 0, 24, form.hour);
-    SelectEntry(lines[5], 0, 59, form.minute);
-    SelectPosition(lines[6], kTimeZoneCount, form.zoneIndex);
-    form.longitudeDegrees = lines[7];
-    form.longitudeMinutes = lines[8];
-    form.latitudeDegrees = lines[9];
-    form.latitudeMinutes = lines[10];
-    form.east = lines[11] == "True";
-    form.west = !form.east;
-    form.south = lines[12] == "True";
-    form.north = !form.south;
-    form.daylightSaving = lines[13] == "True";
-    form.city = lines[14];
-    form.state = lines[15];
-    form.country = lines[16];
+    for (std::size_t i = 0; i < kReadingFileLines.size(); ++i) kReadingFileLines[i].apply(lines[i], form);
     return form;
 }
 
