@@ -6,7 +6,7 @@
 
 #include "dosha/classical_kuja_dosha.h"
 #include "report/reading_report.h"
-#include "ui/common/pdf_save.h"
+#include "ui/common/save_flow.h"
 #include "ui/dosha_details/kuja_dosha_details_window.h"
 #include "ui/match/match_command.h"
 #include "ui/results/results_form.h"

@@ -1,13 +1,13 @@
 #include "ui/common/reading_file_commands.h"
 
 #include <QFile>
+#include <QIODevice>
 
 #include "model/program_identity.h"
 #include "reading/save_names.h"
-#include "ui/common/atomic_file.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/file_dialog_folder.h"
-#include "ui/common/save_target.h"
+#include "ui/common/save_flow.h"
 
 namespace orbalis {
 namespace {
@@ -23,33 +23,28 @@ QString ProgramTitle() {
 
 void SaveReadingFile(Dialogs& dialogs, QWidget* parent, const BirthDetails& birth,
                      QString& lastFileName) {
-    FileDialogRequest request;
-    request.filter = kReadingFileFilter;
-    request.defaultExtension = kReadingFileExtension;
-    request.title = ProgramTitle();
+    SaveFlow flow;
+    flow.request.filter = kReadingFileFilter;
+    flow.request.defaultExtension = kReadingFileExtension;
+    flow.request.title = ProgramTitle();
     // Before any file name is known, the person's name is offered.
     const std::string known = lastFileName.toStdString();
-    request.initialName = QString::fromStdString(
+    flow.request.initialName = QString::fromStdString(
         ReadingFileName(known.empty() ? SuggestedSaveName(birth.name) : known));
-    request.folder = FileDialogFolder();
-    request.overwritePrompt = true;
-    request.pathMustExist = true;
-    request.noReadOnlyReturn = true;
-    const std::optional<QString> chosen = dialogs.chooseSaveFile(parent, request);
-    if (!chosen) return;
-    RememberFileDialogFolder(*chosen);
-    const std::optional<QString> path =
-        ConfirmSaveName(dialogs, parent, *chosen,
-                        QString::fromStdString(ReadingFileName(chosen->toStdString())));
-    if (!path) return;
-
-    lastFileName = *path;
+    flow.request.overwritePrompt = true;
+    flow.request.pathMustExist = true;
+    flow.request.noReadOnlyReturn = true;
+    flow.pathFor = [](const QString& chosen) -> std::optional<QString> {
+        return QString::fromStdString(ReadingFileName(chosen.toStdString()));
+    };
+    // The name is remembered once chosen, even when the write then fails.
+    flow.named = [&lastFileName](const QString& path) { lastFileName = path; };
     const std::string bytes = EncodeReadingFile(birth);
-    QString reason;
-    if (!WriteFileAtomically(
-            *path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &reason)) {
-        ShowSaveFailure(dialogs, parent, *path, reason);
-    }
+    flow.write = [&bytes](QIODevice& file) {
+        return file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+               static_cast<qint64>(bytes.size());
+    };
+    SaveWithDialog(dialogs, parent, flow);
 }
 
 std::optional<QString> ChooseReadingFileToOpen(Dialogs& dialogs, QWidget* parent) {

@@ -12,7 +12,7 @@
 #include "model/program_identity.h"
 #include "report/titled_text_pdf.h"
 #include "ui/common/dialogs.h"
-#include "ui/common/pdf_save.h"
+#include "ui/common/save_flow.h"
 #include "painting/form_font.h"
 #include "ui/common/print_form.h"
 #include "ui/common/qt_text.h"

@@ -10,7 +10,7 @@
 
 #include "ui/common/atomic_file.h"
 #include "ui/common/dialogs.h"
-#include "ui/common/file_dialog_folder.h"
+#include "ui/common/save_flow.h"
 #include "reading/save_names.h"
 #include "results/jpeg_name.h"
 
@@ -19,15 +19,31 @@ namespace {
 
 constexpr int kJpegQuality = 100;
 
-bool WriteJpeg(const QString& path, const QImage& picture, QString& reason) {
-    return WriteFileAtomically(
-        path,
-        [&picture](QIODevice& device) {
-            QImageWriter writer(&device, "jpg");
-            writer.setQuality(kJpegQuality);
-            return writer.write(picture);
+bool WriteJpeg(QIODevice& file, const QImage& picture) {
+    QImageWriter writer(&file, "jpg");
+    writer.setQuality(kJpegQuality);
+    return writer.write(picture);
+}
+
+// The first free copy name for the chosen one (".jpg" in place of any
+// extension, "_001" to "_999" when taken); a message and nothing when no
+// name is free.
+std::optional<QString> FreeJpegPath(Dialogs& dialogs, QWidget* parent, const QString& chosenPath) {
+    const PathParts parts = SplitPath(JpegBasePath(chosenPath.toStdString()));
+    const std::string timestamp = TimestampText(true, LocalClockNow());
+    const std::optional<std::string> path = UniqueJpegPath(
+        parts.folder, parts.file,
+        [](const std::string& candidate) {
+            return QFileInfo::exists(QString::fromStdString(candidate));
         },
-        &reason);
+        QCoreApplication::applicationDirPath().toStdString(), timestamp);
+    if (!path) {
+        const std::string file = JpegFileName(parts.file, timestamp);
+        dialogs.showMessage(parent, QString::fromStdString(TooManyCopiesText(file)),
+                            QString::fromStdString(TooManyCopiesTitle(file)), MessageIcon::Error);
+        return std::nullopt;
+    }
+    return QString::fromStdString(*path);
 }
 
 // The form as it draws itself, on its window colour where it leaves pixels
@@ -49,38 +65,24 @@ QImage FormPicture(QWidget* form) {
 void SaveFormAsJpeg(Dialogs& dialogs, QWidget* form, const QString& personName) {
     // Taken before the dialog opens, so the dialog is not in the picture.
     const QImage picture = FormPicture(form);
-
-    FileDialogRequest request;
-    request.filter = QStringLiteral("JPEG Image (*.jpg)|*.jpg");
-    request.defaultExtension = QStringLiteral("jpg");
-    request.folder = FileDialogFolder();
+    SaveFlow flow;
+    flow.request.filter = QStringLiteral("JPEG Image (*.jpg)|*.jpg");
+    flow.request.defaultExtension = QStringLiteral("jpg");
     const std::string suggested = SuggestedSaveName(personName.toStdString());
-    if (!suggested.empty()) request.initialName = QString::fromStdString(suggested + ".jpg");
-    const std::optional<QString> chosen = dialogs.chooseSaveFile(form, request);
-    if (!chosen || chosen->isEmpty()) return;
-    RememberFileDialogFolder(*chosen);
-    SavePictureAsJpeg(dialogs, form, picture, *chosen);
+    if (!suggested.empty()) flow.request.initialName = QString::fromStdString(suggested + ".jpg");
+    flow.pathFor = [&dialogs, form](const QString& chosen) { return FreeJpegPath(dialogs, form, chosen); };
+    flow.write = [&picture](QIODevice& file) { return WriteJpeg(file, picture); };
+    SaveWithDialog(dialogs, form, flow);
 }
 
 void SavePictureAsJpeg(Dialogs& dialogs, QWidget* parent, const QImage& picture,
                        const QString& chosenPath) {
-    const PathParts parts = SplitPath(JpegBasePath(chosenPath.toStdString()));
-    const std::string timestamp = TimestampText(true, LocalClockNow());
-    const std::optional<std::string> path = UniqueJpegPath(
-        parts.folder, parts.file,
-        [](const std::string& candidate) {
-            return QFileInfo::exists(QString::fromStdString(candidate));
-        },
-        QCoreApplication::applicationDirPath().toStdString(), timestamp);
-    if (!path) {
-        const std::string file = JpegFileName(parts.file, timestamp);
-        dialogs.showMessage(parent, QString::fromStdString(TooManyCopiesText(file)),
-                            QString::fromStdString(TooManyCopiesTitle(file)), MessageIcon::Error);
-        return;
-    }
-    const QString jpegPath = QString::fromStdString(*path);
+    const std::optional<QString> path = FreeJpegPath(dialogs, parent, chosenPath);
+    if (!path) return;
     QString reason;
-    if (!WriteJpeg(jpegPath, picture, reason)) ShowSaveFailure(dialogs, parent, jpegPath, reason);
+    if (!WriteFileAtomically(*path, [&picture](QIODevice& file) { return WriteJpeg(file, picture); },
+                             &reason))
+        ShowSaveFailure(dialogs, parent, *path, reason);
 }
 
 }  // namespace orbalis
