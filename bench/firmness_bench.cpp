@@ -1,8 +1,9 @@
 // How firm a reading is: the search for every answer up to three hours
 // either side of the given minute, with classic and with precise positions,
 // and the lighter search a batch row makes. Births vary from one iteration to
-// the next, across the years the form offers, in India and at 55 to 66
-// degrees north and south, where signs rise fastest.
+// the next, across the years the form offers, in India, at 55 to 66 degrees
+// north and south, where signs rise fastest, and beyond the polar circles,
+// where the ascendant is read every minute.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -12,7 +13,7 @@
 
 namespace {
 
-enum class Places { India, HighLatitudes };
+enum class Places { India, HighLatitudes, Polar };
 
 std::vector<orbalis::BirthDetails> Births(Places places) {
     std::vector<orbalis::BirthDetails> births(512);
@@ -34,7 +35,8 @@ std::vector<orbalis::BirthDetails> Births(Places places) {
             birth.isEast = true;
         } else {
             orbalis::ApplyZoneRow(birth, next(orbalis::kTimeZoneCount));
-            birth.latitudeDegrees = static_cast<std::int16_t>(55 + next(11));
+            birth.latitudeDegrees = static_cast<std::int16_t>(
+                places == Places::Polar ? 67 + next(23) : 55 + next(11));
             birth.latitudeMinutes = static_cast<std::int16_t>(next(60));
             birth.isSouth = next(2) == 1;
             birth.longitudeDegrees = static_cast<std::int16_t>(next(180));
@@ -60,6 +62,10 @@ BENCHMARK_CAPTURE(BM_Firmness, ClassicHighLatitudes, orbalis::PositionsMode::Cla
 BENCHMARK_CAPTURE(BM_Firmness, PreciseHighLatitudes, orbalis::PositionsMode::Precise,
                   Places::HighLatitudes)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Firmness, ClassicPolar, orbalis::PositionsMode::Classic, Places::Polar)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Firmness, PrecisePolar, orbalis::PositionsMode::Precise, Places::Polar)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_BatchFirmness(benchmark::State& state, Places places) {
     const std::vector<orbalis::BirthDetails> births = Births(places);
@@ -71,5 +77,6 @@ void BM_BatchFirmness(benchmark::State& state, Places places) {
 BENCHMARK_CAPTURE(BM_BatchFirmness, India, Places::India)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_BatchFirmness, HighLatitudes, Places::HighLatitudes)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_BatchFirmness, Polar, Places::Polar)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
