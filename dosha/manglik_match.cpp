@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "model/reference_tables.h"
 #include "dosha/kuja_dosha.h"
 #include "dosha/kuja_dosha_details_text.h"
+#include "model/reference_tables.h"
 
 namespace orbalis {
 
@@ -64,8 +64,8 @@ std::string ManglikMatchText(const MatchParty& first, const MatchParty& second) 
     for (int i = 0; i < 2; ++i) {
         const MatchParty& party = *parties[i];
         text += "\n" + party.name + ", Mars in " +
-                std::string(SignNames[static_cast<std::size_t>(party.analysis.signs.mars)]) +
-                "\n" + ClassicalTableText(party.analysis) +
+                std::string(SignNames[static_cast<std::size_t>(party.analysis.signs.mars)]) + "\n" +
+                ClassicalTableText(party.analysis) +
                 ManglikStatusLine(match.statuses[static_cast<std::size_t>(i)]) + "\n";
     }
     text += "\n" + match.conclusion + "\n";

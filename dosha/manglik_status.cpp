@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/reference_tables.h"
-#include "model/text_utils.h"
 #include "dosha/kuja_dosha.h"
 #include "dosha/kuja_dosha_details_text.h"
+#include "model/reference_tables.h"
+#include "model/text_utils.h"
 
 namespace orbalis {
 namespace {
@@ -71,8 +71,7 @@ ManglikStatus StandingLevel(const ClassicalKujaDosha& analysis) {
 }  // namespace
 
 ManglikAssessment AssessManglik(const ClassicalKujaDosha& analysis,
-                                std::optional<double> marsDegrees,
-                                std::optional<int> marriageAge) {
+                                std::optional<double> marsDegrees, std::optional<int> marriageAge) {
     ManglikAssessment assessment;
     assessment.analysis = analysis;
     assessment.marriageAge = marriageAge;
@@ -172,7 +171,8 @@ std::vector<std::string> ManglikNotes(const ManglikAssessment& assessment) {
         std::string note(kAgeNote);
         if (assessment.marriageAge && *assessment.marriageAge >= kManglikMaturityAge) {
             note[0] = 'm';
-            note = "The marriage is planned at " + DecimalText(*assessment.marriageAge) + ": " + note;
+            note =
+                "The marriage is planned at " + DecimalText(*assessment.marriageAge) + ": " + note;
         }
         notes.push_back(std::move(note));
     }

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/chart_reading.h"
 #include "dosha/classical_kuja_dosha.h"
+#include "model/chart_reading.h"
 
 namespace orbalis {
 
@@ -147,12 +147,14 @@ inline constexpr std::array<Remedy, 8> kTraditionalRemedies = {{
     {"Kumbh vivah",
      "a symbolic marriage of the Manglik person to a clay or metal pot, which is then broken or "
      "immersed."},
-    {"Tree or image marriage", "the same rite with a peepal or banana tree, or an image of Vishnu."},
+    {"Tree or image marriage",
+     "the same rite with a peepal or banana tree, or an image of Vishnu."},
     {"Mantra and recitation",
      "the mantras of Mars (Mangal, Angaraka), such as \"om kram krim kraum sah bhaumaya namah\" or "
      "\"om angarakaya namah\"; the Mangala Chandika Stotra; the Hanuman Chalisa; the "
      "Mahamrityunjaya mantra."},
-    {"Fasting on Tuesdays", "a fast on Tuesday, the day of Mars, often with the worship of Hanuman."},
+    {"Fasting on Tuesdays",
+     "a fast on Tuesday, the day of Mars, often with the worship of Hanuman."},
     {"Temple worship",
      "Hanuman temples on Tuesdays; the shrine of Angaraka (Chevvai) at Vaitheeswaran Koil; Palani; "
      "the Mangalanathar temple at Sirukudi."},

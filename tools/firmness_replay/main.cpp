@@ -65,10 +65,9 @@ Firmness Scanned(const BirthDetails& birth, PositionsMode mode, const Firmness& 
 }
 
 bool VerdictWithin15(const Firmness& firmness) {
-    for (const FirmnessItem item :
-         {FirmnessItem::VerdictFromLagna, FirmnessItem::VerdictFromMoon,
-          FirmnessItem::ClassicalLagna, FirmnessItem::ClassicalMoon, FirmnessItem::ClassicalVenus,
-          FirmnessItem::ManglikStatus}) {
+    for (const FirmnessItem item : {FirmnessItem::VerdictFromLagna, FirmnessItem::VerdictFromMoon,
+                                    FirmnessItem::ClassicalLagna, FirmnessItem::ClassicalMoon,
+                                    FirmnessItem::ClassicalVenus, FirmnessItem::ManglikStatus}) {
         const FirmnessRun& run = firmness.of(item);
         if ((run.to && *run.to + 1 <= kFirmnessWarningMinutes) ||
             (run.from && 1 - *run.from <= kFirmnessWarningMinutes))
@@ -109,9 +108,8 @@ int main(int argc, char** argv) {
                 std::printf("%04d-%02d-%02d %02d:%02d zone %d %d%c%02d %d%c%02d %s %s: %s\n",
                             birth.year, birth.month, birth.day, birth.hour, birth.minute,
                             birth.zoneIndex, birth.latitudeDegrees, birth.isSouth ? 'S' : 'N',
-                            birth.latitudeMinutes, birth.longitudeDegrees,
-                            birth.isEast ? 'E' : 'W', birth.longitudeMinutes,
-                            std::string(PositionsModeName(mode)).c_str(),
+                            birth.latitudeMinutes, birth.longitudeDegrees, birth.isEast ? 'E' : 'W',
+                            birth.longitudeMinutes, std::string(PositionsModeName(mode)).c_str(),
                             std::string(FirmnessItemNames[item].key).c_str(),
                             FirmnessHoldsText(found, static_cast<FirmnessItem>(item)).c_str());
             }
@@ -122,13 +120,15 @@ int main(int argc, char** argv) {
             wrong += batch.verdictChangesSoon != soon;
         }
     }
-    std::printf("%d births at 55-66 degrees, both modes: %ld runs and batch fields compared with "
-                "every minute, %ld different; %ld run ends within the search; a verdict within "
-                "15 minutes in %ld of %d readings\n",
-                births, compared, wrong, ends, within15, 2 * births);
-    std::printf("search per reading: classic %.0f us, precise %.2f ms; batch row: classic %.0f us, "
-                "precise %.2f ms\n",
-                1e6 * searchSeconds[0] / births, 1e3 * searchSeconds[1] / births,
-                1e6 * batchSeconds[0] / births, 1e3 * batchSeconds[1] / births);
+    std::printf(
+        "%d births at 55-66 degrees, both modes: %ld runs and batch fields compared with "
+        "every minute, %ld different; %ld run ends within the search; a verdict within "
+        "15 minutes in %ld of %d readings\n",
+        births, compared, wrong, ends, within15, 2 * births);
+    std::printf(
+        "search per reading: classic %.0f us, precise %.2f ms; batch row: classic %.0f us, "
+        "precise %.2f ms\n",
+        1e6 * searchSeconds[0] / births, 1e3 * searchSeconds[1] / births,
+        1e6 * batchSeconds[0] / births, 1e3 * batchSeconds[1] / births);
     return wrong == 0 ? 0 : 1;
 }
