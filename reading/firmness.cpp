@@ -138,10 +138,7 @@ constexpr double kMonotoneAscendantLatitude = 66.0;
 // The Moon's quarters of a nakshatra, 3° 20′ each, cut every sign boundary.
 constexpr double kMoonQuarterDegrees = 200.0 / 60.0;
 
-// A generous bound on how fast the geocentric motion of Mars, Venus and
-// Jupiter can change (the largest, Venus's near its inferior conjunction,
-// is under 0.1 degree a day per day), in degrees per minute per minute.
-constexpr double kPlanetTurnDegreesPerMinute2 = 0.5 / (1440.0 * 1440.0);
+constexpr double kPlanetTurnDegreesPerMinute2 = kPlanetTurnDegreesPerDay2 / (1440.0 * 1440.0);
 
 // Which of a driver's cells a longitude lies in: the sign as the position
 // texts write it, for the Moon also its quarter.

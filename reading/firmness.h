@@ -83,6 +83,13 @@ struct Firmness {
 // every minute with FirmnessValuesAt gives.
 Firmness FirmnessOf(const BirthDetails& birth, PositionsMode mode);
 
+// A generous bound on how fast the geocentric motion of Mars, Venus and
+// Jupiter can change, in degrees a day per day: the search passes over a
+// stretch in which a planet could only reach a sign boundary by turning
+// faster. (The largest, Venus's near its inferior conjunction, is under 0.1;
+// tools/firmness_replay measures it.)
+inline constexpr double kPlanetTurnDegreesPerDay2 = 0.5;
+
 // The answers at one minute from the given one, -1 where the reading gives
 // none: what the search compares, and what a test scans minute by minute.
 using FirmnessValues = std::array<int, kFirmnessItemCount>;

@@ -3,19 +3,25 @@
 // minute and zone row, each in both positions modes. For every birth every
 // minute of three hours either side is read with FirmnessValuesAt, and the
 // runs of every answer, the batch row's Lagna run and its flag for a verdict
-// within 15 minutes are compared with the search's. Prints the births whose
-// answers differ and a summary; exits 1 when any does.
+// within 15 minutes are compared with the search's. Then the largest change
+// of speed of Mars, Venus and Jupiter over the years, from readings twelve
+// hours apart every third day, against the bound the search assumes.
+// Prints the births whose answers differ and a summary; exits 1 when any
+// does or the bound is exceeded.
 //
 //   firmness_replay [BIRTHS [SEED]]     (300 births, seed 1 by default)
 
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 
 #include "model/reference_tables.h"
 #include "reading/firmness.h"
+#include "reading/reading.h"
 
 namespace {
 
@@ -76,6 +82,33 @@ bool VerdictWithin15(const Firmness& firmness) {
     return false;
 }
 
+// The largest second difference of the planets' longitudes, in degrees a day
+// per day, over every third day of the years.
+double LargestPlanetTurn(PositionsMode mode) {
+    BirthDetails start;
+    ApplyZoneRow(start, 34);
+    double largest = 0.0;
+    ChartReading reading;
+    std::string refusal;
+    for (int day = 0;; day += 3) {
+        const BirthDetails birth = BirthMinutesAway(start, day * 1440);
+        if (birth.year > kLastBirthYear) break;
+        std::array<std::array<double, 3>, 3> longitudes{};  // time, planet
+        for (std::size_t k = 0; k < 3; ++k) {
+            ComputeChartReading(BirthMinutesAway(birth, static_cast<int>(k) * 720), mode, reading,
+                                refusal);
+            longitudes[k] = {reading.siderealDegrees[kMars], reading.siderealDegrees[kVenus],
+                             reading.siderealDegrees[kJupiter]};
+        }
+        for (std::size_t p = 0; p < 3; ++p) {
+            const double first = std::remainder(longitudes[1][p] - longitudes[0][p], 360.0);
+            const double second = std::remainder(longitudes[2][p] - longitudes[1][p], 360.0);
+            largest = std::max(largest, std::fabs(second - first) / (0.5 * 0.5));
+        }
+    }
+    return largest;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -130,5 +163,13 @@ int main(int argc, char** argv) {
         "precise %.2f ms\n",
         1e6 * searchSeconds[0] / births, 1e3 * searchSeconds[1] / births,
         1e6 * batchSeconds[0] / births, 1e3 * batchSeconds[1] / births);
-    return wrong == 0 ? 0 : 1;
+    bool turnsWithin = true;
+    for (const PositionsMode mode : {PositionsMode::Classic, PositionsMode::Precise}) {
+        const double turn = LargestPlanetTurn(mode);
+        turnsWithin = turnsWithin && turn < kPlanetTurnDegreesPerDay2;
+        std::printf("largest change of speed of Mars, Venus or Jupiter, %s: %.3f degrees a day "
+                    "per day (the search assumes under %.1f)\n",
+                    std::string(PositionsModeName(mode)).c_str(), turn, kPlanetTurnDegreesPerDay2);
+    }
+    return wrong == 0 && turnsWithin ? 0 : 1;
 }
