@@ -54,7 +54,8 @@ class Progress {
     std::chrono::steady_clock::time_point last_{};
 };
 
-// The firmness and place columns, when asked for, go just before "error".
+// The firmness and place columns, when asked for, go just before "error";
+// the Manglik columns come after it.
 void WriteBirthHeader(CsvWriter& writer, const CsvRow& header, bool placeColumns, bool firmness) {
     for (std::size_t i = 0; i < header.fieldCount; ++i) writer.Field(header.fields[i]);
     for (std::size_t i = 0; i + 1 < kBatchOutputColumns.size(); ++i)
@@ -66,6 +67,7 @@ void WriteBirthHeader(CsvWriter& writer, const CsvRow& header, bool placeColumns
         for (std::string_view column : kBatchPlaceOutputColumns) writer.Field(column);
     }
     writer.Field(kBatchOutputColumns.back());
+    for (std::string_view column : kBatchManglikColumns) writer.Field(column);
     writer.EndRow();
 }
 
@@ -83,6 +85,7 @@ void WriteBirthRow(CsvWriter& writer, const CsvRow& row, const BatchHeader& head
         for (const std::string& field : places->fields) writer.Field(field);
     }
     writer.Field(added.columns.back());
+    for (std::string_view field : added.manglik) writer.Field(field);
     writer.EndRow();
 }
 

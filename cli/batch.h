@@ -56,11 +56,19 @@ inline constexpr std::array<std::string_view, 28> kBatchOutputColumns = {"ascend
                                                                          "navamsa_moon",
                                                                          "error"};
 
+// The last columns of every row, after "error": the Manglik status ("high",
+// "low", "cancelled", "none") and the level its standing doshas give before
+// softening ("high", "low"; empty when none stands). A refused row leaves
+// them empty.
+inline constexpr std::array<std::string_view, 2> kBatchManglikColumns = {"manglik_status",
+                                                                         "manglik_level"};
+
 // Added before the place columns with --firmness: the first and last minute
 // of the Lagna's sign within three hours of the birth time ("YYYY-MM-DD
-// HH:MM", empty where it holds for three hours or more), and "yes" when a
-// verdict (the two of the results form, the three classical ones) changes
-// within 15 minutes, else "no".
+// HH:MM", empty where it holds for three hours or more or up to the end of
+// the birth years), and "yes" when a verdict (the two of the results form,
+// the three classical ones, the Manglik status) changes within 15 minutes,
+// else "no".
 inline constexpr std::array<std::string_view, 3> kBatchFirmnessColumns = {
     "lagna_holds_from", "lagna_holds_to", "verdict_changes_within_15_min"};
 

@@ -12,6 +12,7 @@
 #include "charts/divisional_sign.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/kuja_dosha.h"
+#include "dosha/manglik_status.h"
 
 namespace orbalis::cli {
 namespace {
@@ -20,6 +21,7 @@ enum Column : std::size_t { kName, kDate, kTime, kZone, kLat, kLon, kDst, kCity,
 
 bool Refuse(std::string message, BatchRowFields& fields) {
     fields.columns.fill({});
+    fields.manglik.fill({});
     fields.error = std::move(message);
     fields.columns.back() = fields.error;
     return false;
@@ -65,6 +67,12 @@ void ReadingFields(const BatchReading& reading, BatchRowFields& fields) {
         put(classical ? ClassicalStatusWord(
                             classical->references[static_cast<std::size_t>(reference)].status())
                       : std::string_view{});
+    }
+    fields.manglik.fill({});
+    if (classical) {
+        const ManglikAssessment manglik = AssessManglik(*classical);
+        fields.manglik[0] = NameOf(manglik.status).word;
+        if (IsManglik(manglik.level)) fields.manglik[1] = NameOf(manglik.level).word;
     }
     // The Navamsa signs of the Lagna and the Moon.
     for (const Body body : {kAscendant, kMoon})

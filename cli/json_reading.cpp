@@ -107,6 +107,30 @@ Json KujaDoshaDetailsJson(const ClassicalKujaDosha& analysis) {
     return j;
 }
 
+Json ManglikJson(const ManglikAssessment& assessment) {
+    Json j;
+    j["status"] = NameOf(assessment.status).word;
+    j["level"] = IsManglik(assessment.level) ? Json(NameOf(assessment.level).word) : Json();
+    j["title"] = NameOf(assessment.status).title;
+    j["line"] = ManglikStatusLine(assessment);
+    j["loweredBy"] = Json::array();
+    for (std::size_t s = 0; s < assessment.loweredBy.size(); ++s)
+        if (assessment.loweredBy[s]) j["loweredBy"].push_back(SofteningNames[s].key);
+    for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
+        const auto index = static_cast<std::size_t>(reference);
+        const ReferenceDosha& dosha = assessment.analysis.references[index];
+        Json from;
+        from["house"] = dosha.marsHouse;
+        from["dosha"] = ClassicalStatusWord(dosha.status());
+        from["cancelledBy"] = Json::array();
+        for (std::size_t rule = 0; rule < dosha.cancelledBy.size(); ++rule)
+            if (dosha.cancelledBy[rule]) from["cancelledBy"].push_back(CancellationTexts[rule].name);
+        j["from" + std::string(KujaReferenceNames[index].key)] = std::move(from);
+    }
+    j["notes"] = ManglikNotes(assessment);
+    return j;
+}
+
 Json DivisionalChartsJson(const ChartReading& reading) {
     // The bodies by their English names, the ascendant first.
     Json charts;
@@ -133,6 +157,8 @@ Json ReadingJson(const FullReading& reading) {
     j["kujaDosha"]["fromLagna"] =
         DoshaJson(reading.display.fromLagna, reading.display.fromLagnaCount);
     j["kujaDosha"]["fromMoon"] = DoshaJson(reading.display.fromMoon, reading.display.fromMoonCount);
+    const std::optional<ManglikAssessment> manglik = AssessManglik(reading.chart);
+    j["manglik"] = manglik ? ManglikJson(*manglik) : Json();
     Json boxes = Json::array();
     for (std::size_t k = 0; k < reading.display.chartBoxes.size(); ++k) {
         Json box;

@@ -6,6 +6,7 @@
 
 #include "cli/reading_result.h"
 #include "dosha/classical_kuja_dosha.h"
+#include "dosha/manglik_status.h"
 #include "reading/firmness.h"
 
 namespace orbalis::cli {
@@ -21,6 +22,7 @@ namespace orbalis::cli {
 //                 of eleven, Sun to Midheaven),
 //   "kujaDosha"   {"fromLagna", "fromMoon"}, each {"position", "percentage",
 //                 "verdict", "marsHouse", "percentageText", "manglik"},
+//   "manglik"     the one Manglik status (ManglikJson),
 //   "chartBoxes"  twelve {"sign", "lines"}, Aries to Pisces,
 //   "retrograde"  {"Mercury", "Venus", "Mars", "Jupiter", "Saturn"} flags,
 //   "moonPada"    the Moon's own quarter, 1 to 4, of its nakshatra,
@@ -44,6 +46,15 @@ nlohmann::ordered_json FirmnessJson(const Firmness& firmness);
 // "doshaHouse", "status" ("none", "dosha", "cancelled"), "verdict",
 // "cancelledBy": [{"rule", "explanation"}] for the rules that hold}.
 nlohmann::ordered_json KujaDoshaDetailsJson(const ClassicalKujaDosha& analysis);
+
+// The Manglik status: {"status" ("high", "low", "cancelled", "none"),
+// "level" (the level the standing doshas give before softening, "high" or
+// "low"; null when none stands), "title", "line" (ManglikStatusLine),
+// "loweredBy" (the softenings that lowered high to low, by key),
+// "fromLagna", "fromMoon", "fromVenus" (each {"house", "dosha" ("none",
+// "dosha", "cancelled"), "cancelledBy": the names of the rules that hold}),
+// "notes"}.
+nlohmann::ordered_json ManglikJson(const ManglikAssessment& assessment);
 
 // The JSON text, indented by two, ending in a line feed. Bytes that are not
 // UTF-8 are replaced, never thrown over.

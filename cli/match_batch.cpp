@@ -99,11 +99,9 @@ class CoupleRows final : public BatchRows {
                 failed += PoruthamNames[static_cast<std::size_t>(p)].key;
             }
             writer.Field(failed);
-            const bool groomHas = match.groom.analysis.hasUncancelledDosha();
-            const bool brideHas = match.bride.analysis.hasUncancelledDosha();
-            writer.Field(groomHas == brideHas ? "balanced"
-                         : groomHas           ? "not balanced: groom"
-                                              : "not balanced: bride");
+            writer.Field(match.manglik.balanced  ? "balanced"
+                         : match.manglik.party == 0 ? "not balanced: groom"
+                                                    : "not balanced: bride");
             writer.Field("ok");
             writer.Field({});
             writer.EndRow();

@@ -18,8 +18,9 @@ inline constexpr std::string_view kBridePrefix = "bride_";
 // The columns added after each row's own, in this order: both Moons, the
 // eight koota scores, the total and its band, the count of poruthams that
 // agree and the keys of those that fail (separated by blanks), the Manglik
-// balance ("balanced", "not balanced: groom", "not balanced: bride"), and
-// why the row was refused.
+// balance by the two-person rule ("balanced" for both Manglik, neither or
+// balanced by the partner's Saturn; "not balanced: groom" or "not balanced:
+// bride" naming the one who is Manglik), and why the row was refused.
 inline constexpr std::array<std::string_view, 21> kMatchBatchOutputColumns = {
     "groom_moon_sign", "groom_nakshatra", "groom_pada", "bride_moon_sign", "bride_nakshatra",
     "bride_pada",      "varna",           "vashya",     "tara",            "yoni",

@@ -106,14 +106,24 @@ ReadingOutcome MatchFromFiles(const std::string& groomPath, const std::string& b
         reading["name"] = parties[i]->name;
         reading["moon"] = MoonJson(*moons[i]);
         reading["kujaDoshaDetails"] = KujaDoshaDetailsJson(parties[i]->analysis);
+        reading["manglik"] = ManglikJson(AssessManglik(charts[i]).value());
         j["readings"].push_back(std::move(reading));
     }
     j["ashtakoota"] = AshtakootaJson(match->moons.ashtakoota);
     j["poruthams"] = PoruthamsJson(match->moons.poruthams);
     j["exceptions"] = ExceptionsJson(match->moons.flags);
-    j["balanced"] = match->manglik.balanced;
-    j["conclusion"] = match->manglik.conclusion;
-    j["reason"] = match->manglik.reason;
+    const ManglikMatch& manglik = match->manglik;
+    j["balanced"] = manglik.balanced;
+    j["manglikBalance"] = ManglikBalanceWords[static_cast<std::size_t>(manglik.verdict)];
+    j["balancedBy"] = manglik.verdict == ManglikBalance::BalancedByPartner
+                          ? nlohmann::ordered_json(manglik.party == 0 ? "groom" : "bride")
+                          : nlohmann::ordered_json();
+    j["saturnHouse"] = manglik.verdict == ManglikBalance::BalancedByPartner
+                           ? nlohmann::ordered_json(manglik.saturnHouse)
+                           : nlohmann::ordered_json();
+    j["conclusion"] = manglik.conclusion;
+    j["note"] = manglik.note;
+    j["reason"] = manglik.reason;
     j["summary"] = CoupleConclusion(*match);
     outcome.output = JsonText(j);
     return outcome;

@@ -8,6 +8,7 @@
 #include "model/utc_offset.h"
 #include "dosha/classical_block.h"
 #include "dosha/classical_kuja_dosha.h"
+#include "dosha/manglik_status.h"
 #include "cli/place_birth.h"
 
 namespace orbalis::cli {
@@ -60,6 +61,10 @@ std::string ReadingSummary(const FullReading& reading) {
     line("Moon sign: " + SignWithName(chart.rashi, chart.planetPositionText[kMoon]));
     line("Nakshatra: " + chart.nakshatra + ", the Moon in pada " +
          std::to_string(MoonPada(chart.siderealDegrees[kMoon])));
+    if (const auto manglik = AssessManglik(chart)) {
+        line(ManglikStatusLine(*manglik));
+        for (const std::string& note : ManglikNotes(*manglik)) line("  " + note);
+    }
     line("From the Lagna: " + VerdictLine(reading.display.fromLagnaCount));
     line("From the Moon:  " + VerdictLine(reading.display.fromMoonCount));
     if (const auto analysis = AnalyseClassicalKujaDosha(chart)) {

@@ -8,12 +8,7 @@ namespace {
 // The short reason of a rule that holds. Mars's company names the body it
 // actually shares its sign with.
 std::string_view ReasonOf(Cancellation rule, const KujaSigns& signs) {
-    if (rule == Cancellation::MarsWithJupiterOrMoon) {
-        const bool jupiter = signs.mars == signs.jupiter;
-        const bool moon = signs.mars == signs.moon;
-        if (jupiter && moon) return "Mars with Jupiter and the Moon";
-        return moon ? "Mars with the Moon" : "Mars with Jupiter";
-    }
+    if (rule == Cancellation::MarsWithJupiterOrMoon) return MarsCompanyPhrase(signs);
     return CancellationTexts[static_cast<std::size_t>(rule)].name;
 }
 

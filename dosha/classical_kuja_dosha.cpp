@@ -149,6 +149,13 @@ std::string_view ClassicalStatusWord(ClassicalStatus status) {
     return "none";
 }
 
+std::string_view MarsCompanyPhrase(const KujaSigns& signs) {
+    const bool jupiter = signs.mars == signs.jupiter;
+    const bool moon = signs.mars == signs.moon;
+    if (jupiter && moon) return "Mars with Jupiter and the Moon";
+    return moon ? "Mars with the Moon" : "Mars with Jupiter";
+}
+
 std::string OrdinalHouse(int house) {
     return DecimalText(house) + std::string(OrdinalSuffixes[static_cast<std::size_t>(house - 1)]);
 }

@@ -102,6 +102,10 @@ std::string ClassicalVerdictText(const ReferenceDosha& dosha);
 // "none", "dosha" or "cancelled": one word for a table column.
 std::string_view ClassicalStatusWord(ClassicalStatus status);
 
+// "Mars with the Moon", "Mars with Jupiter" or "Mars with Jupiter and the
+// Moon": the company that holds of the rule MarsWithJupiterOrMoon.
+std::string_view MarsCompanyPhrase(const KujaSigns& signs);
+
 // "1st", "2nd", "11th": a house number with its ordinal ending.
 std::string OrdinalHouse(int house);
 

@@ -1,56 +1,76 @@
 #include "dosha/manglik_match.h"
 
-#include <vector>
+#include <algorithm>
 
-#include "model/reference_tables.h"
+#include "dosha/kuja_dosha.h"
 #include "dosha/kuja_dosha_details_text.h"
+#include "model/reference_tables.h"
 
 namespace orbalis {
 
-std::string UncancelledReferences(const ClassicalKujaDosha& analysis) {
-    std::vector<std::string_view> phrases;
-    for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
-        const auto index = static_cast<std::size_t>(reference);
-        if (analysis.references[index].status() == ClassicalStatus::Dosha)
-            phrases.push_back(KujaReferenceNames[index].phrase);
-    }
-    std::string text;
-    for (std::size_t i = 0; i < phrases.size(); ++i) {
-        if (i > 0) text += i + 1 == phrases.size() ? " and " : ", ";
-        text += phrases[i];
-    }
-    return text;
-}
-
 ManglikMatch MatchKujaDosha(const MatchParty& first, const MatchParty& second) {
-    const bool firstHas = first.analysis.hasUncancelledDosha();
-    const bool secondHas = second.analysis.hasUncancelledDosha();
+    const MatchParty* parties[] = {&first, &second};
     ManglikMatch match;
-    match.balanced = firstHas == secondHas;
-    match.conclusion = match.balanced ? kDoshaBalanced : kDoshaNotBalanced;
-    if (firstHas && secondHas) {
-        match.reason = "Both " + first.name + " and " + second.name +
-                       " have an uncancelled dosha, so each balances the other.";
-    } else if (!firstHas && !secondHas) {
-        match.reason =
-            "Neither " + first.name + " nor " + second.name + " has an uncancelled dosha.";
+    match.statuses = {AssessManglik(first.analysis), AssessManglik(second.analysis)};
+    const bool firstIs = IsManglik(match.statuses[0].status);
+    const bool secondIs = IsManglik(match.statuses[1].status);
+    const std::string start = "Kuja dosha is ";
+
+    if (firstIs && secondIs) {
+        match.verdict = ManglikBalance::BothManglik;
+        match.conclusion = start + "balanced: both are Manglik.";
+    } else if (!firstIs && !secondIs) {
+        match.verdict = ManglikBalance::Neither;
+        match.conclusion = start + "balanced: neither is Manglik.";
     } else {
-        const MatchParty& afflicted = firstHas ? first : second;
-        match.reason = "Only " + afflicted.name + " has an uncancelled dosha, from " +
-                       UncancelledReferences(afflicted.analysis) + ".";
+        const int manglik = firstIs ? 0 : 1;
+        const MatchParty& other = *parties[1 - manglik];
+        const int saturnHouse = WholeSignHouse(other.saturnSign, other.analysis.signs.lagna);
+        if (std::find(kBalancingSaturnHouses.begin(), kBalancingSaturnHouses.end(), saturnHouse) !=
+            kBalancingSaturnHouses.end()) {
+            match.verdict = ManglikBalance::BalancedByPartner;
+            match.party = 1 - manglik;
+            match.saturnHouse = saturnHouse;
+            match.conclusion = start + "balanced by " + other.name + "'s chart: Saturn in the " +
+                               OrdinalHouse(saturnHouse) + " from the Lagna.";
+        } else {
+            match.verdict = ManglikBalance::NotBalanced;
+            match.party = manglik;
+            match.conclusion = start + "not balanced: only " + parties[manglik]->name +
+                               " is Manglik (" +
+                               std::string(NameOf(match.statuses[manglik].status).level) + ").";
+        }
     }
+    match.balanced = match.verdict != ManglikBalance::NotBalanced;
+
+    if (match.verdict == ManglikBalance::BothManglik &&
+        match.statuses[0].status != match.statuses[1].status) {
+        match.note = "The levels differ: " + first.name + " is " +
+                     std::string(NameOf(match.statuses[0].status).level) + " and " + second.name +
+                     " is " + std::string(NameOf(match.statuses[1].status).level) + ".";
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (i > 0) match.reason += "\n";
+        match.reason += parties[i]->name + ": " + ManglikStatusText(match.statuses[i]);
+    }
+    if (!match.note.empty()) match.reason += "\n" + match.note;
     return match;
 }
 
 std::string ManglikMatchText(const MatchParty& first, const MatchParty& second) {
-    std::string text = "Manglik match: the classical house rule\n";
-    for (const MatchParty* party : {&first, &second}) {
-        text += "\n" + party->name + ", Mars in " +
-                std::string(SignNames[static_cast<std::size_t>(party->analysis.signs.mars)]) +
-                "\n" + ClassicalTableText(party->analysis);
-    }
     const ManglikMatch match = MatchKujaDosha(first, second);
-    text += "\n" + std::string(match.conclusion) + "\n" + match.reason + "\n";
+    std::string text = "Manglik match: the classical house rule\n";
+    const MatchParty* parties[] = {&first, &second};
+    for (int i = 0; i < 2; ++i) {
+        const MatchParty& party = *parties[i];
+        text += "\n" + party.name + ", Mars in " +
+                std::string(SignNames[static_cast<std::size_t>(party.analysis.signs.mars)]) + "\n" +
+                ClassicalTableText(party.analysis) +
+                ManglikStatusLine(match.statuses[static_cast<std::size_t>(i)]) + "\n";
+    }
+    text += "\n" + match.conclusion + "\n";
+    if (!match.note.empty()) text += match.note + "\n";
+    if (!match.balanced) text += "\n" + RemediesText();
     return text;
 }
 

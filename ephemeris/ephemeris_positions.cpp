@@ -50,6 +50,23 @@ double WithinTurn(double degrees) {
     return reduced;
 }
 
+// The sidereal ascendant and midheaven for an ayanamsa of the same instant;
+// false when the library cannot compute them. Whole-sign houses are the one
+// system defined at every latitude; only the two angles are wanted.
+bool AnglesAt(double julianDayUt, double latitudeNorth, double longitudeEast, double ayanamsa,
+              double& ascendantDegrees, double& midheavenDegrees) {
+    double cusps[13];
+    double angles[10];
+    if (swe_houses_ex(julianDayUt, 0, latitudeNorth, longitudeEast, 'W', cusps, angles) < 0)
+        return false;
+    ascendantDegrees = WithinTurn(angles[0] - ayanamsa);
+    midheavenDegrees = WithinTurn(angles[1] - ayanamsa);
+    return true;
+}
+
+constexpr const char* kNoAscendant =
+    "The Swiss Ephemeris cannot compute the ascendant for this place and time";
+
 std::string Refusal(const char* libraryMessage) {
     std::string message = "The Swiss Ephemeris cannot compute the positions for this birth";
     if (libraryMessage[0] != '\0') {
@@ -93,19 +110,28 @@ std::optional<std::string> EphemerisPositionsAt(double julianDayUt, double latit
     if (swe_calc_ut(julianDayUt, SE_MEAN_NODE, kFlags, values, error) < 0) return Refusal(error);
     out.rahuDegrees = WithinTurn(values[0] - ayanamsa);
 
-    // Only the ascendant and midheaven are wanted; whole-sign houses are the
-    // one system defined at every latitude.
-    double cusps[13];
-    double angles[10];
-    if (swe_houses_ex(julianDayUt, 0, latitudeNorth, longitudeEast, 'W', cusps, angles) < 0)
-        return "The Swiss Ephemeris cannot compute the ascendant for this place and time";
-    out.ascendantDegrees = WithinTurn(angles[0] - ayanamsa);
-    out.midheavenDegrees = WithinTurn(angles[1] - ayanamsa);
+    if (!AnglesAt(julianDayUt, latitudeNorth, longitudeEast, ayanamsa, out.ascendantDegrees,
+                  out.midheavenDegrees))
+        return kNoAscendant;
 
     bool finite = std::isfinite(out.ayanamsaDegrees) && std::isfinite(out.rahuDegrees) &&
                   std::isfinite(out.ascendantDegrees) && std::isfinite(out.midheavenDegrees);
     for (const double degrees : out.planetDegrees) finite = finite && std::isfinite(degrees);
     if (!finite) return Refusal("");
+    return std::nullopt;
+}
+
+std::optional<std::string> EphemerisAscendantAt(double julianDayUt, double latitudeNorth,
+                                                double longitudeEast, double& ascendantDegrees) {
+    EnsureContext();
+    char error[AS_MAXCH] = "";
+    double ayanamsa = 0.0;
+    if (swe_get_ayanamsa_ex_ut(julianDayUt, kFlags, &ayanamsa, error) < 0) return Refusal(error);
+    double midheavenDegrees = 0.0;
+    if (!AnglesAt(julianDayUt, latitudeNorth, longitudeEast, ayanamsa, ascendantDegrees,
+                  midheavenDegrees))
+        return kNoAscendant;
+    if (!std::isfinite(ascendantDegrees)) return Refusal("");
     return std::nullopt;
 }
 

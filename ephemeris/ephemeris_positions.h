@@ -28,4 +28,10 @@ struct EphemerisPositions {
 std::optional<std::string> EphemerisPositionsAt(double julianDayUt, double latitudeNorth,
                                                 double longitudeEast, EphemerisPositions& out);
 
+// The sidereal ascendant alone, computed as EphemerisPositionsAt computes it
+// (the same calls with the same arguments): for a search that reads the
+// ascendant at many instants and the other positions at few.
+std::optional<std::string> EphemerisAscendantAt(double julianDayUt, double latitudeNorth,
+                                                double longitudeEast, double& ascendantDegrees);
+
 }  // namespace orbalis

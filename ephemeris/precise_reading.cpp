@@ -39,4 +39,12 @@ std::optional<std::string> ComputePrecisePositions(const BirthDetails& birth,
     return std::nullopt;
 }
 
+std::optional<double> PreciseAscendantDegrees(const BirthDetails& birth) {
+    double ascendantDegrees = 0.0;
+    if (EphemerisAscendantAt(BirthJulianDayUt(birth), LatitudeNorth(birth),
+                             -BirthInstant(birth).longitudeWest, ascendantDegrees))
+        return std::nullopt;
+    return ascendantDegrees;
+}
+
 }  // namespace orbalis

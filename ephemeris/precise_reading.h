@@ -19,4 +19,8 @@ double BirthJulianDayUt(const BirthDetails& birth);
 std::optional<std::string> ComputePrecisePositions(const BirthDetails& birth,
                                                    ChartReading& reading);
 
+// The sidereal ascendant of ComputePrecisePositions alone, in degrees;
+// nothing when it cannot be computed.
+std::optional<double> PreciseAscendantDegrees(const BirthDetails& birth);
+
 }  // namespace orbalis

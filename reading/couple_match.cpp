@@ -1,5 +1,6 @@
 #include "reading/couple_match.h"
 
+#include "dosha/kuja_dosha.h"
 #include "matching/match_text.h"
 
 namespace orbalis {
@@ -15,41 +16,15 @@ std::optional<CoupleMatch> MatchCouple(const std::string& groomName, const Chart
                                        VashyaPoints table) {
     const std::optional<ClassicalKujaDosha> groomDosha = AnalyseClassicalKujaDosha(groom);
     const std::optional<ClassicalKujaDosha> brideDosha = AnalyseClassicalKujaDosha(bride);
-    if (!groomDosha || !brideDosha) return std::nullopt;
-    CoupleMatch match{{groomName, *groomDosha},
-                      {brideName, *brideDosha},
+    const std::optional<int> groomSaturn = SignOfPositionText(groom.planetPositionText[kSaturn]);
+    const std::optional<int> brideSaturn = SignOfPositionText(bride.planetPositionText[kSaturn]);
+    if (!groomDosha || !brideDosha || !groomSaturn || !brideSaturn) return std::nullopt;
+    CoupleMatch match{{groomName, *groomDosha, *groomSaturn},
+                      {brideName, *brideDosha, *brideSaturn},
                       MatchMoons(MoonPlacementOfReading(groom), MoonPlacementOfReading(bride), table),
                       {}};
     match.manglik = MatchKujaDosha(match.groom, match.bride);
     return match;
-}
-
-namespace {
-
-// "; Ravi Kumar's dosha is cancelled" for each person whose every dosha is.
-std::string CancelledDoshas(const CoupleMatch& match) {
-    std::string text;
-    for (const MatchParty* party : {&match.groom, &match.bride}) {
-        if (party->analysis.hasUncancelledDosha()) continue;
-        for (const ReferenceDosha& reference : party->analysis.references) {
-            if (reference.status() != ClassicalStatus::Cancelled) continue;
-            text += "; " + party->name + "'s dosha is cancelled";
-            break;
-        }
-    }
-    return text;
-}
-
-}  // namespace
-
-std::string ManglikBalanceText(const CoupleMatch& match) {
-    const bool groomHas = match.groom.analysis.hasUncancelledDosha();
-    const bool brideHas = match.bride.analysis.hasUncancelledDosha();
-    if (groomHas && brideHas) return "balanced: both are Manglik";
-    if (!groomHas && !brideHas) return "balanced: neither is Manglik" + CancelledDoshas(match);
-    const MatchParty& afflicted = groomHas ? match.groom : match.bride;
-    return "not balanced: only " + afflicted.name + " is Manglik (from " +
-           UncancelledReferences(afflicted.analysis) + ")" + CancelledDoshas(match);
 }
 
 std::string CoupleConclusion(const CoupleMatch& match) {
@@ -92,7 +67,7 @@ std::string CoupleConclusion(const CoupleMatch& match) {
                             : (allExcepted ? "; each has an exception that some readings accept. "
                                            : "; not every one has an exception. "));
 
-    text += "Kuja dosha is " + ManglikBalanceText(match) + ".";
+    text += match.manglik.conclusion;
     return text;
 }
 

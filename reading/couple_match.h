@@ -21,18 +21,14 @@ struct CoupleMatch {
 // The Moon of a computed reading, at its sidereal longitude.
 matching::MoonPlacement MoonPlacementOfReading(const ChartReading& reading);
 
-// Nothing when a reading lacks a sign the classical rule reads. The caller
-// tells two readings of one name apart before it calls.
+// Nothing when a reading lacks a sign the classical rule or the balance
+// reads. The caller tells two readings of one name apart before it calls.
 std::optional<CoupleMatch> MatchCouple(const std::string& groomName, const ChartReading& groom,
                                        const std::string& brideName, const ChartReading& bride,
                                        matching::VashyaPoints table);
 
-// "balanced: neither is Manglik", "not balanced: only Kiran Rao is Manglik
-// (from the Lagna and Venus); Ravi Kumar's dosha is cancelled".
-std::string ManglikBalanceText(const CoupleMatch& match);
-
 // A few plain sentences: the band and total, the poruthams with Rajju and
-// Vedha, the doshas, the Manglik balance.
+// Vedha, the doshas, the conclusion of the Manglik balance.
 std::string CoupleConclusion(const CoupleMatch& match);
 
 // The whole match as plain text, lines ending in LF: both Moons, the

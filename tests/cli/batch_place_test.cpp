@@ -41,8 +41,10 @@ TEST(BatchPlace, FillsFromTheTownAndNamesCandidatesOfRefusedRows) {
     EXPECT_EQ(summary.rowsRead, 9);
     EXPECT_EQ(summary.rowsRefused, 3);
 
-    const auto rows = ParseCsv(testing::ReadBytes(outPath));
+    auto rows = ParseCsv(testing::ReadBytes(outPath));
     ASSERT_EQ(rows.size(), 10u);
+    // The place columns come before "error"; the Manglik columns after it.
+    for (auto& row : rows) row.resize(row.size() - kBatchManglikColumns.size());
     const auto& header = rows[0];
     ASSERT_GE(header.size(), 4u);
     EXPECT_EQ(header[header.size() - 4], "utc_offset");

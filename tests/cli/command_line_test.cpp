@@ -272,7 +272,8 @@ TEST(CommandLine, BatchWritesTheNamedFile) {
     // No terminal on standard error here, so no progress line either.
     EXPECT_TRUE(run.err.empty()) << run.err;
     EXPECT_TRUE(ReadBytes(folder.File("out.csv"))
-                    .ends_with(",Manglik,1,0.125%,Manglik,none,cancelled,cancelled,Vir,Lib,\r\n"));
+                    .ends_with(",Manglik,1,0.125%,Manglik,none,cancelled,cancelled,Vir,Lib,,"
+                               "cancelled,\r\n"));
 }
 
 TEST(CommandLine, OutputFileIsReplacedWholeOrNotAtAll) {

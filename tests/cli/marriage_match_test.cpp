@@ -79,18 +79,30 @@ From                      Mars in the  Dosha house  Classical verdict
 Lagna in Virgo            11th house   no           no dosha
 Moon (Chandra) in Cancer  1st house    yes          dosha, cancelled by Mars with Jupiter or the Moon
 Venus (Shukra) in Gemini  2nd house    yes          dosha, cancelled by Mars with Jupiter or the Moon
+Manglik status: Manglik, cancelled — Mars with the Moon.
 
 Kiran Rao, Mars in Taurus
 From                        Mars in the  Dosha house  Classical verdict
 Lagna in Aries              2nd house    yes          dosha
 Moon (Chandra) in Leo       10th house   no           no dosha
 Venus (Shukra) in Aquarius  4th house    yes          dosha
+Manglik status: High Manglik — Mars in the 2nd from the Lagna and the 4th from Venus.
 
-Kuja dosha is not balanced
-Only Kiran Rao has an uncancelled dosha, from the Lagna and Venus.
+Kuja dosha is not balanced: only Kiran Rao is Manglik (High Manglik).
+
+Traditional remedies (parihara)
+These are traditional practices that families and astrologers commonly name; Orbalis lists them without recommending any.
+Marrying a Manglik partner: two Manglik charts balance each other (dosha samya), which is itself the first traditional answer.
+Kumbh vivah: a symbolic marriage of the Manglik person to a clay or metal pot, which is then broken or immersed.
+Tree or image marriage: the same rite with a peepal or banana tree, or an image of Vishnu.
+Mantra and recitation: the mantras of Mars (Mangal, Angaraka), such as "om kram krim kraum sah bhaumaya namah" or "om angarakaya namah"; the Mangala Chandika Stotra; the Hanuman Chalisa; the Mahamrityunjaya mantra.
+Fasting on Tuesdays: a fast on Tuesday, the day of Mars, often with the worship of Hanuman.
+Temple worship: Hanuman temples on Tuesdays; the shrine of Angaraka (Chevvai) at Vaitheeswaran Koil; Palani; the Mangalanathar temple at Sirukudi.
+Gem and charity: red coral, the gem of Mars, worn on an astrologer's advice; gifts of red things on Tuesdays.
+Lal Kitab measures: household and charity measures after the Lal Kitab.
 
 Conclusion
-By the Moons the match is not recommended, with 17.5 of 36 gunas. 7 of the ten poruthams agree, Rajju and Vedha among them. Present: Bhakoot dosha, Gana dosha, Tara dosha; each has an exception that some readings accept. Kuja dosha is not balanced: only Kiran Rao is Manglik (from the Lagna and Venus); Ravi Kumar's dosha is cancelled.
+By the Moons the match is not recommended, with 17.5 of 36 gunas. 7 of the ten poruthams agree, Rajju and Vedha among them. Present: Bhakoot dosha, Gana dosha, Tara dosha; each has an exception that some readings accept. Kuja dosha is not balanced: only Kiran Rao is Manglik (High Manglik).
 )golden";
 
 TEST(MarriageMatch, TextIsTheWholeMatch) {
@@ -133,7 +145,9 @@ TEST(MarriageMatch, JsonKeysFollowTheGroom) {
         EXPECT_EQ(json.at("exceptions").at("bhakoot_dosha"), true);
         EXPECT_EQ(json.at("readings").at(0).at("role"), "groom");
         EXPECT_EQ(json.at("readings").at(0).at("file"), c.groom);
-        EXPECT_EQ(json.at("conclusion"), "Kuja dosha is not balanced");
+        EXPECT_EQ(json.at("conclusion"),
+                  "Kuja dosha is not balanced: only Kiran Rao is Manglik (High Manglik).");
+        EXPECT_EQ(json.at("manglikBalance"), "not_balanced");
     }
 }
 

@@ -33,8 +33,8 @@ TEST(MatchCommand, PairsTwoSavedReadingsEachWayRound) {
         SCOPED_TRACE(first + " with " + second);
         const ReadingOutcome text = MatchFromFiles(first, second, ReadingFormat::Text);
         ASSERT_EQ(text.exitStatus, 0) << text.error;
-        EXPECT_NE(text.output.find("\nKuja dosha is not balanced\nOnly Kiran Rao has an "
-                                   "uncancelled dosha, from the Lagna and Venus.\n"),
+        EXPECT_NE(text.output.find(
+                      "\nKuja dosha is not balanced: only Kiran Rao is Manglik (High Manglik).\n"),
                   std::string::npos)
             << text.output;
         EXPECT_NE(text.output.find("Lagna in Aries              2nd house    yes          dosha\n"),
@@ -44,13 +44,16 @@ TEST(MatchCommand, PairsTwoSavedReadingsEachWayRound) {
         const auto json =
             nlohmann::json::parse(MatchFromFiles(first, second, ReadingFormat::Json).output);
         EXPECT_EQ(json.at("balanced"), false);
-        EXPECT_EQ(json.at("conclusion"), "Kuja dosha is not balanced");
+        EXPECT_EQ(json.at("manglikBalance"), "not_balanced");
         EXPECT_EQ(json.at("readings").at(0).at("file"), first);
         const auto& ravi = json.at("readings").at(first == delhi ? 0 : 1).at("kujaDoshaDetails");
         EXPECT_EQ(ravi.at("fromLagna").at("marsHouse"), 11);
         EXPECT_EQ(ravi.at("fromMoon").at("status"), "cancelled");
         EXPECT_EQ(ravi.at("fromVenus").at("cancelledBy").at(0).at("rule"),
                   "Mars with Jupiter or the Moon");
+        const auto& kiran = json.at("readings").at(first == delhi ? 1 : 0).at("manglik");
+        EXPECT_EQ(kiran.at("status"), "high");
+        EXPECT_EQ(kiran.at("fromLagna").at("house"), 2);
     }
 }
 
@@ -60,8 +63,11 @@ TEST(MatchCommand, OneNameTwiceIsToldApartByFileAndBalanced) {
     const std::string b = SaveReading(folder, "b.orb", kMumbai);
     const auto json = nlohmann::json::parse(MatchFromFiles(a, b, ReadingFormat::Json).output);
     EXPECT_EQ(json.at("balanced"), true);
-    EXPECT_EQ(json.at("reason"), "Both Kiran Rao (" + a + ") and Kiran Rao (" + b +
-                                     ") have an uncancelled dosha, so each balances the other.");
+    EXPECT_EQ(json.at("manglikBalance"), "both_manglik");
+    const std::string status =
+        "High Manglik \u2014 Mars in the 2nd from the Lagna and the 4th from Venus.";
+    EXPECT_EQ(json.at("reason"),
+              "Kiran Rao (" + a + "): " + status + "\nKiran Rao (" + b + "): " + status);
 }
 
 TEST(MatchCommand, RefusesAFileTheWindowRefuses) {

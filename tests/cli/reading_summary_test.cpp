@@ -19,6 +19,7 @@ Born:      15 August 1985, 10:30 (UTC+05:30), New Delhi, Delhi, India, 28° 39�
 Lagna:     Kanya (Virgo)
 Moon sign: Kataka (Cancer)
 Nakshatra: Pushya, the Moon in pada 3
+Manglik status: Manglik, cancelled — Mars with the Moon.
 From the Lagna: Manglik, 0.125% (Mars in the 11th house)
 From the Moon:  Manglik, 0.125% (Mars in the 1st house)
 Classical house rule (houses 1, 2, 4, 7, 8, 12)

@@ -4,7 +4,6 @@
 
 #include "model/reference_tables.h"
 #include "dosha/kuja_dosha_details_text.h"
-#include "dosha/manglik_match.h"
 #include "support/sample_readings.h"
 
 namespace orbalis {
@@ -203,39 +202,6 @@ TEST(ClassicalKujaDosha, ReadingWithoutKnownSignsIsNotAnalysed) {
     ChartReading reading = testing::DelhiReading1985();
     reading.planetPositionText[kJupiter] = "17 Xyz 15";
     EXPECT_FALSE(AnalyseClassicalKujaDosha(reading).has_value());
-}
-
-TEST(ManglikMatch, BalancedWhenBothOrNeitherHaveAnUncancelledDosha) {
-    // Mars in Gemini, uncancelled in the 7th from the Lagna and the 1st from Venus.
-    const MatchParty afflicted{"Ravi Kumar", AnalyseClassicalKujaDosha(KujaSigns{
-                                                 kSagittarius, kAries, kGemini, kGemini, kPisces})};
-    const MatchParty alsoAfflicted{"Uma Das", afflicted.analysis};
-    const MatchParty cancelled{"Asha Verma",
-                               *AnalyseClassicalKujaDosha(testing::DelhiReading1985())};
-    const MatchParty clear{
-        "Meena Rao", AnalyseClassicalKujaDosha(KujaSigns{kGemini, kGemini, kGemini, kLeo, kAries})};
-    struct Case {
-        const MatchParty& first;
-        const MatchParty& second;
-        bool balanced;
-        const char* reason;
-    };
-    const Case cases[] = {
-        {afflicted, alsoAfflicted, true,
-         "Both Ravi Kumar and Uma Das have an uncancelled dosha, so each balances the other."},
-        {cancelled, clear, true, "Neither Asha Verma nor Meena Rao has an uncancelled dosha."},
-        {afflicted, cancelled, false,
-         "Only Ravi Kumar has an uncancelled dosha, from the Lagna and Venus."},
-        {cancelled, afflicted, false,
-         "Only Ravi Kumar has an uncancelled dosha, from the Lagna and Venus."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.first.name + " with " + c.second.name);
-        const ManglikMatch match = MatchKujaDosha(c.first, c.second);
-        EXPECT_EQ(match.balanced, c.balanced);
-        EXPECT_EQ(match.conclusion, c.balanced ? kDoshaBalanced : kDoshaNotBalanced);
-        EXPECT_EQ(match.reason, c.reason);
-    }
 }
 
 }  // namespace

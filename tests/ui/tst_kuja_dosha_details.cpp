@@ -205,15 +205,20 @@ class KujaDoshaDetailsTest : public QObject {
         QTest::addColumn<bool>("mumbaiSaved");
         QTest::addColumn<QString>("conclusion");
         QTest::addColumn<QString>("reason");
-        const QString onlyKiran =
-            QStringLiteral("Only Kiran Rao has an uncancelled dosha, from the Lagna and Venus.");
+        const QString onlyKiran = QStringLiteral(
+            "Kuja dosha is not balanced: only Kiran Rao is Manglik (High Manglik).");
+        const QString ravi = QStringLiteral("Manglik, cancelled \u2014 Mars with the Moon.");
+        const QString kiran = QStringLiteral(
+            "High Manglik \u2014 Mars in the 2nd from the Lagna and the 4th from Venus.");
         QTest::newRow("Delhi on screen, Mumbai saved")
-            << true << true << "Kuja dosha is not balanced" << onlyKiran;
+            << true << true << onlyKiran
+            << "Ravi Kumar: " + ravi + "\nKiran Rao: " + kiran;
         QTest::newRow("Mumbai on screen, Delhi saved")
-            << false << false << "Kuja dosha is not balanced" << onlyKiran;
+            << false << false << onlyKiran
+            << "Kiran Rao: " + kiran + "\nRavi Kumar: " + ravi;
         QTest::newRow("Delhi with itself")
-            << true << false << "Kuja dosha is balanced"
-            << "Neither Ravi Kumar nor Ravi Kumar (saved reading) has an uncancelled dosha.";
+            << true << false << "Kuja dosha is balanced: neither is Manglik."
+            << "Ravi Kumar: " + ravi + "\nRavi Kumar (saved reading): " + ravi;
     }
 
     void matchWithASavedReading() {
