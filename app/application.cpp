@@ -147,8 +147,22 @@ bool OrbalisApplication::ListenForReadingFiles(const QString& socketPath) {
     return receiver_->Listen(socketPath);
 }
 
+// Hand-overs wait in order for any open dialog to close (the window that
+// asked for it must stay while its dialog runs), and one of them opens at a
+// time; a file already waiting is not queued twice, so a flood of the same
+// file costs one reading and at most one message.
 void OrbalisApplication::OpenHandedOverReading(const QString& path) {
+    if (handOvers_.contains(path)) return;
+    handOvers_.append(path);
+    if (handOvers_.size() == 1) dialogs_.whenClosed([this] { OpenNextHandOver(); });
+}
+
+void OrbalisApplication::OpenNextHandOver() {
+    if (handOvers_.isEmpty()) return;
+    const QString path = handOvers_.front();
     OpenReadingFrom(path);
+    handOvers_.removeFirst();
+    if (!handOvers_.isEmpty()) dialogs_.whenClosed([this] { OpenNextHandOver(); });
     QWidget* front = resultsWindow_ ? static_cast<QWidget*>(resultsWindow_) : mainForm_.get();
     front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
     front->raise();
@@ -159,7 +173,12 @@ void OrbalisApplication::ShowResults(const ReadingDisplay& display) {
     // The birth-details window, and with it the reading commands, is only
     // reachable once the results window has gone; a window left over from an
     // earlier reading is replaced all the same.
-    if (resultsWindow_) delete resultsWindow_;
+    if (resultsWindow_) {
+        // Hidden first so that no close event asks to end the program; gone
+        // once the event loop has finished with it.
+        resultsWindow_->hide();
+        resultsWindow_->deleteLater();
+    }
     auto* window = new ResultsWindow(dialogs_, birthDetails);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->display()->ShowReading(chartReading, display);

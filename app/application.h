@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -86,12 +87,15 @@ class OrbalisApplication final : public QObject {
     void ExportReading();
     void SaveReadingPicture();
     void OpenHandedOverReading(const QString& path);
+    void OpenNextHandOver();
 
     Dialogs& dialogs_;
     std::unique_ptr<BirthDetailsWindow> mainForm_;
     QPointer<ResultsWindow> resultsWindow_;
     ReadingFileReceiver* receiver_ = nullptr;  // a child, once listening
     bool exiting_ = false;
+    // Reading files handed over, the first one opening, the rest waiting.
+    QStringList handOvers_;
 };
 
 }  // namespace orbalis

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QThread>
+#include <QTimer>
 
 namespace orbalis {
 namespace {
@@ -15,6 +16,11 @@ constexpr int kConnectMilliseconds = 5000;
 constexpr int kAnswerMilliseconds = 10000;
 constexpr char kEnd = '\0';
 constexpr char kReceived = '\n';
+// Connections open at once: a later start sends one name and goes; more than
+// this at a time is no start, and would use up the window's descriptors.
+constexpr int kMostConnections = 16;
+// How long a connection may take to send its name.
+constexpr int kReceiveMilliseconds = 5000;
 
 }  // namespace
 
@@ -32,7 +38,19 @@ bool ReadingFileReceiver::Listen(const QString& path) {
 
 void ReadingFileReceiver::server_NewConnection() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
+        if (connections_ >= kMostConnections) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        ++connections_;
+        connect(socket, &QObject::destroyed, this, [this] { --connections_; });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        // A connection that sends no whole name in time is closed.
+        QTimer::singleShot(kReceiveMilliseconds, socket, [socket] {
+            socket->abort();
+            socket->deleteLater();
+        });
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (socket->property("done").toBool()) return;
             QByteArray message = socket->property("message").toByteArray() + socket->readAll();

@@ -31,6 +31,7 @@ class ReadingFileReceiver final : public QObject {
     void server_NewConnection();
 
     QLocalServer server_;
+    int connections_ = 0;  // open now
 };
 
 // The later start's side: hands `file` (made absolute here) to the instance

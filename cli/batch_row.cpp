@@ -72,7 +72,7 @@ void ReadingFields(const BatchReading& reading, BatchRowFields& fields) {
     if (classical) {
         const ManglikAssessment manglik = AssessManglik(*classical);
         fields.manglik[0] = NameOf(manglik.status).word;
-        if (IsManglik(manglik.level)) fields.manglik[1] = NameOf(manglik.level).word;
+        if (IsManglik(manglik.status)) fields.manglik[1] = NameOf(manglik.status).word;
     }
     // The Navamsa signs of the Lagna and the Moon.
     for (const Body body : {kAscendant, kMoon})

@@ -110,7 +110,8 @@ Json KujaDoshaDetailsJson(const ClassicalKujaDosha& analysis) {
 Json ManglikJson(const ManglikAssessment& assessment) {
     Json j;
     j["status"] = NameOf(assessment.status).word;
-    j["level"] = IsManglik(assessment.level) ? Json(NameOf(assessment.level).word) : Json();
+    // The level a family acts on: the one after any softening, as the status says.
+    j["level"] = IsManglik(assessment.status) ? Json(NameOf(assessment.status).word) : Json();
     j["title"] = NameOf(assessment.status).title;
     j["line"] = ManglikStatusLine(assessment);
     j["loweredBy"] = Json::array();

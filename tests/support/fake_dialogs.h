@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <QQueue>
 #include <QString>
+#include <functional>
 
 #include "ui/common/dialogs.h"
 
@@ -39,24 +40,36 @@ public:
     // Whether a browser opens the web pages asked for.
     bool webBrowserAvailable = true;
 
-    void showMessage(QWidget*, const QString& text, const QString& caption,
-                     MessageIcon icon) override {
+    // Runs while each dialog is "open", as events would arrive during a
+    // real dialog's own event loop.
+    std::function<void()> whileOpen;
+
+    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.back().text; }
+
+protected:
+    void doShowMessage(QWidget*, const QString& text, const QString& caption,
+                       MessageIcon icon) override {
         messages.append({text, caption, icon});
+        Open();
     }
-    bool askYesNo(QWidget*, const QString& text, const QString& caption) override {
+    bool doAskYesNo(QWidget*, const QString& text, const QString& caption) override {
         questions.append({text, caption, MessageIcon::Information});
+        Open();
         return !yesNoReplies.isEmpty() && yesNoReplies.dequeue();
     }
-    std::optional<QString> chooseSaveFile(QWidget*, const FileDialogRequest& request) override {
+    std::optional<QString> doChooseSaveFile(QWidget*, const FileDialogRequest& request) override {
         saveRequests.append(request);
+        Open();
         return saveReplies.isEmpty() ? std::nullopt : saveReplies.dequeue();
     }
-    std::optional<QString> chooseOpenFile(QWidget*, const FileDialogRequest& request) override {
+    std::optional<QString> doChooseOpenFile(QWidget*, const FileDialogRequest& request) override {
         openRequests.append(request);
+        Open();
         return openReplies.isEmpty() ? std::nullopt : openReplies.dequeue();
     }
-    bool choosePrinter(QWidget*, QPrinter& printer, const PrinterRequest& request) override {
+    bool doChoosePrinter(QWidget*, QPrinter& printer, const PrinterRequest& request) override {
         printerRequests.append(request);
+        Open();
         const bool confirmed = !printerReplies.isEmpty() && printerReplies.dequeue();
         if (confirmed) {
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -64,13 +77,20 @@ public:
         }
         return confirmed;
     }
-    void runModal(QDialog& dialog) override { modalDialogs.append(dialog.objectName()); }
-    bool openWebAddress(const QString& address) override {
+    void doRunModal(QDialog& dialog) override {
+        modalDialogs.append(dialog.objectName());
+        Open();
+    }
+    bool doOpenWebAddress(const QString& address) override {
         webAddresses.append(address);
         return webBrowserAvailable;
     }
 
-    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.back().text; }
+private:
+    void Open() {
+        // A copy runs, so that the hook may replace itself.
+        if (const std::function<void()> hook = whileOpen) hook();
+    }
 };
 
 }  // namespace orbalis::testing

@@ -104,7 +104,7 @@ BirthDetailsWindow::BirthDetailsWindow(Dialogs& dialogs, QWidget* parent)
     CreateControls();
     CreateMenus();
     SetTabOrder();
-    Form_Load();
+    SetFormDefaults();
 }
 
 void BirthDetailsWindow::CreateControls() {
@@ -226,7 +226,7 @@ void BirthDetailsWindow::CreateControls() {
     optLong = Named(new QButtonGroup(this), "optLong");
     optLong->addButton(optLongEast, 0);
     optLong->addButton(optLongWest, 1);
-    Command1 =
+    cmdFindPlace =
         Named(new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), fraPlace),
               "Command1");
 
@@ -248,7 +248,7 @@ void BirthDetailsWindow::CreateControls() {
     place->addWidget(txtState, 3, 1, 1, 5);
     place->addWidget(Caption("Country", "lblCountry", fraPlace), 4, 0);
     place->addWidget(txtCountry, 4, 1, 1, 5);
-    place->addWidget(Command1, 5, 1, 1, 5, Qt::AlignRight);
+    place->addWidget(cmdFindPlace, 5, 1, 1, 5, Qt::AlignRight);
     place->setColumnStretch(5, 1);
     columns->addWidget(fraPlace, 1);
 
@@ -307,7 +307,7 @@ void BirthDetailsWindow::CreateControls() {
     connect(cmdOpen, &QPushButton::clicked, this, &BirthDetailsWindow::cmdOpen_Click);
     // The usual key for opening a file opens a saved reading.
     cmdOpen->setShortcut(QKeySequence::Open);
-    connect(Command1, &QPushButton::clicked, this, &BirthDetailsWindow::Command1_Click);
+    connect(cmdFindPlace, &QPushButton::clicked, this, &BirthDetailsWindow::FindLatitudeAndLongitude_Click);
 }
 
 void BirthDetailsWindow::CreateMenus() {
@@ -341,11 +341,11 @@ void BirthDetailsWindow::SetTabOrder() {
         txtName,     cboDate,    cboMonth,     cboYear,     cboHour,     cboMinute,
         cboTimeZone, txtLatDeg,  txtLatMin,    txtLonDeg,   txtLonMin,   txtCity,
         txtState,    txtCountry, optLatNorth,  optLatSouth, optLongEast, optLongWest,
-        chkDST,      Command1,   cmdCalculate, cmdOpen};
+        chkDST,      cmdFindPlace,   cmdCalculate, cmdOpen};
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-void BirthDetailsWindow::Form_Load() {
+void BirthDetailsWindow::SetFormDefaults() {
     FillNumbers(*cboDate, 1, 31);
     for (std::string_view month : MonthNames) cboMonth->addItem(QtText(month));
     FillNumbers(*cboYear, kFirstBirthYear, kLastBirthYear);
@@ -570,7 +570,7 @@ void BirthDetailsWindow::mnuExit_Click() {
     emit exitRequested();
 }
 
-void BirthDetailsWindow::Command1_Click() {
+void BirthDetailsWindow::FindLatitudeAndLongitude_Click() {
     const std::array<std::pair<FilteredLineEdit*, const char*>, 3> required = {{
         {txtCity, "Please Enter City"},
         {txtState, "Please Enter State"},

@@ -64,11 +64,11 @@ class BirthDetailsWindow final : public QMainWindow {
     void CreateControls();
     void CreateMenus();
     void SetTabOrder();
-    void Form_Load();
+    void SetFormDefaults();
 
     void cmdCalculate_Click();
     void cmdOpen_Click();
-    void Command1_Click();
+    void FindLatitudeAndLongitude_Click();
     void mnuCalculate_Click();
     void mnuExit_Click();
     void mnuGuide_Click();
@@ -127,7 +127,7 @@ class BirthDetailsWindow final : public QMainWindow {
     QCheckBox* chkDST = nullptr;
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdOpen = nullptr;
-    QPushButton* Command1 = nullptr;
+    QPushButton* cmdFindPlace = nullptr;
     QLabel* lblZoneFound = nullptr;
     QLabel* lblFarZone = nullptr;
     QCompleter* placeCompleter = nullptr;

@@ -1,5 +1,8 @@
 #include "ui/common/dialogs.h"
 
+#include <QCoreApplication>
+#include <QMetaObject>
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QEvent>
@@ -56,7 +59,73 @@ const QStringList kPageRangeFields = {QStringLiteral("printRange"),
 
 }  // namespace
 
-void QtDialogs::showMessage(QWidget* parent, const QString& text, const QString& caption,
+// Counts a dialog as open for as long as it runs.
+class Dialogs::OpenDialog {
+public:
+    explicit OpenDialog(Dialogs& dialogs) : dialogs_(dialogs) { ++dialogs_.openDialogs_; }
+    ~OpenDialog() {
+        if (--dialogs_.openDialogs_ == 0 && !dialogs_.waiting_.empty()) dialogs_.RunWaitingTasks();
+    }
+    OpenDialog(const OpenDialog&) = delete;
+    OpenDialog& operator=(const OpenDialog&) = delete;
+
+private:
+    Dialogs& dialogs_;
+};
+
+void Dialogs::showMessage(QWidget* parent, const QString& text, const QString& caption,
+                          MessageIcon icon) {
+    const OpenDialog open(*this);
+    doShowMessage(parent, text, caption, icon);
+}
+
+bool Dialogs::askYesNo(QWidget* parent, const QString& text, const QString& caption) {
+    const OpenDialog open(*this);
+    return doAskYesNo(parent, text, caption);
+}
+
+std::optional<QString> Dialogs::chooseSaveFile(QWidget* parent, const FileDialogRequest& request) {
+    const OpenDialog open(*this);
+    return doChooseSaveFile(parent, request);
+}
+
+std::optional<QString> Dialogs::chooseOpenFile(QWidget* parent, const FileDialogRequest& request) {
+    const OpenDialog open(*this);
+    return doChooseOpenFile(parent, request);
+}
+
+bool Dialogs::choosePrinter(QWidget* parent, QPrinter& printer, const PrinterRequest& request) {
+    const OpenDialog open(*this);
+    return doChoosePrinter(parent, printer, request);
+}
+
+void Dialogs::runModal(QDialog& dialog) {
+    const OpenDialog open(*this);
+    doRunModal(dialog);
+}
+
+void Dialogs::whenClosed(std::function<void()> task) {
+    waiting_.push_back(std::move(task));
+    if (!open()) RunWaitingTasks();
+}
+
+// The tasks run from the event loop, after the dialog's caller has finished
+// with whatever it holds; a task that opens a dialog itself sends the rest
+// to wait for that one.
+void Dialogs::RunWaitingTasks() {
+    QMetaObject::invokeMethod(
+        qApp,
+        [this] {
+            while (!waiting_.empty() && !open()) {
+                std::function<void()> task = std::move(waiting_.front());
+                waiting_.erase(waiting_.begin());
+                task();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void QtDialogs::doShowMessage(QWidget* parent, const QString& text, const QString& caption,
                             MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
                     caption, text, QMessageBox::Ok, parent);
@@ -64,12 +133,12 @@ void QtDialogs::showMessage(QWidget* parent, const QString& text, const QString&
     box.exec();
 }
 
-bool QtDialogs::askYesNo(QWidget* parent, const QString& text, const QString& caption) {
+bool QtDialogs::doAskYesNo(QWidget* parent, const QString& text, const QString& caption) {
     return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<QString> QtDialogs::chooseSaveFile(QWidget* parent,
+std::optional<QString> QtDialogs::doChooseSaveFile(QWidget* parent,
                                                  const FileDialogRequest& request) {
     QFileDialog dialog(parent);
     Configure(dialog, request);
@@ -79,7 +148,7 @@ std::optional<QString> QtDialogs::chooseSaveFile(QWidget* parent,
     return dialog.selectedFiles().front();
 }
 
-std::optional<QString> QtDialogs::chooseOpenFile(QWidget* parent,
+std::optional<QString> QtDialogs::doChooseOpenFile(QWidget* parent,
                                                  const FileDialogRequest& request) {
     QFileDialog dialog(parent);
     Configure(dialog, request);
@@ -89,7 +158,7 @@ std::optional<QString> QtDialogs::chooseOpenFile(QWidget* parent,
     return dialog.selectedFiles().front();
 }
 
-bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer, const PrinterRequest& request) {
+bool QtDialogs::doChoosePrinter(QWidget* parent, QPrinter& printer, const PrinterRequest& request) {
     QPrintDialog dialog(&printer, parent);
     ConfigurePrintDialog(dialog, printer, request);
     return dialog.exec() == QDialog::Accepted;
@@ -113,9 +182,9 @@ void ConfigurePrintDialog(QPrintDialog& dialog, QPrinter& printer, const Printer
     }
 }
 
-void QtDialogs::runModal(QDialog& dialog) { dialog.exec(); }
+void QtDialogs::doRunModal(QDialog& dialog) { dialog.exec(); }
 
-bool QtDialogs::openWebAddress(const QString& address) {
+bool QtDialogs::doOpenWebAddress(const QString& address) {
     return QDesktopServices::openUrl(QUrl(address));
 }
 

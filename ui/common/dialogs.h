@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "model/messages.h"
 
@@ -34,41 +36,69 @@ struct PrinterRequest {
 
 // Every modal interaction of the program goes through this interface, so that
 // windows can be driven by tests without anything waiting for a person.
+//
+// A modal dialog runs an event loop of its own inside the window that asked
+// for it; whatever arrives meanwhile (a reading file handed over by a later
+// start) must not take that window away. While a dialog is open `open()` is
+// true, and `whenClosed` keeps work for the moment the last one closes.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    virtual void showMessage(QWidget* parent, const QString& text, const QString& caption,
-                             MessageIcon icon) = 0;
+    void showMessage(QWidget* parent, const QString& text, const QString& caption,
+                     MessageIcon icon);
     // A question with the buttons Yes and No; true for Yes.
-    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& caption) = 0;
+    bool askYesNo(QWidget* parent, const QString& text, const QString& caption);
     // The chosen path, or nothing when the user cancels.
-    virtual std::optional<QString> chooseSaveFile(QWidget* parent,
-                                                  const FileDialogRequest& request) = 0;
-    virtual std::optional<QString> chooseOpenFile(QWidget* parent,
-                                                  const FileDialogRequest& request) = 0;
+    std::optional<QString> chooseSaveFile(QWidget* parent, const FileDialogRequest& request);
+    std::optional<QString> chooseOpenFile(QWidget* parent, const FileDialogRequest& request);
     // True when the user confirms the printer dialog; the printer then holds the choice.
-    virtual bool choosePrinter(QWidget* parent, QPrinter& printer,
-                               const PrinterRequest& request) = 0;
+    bool choosePrinter(QWidget* parent, QPrinter& printer, const PrinterRequest& request);
     // Shows a dialog of the program modally (the about box).
-    virtual void runModal(QDialog& dialog) = 0;
+    void runModal(QDialog& dialog);
     // Opens a web page in the user's browser; false when nothing could.
-    virtual bool openWebAddress(const QString& address) = 0;
+    bool openWebAddress(const QString& address) { return doOpenWebAddress(address); }
+
+    // Whether a dialog is open now.
+    bool open() const { return openDialogs_ > 0; }
+    // Runs `task` from the event loop once no dialog is open: soon, when none is.
+    void whenClosed(std::function<void()> task);
+
+protected:
+    virtual void doShowMessage(QWidget* parent, const QString& text, const QString& caption,
+                               MessageIcon icon) = 0;
+    virtual bool doAskYesNo(QWidget* parent, const QString& text, const QString& caption) = 0;
+    virtual std::optional<QString> doChooseSaveFile(QWidget* parent,
+                                                    const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> doChooseOpenFile(QWidget* parent,
+                                                    const FileDialogRequest& request) = 0;
+    virtual bool doChoosePrinter(QWidget* parent, QPrinter& printer,
+                                 const PrinterRequest& request) = 0;
+    virtual void doRunModal(QDialog& dialog) = 0;
+    virtual bool doOpenWebAddress(const QString& address) = 0;
+
+private:
+    class OpenDialog;
+    void RunWaitingTasks();
+
+    int openDialogs_ = 0;
+    std::vector<std::function<void()>> waiting_;
 };
 
 // The dialogs a person sees.
 class QtDialogs final : public Dialogs {
-public:
-    void showMessage(QWidget* parent, const QString& text, const QString& caption,
-                     MessageIcon icon) override;
-    bool askYesNo(QWidget* parent, const QString& text, const QString& caption) override;
-    std::optional<QString> chooseSaveFile(QWidget* parent,
-                                          const FileDialogRequest& request) override;
-    std::optional<QString> chooseOpenFile(QWidget* parent,
-                                          const FileDialogRequest& request) override;
-    bool choosePrinter(QWidget* parent, QPrinter& printer, const PrinterRequest& request) override;
-    void runModal(QDialog& dialog) override;
-    bool openWebAddress(const QString& address) override;
+protected:
+    void doShowMessage(QWidget* parent, const QString& text, const QString& caption,
+                       MessageIcon icon) override;
+    bool doAskYesNo(QWidget* parent, const QString& text, const QString& caption) override;
+    std::optional<QString> doChooseSaveFile(QWidget* parent,
+                                            const FileDialogRequest& request) override;
+    std::optional<QString> doChooseOpenFile(QWidget* parent,
+                                            const FileDialogRequest& request) override;
+    bool doChoosePrinter(QWidget* parent, QPrinter& printer,
+                         const PrinterRequest& request) override;
+    void doRunModal(QDialog& dialog) override;
+    bool doOpenWebAddress(const QString& address) override;
 };
 
 // Sets up the platform's printer dialog as the request asks; without the page

@@ -90,8 +90,8 @@ ResultsWindow::ResultsWindow(Dialogs& dialogs, const BirthDetails& birth, QWidge
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    MDIForm_Load();
-    MDIForm_Resize();
+    SetMenuDefaults();
+    PlaceBarContents();
 }
 
 QAction* ResultsWindow::AddItem(QMenu* menu, const char* name, const QString& caption) {
@@ -296,7 +296,7 @@ QWidget* ResultsWindow::BuildBottomBar() {
     return Picture1_;
 }
 
-void ResultsWindow::MDIForm_Load() {
+void ResultsWindow::SetMenuDefaults() {
     mnuToolBar_->setChecked(true);
     mnuStatusBar_->setChecked(true);
     mnuColorOn_->setChecked(false);
@@ -312,7 +312,7 @@ void ResultsWindow::MDIForm_Load() {
     SetPositionsMode(PositionsMode::Classic);
 }
 
-void ResultsWindow::MDIForm_Resize() {
+void ResultsWindow::PlaceBarContents() {
     const BottomBarLayout layout =
         LayoutBottomBar(Twips(Picture1_->width()), Twips(lblHeading_->width()));
     cmdExit_->move(Px(layout.exitLeftTwips), cmdExit_->y());
@@ -325,7 +325,7 @@ void ResultsWindow::MDIForm_Resize() {
 
 bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == Picture1_ || watched == picTop_) && event->type() == QEvent::Resize)
-        MDIForm_Resize();
+        PlaceBarContents();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -102,8 +102,8 @@ class ResultsWindow final : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void MDIForm_Load();
-    void MDIForm_Resize();
+    void SetMenuDefaults();
+    void PlaceBarContents();
     void BuildMenus();
     void BuildToolBar();
     QWidget* BuildHeadingBar();
