@@ -39,6 +39,15 @@ QString WriteReading(const QTemporaryDir& folder, const QString& name,
     return file.fileName();
 }
 
+// Keeps this thread's event loop turning, as the running program's would,
+// until the other side is done.
+template <typename T>
+T Serve(std::future<T>& done) {
+    while (done.wait_for(std::chrono::microseconds(200)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    return done.get();
+}
+
 QString ShownName(const OrbalisApplication& application) {
     const ResultsWindow* window = application.resultsWindow();
     const auto* name = window ? window->display()->findChild<QLabel*>("lblName") : nullptr;
@@ -112,9 +121,7 @@ class HandOverTest : public QObject {
             dialogs.whileOpen = nullptr;
             std::future<bool> done = HandOver(mumbai);
             // The dialog's own event loop, until the later start is done.
-            while (done.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
-                QCoreApplication::processEvents();
-            handedOver = done.get();
+            handedOver = Serve(done);
             QCoreApplication::processEvents();
             windowKept = window && application->resultsWindow() == window;
         };
@@ -150,9 +157,7 @@ class HandOverTest : public QObject {
                 taken += orbalis::HandOverReadingFile(holder->handOverPath(), missing) ? 1 : 0;
             return taken;
         });
-        while (flood.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
-            QCoreApplication::processEvents();
-        QCOMPARE(flood.get(), kHandOvers);
+        QCOMPARE(Serve(flood), kHandOvers);
         QTRY_VERIFY(!dialogs.messages.isEmpty());
         QCOMPARE(mostOpen, 1);
         QCOMPARE(dialogs.lastMessage(), QStringLiteral("Please Check The File."));
@@ -174,17 +179,14 @@ class HandOverTest : public QObject {
             release.get_future().wait();
         });
         std::future<void> connected = allConnected.get_future();
-        while (connected.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
-            QCoreApplication::processEvents();
+        Serve(connected);
         QCoreApplication::processEvents();
         release.set_value();
         idle.get();
 
         dialogs.whileOpen = nullptr;
         std::future<bool> real = HandOver(mumbai);
-        while (real.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
-            QCoreApplication::processEvents();
-        QVERIFY(real.get());
+        QVERIFY(Serve(real));
         QTRY_VERIFY_WITH_TIMEOUT(ShownName(*application).contains(QStringLiteral("Kiran")), 10000);
     }
 };
