@@ -20,25 +20,48 @@ constexpr int kNameAttempts = 100;
 // Never set: what the umask leaves of it is a new file's permissions.
 constexpr mode_t kNewFileMode = 0666;
 
+// The folder that holds `path`'s last part: "." or "/" where nothing else says.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+enum class Followed { Yes, Failed, Refused };
+
+// Where the system guards links in folders everyone may write to (the sticky
+// /tmp), it follows a link there only for the link's owner or the folder's;
+// a link followed here must pass the same test, or another user's link would
+// send the new file wherever that user chose. Failed, with errno set, when
+// the folder cannot be looked at.
+Followed MayFollow(const std::string& path, const struct stat& link) {
+    struct stat folder {};
+    if (::stat(FolderOf(path).c_str(), &folder) != 0) return Followed::Failed;
+    const bool shared = (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+    return !shared || link.st_uid == ::geteuid() || link.st_uid == folder.st_uid
+               ? Followed::Yes
+               : Followed::Refused;
+}
+
 // Follows `path` through links to the file the last one names, which need
-// not exist; `status` then describes it. False with errno set when the chain
-// cannot be followed.
-bool FollowLinks(std::string& path, struct stat& status, bool& exists) {
+// not exist; `status` then describes it. Failed with errno set when the chain
+// cannot be followed; Refused at a link the system would not follow.
+Followed FollowLinks(std::string& path, struct stat& status, bool& exists) {
     for (int hops = 0; hops <= kMostLinks; ++hops) {
         if (::lstat(path.c_str(), &status) != 0) {
             exists = false;
-            return errno == ENOENT;
+            return errno == ENOENT ? Followed::Yes : Followed::Failed;
         }
         if (!S_ISLNK(status.st_mode)) {
             exists = true;
-            return true;
+            return Followed::Yes;
         }
+        if (const Followed may = MayFollow(path, status); may != Followed::Yes) return may;
         std::array<char, 4096> target{};
         const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
-        if (length < 0) return false;
+        if (length < 0) return Followed::Failed;
         if (static_cast<std::size_t>(length) == target.size()) {
             errno = ENAMETOOLONG;
-            return false;
+            return Followed::Failed;
         }
         std::string next(target.data(), static_cast<std::size_t>(length));
         if (next.front() != '/') {
@@ -48,7 +71,7 @@ bool FollowLinks(std::string& path, struct stat& status, bool& exists) {
         path = std::move(next);
     }
     errno = ELOOP;
-    return false;
+    return Followed::Failed;
 }
 
 // ".name.Xq3ZpA": hidden, and unlike any name a person gives.
@@ -121,9 +144,14 @@ bool ReplacingFile::Open(const std::string& path) {
     std::string target = path;
     struct stat existing {};
     bool exists = false;
-    if (!FollowLinks(target, existing, exists)) {
-        if (errno == ENOTDIR) return Refuse("the folder does not exist");
-        return Fail("the file cannot be opened");
+    switch (FollowLinks(target, existing, exists)) {
+        case Followed::Yes:
+            break;
+        case Followed::Refused:
+            return Refuse("it is another user's link in a folder that everyone can write to");
+        case Followed::Failed:
+            if (errno == ENOTDIR) return Refuse("the folder does not exist");
+            return Fail("the file cannot be opened");
     }
     if (exists && S_ISDIR(existing.st_mode)) return Refuse("it is a folder");
     if (exists && !S_ISREG(existing.st_mode)) {
@@ -136,10 +164,8 @@ bool ReplacingFile::Open(const std::string& path) {
     if (exists && IsReadOnly(existing)) return Refuse("the file is read-only");
     if (exists && ::access(target.c_str(), W_OK) != 0) return Fail("the file cannot be written");
 
+    const std::string folder = FolderOf(target);
     const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "."
-                               : slash == 0               ? "/"
-                                                          : target.substr(0, slash);
     name_ = slash == std::string::npos ? target : target.substr(slash + 1);
     if (name_.empty()) return Refuse("it is a folder");
     folder_.Reset(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));

@@ -16,7 +16,9 @@ namespace orbalis {
 // leaves nothing behind. Abandon (and the destructor) drops the new content.
 //
 // - A link, dangling or not, stays a link: the content goes to the file it
-//   names, which a dangling link thereby gets.
+//   names, which a dangling link thereby gets. Another user's link in a
+//   folder everyone may write to (/tmp) is refused, as the system refuses to
+//   follow it, unless the folder is that user's.
 // - A read-only file, a missing folder or a folder in the target's place is
 //   refused before anything is written.
 // - A target that is no regular file (a device, a pipe) is written in place.
