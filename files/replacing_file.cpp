@@ -141,6 +141,7 @@ bool ReplacingFile::Refuse(std::string why) {
 bool ReplacingFile::Open(const std::string& path) {
     Abandon();
     error_.clear();
+    if (path.empty()) return Refuse("the name is empty");
     std::string target = path;
     struct stat existing {};
     bool exists = false;
@@ -207,6 +208,14 @@ bool ReplacingFile::Open(const std::string& path) {
     }
     file.Release();
     return true;
+}
+
+bool ReplacingFile::Write(std::string_view bytes) {
+    if (!stream_) return false;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stream_) == bytes.size()) return true;
+    Fail("the file cannot be written");
+    Abandon();
+    return false;
 }
 
 bool ReplacingFile::LinkIntoPlace() {
@@ -283,10 +292,7 @@ void ReplacingFile::Abandon() {
 
 bool ReplaceFile(const std::string& path, std::string_view bytes, std::string& error) {
     ReplacingFile file;
-    // A write that fails leaves its mark on the stream, which Commit reports.
-    const bool replaced =
-        file.Open(path) &&
-        (std::fwrite(bytes.data(), 1, bytes.size(), file.Stream()), file.Commit());
+    const bool replaced = file.Open(path) && file.Write(bytes) && file.Commit();
     if (!replaced) error = file.Error().empty() ? "the file cannot be written" : file.Error();
     return replaced;
 }

@@ -37,13 +37,17 @@ class ReplacingFile {
     // False when nothing can be written there; Error() says why.
     bool Open(const std::string& path);
     std::FILE* Stream() const { return stream_; }
+    // False when not all of `bytes` could be written (Error() says why); the
+    // new content is then dropped.
+    bool Write(std::string_view bytes);
 
     // False when a step fails (Error() says why); the target is then unchanged.
     bool Commit();
     void Abandon();
 
     // Why the last step failed: "the file is read-only", "the folder does
-    // not exist", "the file cannot be written: the disk is full".
+    // not exist", "the name is empty", "the file cannot be written: the disk
+    // is full".
     const std::string& Error() const { return error_; }
 
   private:
