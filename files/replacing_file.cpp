@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 
@@ -74,6 +75,14 @@ Followed FollowLinks(std::string& path, struct stat& status, bool& exists) {
     return Followed::Failed;
 }
 
+// A test's stand-in for a file system without unnamed files (FUSE, NFS):
+// ORBALIS_NO_UNNAMED_FILES=1, or =stop to have the program also stop itself
+// (SIGSTOP) once the hidden file is there, so that a test can signal it at
+// that very point.
+const char* NoUnnamedFiles() {
+    return std::getenv("ORBALIS_NO_UNNAMED_FILES");
+}
+
 // ".name.Xq3ZpA": hidden, and unlike any name a person gives.
 std::string HiddenName(const std::string& name) {
     static constexpr std::string_view kLetters =
@@ -103,24 +112,6 @@ std::string ReasonOf(int error) {
 bool IsReadOnly(const struct stat& status) {
     return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
-
-// The three signals that end a program someone stops, held back while the
-// new file has a second name for a moment.
-class HeldSignals {
-  public:
-    HeldSignals() {
-        sigset_t held;
-        sigemptyset(&held);
-        for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&held, signal);
-        pthread_sigmask(SIG_BLOCK, &held, &previous_);
-    }
-    ~HeldSignals() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
-    HeldSignals(const HeldSignals&) = delete;
-    HeldSignals& operator=(const HeldSignals&) = delete;
-
-  private:
-    sigset_t previous_;
-};
 
 }  // namespace
 
@@ -176,16 +167,29 @@ bool ReplacingFile::Open(const std::string& path) {
     }
 
     const mode_t mode = exists ? (existing.st_mode & 07777) : kNewFileMode;
-    UniqueDescriptor file(::openat(folder_.Get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+    const char* const noUnnamed = NoUnnamedFiles();
+    UniqueDescriptor file;
+    if (!noUnnamed)
+        file.Reset(::openat(folder_.Get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
     unnamed_ = file.Valid();
-    if (!unnamed_ && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+    if (!unnamed_ && (noUnnamed || errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
         for (int attempt = 0; attempt < kNameAttempts && !file.Valid(); ++attempt) {
             hidden_ = HiddenName(name_);
+            // Listed before it exists, so that no signal finds it unlisted.
+            temporary_.Claim(folder_.Get(), hidden_);
             file.Reset(::openat(folder_.Get(), hidden_.c_str(),
                                 O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, mode));
+            const int error = errno;
+            if (file.Valid())
+                temporary_.Keep();
+            else
+                temporary_.End();
+            errno = error;
             if (!file.Valid() && errno != EEXIST) break;
         }
         if (!file.Valid()) hidden_.clear();
+        if (file.Valid() && std::string_view(noUnnamed ? noUnnamed : "") == "stop")
+            ::raise(SIGSTOP);
     }
     if (!file.Valid()) return Fail("the file cannot be created");
     if (exists) {
@@ -218,13 +222,16 @@ bool ReplacingFile::Write(std::string_view bytes) {
     return false;
 }
 
+// From the hidden name's making to the rename the name is claimed: the
+// signals that end the program are held in this thread, and a handler in
+// another waits until the name is gone.
 bool ReplacingFile::LinkIntoPlace() {
-    const HeldSignals held;
     const int fd = ::fileno(stream_);
     if (unnamed_) {
         bool linked = false;
         for (int attempt = 0; attempt < kNameAttempts && !linked; ++attempt) {
             hidden_ = HiddenName(name_);
+            temporary_.Claim(folder_.Get(), hidden_);
             linked = ::linkat(fd, "", folder_.Get(), hidden_.c_str(), AT_EMPTY_PATH) == 0;
             if (!linked && errno == ENOENT) {
                 // Without the right to link a descriptor, through its name in /proc.
@@ -232,22 +239,28 @@ bool ReplacingFile::LinkIntoPlace() {
                 linked = ::linkat(AT_FDCWD, self.c_str(), folder_.Get(), hidden_.c_str(),
                                   AT_SYMLINK_FOLLOW) == 0;
             }
-            if (!linked && errno != EEXIST) break;
+            if (!linked) {
+                const int error = errno;
+                temporary_.End();
+                errno = error;
+                if (error != EEXIST) break;
+            }
         }
         if (!linked) {
             hidden_.clear();
             return false;
         }
+    } else {
+        temporary_.Resume();
     }
-    if (::renameat(folder_.Get(), hidden_.c_str(), folder_.Get(), name_.c_str()) != 0) {
-        const int error = errno;
-        ::unlinkat(folder_.Get(), hidden_.c_str(), 0);
-        hidden_.clear();
-        errno = error;
-        return false;
-    }
+    const bool renamed =
+        ::renameat(folder_.Get(), hidden_.c_str(), folder_.Get(), name_.c_str()) == 0;
+    const int error = errno;
+    if (!renamed) ::unlinkat(folder_.Get(), hidden_.c_str(), 0);
     hidden_.clear();
-    return true;
+    temporary_.End();
+    errno = error;
+    return renamed;
 }
 
 bool ReplacingFile::Commit() {
@@ -282,7 +295,12 @@ bool ReplacingFile::Commit() {
 void ReplacingFile::Abandon() {
     if (stream_) std::fclose(stream_);
     stream_ = nullptr;
-    if (!hidden_.empty() && folder_.Valid()) ::unlinkat(folder_.Get(), hidden_.c_str(), 0);
+    if (!hidden_.empty() && folder_.Valid()) {
+        temporary_.Resume();
+        ::unlinkat(folder_.Get(), hidden_.c_str(), 0);
+    }
+    // Before the folder closes: a signal's handler may still use it till then.
+    temporary_.End();
     hidden_.clear();
     folder_.Reset();
     name_.clear();

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/temporary_names.h"
 #include "files/unique_descriptor.h"
 
 namespace orbalis {
@@ -26,7 +27,8 @@ namespace orbalis {
 //   superuser); a new one gets those the umask leaves of read and write for
 //   everyone, without the process's umask being changed.
 // - Where the file system has no unnamed files, a hidden file beside the
-//   target takes their part.
+//   target takes their part; a signal that ends the program removes it
+//   where RemoveTemporaryFilesOnSignals was called (SIGKILL leaves it).
 class ReplacingFile {
   public:
     ReplacingFile() = default;
@@ -58,6 +60,7 @@ class ReplacingFile {
     std::string name_;      // the target's name in its folder
     UniqueDescriptor folder_;
     std::string hidden_;    // the hidden file's name, where no unnamed file could be made
+    TemporaryName temporary_;  // the hidden name, for a signal to remove
     bool inPlace_ = false;
     bool unnamed_ = false;
     std::FILE* stream_ = nullptr;
