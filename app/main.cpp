@@ -10,6 +10,7 @@
 #include "app/application.h"
 #include "ui/common/dialogs.h"
 #include "app/single_instance.h"
+#include "files/temporary_names.h"
 
 namespace {
 
@@ -21,6 +22,8 @@ std::vector<std::string> ArgumentsAfterName(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     using orbalis::WindowCommandLine;
+    // A save stopped by Ctrl+C or a kill leaves no hidden file behind.
+    orbalis::RemoveTemporaryFilesOnSignals();
 
     // Help and version answer before the window system is touched, so they
     // need no display.

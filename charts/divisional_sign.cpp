@@ -1,5 +1,6 @@
 #include "charts/divisional_sign.h"
 
+#include <cassert>
 #include <cmath>
 
 namespace orbalis {
@@ -23,8 +24,11 @@ constexpr int kNavamsaStart[4] = {0, 9, 6, 3};
 int DivisionalSign(double siderealLongitudeDegrees, Division division) {
     const int parts = PartCount(division);
     const int partsInZodiac = 12 * parts;
-    double degrees = siderealLongitudeDegrees;
-    if (degrees < 0.0 || degrees >= 360.0) degrees -= 360.0 * std::floor(degrees / 360.0);
+    assert(std::isfinite(siderealLongitudeDegrees));
+    // fmod is exact for every finite value, where subtracting whole turns
+    // loses the degrees of a huge longitude and leaves it out of range.
+    double degrees = std::fmod(siderealLongitudeDegrees, 360.0);
+    if (degrees < 0.0) degrees += 360.0;  // a hair below 0 rounds to 360: 0 deg Aries below
     // Truncation is the floor here: the count is never negative.
     int index = static_cast<int>(degrees * (parts / 30.0) + kBoundaryTolerance);
     if (index >= partsInZodiac) index -= partsInZodiac;  // a hair below 360 deg is 0 deg Aries

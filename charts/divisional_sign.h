@@ -6,7 +6,11 @@ namespace orbalis {
 
 // The sign, 0 Aries .. 11 Pisces, that a sidereal longitude falls in within
 // a divisional chart. A longitude exactly on the boundary of two parts
-// belongs to the part that begins there. Any longitude is taken modulo 360.
+// belongs to the part that begins there. Any finite longitude is taken
+// modulo 360, exactly. The longitude must be finite: the engines give no
+// other (the precise one refuses a reading whose positions are not finite;
+// the classic ones are finite for every birth the form lets through), so the
+// callers, which take it from a computed reading, need no check of their own.
 //
 //   D2  Hora: in an odd sign the first half is Leo, the second Cancer; in an
 //       even sign the other way round.

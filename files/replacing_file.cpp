@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 
@@ -20,25 +21,48 @@ constexpr int kNameAttempts = 100;
 // Never set: what the umask leaves of it is a new file's permissions.
 constexpr mode_t kNewFileMode = 0666;
 
+// The folder that holds `path`'s last part: "." or "/" where nothing else says.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+enum class Followed { Yes, Failed, Refused };
+
+// Where the system guards links in folders everyone may write to (the sticky
+// /tmp), it follows a link there only for the link's owner or the folder's;
+// a link followed here must pass the same test, or another user's link would
+// send the new file wherever that user chose. Failed, with errno set, when
+// the folder cannot be looked at.
+Followed MayFollow(const std::string& path, const struct stat& link) {
+    struct stat folder {};
+    if (::stat(FolderOf(path).c_str(), &folder) != 0) return Followed::Failed;
+    const bool shared = (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+    return !shared || link.st_uid == ::geteuid() || link.st_uid == folder.st_uid
+               ? Followed::Yes
+               : Followed::Refused;
+}
+
 // Follows `path` through links to the file the last one names, which need
-// not exist; `status` then describes it. False with errno set when the chain
-// cannot be followed.
-bool FollowLinks(std::string& path, struct stat& status, bool& exists) {
+// not exist; `status` then describes it. Failed with errno set when the chain
+// cannot be followed; Refused at a link the system would not follow.
+Followed FollowLinks(std::string& path, struct stat& status, bool& exists) {
     for (int hops = 0; hops <= kMostLinks; ++hops) {
         if (::lstat(path.c_str(), &status) != 0) {
             exists = false;
-            return errno == ENOENT;
+            return errno == ENOENT ? Followed::Yes : Followed::Failed;
         }
         if (!S_ISLNK(status.st_mode)) {
             exists = true;
-            return true;
+            return Followed::Yes;
         }
+        if (const Followed may = MayFollow(path, status); may != Followed::Yes) return may;
         std::array<char, 4096> target{};
         const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
-        if (length < 0) return false;
+        if (length < 0) return Followed::Failed;
         if (static_cast<std::size_t>(length) == target.size()) {
             errno = ENAMETOOLONG;
-            return false;
+            return Followed::Failed;
         }
         std::string next(target.data(), static_cast<std::size_t>(length));
         if (next.front() != '/') {
@@ -48,7 +72,15 @@ bool FollowLinks(std::string& path, struct stat& status, bool& exists) {
         path = std::move(next);
     }
     errno = ELOOP;
-    return false;
+    return Followed::Failed;
+}
+
+// A test's stand-in for a file system without unnamed files (FUSE, NFS):
+// ORBALIS_NO_UNNAMED_FILES=1, or =stop to have the program also stop itself
+// (SIGSTOP) once the hidden file is there, so that a test can signal it at
+// that very point.
+const char* NoUnnamedFiles() {
+    return std::getenv("ORBALIS_NO_UNNAMED_FILES");
 }
 
 // ".name.Xq3ZpA": hidden, and unlike any name a person gives.
@@ -81,24 +113,6 @@ bool IsReadOnly(const struct stat& status) {
     return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-// The three signals that end a program someone stops, held back while the
-// new file has a second name for a moment.
-class HeldSignals {
-  public:
-    HeldSignals() {
-        sigset_t held;
-        sigemptyset(&held);
-        for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&held, signal);
-        pthread_sigmask(SIG_BLOCK, &held, &previous_);
-    }
-    ~HeldSignals() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
-    HeldSignals(const HeldSignals&) = delete;
-    HeldSignals& operator=(const HeldSignals&) = delete;
-
-  private:
-    sigset_t previous_;
-};
-
 }  // namespace
 
 ReplacingFile::~ReplacingFile() {
@@ -118,12 +132,18 @@ bool ReplacingFile::Refuse(std::string why) {
 bool ReplacingFile::Open(const std::string& path) {
     Abandon();
     error_.clear();
+    if (path.empty()) return Refuse("the name is empty");
     std::string target = path;
     struct stat existing {};
     bool exists = false;
-    if (!FollowLinks(target, existing, exists)) {
-        if (errno == ENOTDIR) return Refuse("the folder does not exist");
-        return Fail("the file cannot be opened");
+    switch (FollowLinks(target, existing, exists)) {
+        case Followed::Yes:
+            break;
+        case Followed::Refused:
+            return Refuse("it is another user's link in a folder that everyone can write to");
+        case Followed::Failed:
+            if (errno == ENOTDIR) return Refuse("the folder does not exist");
+            return Fail("the file cannot be opened");
     }
     if (exists && S_ISDIR(existing.st_mode)) return Refuse("it is a folder");
     if (exists && !S_ISREG(existing.st_mode)) {
@@ -136,10 +156,8 @@ bool ReplacingFile::Open(const std::string& path) {
     if (exists && IsReadOnly(existing)) return Refuse("the file is read-only");
     if (exists && ::access(target.c_str(), W_OK) != 0) return Fail("the file cannot be written");
 
+    const std::string folder = FolderOf(target);
     const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "."
-                               : slash == 0               ? "/"
-                                                          : target.substr(0, slash);
     name_ = slash == std::string::npos ? target : target.substr(slash + 1);
     if (name_.empty()) return Refuse("it is a folder");
     folder_.Reset(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -149,16 +167,29 @@ bool ReplacingFile::Open(const std::string& path) {
     }
 
     const mode_t mode = exists ? (existing.st_mode & 07777) : kNewFileMode;
-    UniqueDescriptor file(::openat(folder_.Get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+    const char* const noUnnamed = NoUnnamedFiles();
+    UniqueDescriptor file;
+    if (!noUnnamed)
+        file.Reset(::openat(folder_.Get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
     unnamed_ = file.Valid();
-    if (!unnamed_ && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+    if (!unnamed_ && (noUnnamed || errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
         for (int attempt = 0; attempt < kNameAttempts && !file.Valid(); ++attempt) {
             hidden_ = HiddenName(name_);
+            // Listed before it exists, so that no signal finds it unlisted.
+            temporary_.Claim(folder_.Get(), hidden_);
             file.Reset(::openat(folder_.Get(), hidden_.c_str(),
                                 O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, mode));
+            const int error = errno;
+            if (file.Valid())
+                temporary_.Keep();
+            else
+                temporary_.End();
+            errno = error;
             if (!file.Valid() && errno != EEXIST) break;
         }
         if (!file.Valid()) hidden_.clear();
+        if (file.Valid() && std::string_view(noUnnamed ? noUnnamed : "") == "stop")
+            ::raise(SIGSTOP);
     }
     if (!file.Valid()) return Fail("the file cannot be created");
     if (exists) {
@@ -183,13 +214,24 @@ bool ReplacingFile::Open(const std::string& path) {
     return true;
 }
 
+bool ReplacingFile::Write(std::string_view bytes) {
+    if (!stream_) return false;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stream_) == bytes.size()) return true;
+    Fail("the file cannot be written");
+    Abandon();
+    return false;
+}
+
+// From the hidden name's making to the rename the name is claimed: the
+// signals that end the program are held in this thread, and a handler in
+// another waits until the name is gone.
 bool ReplacingFile::LinkIntoPlace() {
-    const HeldSignals held;
     const int fd = ::fileno(stream_);
     if (unnamed_) {
         bool linked = false;
         for (int attempt = 0; attempt < kNameAttempts && !linked; ++attempt) {
             hidden_ = HiddenName(name_);
+            temporary_.Claim(folder_.Get(), hidden_);
             linked = ::linkat(fd, "", folder_.Get(), hidden_.c_str(), AT_EMPTY_PATH) == 0;
             if (!linked && errno == ENOENT) {
                 // Without the right to link a descriptor, through its name in /proc.
@@ -197,22 +239,28 @@ bool ReplacingFile::LinkIntoPlace() {
                 linked = ::linkat(AT_FDCWD, self.c_str(), folder_.Get(), hidden_.c_str(),
                                   AT_SYMLINK_FOLLOW) == 0;
             }
-            if (!linked && errno != EEXIST) break;
+            if (!linked) {
+                const int error = errno;
+                temporary_.End();
+                errno = error;
+                if (error != EEXIST) break;
+            }
         }
         if (!linked) {
             hidden_.clear();
             return false;
         }
+    } else {
+        temporary_.Resume();
     }
-    if (::renameat(folder_.Get(), hidden_.c_str(), folder_.Get(), name_.c_str()) != 0) {
-        const int error = errno;
-        ::unlinkat(folder_.Get(), hidden_.c_str(), 0);
-        hidden_.clear();
-        errno = error;
-        return false;
-    }
+    const bool renamed =
+        ::renameat(folder_.Get(), hidden_.c_str(), folder_.Get(), name_.c_str()) == 0;
+    const int error = errno;
+    if (!renamed) ::unlinkat(folder_.Get(), hidden_.c_str(), 0);
     hidden_.clear();
-    return true;
+    temporary_.End();
+    errno = error;
+    return renamed;
 }
 
 bool ReplacingFile::Commit() {
@@ -247,7 +295,12 @@ bool ReplacingFile::Commit() {
 void ReplacingFile::Abandon() {
     if (stream_) std::fclose(stream_);
     stream_ = nullptr;
-    if (!hidden_.empty() && folder_.Valid()) ::unlinkat(folder_.Get(), hidden_.c_str(), 0);
+    if (!hidden_.empty() && folder_.Valid()) {
+        temporary_.Resume();
+        ::unlinkat(folder_.Get(), hidden_.c_str(), 0);
+    }
+    // Before the folder closes: a signal's handler may still use it till then.
+    temporary_.End();
     hidden_.clear();
     folder_.Reset();
     name_.clear();
@@ -257,10 +310,7 @@ void ReplacingFile::Abandon() {
 
 bool ReplaceFile(const std::string& path, std::string_view bytes, std::string& error) {
     ReplacingFile file;
-    // A write that fails leaves its mark on the stream, which Commit reports.
-    const bool replaced =
-        file.Open(path) &&
-        (std::fwrite(bytes.data(), 1, bytes.size(), file.Stream()), file.Commit());
+    const bool replaced = file.Open(path) && file.Write(bytes) && file.Commit();
     if (!replaced) error = file.Error().empty() ? "the file cannot be written" : file.Error();
     return replaced;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/temporary_names.h"
 #include "files/unique_descriptor.h"
 
 namespace orbalis {
@@ -16,7 +17,9 @@ namespace orbalis {
 // leaves nothing behind. Abandon (and the destructor) drops the new content.
 //
 // - A link, dangling or not, stays a link: the content goes to the file it
-//   names, which a dangling link thereby gets.
+//   names, which a dangling link thereby gets. Another user's link in a
+//   folder everyone may write to (/tmp) is refused, as the system refuses to
+//   follow it, unless the folder is that user's.
 // - A read-only file, a missing folder or a folder in the target's place is
 //   refused before anything is written.
 // - A target that is no regular file (a device, a pipe) is written in place.
@@ -24,7 +27,8 @@ namespace orbalis {
 //   superuser); a new one gets those the umask leaves of read and write for
 //   everyone, without the process's umask being changed.
 // - Where the file system has no unnamed files, a hidden file beside the
-//   target takes their part.
+//   target takes their part; a signal that ends the program removes it
+//   where RemoveTemporaryFilesOnSignals was called (SIGKILL leaves it).
 class ReplacingFile {
   public:
     ReplacingFile() = default;
@@ -35,13 +39,17 @@ class ReplacingFile {
     // False when nothing can be written there; Error() says why.
     bool Open(const std::string& path);
     std::FILE* Stream() const { return stream_; }
+    // False when not all of `bytes` could be written (Error() says why); the
+    // new content is then dropped.
+    bool Write(std::string_view bytes);
 
     // False when a step fails (Error() says why); the target is then unchanged.
     bool Commit();
     void Abandon();
 
     // Why the last step failed: "the file is read-only", "the folder does
-    // not exist", "the file cannot be written: the disk is full".
+    // not exist", "the name is empty", "the file cannot be written: the disk
+    // is full".
     const std::string& Error() const { return error_; }
 
   private:
@@ -52,6 +60,7 @@ class ReplacingFile {
     std::string name_;      // the target's name in its folder
     UniqueDescriptor folder_;
     std::string hidden_;    // the hidden file's name, where no unnamed file could be made
+    TemporaryName temporary_;  // the hidden name, for a signal to remove
     bool inPlace_ = false;
     bool unnamed_ = false;
     std::FILE* stream_ = nullptr;

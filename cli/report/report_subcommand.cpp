@@ -85,8 +85,7 @@ int RunReport(const ReportArguments& a, const CliStreams& streams) {
     // A read-only target is refused as in the window, by the same replacement.
     orbalis::ReplacingFile output;
     if (!output.Open(a.out) ||
-        std::fwrite(pdf.constData(), 1, static_cast<std::size_t>(pdf.size()), output.Stream()) !=
-            static_cast<std::size_t>(pdf.size()) ||
+        !output.Write({pdf.constData(), static_cast<std::size_t>(pdf.size())}) ||
         !output.Commit()) {
         std::fprintf(streams.errors, "Unable to save the file. %s\n%s\n", a.out.c_str(),
                      output.Error().c_str());

@@ -89,7 +89,9 @@ TEST(ReportCommand, RefusesWhatOtherSavesRefuse) {
     const Case cases[] = {
         {"a read-only file stays as it was", orb + " -o " + readOnly, 2,
          "Unable to save the file."},
-        {"a full disk", orb + " -o /dev/full", 2, "Unable to save the file."},
+        {"a full disk", orb + " -o /dev/full", 2,
+         "Unable to save the file. /dev/full\nthe file cannot be written: the disk is full\n"},
+        {"an empty name", orb + " -o ''", 2, "Unable to save the file. \nthe name is empty\n"},
         {"a folder that is not there", orb + " -o " + folder.File("none/out.pdf"), 2,
          "Unable to save the file."},
         {"a file that is no reading", folder.Write("bad.orb", "") + " -o " + folder.File("x.pdf"),

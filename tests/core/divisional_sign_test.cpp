@@ -77,6 +77,8 @@ TEST(DivisionalSign, LongitudesOutsideOneTurnWrap) {
         {"360 is 0 Aries", 360.0, Division::D9, 0},
         {"below 0 counts back from Pisces", -1.0, Division::D12, 10},
         {"past a whole turn: 5 Taurus", 395.0, Division::D3, 1},
+        {"1e19 is exactly 10 Capricorn", 1e19, Division::D12, 1},
+        {"-1e19 is exactly 20 Gemini", -1e19, Division::D3, 10},
     };
     for (const Wrap& c : cases) {
         SCOPED_TRACE(c.name);

@@ -148,6 +148,8 @@ TEST(EngineProperty, RandomBirthsGiveFiniteValuesAndWellFormedTexts) {
         for (int body = 0; body < kBodyCount; ++body) {
             ASSERT_TRUE(IsShortPositionText(reading.planetPositionText[body]))
                 << body << ": '" << reading.planetPositionText[body] << "'";
+            // What the divisional charts require of every longitude.
+            ASSERT_TRUE(std::isfinite(reading.siderealDegrees[body])) << body;
         }
         // The tables take the Moon and the angles from their own engines.
         ASSERT_EQ(reading.planetPositionText[kMoon], ShortPositionText(reading.moonPositionText));

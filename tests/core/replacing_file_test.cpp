@@ -123,6 +123,46 @@ TEST(ReplacingFile, KeepsPermissionsAndWritesDevicesInPlace) {
     EXPECT_TRUE(ReplaceFile("/dev/null", "new", error)) << error;
 }
 
+// The system follows a link in a folder everyone may write to (the sticky
+// /tmp) only for the link's owner or the folder's; the replacement, which
+// follows links itself, no further.
+TEST(ReplacingFile, FollowsALinkInASharedFolderOnlyWhereTheSystemWould) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only the superuser can give a link to another user";
+    constexpr uid_t kOther = 65534;
+    struct Case {
+        const char* name;
+        mode_t folderMode;
+        uid_t folderOwner, linkOwner;
+        bool followed;
+    };
+    const Case cases[] = {
+        {"another user's link in a sticky folder everyone writes to", 01777, 0, kOther, false},
+        {"the user's own link there", 01777, 0, 0, true},
+        {"the folder owner's link", 01777, kOther, kOther, true},
+        {"another user's link where not everyone writes", 01755, 0, kOther, true},
+        {"another user's link in a folder that is not sticky", 0777, 0, kOther, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Folder folder;
+        const fs::path shared = folder.path / "shared";
+        const fs::path link = shared / "report.pdf";
+        fs::create_directory(shared);
+        ASSERT_EQ(::chown(shared.c_str(), c.folderOwner, c.folderOwner), 0);
+        ASSERT_EQ(::chmod(shared.c_str(), c.folderMode), 0);
+        Write(folder.path / "private.txt", "private");
+        fs::create_symlink(folder.path / "private.txt", link);
+        ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, c.linkOwner), 0);
+        std::string error;
+        EXPECT_EQ(ReplaceFile(link, "new", error), c.followed);
+        EXPECT_EQ(error, c.followed ? ""
+                                    : "it is another user's link in a folder that everyone can "
+                                      "write to");
+        EXPECT_EQ(Read(folder.path / "private.txt"), c.followed ? "new" : "private");
+        EXPECT_TRUE(fs::is_symlink(link));
+    }
+}
+
 // Abandoned or never committed: the old content stays and nothing is left.
 TEST(ReplacingFile, AbandonedLeavesNoTrace) {
     Folder folder;
