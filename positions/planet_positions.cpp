@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "model/body_names.h"
 #include "model/reference_tables.h"
 #include "moon/moon_details.h"
 #include "model/sign_position_text.h"
@@ -15,10 +16,7 @@
 namespace orbalis {
 namespace {
 
-// The body tables' names, in the order of Body.
-constexpr std::array<std::string_view, kBodyCount> kPlanetNames = {
-    "Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
-    "Saturn", "Rahu", "Ketu",    "Ascendant", "Midheaven"};
+// The body tables' Sanskrit names, in the order of Body.
 constexpr std::array<std::string_view, kBodyCount> kPlanetSanskritNames = {
     "Surya", "Chandra", "Budha", "Shukra",    "Mangala",  "Guru",
     "Shani", "Rahu",    "Ketu",  "Ascendant", "Midheaven"};
@@ -92,8 +90,8 @@ void WriteBodyTables(const PlanetLongitudes& planets, double rahu, ChartReading&
     // reading survives.
     // A reading reused for the next birth mostly holds these names already.
     for (int body = 0; body < kBodyCount; ++body) {
-        if (reading.planetName[body] != kPlanetNames[body])
-            reading.planetName[body].assign(kPlanetNames[body]);
+        if (reading.planetName[body] != kBodyNames[body])
+            reading.planetName[body].assign(kBodyNames[body]);
         if (reading.planetSanskritName[body] != kPlanetSanskritNames[body])
             reading.planetSanskritName[body].assign(kPlanetSanskritNames[body]);
     }
