@@ -19,6 +19,7 @@ namespace {
 constexpr Subcommand (*kSubcommands[])(CLI::App&) = {
     AddReadingSubcommand,    AddBatchSubcommand,     AddPlacesSubcommand, AddMatchSubcommand,
     AddMatchBatchSubcommand, AddGunaTableSubcommand, AddZonesSubcommand, AddReportSubcommand,
+    AddDashaSubcommand,
 };
 
 void Write(const std::string& text, std::FILE* stream) {
