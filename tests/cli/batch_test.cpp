@@ -67,9 +67,11 @@ std::string LongFields(int count, std::size_t size) {
     return row + "\n";
 }
 
-// Columns of a computed row, from the first added column on.
+// Columns of a computed row, from the first added column to "error" (the
+// dasha's come after it).
 std::vector<std::string> Computed(const std::vector<std::string>& row, std::size_t first) {
-    return {row.begin() + static_cast<std::ptrdiff_t>(first), row.end()};
+    return {row.begin() + static_cast<std::ptrdiff_t>(first),
+            row.end() - static_cast<std::ptrdiff_t>(kBatchDashaColumns.size())};
 }
 
 const std::vector<std::string> kDelhiColumns = {
@@ -85,11 +87,12 @@ TEST(RunBatch, DelhiRowGetsItsReading) {
     EXPECT_EQ(run.summary.rowsRead, 1);
     ASSERT_EQ(run.rows.size(), 2u);
     std::vector<std::string> header(run.rows[0].begin() + kFirstComputed, run.rows[0].end());
-    EXPECT_EQ(header,
-              std::vector<std::string>(kBatchOutputColumns.begin(), kBatchOutputColumns.end()));
+    std::vector<std::string> columns(kBatchOutputColumns.begin(), kBatchOutputColumns.end());
+    columns.insert(columns.end(), kBatchDashaColumns.begin(), kBatchDashaColumns.end());
+    EXPECT_EQ(header, columns);
     EXPECT_EQ(Computed(run.rows[1], kFirstComputed), kDelhiColumns);
-    EXPECT_TRUE(
-        run.output.ends_with("Manglik,1,0.125%,Manglik,none,cancelled,cancelled,Vir,Lib,\r\n"));
+    EXPECT_TRUE(run.output.ends_with(
+        "Manglik,1,0.125%,Manglik,none,cancelled,cancelled,Vir,Lib,,Saturn/Rahu,5y 0m 15d\r\n"));
 }
 
 TEST(RunBatch, SameResultsWhateverTheLineEndsAndColumnOrder) {
@@ -138,7 +141,7 @@ TEST(RunBatch, QuotedFieldsComeBackUnchanged) {
     ASSERT_EQ(run.rows.size(), 2u);
     EXPECT_EQ(run.rows[1][0], " Asha ");  // the name is taken as written, blanks too
     EXPECT_EQ(run.rows[1][10], note);
-    EXPECT_EQ(run.rows[1].back(), "");
+    EXPECT_EQ(Computed(run.rows[1], 11).back(), "");
 }
 
 TEST(RunBatch, RefusedRowsCarryTheirMessageAndTheRunGoesOn) {
@@ -169,10 +172,11 @@ TEST(RunBatch, RefusedRowsCarryTheirMessageAndTheRunGoesOn) {
         EXPECT_EQ(run.summary.rowsRead, 3);
         EXPECT_EQ(run.summary.rowsRefused, 1);
         ASSERT_EQ(run.rows.size(), 4u);
-        for (const auto& row : run.rows) EXPECT_EQ(row.size(), 38u);
+        for (const auto& row : run.rows) EXPECT_EQ(row.size(), 40u);
         const std::vector<std::string> refused = Computed(run.rows[2], kFirstComputed);
         EXPECT_EQ(refused.back(), c.error);
         for (std::size_t i = 0; i + 1 < refused.size(); ++i) EXPECT_EQ(refused[i], "") << i;
+        EXPECT_EQ(run.rows[2].back(), "");  // no dasha either
         EXPECT_EQ(Computed(run.rows[3], kFirstComputed), kDelhiColumns);
     }
 }
@@ -305,7 +309,7 @@ TEST(RunBatch, HeaderOnlyFileIsReadWhole) {
     EXPECT_EQ(run.summary.exitStatus, kBatchAllRead);
     EXPECT_EQ(run.summary.rowsRead, 0);
     ASSERT_EQ(run.rows.size(), 1u);
-    EXPECT_EQ(run.rows[0].size(), 38u);
+    EXPECT_EQ(run.rows[0].size(), 40u);
 }
 
 // A varied file: many chunks of rows, refused rows, blank rows, quoted

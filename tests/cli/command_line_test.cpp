@@ -272,7 +272,7 @@ TEST(CommandLine, BatchWritesTheNamedFile) {
     // No terminal on standard error here, so no progress line either.
     EXPECT_TRUE(run.err.empty()) << run.err;
     EXPECT_TRUE(ReadBytes(folder.File("out.csv"))
-                    .ends_with(",Manglik,1,0.125%,Manglik,none,cancelled,cancelled,Vir,Lib,\r\n"));
+                    .ends_with(",Manglik,none,cancelled,cancelled,Vir,Lib,,Saturn/Rahu,5y 0m 15d\r\n"));
 }
 
 TEST(CommandLine, OutputFileIsReplacedWholeOrNotAtAll) {
