@@ -4,30 +4,8 @@
 #include <cstdio>
 
 namespace orbalis::dasha {
-namespace {
-
-// The Julian Day Number of 1970-01-01, where the day count below begins.
-constexpr std::int32_t kUnixEpochDayNumber = 2440588;
-
-}  // namespace
-
 // Days and dates by eras of 400 years, which repeat exactly in the Gregorian
 // calendar; each year counted from March so that the leap day comes last.
-DashaDate DateOfDayNumber(std::int32_t dayNumber) {
-    const std::int32_t z = dayNumber - kUnixEpochDayNumber + 719468;
-    const std::int32_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int32_t dayOfEra = z - era * 146097;
-    const std::int32_t yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const std::int32_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const std::int32_t monthFromMarch = (5 * dayOfYear + 2) / 153;
-    const std::int32_t day = dayOfYear - (153 * monthFromMarch + 2) / 5 + 1;
-    const std::int32_t month = monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9;
-    const std::int32_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-    return {static_cast<std::int16_t>(year), static_cast<std::int8_t>(month),
-            static_cast<std::int8_t>(day)};
-}
-
 std::int32_t DayNumberOf(DashaDate date) {
     const std::int32_t year = date.year - (date.month <= 2 ? 1 : 0);
     const std::int32_t era = (year >= 0 ? year : year - 399) / 400;

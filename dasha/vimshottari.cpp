@@ -21,9 +21,9 @@ long Years(int lordIndex) {
 class Timeline {
   public:
     Timeline(const DashaBirth& birth, const BirthBalance& balance)
-        : yearDays_(DashaYearDays(birth.year)),
+        : daysPerUnit_(DashaYearDays(birth.year) / kUnitsPerYear),
           birthJulianDay_(birth.julianDayUt),
-          elapsedDays_(balance.elapsedYears * yearDays_) {
+          elapsedDays_(balance.elapsedYears * DashaYearDays(birth.year)) {
         // The birth's clock to the whole second: the form gives the time to
         // the minute, and so a birth at midnight keeps its own date whatever
         // the rounding of its Julian Day.
@@ -40,17 +40,21 @@ class Timeline {
     // Days from the birth to a boundary; exactly 0 for a cycle that starts
     // at the birth.
     double DaysFromBirth(long units) const {
-        return static_cast<double>(units) * yearDays_ / kUnitsPerYear - elapsedDays_;
+        return static_cast<double>(units) * daysPerUnit_ - elapsedDays_;
     }
     double JulianDay(long units) const { return birthJulianDay_ + DaysFromBirth(units); }
     // Truncated: the day on the birth's clock that the boundary falls in.
     std::int32_t ShownDay(long units) const {
-        return birthDay_ +
-               static_cast<std::int32_t>(std::floor(birthDayFraction_ + DaysFromBirth(units)));
+        // The floor of a value within the cycle's few tens of thousands of
+        // days, without a call to the library's floor.
+        const double days = birthDayFraction_ + DaysFromBirth(units);
+        auto whole = static_cast<std::int32_t>(days);
+        if (days < whole) --whole;
+        return birthDay_ + whole;
     }
 
   private:
-    double yearDays_;
+    double daysPerUnit_;
     double birthJulianDay_;
     double elapsedDays_;
     std::int32_t birthDay_ = 0;
