@@ -175,8 +175,7 @@ TEST(Ascendant, UpToSixtySixDegreesTheLagnaIsUnchanged) {
         lagnas += reading.lagnaPositionText + "\n";
     }
     const std::filesystem::path expected =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "data" /
-        "lagna_up_to_66_degrees.txt";
+        std::filesystem::path(ORBALIS_TEST_DATA) / "lagna_up_to_66_degrees.txt";
     std::ifstream in(expected, std::ios::binary);
     EXPECT_EQ(lagnas, std::string(std::istreambuf_iterator<char>(in), {})) << expected;
 }
