@@ -1,7 +1,9 @@
 #include "dasha/dasha_date.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace orbalis::dasha {
 // Days and dates by eras of 400 years, which repeat exactly in the Gregorian
@@ -25,8 +27,15 @@ std::string DateText(DashaDate date) {
 std::string YearsMonthsDaysText(double years) {
     // Rounding the whole span to days carries a 30th day into the month.
     const long days = std::lround(years * 360.0);
-    return std::to_string(days / 360) + "y " + std::to_string(days % 360 / 30) + "m " +
-           std::to_string(days % 30) + "d";
+    char text[48];
+    char* at = text;
+    for (const auto& [count, unit] : {std::pair{days / 360, 'y'}, std::pair{days % 360 / 30, 'm'},
+                                      std::pair{days % 30, 'd'}}) {
+        if (at != text) *at++ = ' ';
+        at = std::to_chars(at, text + sizeof text - 1, count).ptr;
+        *at++ = unit;
+    }
+    return std::string(text, at);
 }
 
 }  // namespace orbalis::dasha
