@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "clock/place_clock.h"
 #include "cli/csv_output.h"
 #include "cli/json_reading.h"
 #include "cli/reading_summary.h"
+#include "clock/place_clock.h"
 #include "dasha/dasha_texts.h"
 #include "model/days_in_month.h"
 
@@ -55,8 +55,7 @@ std::array<std::string_view, kLevelCount> LordsOf(const Vimshottari& dasha, List
     std::array<std::string_view, kLevelCount> lords{};
     int index = listed.index;
     for (int level = listed.level; level >= 0; --level) {
-        lords[static_cast<std::size_t>(level)] =
-            LordName(PeriodLord(dasha.balance, level, index));
+        lords[static_cast<std::size_t>(level)] = LordName(PeriodLord(dasha.balance, level, index));
         index /= kLordCount;
     }
     return lords;
@@ -84,7 +83,8 @@ Json PeriodJson(const Vimshottari& dasha, Listed listed, int levels) {
     if (listed.level + 1 < levels) {
         Json subs = Json::array();
         for (int sub = 0; sub < kLordCount; ++sub)
-            subs.push_back(PeriodJson(dasha, {listed.level + 1, listed.index * kLordCount + sub}, levels));
+            subs.push_back(
+                PeriodJson(dasha, {listed.level + 1, listed.index * kLordCount + sub}, levels));
         j[std::string(kSubPeriodKeys[listed.level])] = std::move(subs);
     }
     return j;

@@ -29,11 +29,9 @@ int RunDasha(const DashaArguments& a, const CliStreams& streams) {
     listing.levels = a.levels;
     if (!a.at.empty()) listing.at = ParseDashaDate(a.at);
     const std::string format = a.format;
-    const ReadingWriter writer = [&listing, &format](const FullReading& reading,
-                                                     const PlaceFill*) {
+    const ReadingWriter writer = [&listing, &format](const FullReading& reading, const PlaceFill*) {
         auto vimshottari = std::make_unique<dasha::Vimshottari>();
-        dasha::ComputeVimshottari(dasha::DashaBirthOf(reading.birth, reading.chart),
-                                  *vimshottari);
+        dasha::ComputeVimshottari(dasha::DashaBirthOf(reading.birth, reading.chart), *vimshottari);
         if (format == "json") return DashaJsonText(reading, *vimshottari, listing);
         if (format == "csv") return DashaCsv(*vimshottari, listing);
         return DashaText(reading, *vimshottari, listing);
@@ -56,8 +54,8 @@ void AddDashaDateOption(CLI::App& subcommand, std::string& at, const std::string
 
 Subcommand AddDashaSubcommand(CLI::App& app) {
     auto a = std::make_shared<DashaArguments>();
-    CLI::App* command = app.add_subcommand(
-        "dasha", "The Vimshottari dasha of one birth, Mars's periods marked");
+    CLI::App* command =
+        app.add_subcommand("dasha", "The Vimshottari dasha of one birth, Mars's periods marked");
     AddBirthOptions(*command, a->birth);
     command
         ->add_option("--levels", a->levels,

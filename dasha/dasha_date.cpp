@@ -29,8 +29,8 @@ std::string YearsMonthsDaysText(double years) {
     const long days = std::lround(years * 360.0);
     char text[48];
     char* at = text;
-    for (const auto& [count, unit] : {std::pair{days / 360, 'y'}, std::pair{days % 360 / 30, 'm'},
-                                      std::pair{days % 30, 'd'}}) {
+    for (const auto& [count, unit] :
+         {std::pair{days / 360, 'y'}, std::pair{days % 360 / 30, 'm'}, std::pair{days % 30, 'd'}}) {
         if (at != text) *at++ = ' ';
         at = std::to_chars(at, text + sizeof text - 1, count).ptr;
         *at++ = unit;

@@ -29,8 +29,8 @@ constexpr DashaDate DateOfDayNumber(std::int32_t dayNumber) {
     // Counted from 1 March of a year so far back (82 eras before 1970) that
     // every day of the calendar's four-digit years is positive.
     constexpr std::uint32_t kEras = 82;
-    const auto n = static_cast<std::uint32_t>(dayNumber - kUnixEpochDayNumber + 719468) +
-                   146097 * kEras;
+    const auto n =
+        static_cast<std::uint32_t>(dayNumber - kUnixEpochDayNumber + 719468) + 146097 * kEras;
     const std::uint32_t n1 = 4 * n + 3;
     const std::uint32_t century = n1 / 146097;
     const std::uint32_t n2 = (n1 % 146097) | 3;

@@ -20,11 +20,11 @@ struct DashaBirth {
 
 // Where the Moon stood in its nakshatra at birth, and what that decides.
 struct BirthBalance {
-    int nakshatra = 0;           // 0 = Ashwini ... 26 = Revati
-    int lordIndex = 0;           // in kLords: the lord of the nakshatra
-    double partRun = 0.0;        // of the nakshatra, 0 <= value < 1
-    double balanceYears = 0.0;   // of the birth mahadasha still to run at birth
-    double elapsedYears = 0.0;   // of it run before birth
+    int nakshatra = 0;          // 0 = Ashwini ... 26 = Revati
+    int lordIndex = 0;          // in kLords: the lord of the nakshatra
+    double partRun = 0.0;       // of the nakshatra, 0 <= value < 1
+    double balanceYears = 0.0;  // of the birth mahadasha still to run at birth
+    double elapsedYears = 0.0;  // of it run before birth
 };
 
 // The nakshatra of a sidereal Moon and the balance of its lord's mahadasha
