@@ -375,6 +375,25 @@ TEST(RunBatch, FirmnessColumnsComeBeforeTheError) {
               (std::vector<std::string>{"1985-08-15 08:19", "1985-08-15 10:34", "no", ""}));
 }
 
+// The lords running on a date come last; a refused row and a cycle over by
+// then leave them empty.
+TEST(RunBatch, DashaOnADateComesLast) {
+    BatchOptions options;
+    options.dashaAt = dasha::DashaDate{2025, 1, 31};
+    const BatchResult run =
+        BatchOf(Lines({kHeader, kDelhi, "Asha,1985-08-15,10:30,34,28N39,77E13,0,,Delhi,India",
+                       "Old,1901-01-01,00:00,34,28N39,77E13,0,New Delhi,Delhi,India"}),
+                options);
+    ASSERT_EQ(run.rows.size(), 4u);
+    using Row = std::vector<std::string>;
+    auto last4 = [](const Row& row) { return Row(row.end() - 4, row.end()); };
+    EXPECT_EQ(last4(run.rows[0]), (Row{"error", "dasha_at_birth", "dasha_balance", "dasha_at"}));
+    EXPECT_EQ(last4(run.rows[1]), (Row{"", "Saturn/Rahu", "5y 0m 15d", "Venus/Jupiter"}));
+    EXPECT_EQ(last4(run.rows[2]), (Row{"city: Please Enter Your City name", "", "", ""}));
+    EXPECT_EQ(last4(run.rows[3])[3], "");
+    EXPECT_NE(last4(run.rows[3])[1], "");
+}
+
 TEST(RunBatch, FailedOutputIsNotSuccess) {
     std::FILE* full = std::fopen("/dev/full", "wb");
     if (!full) GTEST_SKIP() << "no /dev/full here";

@@ -1,4 +1,4 @@
-// `orbalis-cli dasha`, and the dasha columns of `batch --at`.
+// `orbalis-cli dasha`.
 
 #include <wordexp.h>
 
@@ -11,12 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/batch.h"
-#include "cli/birth_arguments.h"
 #include "cli/run_cli.h"
-#include "reading/input_rules.h"
-#include "reading/reading_file.h"
-#include "csv_rows.h"
 #include "temp_folder.h"
 
 namespace orbalis::cli {
@@ -32,7 +27,8 @@ struct ProgramRun {
 };
 
 // The companion in this process, with `arguments` quoted as for the shell.
-ProgramRun RunProgram(const TempFolder& folder, const std::string& arguments, std::string_view input = "") {
+ProgramRun RunProgram(const TempFolder& folder, const std::string& arguments,
+                      std::string_view input = "") {
     wordexp_t words{};
     EXPECT_EQ(wordexp(arguments.c_str(), &words, WRDE_NOCMD | WRDE_UNDEF), 0) << arguments;
     const std::vector<std::string> argv(words.we_wordv, words.we_wordv + words.we_wordc);
@@ -59,13 +55,6 @@ TEST(DashaCommand, TextIsTheExpectedFile) {
     const ProgramRun run = RunProgram(folder, kDelhi);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, expected);
-
-    // A reading file of the same birth gives the same periods.
-    const BirthTexts texts{"Sample", "1985-08-15", "10:30", "34",    "28N39",
-                           "77E13",  "0",          "New Delhi", "Delhi", "India"};
-    const std::string file = folder.Write(
-        "delhi.orb", EncodeReadingFile(BirthDetailsFromForm(EntriesFromTexts(texts).entries)));
-    EXPECT_EQ(RunProgram(folder, "dasha '" + file + "'").out, expected);
 }
 
 TEST(DashaCommand, LevelsDatesAndFormats) {
@@ -76,6 +65,7 @@ TEST(DashaCommand, LevelsDatesAndFormats) {
         std::vector<std::string> lines;  // each in the output or the errors, in this order
         long lineCount = -1;             // of the output
     };
+    // clang-format off
     const Case cases[] = {
         {"mahadashas alone", "--levels 1", 0,
          {"Saturn                       1971-08-31  1990-08-31  at birth\n",
@@ -105,6 +95,7 @@ TEST(DashaCommand, LevelsDatesAndFormats) {
         {"a file beside the birth", "x.orb", 2,
          {"Give either a reading file or the birth options, not both\n"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TempFolder folder;
@@ -120,31 +111,6 @@ TEST(DashaCommand, LevelsDatesAndFormats) {
             EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), c.lineCount);
         }
     }
-}
-
-TEST(DashaCommand, BatchAddsThePeriodsOnADate) {
-    TempFolder folder;
-    const ProgramRun run = RunProgram(
-        folder, "batch --at 2025-01-31",
-        "name,date,time,zone,lat,lon,dst,city,state,country\r\n"
-        "Sample,1985-08-15,10:30,34,28N39,77E13,0,New Delhi,Delhi,India\r\n"
-        "Asha,1985-08-15,10:30,34,28N39,77E13,0,,Delhi,India\r\n"
-        "Old,1901-01-01,00:00,34,28N39,77E13,0,New Delhi,Delhi,India\r\n");
-    EXPECT_EQ(run.status, kBatchRowsRefused);
-    const auto rows = testing::ParseCsv(run.out);
-    ASSERT_EQ(rows.size(), 4u);
-    auto last4 = [](const std::vector<std::string>& row) {
-        return std::vector<std::string>(row.end() - 4, row.end());
-    };
-    EXPECT_EQ(last4(rows[0]), (std::vector<std::string>{"error", "dasha_at_birth",
-                                                        "dasha_balance", "dasha_at"}));
-    EXPECT_EQ(last4(rows[1]),
-              (std::vector<std::string>{"", "Saturn/Rahu", "5y 0m 15d", "Venus/Jupiter"}));
-    EXPECT_EQ(last4(rows[2]), (std::vector<std::string>{"city: Please Enter Your City name", "",
-                                                        "", ""}));
-    // A cycle that ended before the date.
-    EXPECT_EQ(rows[3].back(), "");
-    EXPECT_FALSE(rows[3][rows[3].size() - 3].empty());
 }
 
 }  // namespace
