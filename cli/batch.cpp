@@ -55,8 +55,9 @@ class Progress {
 };
 
 // The firmness and place columns, when asked for, go just before "error";
-// the Manglik columns come after it.
-void WriteBirthHeader(CsvWriter& writer, const CsvRow& header, bool placeColumns, bool firmness) {
+// the Manglik and the dasha columns after it.
+void WriteBirthHeader(CsvWriter& writer, const CsvRow& header, bool placeColumns, bool firmness,
+                      bool dashaAt) {
     for (std::size_t i = 0; i < header.fieldCount; ++i) writer.Field(header.fields[i]);
     for (std::size_t i = 0; i + 1 < kBatchOutputColumns.size(); ++i)
         writer.Field(kBatchOutputColumns[i]);
@@ -68,13 +69,15 @@ void WriteBirthHeader(CsvWriter& writer, const CsvRow& header, bool placeColumns
     }
     writer.Field(kBatchOutputColumns.back());
     for (std::string_view column : kBatchManglikColumns) writer.Field(column);
+    for (std::string_view column : kBatchDashaColumns) writer.Field(column);
+    if (dashaAt) writer.Field(kBatchDashaAtColumn);
     writer.EndRow();
 }
 
 // The row as read, cut or padded to the header's width, then its added columns.
 void WriteBirthRow(CsvWriter& writer, const CsvRow& row, const BatchHeader& header,
                    const BatchRowFields& added, const BatchPlaces* places,
-                   const BatchFirmnessFields* firmness) {
+                   const BatchFirmnessFields* firmness, bool dashaAt) {
     for (std::size_t i = 0; i < header.width; ++i)
         writer.Field(i < row.fieldCount ? std::string_view(row.fields[i]) : std::string_view{});
     for (std::size_t i = 0; i + 1 < added.columns.size(); ++i) writer.Field(added.columns[i]);
@@ -86,6 +89,9 @@ void WriteBirthRow(CsvWriter& writer, const CsvRow& row, const BatchHeader& head
     }
     writer.Field(added.columns.back());
     for (std::string_view field : added.manglik) writer.Field(field);
+    writer.Field(added.dashaAtBirth);
+    writer.Field(added.dashaBalance);
+    if (dashaAt) writer.Field(added.dashaAt);
     writer.EndRow();
 }
 
@@ -97,7 +103,8 @@ void Stop(BatchSummary& summary, std::string message) {
 // Births, one reading a row.
 class BirthRows final : public BatchRows {
   public:
-    BirthRows(PositionsMode mode, bool firmness) : mode_(mode), firmness_(firmness) {}
+    BirthRows(PositionsMode mode, bool firmness, std::optional<dasha::DashaDate> dashaAt)
+        : mode_(mode), firmness_(firmness), dashaAt_(dashaAt) {}
 
     bool ReadHeader(CsvReader& reader, char delimiter, CsvRow& row,
                     std::string& problem) override {
@@ -106,7 +113,8 @@ class BirthRows final : public BatchRows {
     }
 
     void WriteHeader(CsvWriter& writer, const CsvRow& header) override {
-        WriteBirthHeader(writer, header, header_->placeColumn != kMaxColumns, firmness_);
+        WriteBirthHeader(writer, header, header_->placeColumn != kMaxColumns, firmness_,
+                         dashaAt_.has_value());
     }
 
     class Worker final : public BatchRows::Worker {
@@ -118,9 +126,10 @@ class BirthRows final : public BatchRows {
         bool WriteRow(const CsvRow& row, CsvWriter& writer) override {
             BatchPlaces* const places = places_ ? &*places_ : nullptr;
             BatchFirmnessFields* const firmness = firmness_ ? &*firmness_ : nullptr;
+            const dasha::DashaDate* const dashaAt = rows_.dashaAt_ ? &*rows_.dashaAt_ : nullptr;
             const bool computed = ComputeBatchRow(row, *rows_.header_, rows_.mode_, reading_,
-                                                  added_, places, firmness);
-            WriteBirthRow(writer, row, *rows_.header_, added_, places, firmness);
+                                                  added_, places, firmness, dashaAt);
+            WriteBirthRow(writer, row, *rows_.header_, added_, places, firmness, dashaAt);
             return computed;
         }
 
@@ -139,6 +148,7 @@ class BirthRows final : public BatchRows {
   private:
     PositionsMode mode_;
     bool firmness_;
+    std::optional<dasha::DashaDate> dashaAt_;
     std::optional<BatchHeader> header_;
 };
 
@@ -186,7 +196,7 @@ ReadEnd FillChunk(CsvReader& reader, BatchChunk& chunk, BatchSummary& summary) {
 }  // namespace
 
 BatchSummary RunBatch(std::FILE* in, std::FILE* out, const BatchOptions& options) {
-    BirthRows rows(options.positions, options.firmness);
+    BirthRows rows(options.positions, options.firmness, options.dashaAt);
     return RunBatchRows(in, out, options, rows);
 }
 

@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "dasha/dasha_date.h"
 #include "matching/ashtakoota.h"
 #include "model/positions_mode.h"
 
@@ -72,6 +74,13 @@ inline constexpr std::array<std::string_view, 2> kBatchManglikColumns = {"mangli
 inline constexpr std::array<std::string_view, 3> kBatchFirmnessColumns = {
     "lagna_holds_from", "lagna_holds_to", "verdict_changes_within_15_min"};
 
+// Added after "error": the lords of the mahadasha and antardasha running at
+// birth ("Moon/Rahu") and the balance of the mahadasha at birth ("4y 7m 3d"),
+// and with a date (--at) the lords of those running on it, empty when none.
+inline constexpr std::array<std::string_view, 2> kBatchDashaColumns = {"dasha_at_birth",
+                                                                       "dasha_balance"};
+inline constexpr std::string_view kBatchDashaAtColumn = "dasha_at";
+
 // Exit statuses of a batch run.
 inline constexpr int kBatchAllRead = 0;
 inline constexpr int kBatchRowsRefused = 1;
@@ -86,6 +95,7 @@ struct BatchOptions {
     // The vashya points of a match batch.
     matching::VashyaPoints vashya = matching::VashyaPoints::Symmetric;
     bool firmness = false;  // add kBatchFirmnessColumns
+    std::optional<dasha::DashaDate> dashaAt = std::nullopt;  // add kBatchDashaAtColumn
 };
 
 struct BatchSummary {

@@ -10,6 +10,8 @@
 #include "model/utc_offset.h"
 #include "cli/birth_arguments.h"
 #include "charts/divisional_sign.h"
+#include "dasha/dasha_birth.h"
+#include "dasha/dasha_texts.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/kuja_dosha.h"
 #include "dosha/manglik_status.h"
@@ -22,6 +24,9 @@ enum Column : std::size_t { kName, kDate, kTime, kZone, kLat, kLon, kDst, kCity,
 bool Refuse(std::string message, BatchRowFields& fields) {
     fields.columns.fill({});
     fields.manglik.fill({});
+    fields.dashaAtBirth.clear();
+    fields.dashaBalance.clear();
+    fields.dashaAt.clear();
     fields.error = std::move(message);
     fields.columns.back() = fields.error;
     return false;
@@ -79,6 +84,20 @@ void ReadingFields(const BatchReading& reading, BatchRowFields& fields) {
         put(SignAbbreviations[static_cast<std::size_t>(
             DivisionalSign(chart.siderealDegrees[body], Division::D9))]);
     put({});  // error
+}
+
+// The batch needs no listing: the running periods come from the Moon's place
+// and the date alone.
+void DashaFields(const BatchReading& reading, const dasha::DashaDate* at,
+                 BatchRowFields& fields) {
+    const double moon = reading.chart.siderealDegrees[kMoon];
+    const dasha::BirthBalance balance = dasha::BalanceAtBirth(moon);
+    fields.dashaAtBirth = dasha::RunningLordsText(balance, dasha::PeriodsAtBirth(balance));
+    fields.dashaBalance = dasha::YearsMonthsDaysText(balance.balanceYears);
+    if (at) {
+        fields.dashaAt = dasha::RunningLordsText(
+            balance, dasha::PeriodsOnDate(dasha::DashaBirthOf(reading.birth, moon), *at));
+    }
 }
 
 // A file naming ever new towns keeps no more than this many in memory.
@@ -142,7 +161,7 @@ std::string RowWidthProblem(const CsvRow& row, const BatchHeader& header) {
 
 bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, PositionsMode mode,
                      BatchReading& scratch, BatchRowFields& fields, BatchPlaces* places,
-                     BatchFirmnessFields* firmness) {
+                     BatchFirmnessFields* firmness, const dasha::DashaDate* dashaAt) {
     if (places) {
         for (std::string& field : places->fields) field.clear();
     }
@@ -155,6 +174,7 @@ bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, PositionsMode
     if (!ComputeBatchBirth(row, header, mode, scratch, refusal, places))
         return Refuse(std::move(refusal), fields);
     ReadingFields(scratch, fields);
+    DashaFields(scratch, dashaAt, fields);
     if (firmness) {
         const BatchFirmness found = BatchFirmnessOf(scratch.birth, mode);
         if (found.givenMinute) {

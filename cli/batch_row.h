@@ -23,6 +23,10 @@ struct BatchRowFields {
     std::string retrograde;                           // "Mercury Jupiter"
     std::array<std::array<char, 4>, 2> marsHouses{};  // from the Lagna, from the Moon
     std::string error;
+    // The columns after "error" (kBatchDashaColumns, kBatchDashaAtColumn).
+    std::string dashaAtBirth;
+    std::string dashaBalance;
+    std::string dashaAt;
 
     BatchRowFields() = default;
     BatchRowFields(const BatchRowFields&) = delete;
@@ -50,10 +54,11 @@ using BatchFirmnessFields = std::array<std::string, kBatchFirmnessColumns.size()
 // Please enter only letters", or why the precise positions failed).
 // `scratch` is reused row after row; nothing of an earlier row carries over.
 // False when the row is refused. A file with a place column passes `places`,
-// a run with --firmness `firmness`.
+// a run with --firmness `firmness`, a run with --at its date.
 bool ComputeBatchRow(const CsvRow& row, const BatchHeader& header, PositionsMode mode,
                      BatchReading& scratch, BatchRowFields& fields, BatchPlaces* places = nullptr,
-                     BatchFirmnessFields* firmness = nullptr);
+                     BatchFirmnessFields* firmness = nullptr,
+                     const dasha::DashaDate* dashaAt = nullptr);
 
 // The reading of the birth in the columns `header` finds in `row`, or false
 // with `refusal` saying why, the column named with `prefix` before it

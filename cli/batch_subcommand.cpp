@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "cli/batch.h"
+#include "cli/dasha_output.h"
 #include "cli/positions_option.h"
 #include "files/replacing_file.h"
 #include "cli/subcommand.h"
@@ -35,6 +36,7 @@ struct BatchArguments {
     unsigned jobs = Cores();
     std::string delimiter;
     bool firmness = false;
+    std::string at;
 };
 
 struct FileCloser {
@@ -113,6 +115,7 @@ int RunBatchSubcommand(const BatchArguments& a, const CliStreams& streams) {
     options.positions = PositionsModeNamed(a.positions).value_or(PositionsMode::Classic);
     options.jobs = a.jobs;
     options.firmness = a.firmness;
+    if (!a.at.empty()) options.dashaAt = ParseDashaDate(a.at);
     return RunBatchFiles({a.in, a.out}, options, RunBatch, streams);
 }
 
@@ -136,6 +139,9 @@ Subcommand AddBatchSubcommand(CLI::App& app) {
     batch->add_flag("--firmness", a->firmness,
                     "Add lagna_holds_from, lagna_holds_to and verdict_changes_within_15_min: "
                     "how firm each answer is for a birth time a little earlier or later");
+    AddDashaDateOption(*batch, a->at,
+                       "Add dasha_at: the lords of the mahadasha and antardasha running on that "
+                       "date, YYYY-MM-DD on each birth's clock");
     return {batch, [a](const CliStreams& streams) { return RunBatchSubcommand(*a, streams); }};
 }
 

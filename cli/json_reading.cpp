@@ -1,8 +1,11 @@
 #include "cli/json_reading.h"
 
+#include <memory>
 #include <string_view>
 
 #include "charts/divisional_boxes.h"
+#include "cli/dasha_output.h"
+#include "dasha/dasha_birth.h"
 #include "model/moon_pada.h"
 #include "model/reference_tables.h"
 
@@ -174,6 +177,9 @@ Json ReadingJson(const FullReading& reading) {
     j["kujaDoshaDetails"] = details ? KujaDoshaDetailsJson(*details) : Json();
     j["divisionalCharts"] = DivisionalChartsJson(reading.chart);
     j["firmness"] = FirmnessJson(reading.display.firmness);
+    auto vimshottari = std::make_unique<dasha::Vimshottari>();
+    dasha::ComputeVimshottari(dasha::DashaBirthOf(reading.birth, reading.chart), *vimshottari);
+    j["dasha"] = DashaJson(*vimshottari, {});
     return j;
 }
 

@@ -28,7 +28,8 @@ namespace orbalis::cli {
 //   "moonPada"    the Moon's own quarter, 1 to 4, of its nakshatra,
 //   "kujaDoshaDetails"  the classical house rule (KujaDoshaDetailsJson),
 //   "divisionalCharts"  DivisionalChartsJson,
-//   "firmness"    how firm the answers are (FirmnessJson).
+//   "firmness"    how firm the answers are (FirmnessJson),
+//   "dasha"       the Vimshottari dasha to the antardashas (DashaJson).
 nlohmann::ordered_json ReadingJson(const FullReading& reading);
 
 // The six divisional charts: {"D2", "D3", "D7", "D9", "D10", "D12"}, each

@@ -22,48 +22,59 @@ ReadingOutcome Refused(std::string message) {
     return outcome;
 }
 
-ReadingOutcome Render(const BirthDetails& birth, ReadingFormat format, PositionsMode mode,
+ReadingOutcome Render(const BirthDetails& birth, PositionsMode mode, const ReadingWriter& writer,
                       const PlaceFill* fill = nullptr) {
     auto reading = std::make_unique<FullReading>();
     std::string refusal;
     if (!ComputeFullReading(birth, mode, *reading, refusal)) return Refused(std::move(refusal));
     ReadingOutcome outcome;
     outcome.error = FarZoneWarning(birth);
-    if (format == ReadingFormat::Text) {
-        outcome.output = TextExport(reading->birth, reading->chart);
-    } else if (format == ReadingFormat::Summary) {
-        outcome.output = ReadingSummary(*reading);
-    } else if (!fill) {
-        outcome.output = ReadingJsonText(*reading);
-    } else {
-        nlohmann::ordered_json json = ReadingJson(*reading);
-        json["utc_offset"] = UtcOffsetText(60 * BirthUtcOffsetMinutes(reading->birth));
-        json["place"] = PlaceLabel(*fill->place);
-        json["place_zone"] = fill->place->zone;
-        outcome.output = JsonText(json);
-    }
+    outcome.output = writer(*reading, fill);
     return outcome;
 }
 
 }  // namespace
 
-ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format,
-                                PositionsMode mode) {
-    BirthEntries entries = EntriesFromTexts(texts);
-    if (entries.problem) return Refused(std::move(*entries.problem));
-    return Render(BirthDetailsFromForm(entries.entries), format, mode);
+ReadingWriter ReadingWriterOf(ReadingFormat format) {
+    return [format](const FullReading& reading, const PlaceFill* fill) -> std::string {
+        if (format == ReadingFormat::Text) return TextExport(reading.birth, reading.chart);
+        if (format == ReadingFormat::Summary) return ReadingSummary(reading);
+        if (!fill) return ReadingJsonText(reading);
+        nlohmann::ordered_json json = ReadingJson(reading);
+        json["utc_offset"] = UtcOffsetText(60 * BirthUtcOffsetMinutes(reading.birth));
+        json["place"] = PlaceLabel(*fill->place);
+        json["place_zone"] = fill->place->zone;
+        return JsonText(json);
+    };
 }
 
-ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts,
-                              ReadingFormat format, PositionsMode mode) {
+ReadingOutcome ReadingFromTexts(const BirthTexts& texts, PositionsMode mode,
+                                const ReadingWriter& writer) {
+    BirthEntries entries = EntriesFromTexts(texts);
+    if (entries.problem) return Refused(std::move(*entries.problem));
+    return Render(BirthDetailsFromForm(entries.entries), mode, writer);
+}
+
+ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format,
+                                PositionsMode mode) {
+    return ReadingFromTexts(texts, mode, ReadingWriterOf(format));
+}
+
+ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts, PositionsMode mode,
+                              const ReadingWriter& writer) {
     const PlaceFill fill = FillFromPlace(place, texts, CandidateLayout::Lines);
     if (!fill.problem.empty()) return Refused(fill.problem);
     BirthEntries entries = EntriesFromTexts(WithPlace(texts, fill));
     if (entries.problem) return Refused(std::move(*entries.problem));
-    ReadingOutcome outcome = Render(BirthDetailsFromForm(entries.entries), format, mode, &fill);
+    ReadingOutcome outcome = Render(BirthDetailsFromForm(entries.entries), mode, writer, &fill);
     if (!fill.note.empty())
         outcome.error = outcome.error.empty() ? fill.note : fill.note + "\n" + outcome.error;
     return outcome;
+}
+
+ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts,
+                              ReadingFormat format, PositionsMode mode) {
+    return ReadingAtPlace(place, texts, mode, ReadingWriterOf(format));
 }
 
 ReadingOutcome RefusedReadingFile(ReadingFileBirth file) {
@@ -72,11 +83,16 @@ ReadingOutcome RefusedReadingFile(ReadingFileBirth file) {
     return Refused(std::move(file.message));
 }
 
-ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format,
-                               PositionsMode mode) {
+ReadingOutcome ReadingFromFile(const std::string& path, PositionsMode mode,
+                               const ReadingWriter& writer) {
     ReadingFileBirth file = LoadReadingFileBirth(path);
     if (!file.birth) return RefusedReadingFile(std::move(file));
-    return Render(*file.birth, format, mode);
+    return Render(*file.birth, mode, writer);
+}
+
+ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format,
+                               PositionsMode mode) {
+    return ReadingFromFile(path, mode, ReadingWriterOf(format));
 }
 
 }  // namespace orbalis::cli

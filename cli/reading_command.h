@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,16 @@ struct ReadingOutcome {
 
 inline constexpr int kReadingRefused = 2;
 
+struct FullReading;
+struct PlaceFill;
+
+// What a command prints of a computed reading; `fill` is the town that
+// completed the birth, or null.
+using ReadingWriter = std::function<std::string(const FullReading& reading, const PlaceFill* fill)>;
+
+// The writer of the reading command's formats.
+ReadingWriter ReadingWriterOf(ReadingFormat format);
+
 // A reading of the birth given on the command line.
 ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format,
                                 PositionsMode mode = PositionsMode::Classic);
@@ -42,6 +53,14 @@ ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts,
 // the path and why.
 ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format,
                                PositionsMode mode = PositionsMode::Classic);
+
+// The same for any writer.
+ReadingOutcome ReadingFromTexts(const BirthTexts& texts, PositionsMode mode,
+                                const ReadingWriter& writer);
+ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts, PositionsMode mode,
+                              const ReadingWriter& writer);
+ReadingOutcome ReadingFromFile(const std::string& path, PositionsMode mode,
+                               const ReadingWriter& writer);
 
 // The refusal of a reading file the window would not open: its message and,
 // for a file refused as a whole, the path and why on the next line.

@@ -21,6 +21,8 @@ std::string SignWithName(std::string_view sanskrit, std::string_view positionTex
            ")";
 }
 
+}  // namespace
+
 std::string BirthLine(const BirthDetails& birth) {
     char when[96];
     std::snprintf(when, sizeof when, "%d %s %d, %02d:%02d", birth.day,
@@ -35,6 +37,8 @@ std::string BirthLine(const BirthDetails& birth) {
     line += ", " + birth.city + ", " + birth.state + ", " + birth.country + ", " + where;
     return line;
 }
+
+namespace {
 
 // "Manglik, 0.125% (Mars in the 11th house)" from the core's count.
 std::string VerdictLine(const std::optional<KujaDoshaCount>& count) {

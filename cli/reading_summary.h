@@ -13,4 +13,8 @@ namespace orbalis::cli {
 // each answer that changes within 15 minutes of the given time.
 std::string ReadingSummary(const FullReading& reading);
 
+// "Born:      15 August 1985, 10:30 (UTC+05:30), New Delhi, Delhi, India,
+// 28° 39′ N, 77° 13′ E".
+std::string BirthLine(const BirthDetails& birth);
+
 }  // namespace orbalis::cli

@@ -18,7 +18,7 @@ namespace {
 // The subcommands, in the order the help lists them.
 constexpr SubcommandMaker kSubcommands[] = {
     AddReadingSubcommand,    AddBatchSubcommand,     AddPlacesSubcommand, AddMatchSubcommand,
-    AddMatchBatchSubcommand, AddGunaTableSubcommand, AddZonesSubcommand,
+    AddMatchBatchSubcommand, AddGunaTableSubcommand, AddZonesSubcommand, AddDashaSubcommand,
 };
 
 void Write(const std::string& text, std::FILE* stream) {

@@ -46,6 +46,7 @@ Subcommand AddMatchSubcommand(CLI::App& app);
 Subcommand AddMatchBatchSubcommand(CLI::App& app);
 Subcommand AddGunaTableSubcommand(CLI::App& app);
 Subcommand AddZonesSubcommand(CLI::App& app);
+Subcommand AddDashaSubcommand(CLI::App& app);
 
 // Writes an outcome's output and message; the text export is Windows-1252
 // as the window saves it, turned into UTF-8 when `toUtf8`. The outcome's
@@ -70,6 +71,9 @@ int RunBatchFiles(const BatchFiles& files, BatchOptions options, BatchRun run,
 // `vashya`, and reads its value.
 void AddVashyaOption(CLI::App& subcommand, std::string& vashya);
 matching::VashyaPoints VashyaOption(const std::string& vashya);
+
+// Adds --at, a date YYYY-MM-DD the calendar has, kept in `at`.
+void AddDashaDateOption(CLI::App& subcommand, std::string& at, const std::string& help);
 
 // Writes a listing to the output; 0, or kUsageError with a message when it
 // cannot be written.

@@ -1,7 +1,8 @@
 // A batch run over any bytes: it ends with a summary, and what it writes is
 // strict CSV, every row as wide as the header, one row for each row read.
 // The header is the input's own (at least name, date and time, the rest may
-// come from a place column) followed by the added columns, "error" last.
+// come from a place column) followed by the added columns up to "error", then
+// the dasha's.
 
 #include <cstdint>
 #include <cstdio>
@@ -34,7 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         constexpr std::size_t kRequiredInputColumns = 3;  // name, date, time
         FUZZ_CHECK(rows[0].size() >=
                    orbalis::cli::kBatchOutputColumns.size() + kRequiredInputColumns);
-        FUZZ_CHECK(rows[0].back() == orbalis::cli::kBatchOutputColumns.back());
+        // "error", then the Manglik and the dasha columns.
+        constexpr std::size_t kAfterError =
+            orbalis::cli::kBatchManglikColumns.size() + orbalis::cli::kBatchDashaColumns.size();
+        FUZZ_CHECK(rows[0][rows[0].size() - 1 - kAfterError] ==
+                   orbalis::cli::kBatchOutputColumns.back());
+        FUZZ_CHECK(rows[0].back() == orbalis::cli::kBatchDashaColumns.back());
         for (const auto& row : rows) FUZZ_CHECK(row.size() == rows[0].size());
     } else {
         FUZZ_CHECK(summary.exitStatus == orbalis::cli::kBatchUnreadable);

@@ -51,7 +51,7 @@ std::optional<MoonPlacement> Moon(Bytes& bytes) {
         const auto star = bytes.Byte();
         const auto pada = bytes.Byte();
         if (!star || !pada) return std::nullopt;
-        return MoonPlacementOf(*star % kNakshatraCount, *pada % 4 + 1);
+        return MoonPlacementOf(*star % orbalis::kNakshatraCount, *pada % 4 + 1);
     }
     const auto longitude = bytes.Double();
     if (!longitude || !std::isfinite(*longitude)) return std::nullopt;
@@ -62,7 +62,7 @@ std::optional<MoonPlacement> Moon(Bytes& bytes) {
 }
 
 void CheckPlacement(const MoonPlacement& moon) {
-    FUZZ_CHECK(moon.nakshatra >= 0 && moon.nakshatra < kNakshatraCount);
+    FUZZ_CHECK(moon.nakshatra >= 0 && moon.nakshatra < orbalis::kNakshatraCount);
     FUZZ_CHECK(moon.pada >= 1 && moon.pada <= 4);
     FUZZ_CHECK(moon.sign == moon.quarter() / 9);  // nine quarters a sign
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "model/chart_reading.h"
 #include "model/reference_tables.h"
 #include "moon/moon_details.h"
 #include "model/sign_position_text.h"

@@ -43,14 +43,17 @@ TEST(BatchPlace, FillsFromTheTownAndNamesCandidatesOfRefusedRows) {
 
     auto rows = ParseCsv(testing::ReadBytes(outPath));
     ASSERT_EQ(rows.size(), 10u);
-    // The place columns come before "error"; the Manglik columns after it.
-    for (auto& row : rows) row.resize(row.size() - kBatchManglikColumns.size());
+    // The place columns come before "error"; the Manglik and dasha columns
+    // after it.
+    for (auto& row : rows)
+        row.resize(row.size() - kBatchManglikColumns.size() - kBatchDashaColumns.size());
     const auto& header = rows[0];
-    ASSERT_GE(header.size(), 4u);
-    EXPECT_EQ(header[header.size() - 4], "utc_offset");
-    EXPECT_EQ(header[header.size() - 3], "place_zone");
-    EXPECT_EQ(header[header.size() - 2], "clock_note");
-    EXPECT_EQ(header.back(), "error");
+    ASSERT_GE(header.size(), 6u);
+    const std::size_t error = header.size() - 1;
+    EXPECT_EQ(header[error - 3], "utc_offset");
+    EXPECT_EQ(header[error - 2], "place_zone");
+    EXPECT_EQ(header[error - 1], "clock_note");
+    EXPECT_EQ(header[error], "error");
     struct Case {
         const char* utcOffset;
         const char* placeZone;
@@ -76,12 +79,12 @@ TEST(BatchPlace, FillsFromTheTownAndNamesCandidatesOfRefusedRows) {
         SCOPED_TRACE(rows[i + 1][0]);
         const auto& row = rows[i + 1];
         ASSERT_EQ(row.size(), header.size());
-        EXPECT_EQ(row[row.size() - 4], cases[i].utcOffset);
-        EXPECT_EQ(row[row.size() - 3], cases[i].placeZone);
-        EXPECT_TRUE(row[row.size() - 2].starts_with(cases[i].clockNote)) << row[row.size() - 2];
-        EXPECT_EQ(row[row.size() - 2].empty(), *cases[i].clockNote == '\0');
-        EXPECT_TRUE(row.back().starts_with(cases[i].errorStart)) << row.back();
-        EXPECT_EQ(row.back().empty(), *cases[i].errorStart == '\0') << row.back();
+        EXPECT_EQ(row[error - 3], cases[i].utcOffset);
+        EXPECT_EQ(row[error - 2], cases[i].placeZone);
+        EXPECT_TRUE(row[error - 1].starts_with(cases[i].clockNote)) << row[error - 1];
+        EXPECT_EQ(row[error - 1].empty(), *cases[i].clockNote == '\0');
+        EXPECT_TRUE(row[error].starts_with(cases[i].errorStart)) << row[error];
+        EXPECT_EQ(row[error].empty(), *cases[i].errorStart == '\0') << row[error];
     }
 }
 

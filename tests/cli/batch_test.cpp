@@ -67,9 +67,11 @@ std::string LongFields(int count, std::size_t size) {
     return row + "\n";
 }
 
-// Columns of a computed row, from the first added column on.
+// Columns of a computed row, from the first added column to "error" (the
+// dasha's come after it).
 std::vector<std::string> Computed(const std::vector<std::string>& row, std::size_t first) {
-    return {row.begin() + static_cast<std::ptrdiff_t>(first), row.end()};
+    return {row.begin() + static_cast<std::ptrdiff_t>(first),
+            row.end() - static_cast<std::ptrdiff_t>(kBatchDashaColumns.size())};
 }
 
 const std::vector<std::string> kDelhiColumns = {
@@ -79,7 +81,7 @@ const std::vector<std::string> kDelhiColumns = {
     "1",         "0.125%",    "Manglik",         "none",      "cancelled", "cancelled",
     "Vir",       "Lib",       "",                "cancelled", ""};
 
-// The error column of a computed row: the Manglik columns follow it.
+// The error column of a computed row (Computed): the Manglik columns follow it.
 const std::string& ErrorOf(const std::vector<std::string>& row) {
     return row[row.size() - 1 - kBatchManglikColumns.size()];
 }
@@ -92,10 +94,12 @@ TEST(RunBatch, DelhiRowGetsItsReading) {
     std::vector<std::string> header(run.rows[0].begin() + kFirstComputed, run.rows[0].end());
     std::vector<std::string> columns(kBatchOutputColumns.begin(), kBatchOutputColumns.end());
     columns.insert(columns.end(), kBatchManglikColumns.begin(), kBatchManglikColumns.end());
+    columns.insert(columns.end(), kBatchDashaColumns.begin(), kBatchDashaColumns.end());
     EXPECT_EQ(header, columns);
     EXPECT_EQ(Computed(run.rows[1], kFirstComputed), kDelhiColumns);
     EXPECT_TRUE(run.output.ends_with(
-        "Manglik,1,0.125%,Manglik,none,cancelled,cancelled,Vir,Lib,,cancelled,\r\n"));
+        "Manglik,1,0.125%,Manglik,none,cancelled,cancelled,Vir,Lib,,cancelled,,Saturn/Rahu,"
+        "5y 0m 15d\r\n"));
 }
 
 TEST(RunBatch, SameResultsWhateverTheLineEndsAndColumnOrder) {
@@ -144,7 +148,7 @@ TEST(RunBatch, QuotedFieldsComeBackUnchanged) {
     ASSERT_EQ(run.rows.size(), 2u);
     EXPECT_EQ(run.rows[1][0], " Asha ");  // the name is taken as written, blanks too
     EXPECT_EQ(run.rows[1][10], note);
-    EXPECT_EQ(ErrorOf(run.rows[1]), "");
+    EXPECT_EQ(ErrorOf(Computed(run.rows[1], kFirstComputed)), "");
 }
 
 TEST(RunBatch, RefusedRowsCarryTheirMessageAndTheRunGoesOn) {
@@ -175,7 +179,7 @@ TEST(RunBatch, RefusedRowsCarryTheirMessageAndTheRunGoesOn) {
         EXPECT_EQ(run.summary.rowsRead, 3);
         EXPECT_EQ(run.summary.rowsRefused, 1);
         ASSERT_EQ(run.rows.size(), 4u);
-        for (const auto& row : run.rows) EXPECT_EQ(row.size(), 40u);
+        for (const auto& row : run.rows) EXPECT_EQ(row.size(), 42u);
         const std::vector<std::string> refused = Computed(run.rows[2], kFirstComputed);
         EXPECT_EQ(ErrorOf(refused), c.error);
         const std::size_t error = refused.size() - 1 - kBatchManglikColumns.size();
@@ -315,7 +319,7 @@ TEST(RunBatch, HeaderOnlyFileIsReadWhole) {
     EXPECT_EQ(run.summary.exitStatus, kBatchAllRead);
     EXPECT_EQ(run.summary.rowsRead, 0);
     ASSERT_EQ(run.rows.size(), 1u);
-    EXPECT_EQ(run.rows[0].size(), 40u);
+    EXPECT_EQ(run.rows[0].size(), 42u);
 }
 
 // A varied file: many chunks of rows, refused rows, blank rows, quoted
@@ -381,6 +385,28 @@ TEST(RunBatch, FirmnessColumnsComeBeforeTheError) {
     EXPECT_EQ(std::vector<std::string>(added.end() - 6, added.end()),
               (std::vector<std::string>{"1985-08-15 08:19", "1985-08-15 10:34", "no", "",
                                         "cancelled", ""}));
+}
+
+// The lords running on a date come last; a refused row and a cycle over by
+// then leave them empty.
+TEST(RunBatch, DashaOnADateComesLast) {
+    BatchOptions options;
+    options.dashaAt = dasha::DashaDate{2025, 1, 31};
+    const BatchResult run =
+        BatchOf(Lines({kHeader, kDelhi, "Asha,1985-08-15,10:30,34,28N39,77E13,0,,Delhi,India",
+                       "Old,1901-01-01,00:00,34,28N39,77E13,0,New Delhi,Delhi,India"}),
+                options);
+    ASSERT_EQ(run.rows.size(), 4u);
+    using Row = std::vector<std::string>;
+    // "error", the two Manglik columns, then the dasha's.
+    auto last6 = [](const Row& row) { return Row(row.end() - 6, row.end()); };
+    EXPECT_EQ(last6(run.rows[0]), (Row{"error", "manglik_status", "manglik_level", "dasha_at_birth",
+                                       "dasha_balance", "dasha_at"}));
+    EXPECT_EQ(last6(run.rows[1]),
+              (Row{"", "cancelled", "", "Saturn/Rahu", "5y 0m 15d", "Venus/Jupiter"}));
+    EXPECT_EQ(last6(run.rows[2]), (Row{"city: Please Enter Your City name", "", "", "", "", ""}));
+    EXPECT_EQ(last6(run.rows[3])[5], "");
+    EXPECT_NE(last6(run.rows[3])[3], "");
 }
 
 TEST(RunBatch, FailedOutputIsNotSuccess) {

@@ -273,7 +273,7 @@ TEST(CommandLine, BatchWritesTheNamedFile) {
     EXPECT_TRUE(run.err.empty()) << run.err;
     EXPECT_TRUE(ReadBytes(folder.File("out.csv"))
                     .ends_with(",Manglik,1,0.125%,Manglik,none,cancelled,cancelled,Vir,Lib,,"
-                               "cancelled,\r\n"));
+                               "cancelled,,Saturn/Rahu,5y 0m 15d\r\n"));
 }
 
 TEST(CommandLine, OutputFileIsReplacedWholeOrNotAtAll) {

@@ -1,0 +1,238 @@
+#include "cli/dasha_output.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "cli/csv_output.h"
+#include "cli/json_reading.h"
+#include "cli/reading_summary.h"
+#include "model/utc_offset.h"
+#include "dasha/dasha_texts.h"
+#include "model/days_in_month.h"
+
+namespace orbalis::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+using namespace orbalis::dasha;
+
+// One period of the listing: its level and its index in that level.
+struct Listed {
+    int level;
+    int index;
+};
+
+// The periods a listing shows, in the order of time, each followed by its
+// sub-periods.
+std::vector<Listed> ListedPeriods(const Vimshottari& dasha, const DashaListing& listing) {
+    std::vector<Listed> listed;
+    if (listing.at) {
+        const RunningPeriods running = PeriodsOnDate(dasha.birth, *listing.at);
+        for (int level = 0; level < listing.levels; ++level) {
+            const int index = running.index[static_cast<std::size_t>(level)];
+            if (index != kNoPeriod) listed.push_back({level, index});
+        }
+        return listed;
+    }
+    auto add = [&](auto& self, int level, int index) -> void {
+        listed.push_back({level, index});
+        if (level + 1 >= listing.levels) return;
+        for (int sub = 0; sub < kLordCount; ++sub) self(self, level + 1, index * kLordCount + sub);
+    };
+    for (int m = 0; m < kMahadashaCount; ++m) add(add, 0, m);
+    return listed;
+}
+
+const Period& PeriodOf(const Vimshottari& dasha, Listed listed) {
+    return PeriodsOfLevel(dasha, listed.level)[static_cast<std::size_t>(listed.index)];
+}
+
+// The lords of a period and of the periods it lies in, the mahadasha's first.
+std::array<std::string_view, kLevelCount> LordsOf(const Vimshottari& dasha, Listed listed) {
+    std::array<std::string_view, kLevelCount> lords{};
+    int index = listed.index;
+    for (int level = listed.level; level >= 0; --level) {
+        lords[static_cast<std::size_t>(level)] = LordName(PeriodLord(dasha.balance, level, index));
+        index /= kLordCount;
+    }
+    return lords;
+}
+
+bool RunsAtBirth(const Vimshottari& dasha, Listed listed) {
+    return dasha.atBirth.index[static_cast<std::size_t>(listed.level)] == listed.index;
+}
+
+std::string YearDaysText(const Vimshottari& dasha) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", DashaYearDays(dasha.birth.year));
+    return text;
+}
+
+Json PeriodJson(const Vimshottari& dasha, Listed listed, int levels) {
+    static constexpr std::string_view kSubPeriodKeys[] = {"antardashas", "pratyantardashas"};
+    const Period& period = PeriodOf(dasha, listed);
+    Json j;
+    j["lord"] = LordName(period.lord);
+    j["start"] = DateText(period.start);
+    j["end"] = DateText(period.end);
+    j["kujaPeriod"] = period.kujaPeriod;
+    j["beforeBirth"] = period.beforeBirth;
+    if (listed.level + 1 < levels) {
+        Json subs = Json::array();
+        for (int sub = 0; sub < kLordCount; ++sub)
+            subs.push_back(
+                PeriodJson(dasha, {listed.level + 1, listed.index * kLordCount + sub}, levels));
+        j[std::string(kSubPeriodKeys[listed.level])] = std::move(subs);
+    }
+    return j;
+}
+
+}  // namespace
+
+Json DashaJson(const Vimshottari& dasha, const DashaListing& listing) {
+    Json j;
+    j["system"] = "vimshottari";
+    j["yearDays"] = DashaYearDays(dasha.birth.year);
+    j["utcOffset"] = UtcOffsetText(60 * dasha.birth.utcOffsetMinutes);
+    j["nakshatraNumber"] = dasha.balance.nakshatra + 1;
+    j["lord"] = LordName(dasha.mahadashas[0].lord);
+    j["partRun"] = dasha.balance.partRun;
+    j["balanceYears"] = dasha.balance.balanceYears;
+    j["balance"] = YearsMonthsDaysText(dasha.balance.balanceYears);
+    j["atBirth"] = Json::array();
+    for (int level = 0; level < listing.levels; ++level)
+        j["atBirth"].push_back(LordName(PeriodLord(
+            dasha.balance, level, dasha.atBirth.index[static_cast<std::size_t>(level)])));
+    if (!listing.at) {
+        j["mahadashas"] = Json::array();
+        for (int m = 0; m < kMahadashaCount; ++m)
+            j["mahadashas"].push_back(PeriodJson(dasha, {0, m}, listing.levels));
+        return j;
+    }
+    j["date"] = DateText(*listing.at);
+    j["running"] = Json::array();
+    for (const Listed listed : ListedPeriods(dasha, listing)) {
+        Json period = {{"level", kLevelNames[listed.level]}};
+        period.update(PeriodJson(dasha, listed, 0));
+        j["running"].push_back(std::move(period));
+    }
+    return j;
+}
+
+std::string DashaText(const FullReading& reading, const Vimshottari& dasha,
+                      const DashaListing& listing) {
+    std::string text;
+    auto line = [&text](std::string_view content) {
+        text += content;
+        text += '\n';
+    };
+    const std::string lord(LordName(dasha.mahadashas[0].lord));
+    line("Name:      " + reading.birth.name);
+    line(BirthLine(reading.birth));
+    line("Nakshatra: " + reading.chart.nakshatra + ", lord " + lord);
+    line("Balance:   " + YearsMonthsDaysText(dasha.balance.balanceYears) + " of the " + lord +
+         " mahadasha at birth");
+    line(PositionsModeMarker(reading.positions, reading.chart.builtInEphemeris));
+    line(DatesAccuracyText(reading.positions));
+    line("Vimshottari dasha: years of " + YearDaysText(dasha) +
+         " days, dates on the birth's clock");
+    line("");
+
+    const std::vector<Listed> listed = ListedPeriods(dasha, listing);
+    if (listing.at) {
+        if (listed.empty()) {
+            line("No period runs on " + DateText(*listing.at) + ": the cycle runs from " +
+                 DateText(dasha.mahadashas.front().start) + " to " +
+                 DateText(dasha.mahadashas.back().end));
+            return text;
+        }
+        line("Running on " + DateText(*listing.at) + ":");
+    }
+    // The lords column holds "    Mercury/Mercury/Mercury" and two blanks.
+    static constexpr std::size_t kLordsWidth = 29;
+    auto padded = [](std::string cell) {
+        cell.resize(std::max(cell.size(), kLordsWidth), ' ');
+        return cell;
+    };
+    line(padded("Period") + "From        To");
+    for (const Listed each : listed) {
+        const Period& period = PeriodOf(dasha, each);
+        std::string lords(2 * static_cast<std::size_t>(each.level), ' ');
+        const auto names = LordsOf(dasha, each);
+        for (int level = 0; level <= each.level; ++level) {
+            if (level > 0) lords += '/';
+            lords += names[static_cast<std::size_t>(level)];
+        }
+        std::string row = padded(lords) + DateText(period.start) + "  " + DateText(period.end);
+        std::string marks;
+        for (const auto& [holds, mark] : {std::pair{RunsAtBirth(dasha, each), kAtBirthMark},
+                                          std::pair{period.beforeBirth, kBeforeBirthMark},
+                                          std::pair{period.kujaPeriod, kKujaPeriodMark}}) {
+            if (!holds) continue;
+            marks += marks.empty() ? "  " : ", ";
+            marks += mark;
+        }
+        line(row + marks);
+    }
+    return text;
+}
+
+std::string DashaJsonText(const FullReading& reading, const Vimshottari& dasha,
+                          const DashaListing& listing) {
+    Json j;
+    j["positions"] = PositionsModeName(reading.positions);
+    if (reading.chart.builtInEphemeris) j["ephemeris"] = kBuiltInEphemeris;
+    j["name"] = reading.birth.name;
+    j["dasha"] = DashaJson(dasha, listing);
+    return JsonText(j);
+}
+
+std::optional<dasha::DashaDate> ParseDashaDate(std::string_view text) {
+    auto digits = [text](std::size_t at, std::size_t count) {
+        int value = 0;
+        for (std::size_t i = at; i < at + count; ++i) {
+            if (text[i] < '0' || text[i] > '9') return -1;
+            value = value * 10 + (text[i] - '0');
+        }
+        return value;
+    };
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+    const int year = digits(0, 4);
+    const int month = digits(5, 2);
+    const int day = digits(8, 2);
+    if (year < 1 || !IsCalendarDate(year, month, day)) return std::nullopt;
+    return dasha::DashaDate{static_cast<std::int16_t>(year), static_cast<std::int8_t>(month),
+                            static_cast<std::int8_t>(day)};
+}
+
+std::string DashaCsv(const Vimshottari& dasha, const DashaListing& listing) {
+    std::string csv;
+    {
+        CsvWriter writer(csv);
+        for (const std::string_view column :
+             {"level", "mahadasha", "antardasha", "pratyantardasha", "start", "end", "at_birth",
+              "before_birth", "kuja_period"})
+            writer.Field(column);
+        writer.EndRow();
+        auto yesNo = [](bool value) { return value ? "yes" : "no"; };
+        constexpr std::string_view kLevelDigits[] = {"1", "2", "3"};
+        for (const Listed each : ListedPeriods(dasha, listing)) {
+            const Period& period = PeriodOf(dasha, each);
+            writer.Field(kLevelDigits[each.level]);
+            for (const std::string_view lord : LordsOf(dasha, each)) writer.Field(lord);
+            writer.Field(DateText(period.start));
+            writer.Field(DateText(period.end));
+            writer.Field(yesNo(RunsAtBirth(dasha, each)));
+            writer.Field(yesNo(period.beforeBirth));
+            writer.Field(yesNo(period.kujaPeriod));
+            writer.EndRow();
+        }
+        writer.Flush();
+    }
+    return csv;
+}
+
+}  // namespace orbalis::cli
