@@ -1,5 +1,6 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -172,6 +173,8 @@ class FileCommandsTest : public QObject {
     void writeFailingMidwayKeepsTheOldFile();
     void savesThroughALinkAsTheCommandLineDoes_data();
     void savesThroughALinkAsTheCommandLineDoes();
+    void anotherUsersLinkInASharedFolderIsRefused_data();
+    void anotherUsersLinkInASharedFolderIsRefused();
 
     // Where the dialogs open.
     void dialogsStartInDocumentsThenWhereTheUserLastWas();
@@ -690,6 +693,38 @@ void FileCommandsTest::savesThroughALinkAsTheCommandLineDoes() {
     QStringList expected{QStringLiteral("real"), kCommandFileNames[command]};
     expected.sort();
     QCOMPARE(FilesIn(dir.path()), expected);
+}
+
+void FileCommandsTest::anotherUsersLinkInASharedFolderIsRefused_data() {
+    QTest::addColumn<int>("command");
+    QTest::newRow("reading file") << 0;
+    QTest::newRow("text export") << 1;
+}
+
+// A link another user left in a folder everyone can write to (as /tmp) is
+// not followed, as the kernel would not follow it: the save is refused and
+// the file it names, the user's own, stays as it was.
+void FileCommandsTest::anotherUsersLinkInASharedFolderIsRefused() {
+    QFETCH(int, command);
+    if (!RunningAsRoot()) QSKIP("only the superuser can give a link to another user");
+    QTemporaryDir dir;
+    const QString shared = dir.filePath(QStringLiteral("shared"));
+    QVERIFY(QDir().mkpath(shared));
+    QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+    const QString mine = dir.filePath(QStringLiteral("private"));
+    QVERIFY(WriteAll(mine, "private"));
+    const QString link = shared + QLatin1Char('/') + kCommandFileNames[command];
+    QVERIFY(QFile::link(mine, link));
+    constexpr uid_t kNobody = 65534;
+    QVERIFY(::lchown(QFile::encodeName(link).constData(), kNobody, kNobody) == 0);
+
+    FakeDialogs dialogs;
+    SaveWith(command, dialogs, link);
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY2(dialogs.lastMessage().contains(QStringLiteral("another user's link")),
+             qPrintable(dialogs.lastMessage()));
+    QCOMPARE(ReadAll(mine), QByteArray("private"));
+    QCOMPARE(QFileInfo(link).symLinkTarget(), mine);
 }
 
 void FileCommandsTest::failedSaveLeavesTheOldFileInAReadOnlyFolder() {
