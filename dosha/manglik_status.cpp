@@ -257,14 +257,6 @@ std::vector<std::string> ManglikReasons(const ManglikAssessment& assessment) {
     return reasons;
 }
 
-std::string ManglikStatusDetailsText(const ManglikAssessment& assessment) {
-    std::string text = ManglikStatusLine(assessment) + "\n";
-    for (const std::string& reason : ManglikReasons(assessment)) text += reason + "\n";
-    for (const std::string& note : ManglikNotes(assessment)) text += note + "\n";
-    if (IsManglik(assessment.status)) text += "\n" + RemediesText();
-    return text;
-}
-
 std::string RemediesText() {
     std::string text = std::string(kRemediesHeading) + "\n" + std::string(kRemediesSentence) + "\n";
     for (const Remedy& remedy : kTraditionalRemedies)

@@ -178,8 +178,4 @@ inline constexpr std::array<Remedy, 8> kTraditionalRemedies = {{
 // marriage ..."), lines ending in LF.
 std::string RemediesText();
 
-// The status in full, lines ending in LF: the status line, its reasons, its
-// notes and, for a Manglik status only, a blank line and RemediesText.
-std::string ManglikStatusDetailsText(const ManglikAssessment& assessment);
-
 }  // namespace orbalis
