@@ -27,6 +27,7 @@ void SaveReport(Dialogs& dialogs, ResultsWindow& window) {
     report.fromMoon = form.readingDisplay().fromMoon;
     report.positions = window.positionsMode();
     report.chartStyle = form.chartStyle();
+    report.firmness = form.firmness();
     SavePdfWithDialog(dialogs, &window, ReportFileName(report.birth),
                       [&report] { return ReadingReportPdf(report); });
 }

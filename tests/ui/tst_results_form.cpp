@@ -61,32 +61,6 @@ class FrmDisplayTest : public QObject {
     void statusZoneAndWarnings();
 };
 
-namespace {
-
-FormEntries LondonEntries1988() {
-    FormEntries e;
-    e.name = "Emma Clarke";
-    e.latitudeDegrees = "51";
-    e.latitudeMinutes = "30";
-    e.longitudeDegrees = "0";
-    e.longitudeMinutes = "7";
-    e.east = false;
-    e.west = true;
-    e.city = "London";
-    e.state = "England";
-    e.country = "United Kingdom";
-    e.day = 5;
-    e.monthIndex = 5;
-    e.year = 1988;
-    e.hour = 14;
-    e.minute = 20;
-    e.zoneIndex = 29;  // Greenwich Mean Time
-    e.daylightSaving = true;
-    return e;
-}
-
-}  // namespace
-
 void FrmDisplayTest::statusZoneAndWarnings_data() {
     QTest::addColumn<FormEntries>("entries");
     QTest::addColumn<QString>("status");
@@ -103,7 +77,7 @@ void FrmDisplayTest::statusZoneAndWarnings_data() {
                        "birth time: please check the time."}
         << false;
     QTest::newRow("London in summer: the offset with daylight saving")
-        << LondonEntries1988() << "Manglik status: Manglik, cancelled \u2014 Mars in Aquarius."
+        << testing::LondonEntries1988() << "Manglik status: Manglik, cancelled \u2014 Mars in Aquarius."
         << "Time zone: UTC+01:00 (Greenwich Mean Time,GMT,0.0, with daylight saving)"
         << QStringList{} << false;
     delhi.zoneIndex = 0;

@@ -126,6 +126,7 @@ int main(int argc, char** argv) {
     report.fromLagna = display.fromLagna;
     report.fromMoon = display.fromMoon;
     report.chartStyle = ChartStyle::North;
+    report.firmness = display.firmness;
     QFile pdf(folder + "/report-1985.pdf");
     const QByteArray bytes = orbalis::ReadingReportPdf(report);
     ok = !bytes.isEmpty() && pdf.open(QIODevice::WriteOnly) && pdf.write(bytes) == bytes.size() &&
