@@ -4,7 +4,7 @@
 #include <memory>
 #include <optional>
 
-#include "dosha/classical_kuja_dosha.h"
+#include "dosha/manglik_status.h"
 #include "report/reading_report.h"
 #include "ui/common/save_flow.h"
 #include "ui/dosha_details/kuja_dosha_details_window.h"
@@ -27,6 +27,7 @@ void SaveReport(Dialogs& dialogs, ResultsWindow& window) {
     report.fromMoon = form.readingDisplay().fromMoon;
     report.positions = window.positionsMode();
     report.chartStyle = form.chartStyle();
+    report.firmness = form.firmness();
     SavePdfWithDialog(dialogs, &window, ReportFileName(report.birth),
                       [&report] { return ReadingReportPdf(report); });
 }
@@ -35,9 +36,9 @@ void ShowDetails(Dialogs& dialogs, ResultsWindow& window,
                  QPointer<KujaDoshaDetailsWindow>& details) {
     const ResultsForm& form = *window.display();
     if (!details) {
-        const std::optional<ClassicalKujaDosha> analysis = AnalyseClassicalKujaDosha(form.reading());
-        if (!analysis) return;
-        details = new KujaDoshaDetailsWindow(dialogs, *analysis,
+        const std::optional<ManglikAssessment> assessment = AssessManglik(form.reading());
+        if (!assessment) return;
+        details = new KujaDoshaDetailsWindow(dialogs, *assessment,
                                              QString::fromStdString(form.birth().name), &window);
         details->ShowFirmness(form.reading(), form.firmness());
     }

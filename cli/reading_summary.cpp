@@ -10,6 +10,7 @@
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/manglik_status.h"
 #include "cli/place_birth.h"
+#include "reading/far_zone.h"
 
 namespace orbalis::cli {
 namespace {
@@ -61,6 +62,8 @@ std::string ReadingSummary(const FullReading& reading) {
     };
     line("Name:      " + reading.birth.name);
     line(BirthLine(reading.birth));
+    // Beside the zone it questions, before the answers it would change.
+    if (const std::string farZone = FarZoneWarning(reading.birth); !farZone.empty()) line(farZone);
     line("Lagna:     " + SignWithName(chart.lagnaRashiName, chart.planetPositionText[kAscendant]));
     line("Moon sign: " + SignWithName(chart.rashi, chart.planetPositionText[kMoon]));
     line("Nakshatra: " + chart.nakshatra + ", the Moon in pada " +

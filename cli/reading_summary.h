@@ -7,7 +7,7 @@
 namespace orbalis::cli {
 
 // A reading in a few lines for a person at a terminal, UTF-8: the name, the
-// birth with its UTC offset, the Lagna, the Moon sign, the nakshatra with the
+// birth with its UTC offset, the far-zone warning if any, the Lagna, the Moon sign, the nakshatra with the
 // Moon's own pada, the Manglik status with its notes, the results form's
 // two verdicts, the classical rows and their closing line, and a line for
 // each answer that changes within 15 minutes of the given time.

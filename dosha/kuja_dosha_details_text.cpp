@@ -72,11 +72,15 @@ std::string ClassicalTableText(const ClassicalKujaDosha& analysis) {
     return text;
 }
 
-std::string KujaDoshaDetailsText(const ClassicalKujaDosha& analysis, std::string_view name) {
+std::string KujaDoshaDetailsText(const ManglikAssessment& assessment, std::string_view name) {
+    const ClassicalKujaDosha& analysis = assessment.analysis;
     std::string text = std::string(kClassicalDetailsTitle) + "\n";
     text += "Name: " + std::string(name) + "\n";
     text += "Mars in " + SignName(analysis.signs.mars) + "\n\n";
-    text += ClassicalTableText(analysis);
+    text += ManglikStatusLine(assessment) + "\n";
+    for (const std::string& reason : ManglikReasons(assessment)) text += reason + "\n";
+    for (const std::string& note : ManglikNotes(assessment)) text += note + "\n";
+    text += "\n" + ClassicalTableText(analysis);
     const std::vector<Cancellation> rules = CancellationsThatHold(analysis);
     if (!rules.empty()) text += "\n";
     for (Cancellation rule : rules) {
@@ -84,6 +88,7 @@ std::string KujaDoshaDetailsText(const ClassicalKujaDosha& analysis, std::string
         text += std::string(ruleText.name) + ": " + std::string(ruleText.explanation) + "\n";
     }
     text += "\n" + std::string(kClassicalRuleNote) + "\n";
+    if (IsManglik(assessment.status)) text += "\n" + RemediesText();
     return text;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dosha/classical_kuja_dosha.h"
+#include "dosha/manglik_status.h"
 
 namespace orbalis {
 
@@ -29,10 +30,11 @@ ClassicalRowText ClassicalRow(const ClassicalKujaDosha& analysis, KujaReference 
 std::vector<Cancellation> CancellationsThatHold(const ClassicalKujaDosha& analysis);
 
 // The whole details as plain text, lines ending in LF: the title, the name
-// and Mars's sign, a table of the three references, the explanation of every
-// cancellation that holds, and how the classical verdict differs from the
-// percentage on the results form.
-std::string KujaDoshaDetailsText(const ClassicalKujaDosha& analysis, std::string_view name);
+// and Mars's sign, the Manglik status with its reasons and notes, a table of
+// the three references, the explanation of every cancellation that holds,
+// how the classical verdict differs from the percentage on the results form
+// and, for a Manglik status only, the traditional remedies.
+std::string KujaDoshaDetailsText(const ManglikAssessment& assessment, std::string_view name);
 
 // The three rows of one reading as aligned text lines, a heading line first.
 std::string ClassicalTableText(const ClassicalKujaDosha& analysis);

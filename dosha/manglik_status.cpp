@@ -180,6 +180,83 @@ std::vector<std::string> ManglikNotes(const ManglikAssessment& assessment) {
     return notes;
 }
 
+namespace {
+
+bool IsHouseException(Cancellation rule) {
+    return static_cast<int>(rule) < static_cast<int>(Cancellation::MarsInLeoOrAquarius);
+}
+
+// "From Venus: Mars in the 2nd, a dosha house; the dosha is cancelled by
+// Mars with the Moon."
+std::string ReferenceReason(const ClassicalKujaDosha& analysis, int reference) {
+    const auto index = static_cast<std::size_t>(reference);
+    const ReferenceDosha& dosha = analysis.references[index];
+    std::string text = "From " + std::string(KujaReferenceNames[index].phrase) + ": Mars in the " +
+                       OrdinalHouse(dosha.marsHouse);
+    if (!dosha.doshaHouse) return text + ", not a dosha house.";
+    text += ", a dosha house; ";
+    std::vector<std::string> rules;
+    for (int rule = 0; rule < kCancellationCount; ++rule) {
+        if (!dosha.cancelledBy[static_cast<std::size_t>(rule)]) continue;
+        const auto which = static_cast<Cancellation>(rule);
+        // The house is this reference's: said once, without the others.
+        rules.push_back(IsHouseException(which) ? "Mars in " + SignName(analysis.signs.mars) +
+                                                      " in the " + OrdinalHouse(dosha.marsHouse)
+                                                : CancellationPhrase(analysis, which));
+    }
+    if (rules.empty()) return text + "no cancellation holds, so the dosha stands.";
+    return text + "the dosha is cancelled by " + JoinedWithAnd(rules) + ".";
+}
+
+// "High: the dosha stands from two references.", "Low: the dosha stands
+// from one reference only, in its 2nd house."
+std::string LevelReason(const ClassicalKujaDosha& analysis, ManglikStatus level) {
+    int standing = 0;
+    int house = 0;
+    for (const ReferenceDosha& dosha : analysis.references) {
+        if (dosha.status() != ClassicalStatus::Dosha) continue;
+        ++standing;
+        house = dosha.marsHouse;
+    }
+    if (standing >= 2)
+        return "High: the dosha stands from " + std::string(standing == 2 ? "two" : "three") +
+               " references.";
+    const std::string where = ", in its " + OrdinalHouse(house) + " house.";
+    return level == ManglikStatus::High ? "High: the dosha stands from one reference" + where
+                                        : "Low: the dosha stands from one reference only" + where;
+}
+
+}  // namespace
+
+std::vector<std::string> ManglikReasons(const ManglikAssessment& assessment) {
+    const ClassicalKujaDosha& analysis = assessment.analysis;
+    std::vector<std::string> reasons;
+    for (int reference = 0; reference < kKujaReferenceCount; ++reference)
+        reasons.push_back(ReferenceReason(analysis, reference));
+    if (assessment.level == ManglikStatus::Cancelled)
+        reasons.emplace_back(
+            "Every dosha is cancelled, so in matching the person counts as not "
+            "Manglik.");
+    if (!IsManglik(assessment.level)) return reasons;
+    reasons.push_back(LevelReason(analysis, assessment.level));
+    if (assessment.lowered()) {
+        std::vector<std::string> softenings;
+        for (int s = 0; s < kSofteningCount; ++s) {
+            if (!assessment.loweredBy[static_cast<std::size_t>(s)]) continue;
+            std::string phrase(SofteningNames[static_cast<std::size_t>(s)].phrase);
+            if (static_cast<Softening>(s) == Softening::JupiterAspectsMars)
+                phrase +=
+                    " (Mars in the " +
+                    OrdinalHouse(WholeSignHouse(analysis.signs.mars, analysis.signs.jupiter)) +
+                    " sign from Jupiter)";
+            softenings.push_back(std::move(phrase));
+        }
+        reasons.push_back("Lowered from high to low by " + JoinedWithAnd(softenings) +
+                          ", which soften a dosha but never cancel it.");
+    }
+    return reasons;
+}
+
 std::string RemediesText() {
     std::string text = std::string(kRemediesHeading) + "\n" + std::string(kRemediesSentence) + "\n";
     for (const Remedy& remedy : kTraditionalRemedies)

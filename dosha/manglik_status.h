@@ -122,13 +122,23 @@ inline constexpr std::string_view kSignEdgeNote =
 // sign-edge note with any status.
 std::vector<std::string> ManglikNotes(const ManglikAssessment& assessment);
 
-// The one line under the two percentage frames (and in the report and help)
-// that says what the percentage is and which answer matching uses.
+// The caption over the two percentage frames, and the one line under them
+// (and in the report and help) that says what the percentage is and which
+// answer matching uses. The status stands above the percentage wherever
+// both are shown: it is the answer.
+inline constexpr std::string_view kPercentageVerdictCaption = "Percentage verdict";
 inline constexpr std::string_view kPercentageVerdictNote =
     "The percentage lines follow a fixed table of one sign \u2014 Mars's sign for the Lagna, the "
     "Moon's sign for Chandra \u2014 and are kept as this program has always shown them. "
-    "Astrologers and marriage matching use the Manglik status below, which counts the house of "
+    "Astrologers and marriage matching use the Manglik status above, which counts the house of "
     "Mars from the Lagna, the Moon and Venus and applies the classical cancellations.";
+
+// What a status rests on, a line each: Mars's house from the Lagna, the
+// Moon and Venus and what became of a dosha there ("From the Moon: Mars in
+// the 7th, a dosha house; no cancellation holds, so the dosha stands."),
+// then how the level follows ("High: the dosha stands from two
+// references.") and what lowered it, or that every dosha is cancelled.
+std::vector<std::string> ManglikReasons(const ManglikAssessment& assessment);
 
 // The traditional remedies, listed for a Manglik status and for a match the
 // dosha leaves unbalanced, without recommending any.

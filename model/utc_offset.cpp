@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "model/reference_tables.h"
+
 namespace orbalis {
 
 std::string UtcOffsetText(int offsetSeconds) {
@@ -24,6 +26,15 @@ std::string UtcOffsetForPeople(int offsetSeconds) {
     std::string text = UtcOffsetText(offsetSeconds);
     if (offsetSeconds < 0) text.replace(0, 1, "\u2212");
     return "UTC" + text;
+}
+
+std::string ZoneUsedText(const BirthDetails& birth) {
+    std::string text = UtcOffsetForPeople(60 * BirthUtcOffsetMinutes(birth));
+    const auto row = static_cast<std::size_t>(birth.zoneIndex);
+    std::string zone = row < TimeZoneTable.size() ? std::string(TimeZoneTable[row].text) : "";
+    if (birth.daylightSaving)
+        zone += zone.empty() ? "with daylight saving" : ", with daylight saving";
+    return zone.empty() ? text : text + " (" + zone + ")";
 }
 
 }  // namespace orbalis

@@ -28,4 +28,10 @@ std::string UtcOffsetText(int offsetSeconds);
 // the same in every window, message and document.
 std::string UtcOffsetForPeople(int offsetSeconds);
 
+// The offset a birth was read with, daylight saving included, and the zone
+// row as the list shows it: "UTC+05:30 (Indian Time, IST, +5.3)",
+// "UTC+01:00 (Greenwich Mean Time,GMT,0.0, with daylight saving)". A slip
+// of the list is seen here, beside the answers it changed.
+std::string ZoneUsedText(const BirthDetails& birth);
+
 }  // namespace orbalis

@@ -17,11 +17,13 @@
 #include "clock/place_clock.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/kuja_dosha_details_text.h"
+#include "dosha/manglik_status.h"
 #include "model/program_identity.h"
 #include "model/reference_tables.h"
 #include "model/utc_offset.h"
 #include "painting/chart_painter.h"
 #include "painting/page.h"
+#include "reading/far_zone.h"
 #include "results/personal_details.h"
 
 namespace orbalis {
@@ -39,6 +41,7 @@ const QColor kSectionColour(0, 64, 64);      // the results window's dark teal
 const QColor kLagnaColour(128, 0, 0);        // as the form's "Ascendant (Lagna)" title
 const QColor kMoonColour(0, 0, 128);         // as the form's "Moon Sign (Rashi)" title
 const QColor kResultColour(154, 54, 171);    // as the form's result lines
+const QColor kWarningColour(192, 0, 0);      // as the form's warnings
 
 // Lays the report out from the top of the page down, starting a new page
 // when a block would run past the bottom.
@@ -140,10 +143,6 @@ QString Degrees(int degrees, int minutes, char hemisphere) {
 
 std::vector<QStringList> PersonalRows(const BirthDetails& birth) {
     const PersonalDetailTexts texts = PersonalDetails(birth);
-    // The row's standard offset; daylight saving is the next row.
-    const int eastSeconds = 60 * ZoneRowUtcOffsetMinutes(birth);
-    const auto row = static_cast<std::size_t>(birth.zoneIndex);
-    const QString zone = row < TimeZoneTable.size() ? Q(TimeZoneTable[row].text) : QString();
     return {
         {QStringLiteral("Name"), Q(birth.name)},
         {QStringLiteral("Date of birth"),
@@ -158,10 +157,7 @@ std::vector<QStringList> PersonalRows(const BirthDetails& birth) {
          Degrees(birth.latitudeDegrees, birth.latitudeMinutes, birth.isSouth ? 'S' : 'N')},
         {QStringLiteral("Longitude"),
          Degrees(birth.longitudeDegrees, birth.longitudeMinutes, birth.isEast ? 'E' : 'W')},
-        {QStringLiteral("Time zone"), zone},
-        {QStringLiteral("UTC offset"), Q(UtcOffsetForPeople(eastSeconds))},
-        {QStringLiteral("Daylight saving"),
-         birth.daylightSaving ? QStringLiteral("yes, one hour added") : QStringLiteral("no")},
+        {QStringLiteral("Time zone"), Q(ZoneUsedText(birth))},
     };
 }
 
@@ -210,6 +206,32 @@ void PaintCharts(Sheet& sheet, const ReportReading& report) {
                Drawing(report.chartStyle, navamsa.ascendantSign,
                        DivisionalBoxTexts(reading, navamsa), NameOf(Division::D9).title));
     sheet.setY(sheet.y() + side);
+}
+
+// A zone far from the longitude and a birth time near a change, in the
+// results form's warning colour.
+void Warnings(Sheet& sheet, const ReportReading& report) {
+    std::vector<std::string> lines = FirmnessWarnings(report.firmness);
+    if (const std::string farZone = FarZoneWarning(report.birth); !farZone.empty())
+        lines.insert(lines.begin(), farZone);
+    if (lines.empty()) return;
+    sheet.skip(1.5);
+    for (const std::string& line : lines) sheet.text(Q(line), ReportFont(kBodyPoints, true), kWarningColour);
+}
+
+// The status as matching uses it, what it rests on, and its notes.
+void ManglikSection(Sheet& sheet, const ChartReading& reading) {
+    const std::optional<ManglikAssessment> assessment = AssessManglik(reading);
+    if (!assessment) return;
+    sheet.section(QStringLiteral("Manglik Status"));
+    sheet.text(Q(ManglikStatusLine(*assessment)), ReportFont(kSectionPoints, true), kResultColour);
+    sheet.skip(1);
+    for (const std::string& reason : ManglikReasons(*assessment))
+        sheet.text(Q(reason), ReportFont(kBodyPoints));
+    for (const std::string& note : ManglikNotes(*assessment)) {
+        sheet.skip(1);
+        sheet.text(Q(note), ReportFont(kBodyPoints - 1, false), kMoonColour);
+    }
 }
 
 void KujaLines(Sheet& sheet, const QString& title, const QColor& colour,
@@ -271,6 +293,9 @@ QByteArray ReadingReportPdf(const ReportReading& report) {
 
         sheet.section(QStringLiteral("Personal Details"));
         sheet.table(PersonalRows(report.birth), {0.0, 0.2}, false);
+        Warnings(sheet, report);
+
+        ManglikSection(sheet, report.reading);
 
         sheet.section(QStringLiteral("Vedic Planetary Position and Other Vedic Details"));
         // The positions on the left, the other details beside them.
@@ -287,8 +312,11 @@ QByteArray ReadingReportPdf(const ReportReading& report) {
         PaintCharts(sheet, report);
 
         sheet.section(QStringLiteral("Kuja Dosha Interpretation"));
+        sheet.text(Q(kPercentageVerdictCaption), ReportFont(kBodyPoints, true));
+        sheet.skip(1);
         KujaLines(sheet, QStringLiteral("Ascendant (Lagna)"), kLagnaColour, report.fromLagna);
         KujaLines(sheet, QStringLiteral("Moon Sign (Rashi)"), kMoonColour, report.fromMoon);
+        sheet.text(Q(kPercentageVerdictNote), ReportFont(kBodyPoints - 1, false), Qt::darkGray);
 
         sheet.section(Q(kClassicalDetailsTitle));
         ClassicalSection(sheet, report.reading);

@@ -10,6 +10,7 @@
 #include "model/birth_details.h"
 #include "model/chart_reading.h"
 #include "model/positions_mode.h"
+#include "reading/firmness.h"
 
 namespace orbalis {
 
@@ -22,13 +23,18 @@ struct ReportReading {
     KujaDoshaLines fromMoon;
     PositionsMode positions = PositionsMode::Classic;
     ChartStyle chartStyle = ChartStyle::South;
+    // How firm the reading is around the birth time: its warnings go on the
+    // first page.
+    Firmness firmness;
 };
 
-// The reading as an A4 PDF: a heading, the personal details with the time
-// zone row, its UTC offset and the hemispheres, every position with its
-// retrograde mark, the Vedic details, the birth chart and the Navamsa in the
-// chosen style, the form's Kuja dosha lines, the classical rows with the
-// cancellations that hold, and how the positions were computed. Vector text
+// The reading as an A4 PDF: a heading and how the positions were computed,
+// the personal details with the zone and UTC offset used and the
+// hemispheres, a far-zone warning and the birth-time warnings, the Manglik
+// status with its reasons and notes, every position with its retrograde
+// mark, the Vedic details, the birth chart and the Navamsa in the chosen
+// style, the form's Kuja dosha lines under their caption and note, and the
+// classical rows with the cancellations that hold. Vector text
 // with embedded fonts. Needs a QGuiApplication but no display; empty when the
 // document cannot be made.
 QByteArray ReadingReportPdf(const ReportReading& report);

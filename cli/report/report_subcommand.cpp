@@ -75,6 +75,7 @@ int RunReport(const ReportArguments& a, const CliStreams& streams) {
     report.fromMoon = full->display.fromMoon;
     report.positions = mode;
     report.chartStyle = ChartStyleNamed(a.chartStyle).value_or(ChartStyle::South);
+    report.firmness = full->display.firmness;
 
     const std::unique_ptr<QGuiApplication> application = PaintingApplication();
     const QByteArray pdf = ReadingReportPdf(report);

@@ -53,7 +53,22 @@ TEST(ReadingSummary, AFarZoneIsWarnedOfAndTheReadingGiven) {
         EXPECT_EQ(outcome.exitStatus, 0);
         EXPECT_EQ(outcome.error, c.error);
         EXPECT_FALSE(outcome.output.empty());
+        // The summary says it too, under the birth's line.
+        const std::string summary = ReadingFromTexts(Delhi(c.zone), ReadingFormat::Summary).output;
+        const std::size_t third = summary.find('\n', summary.find('\n') + 1) + 1;
+        const std::string line = summary.substr(third, summary.find('\n', third) - third);
+        EXPECT_TRUE(*c.error ? line == c.error : line.starts_with("Lagna: ")) << line;
     }
+}
+
+TEST(ReadingSummary, TheOffsetIncludesDaylightSaving) {
+    const BirthTexts london = {"Sample", "1988-06-05", "14:20", "29",     "51N30",
+                               "0W07",   "1",          "London", "England", "United Kingdom"};
+    const std::string summary = ReadingFromTexts(london, ReadingFormat::Summary).output;
+    EXPECT_NE(summary.find("Born:      5 June 1988, 14:20 (UTC+01:00), London, England, United "
+                           "Kingdom, 51\u00b0 30\u2032 N, 0\u00b0 7\u2032 W\n"),
+              std::string::npos)
+        << summary;
 }
 
 }  // namespace

@@ -42,6 +42,28 @@ FormEntries DelhiEntries() {
     return e;
 }
 
+FormEntries LondonEntries1988() {
+    FormEntries e;
+    e.name = "Emma Clarke";
+    e.latitudeDegrees = "51";
+    e.latitudeMinutes = "30";
+    e.longitudeDegrees = "0";
+    e.longitudeMinutes = "7";
+    e.east = false;
+    e.west = true;
+    e.city = "London";
+    e.state = "England";
+    e.country = "United Kingdom";
+    e.day = 5;
+    e.monthIndex = 5;
+    e.year = 1988;
+    e.hour = 14;
+    e.minute = 20;
+    e.zoneIndex = 29;  // Greenwich Mean Time
+    e.daylightSaving = true;
+    return e;
+}
+
 FormEntries MumbaiEntries1987() {
     FormEntries e;
     e.name = "Kiran Rao";

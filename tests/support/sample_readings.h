@@ -19,6 +19,10 @@ FormEntries DelhiEntries();
 // classical Kuja dosha from the Lagna (2nd) and from Venus (4th).
 FormEntries MumbaiEntries1987();
 
+// A summer birth on the Greenwich row with daylight saving: London,
+// 5 June 1988, 14:20, 51°30' N 0°07' W, read on UTC+01:00.
+FormEntries LondonEntries1988();
+
 // The reading of DelhiBirth1985 written out by hand: positions, details, the
 // twelve chart boxes and both Kuja dosha runs (Lagna in Virgo, Sun, Moon,
 // Mercury and Mars in Cancer).

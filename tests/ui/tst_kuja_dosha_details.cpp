@@ -13,6 +13,7 @@
 #include "reading/reading_file.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/kuja_dosha_details_text.h"
+#include "dosha/manglik_status.h"
 #include "ui/dosha_details/kuja_dosha_details_window.h"
 #include "ui/match/match_window.h"
 #include "ui/results/results_window.h"
@@ -149,6 +150,52 @@ class KujaDoshaDetailsTest : public QObject {
         QVERIFY(details->plainText().contains(QStringLiteral("Lagna sign")));
     }
 
+    // The status heads the window with its reasons and notes; the remedies
+    // follow for a Manglik status only, under their heading and sentence.
+    void statusWithReasonsAndRemedies_data() {
+        QTest::addColumn<bool>("delhi");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("lastReason");
+        QTest::newRow("Delhi: cancelled, no remedies")
+            << true << "Manglik status: Manglik, cancelled \u2014 Mars with the Moon."
+            << "Every dosha is cancelled, so in matching the person counts as not Manglik.";
+        QTest::newRow("Mumbai: high, with remedies")
+            << false
+            << "Manglik status: High Manglik \u2014 Mars in the 2nd from the Lagna and the 4th "
+               "from Venus."
+            << "High: the dosha stands from two references.";
+    }
+
+    void statusWithReasonsAndRemedies() {
+        QFETCH(bool, delhi);
+        QFETCH(QString, status);
+        QFETCH(QString, lastReason);
+        std::unique_ptr<Window> window(Window::Computed(
+            delhi ? orbalis::testing::DelhiEntries() : orbalis::testing::MumbaiEntries1987()));
+        window->trigger("mnuKujaDoshaDetails");
+        auto* details = window->mdi.findChild<KujaDoshaDetailsWindow*>();
+        QVERIFY(details);
+        QCOMPARE(window->label(details, QStringLiteral("lblManglikStatus")), status);
+        const QStringList reasons =
+            window->label(details, QStringLiteral("lblManglikReasons")).split(QLatin1Char('\n'));
+        QVERIFY(reasons.front().startsWith(QStringLiteral("From the Lagna: Mars in the ")));
+        QCOMPARE(reasons.back(), lastReason);
+        QCOMPARE(window->label(details, QStringLiteral("lblManglikNotes")).startsWith("Many families"),
+                 !delhi);
+        QCOMPARE(details->findChild<QLabel*>(QStringLiteral("lblRemediesHeading")) != nullptr, !delhi);
+        if (!delhi) {
+            QCOMPARE(window->label(details, QStringLiteral("lblRemediesHeading")),
+                     QStringLiteral("Traditional remedies (parihara)"));
+            QVERIFY(window->label(details, QStringLiteral("lblRemediesSentence"))
+                        .endsWith(QStringLiteral("lists them without recommending any.")));
+            QCOMPARE(window->label(details, QStringLiteral("lblRemedies")).count(QStringLiteral("<br>")),
+                     static_cast<int>(kTraditionalRemedies.size()) - 1);
+        }
+        if (qEnvironmentVariableIsSet("ORBALIS_PICTURE_PATH"))
+            details->grab().save(qEnvironmentVariable("ORBALIS_PICTURE_PATH") +
+                                 QTest::currentDataTag() + QStringLiteral(".png"));
+    }
+
     void toolbarButtonOpensTheSameWindow() {
         std::unique_ptr<Window> window(DelhiWindow());
         QAction* button = window->mdi.findChild<QAction*>(QStringLiteral("TB_Details"));
@@ -167,9 +214,9 @@ class KujaDoshaDetailsTest : public QObject {
         QVERIFY(details);
 
         details->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
-        const auto analysis = AnalyseClassicalKujaDosha(orbalis::testing::DelhiReading1985());
+        const auto assessment = AssessManglik(orbalis::testing::DelhiReading1985());
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QString::fromStdString(KujaDoshaDetailsText(*analysis, "Asha Verma")) +
+                 QString::fromStdString(KujaDoshaDetailsText(*assessment, "Asha Verma")) +
                      QStringLiteral("\nNakshatra Pushya, the Moon in pada 3\n"));
 
         // A confirmed dialog with no printer behind it says so.

@@ -9,6 +9,7 @@
 
 #include "reading/input_rules.h"
 
+#include "ui/common/personal_details_fit.h"
 #include "ui/results/chart_box_label.h"
 #include "ui/results/results_form.h"
 #include "ui/results/south_rasi_chart.h"
@@ -16,6 +17,8 @@
 #include "support/test_environment.h"
 
 using namespace orbalis;
+
+Q_DECLARE_METATYPE(orbalis::FormEntries)
 
 namespace {
 
@@ -54,7 +57,90 @@ class FrmDisplayTest : public QObject {
     void sampleReadingsAgreeWithTheCore();
     void classicalBlockUnderTheNote();
     void longestClassicalLinesAndValuesShowWhole();
+    void statusZoneAndWarnings_data();
+    void statusZoneAndWarnings();
 };
+
+void FrmDisplayTest::statusZoneAndWarnings_data() {
+    QTest::addColumn<FormEntries>("entries");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QStringList>("firmness");
+    QTest::addColumn<bool>("farZone");
+    FormEntries delhi = testing::DelhiEntries();
+    QTest::newRow("Delhi: cancelled, two changes within 15 minutes")
+        << delhi << "Manglik status: Manglik, cancelled \u2014 Mars with the Moon."
+        << "Time zone: UTC+05:30 (Indian Time, IST, +5.3)"
+        << QStringList{"The Lagna changes at 10:35, 5 minutes after the given birth time: please "
+                       "check the time.",
+                       "Mars's house from the Lagna changes at 10:35, 5 minutes after the given "
+                       "birth time: please check the time."}
+        << false;
+    QTest::newRow("London in summer: the offset with daylight saving")
+        << testing::LondonEntries1988() << "Manglik status: Manglik, cancelled \u2014 Mars in Aquarius."
+        << "Time zone: UTC+01:00 (Greenwich Mean Time,GMT,0.0, with daylight saving)"
+        << QStringList{} << false;
+    delhi.zoneIndex = 0;
+    QTest::newRow("Delhi read on the first row of the list: far from its longitude")
+        << delhi << "Manglik status: Manglik, cancelled \u2014 Mars with the Moon."
+        << "Time zone: UTC\u221209:00 (Alaska/Hawaii Daylight Time,AHDT,-9.0)" << QStringList{}
+        << true;
+}
+
+// The status heads the interpretation; the percentage lines follow under
+// their caption, the note under them; every line lies whole inside its
+// frame, below the one before; the zone and a far-zone warning under the
+// chart.
+void FrmDisplayTest::statusZoneAndWarnings() {
+    QFETCH(FormEntries, entries);
+    QFETCH(QString, status);
+    QFETCH(QString, zone);
+    QFETCH(QStringList, firmness);
+    QFETCH(bool, farZone);
+    const BirthDetails birth = BirthDetailsFromForm(entries);
+    ChartReading reading;
+    const ReadingDisplay display = ComputeReading(birth, reading);
+    ResultsForm form(birth);
+    form.ShowReading(reading, display);
+
+    QCOMPARE(LabelText(form, "lblManglikStatus"), status);
+    QCOMPARE(LabelText(form, "lblPercentageCaption"), QStringLiteral("Percentage verdict"));
+    QVERIFY(LabelText(form, "lblPercentageNote").contains("use the Manglik status above"));
+    QCOMPARE(LabelText(form, "lblZone"), zone);
+    QCOMPARE(LabelText(form, "lblFirmness").split(QChar(QChar::LineSeparator), Qt::SkipEmptyParts),
+             firmness);
+    QCOMPARE(LabelText(form, "lblFarZone").startsWith("The time zone UTC\u221209:00 is far from"),
+             farZone);
+
+    QWidget* outer = form.findChild<QGroupBox*>(QStringLiteral("Frame1_0"));
+    int above = 0;
+    for (const char* name : {"lblManglikStatus", "lblPercentageCaption", "Frame1_1", "Frame1_2",
+                             "lblPercentageNote", "lblResult_6", "lblClassicalTitle",
+                             "lblClassical_0", "lblClassical_1", "lblClassical_2",
+                             "lblClassicalClosing", "lblFirmness"}) {
+        QWidget* widget = form.findChild<QWidget*>(QString::fromLatin1(name));
+        if (widget->isHidden()) continue;
+        QVERIFY2(widget->y() >= above && widget->geometry().bottom() < outer->height(), name);
+        above = widget->geometry().bottom() + 1;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            QVERIFY2(WrappedTextHeight(label->text(), label->font(), label->width()) <=
+                         label->height(),
+                     name);
+    }
+    QVERIFY(outer->geometry().bottom() < form.height());
+    for (const char* name : {"lblZone", "lblFarZone"}) {
+        QLabel* label = form.findChild<QLabel*>(QString::fromLatin1(name));
+        if (label->isHidden()) continue;
+        QVERIFY2(label->y() >= form.chart()->geometry().bottom() &&
+                     label->geometry().bottom() < form.height() &&
+                     WrappedTextHeight(label->text(), label->font(), label->width()) <=
+                         label->height(),
+                 name);
+    }
+    if (qEnvironmentVariableIsSet("ORBALIS_PICTURE_PATH"))
+        form.grab().save(qEnvironmentVariable("ORBALIS_PICTURE_PATH") + QTest::currentDataTag() +
+                         QStringLiteral(".png"));
+}
 
 void FrmDisplayTest::classicalBlockUnderTheNote() {
     const BirthDetails birth = testing::DelhiBirth1985();
@@ -68,7 +154,9 @@ void FrmDisplayTest::classicalBlockUnderTheNote() {
         "Moon: Mars in the 1st: dosha, cancelled (Mars with the Moon)",
         "Venus: Mars in the 2nd: dosha, cancelled (Mars with the Moon)",
         "By the classical rule the person is Manglik, with every dosha cancelled",
-        "The Lagna changes at 10:35, 5 minutes after the given birth time: please check the time."};
+        "The Lagna changes at 10:35, 5 minutes after the given birth time: please check the "
+        "time.\u2028Mars's house from the Lagna changes at 10:35, 5 minutes after the given birth "
+        "time: please check the time."};
     const QStringList names = {"lblClassicalTitle", "lblClassical_0",      "lblClassical_1",
                                "lblClassical_2",    "lblClassicalClosing", "lblFirmness"};
     for (int i = 0; i < names.size(); ++i) QCOMPARE(LabelText(form, names[i]), expected[i]);

@@ -15,6 +15,7 @@
 #include "reading/reading.h"
 #include "ui/common/dialogs.h"
 #include "dosha/classical_kuja_dosha.h"
+#include "dosha/manglik_status.h"
 #include "ui/dosha_details/kuja_dosha_details_window.h"
 #include "ui/match/match_window.h"
 #include "ui/results/results_window.h"
@@ -53,10 +54,11 @@ bool Photograph(const orbalis::BirthDetails& birth, const orbalis::ChartReading&
 
 bool PhotographDetails(const orbalis::BirthDetails& birth, const orbalis::ChartReading& reading,
                        const orbalis::Firmness& firmness, const QString& path) {
-    const auto analysis = orbalis::AnalyseClassicalKujaDosha(reading);
-    if (!analysis) return false;
+    const auto assessment = orbalis::AssessManglik(reading);
+    if (!assessment) return false;
     orbalis::QtDialogs dialogs;
-    orbalis::KujaDoshaDetailsWindow window(dialogs, *analysis, QString::fromStdString(birth.name));
+    orbalis::KujaDoshaDetailsWindow window(dialogs, *assessment,
+                                           QString::fromStdString(birth.name));
     window.ShowFirmness(reading, firmness);
     return Save(window, path);
 }
@@ -124,6 +126,7 @@ int main(int argc, char** argv) {
     report.fromLagna = display.fromLagna;
     report.fromMoon = display.fromMoon;
     report.chartStyle = ChartStyle::North;
+    report.firmness = display.firmness;
     QFile pdf(folder + "/report-1985.pdf");
     const QByteArray bytes = orbalis::ReadingReportPdf(report);
     ok = !bytes.isEmpty() && pdf.open(QIODevice::WriteOnly) && pdf.write(bytes) == bytes.size() &&

@@ -1,6 +1,9 @@
 #include "ui/dosha_details/kuja_dosha_details_window.h"
 
 #include <QLabel>
+#include <QStringList>
+#include <string>
+#include <vector>
 #include <QVBoxLayout>
 
 #include "model/reference_tables.h"
@@ -15,17 +18,36 @@ namespace {
 
 const QColor kTitleColour(128, 0, 0);  // the Lagna frame's title on the results form
 const QColor kNoteColour(0, 0, 128);   // the Moon frame's title
+const QColor kResultColour(154, 54, 171);  // the results form's result lines
+
+QString Lines(const std::vector<std::string>& lines) {
+    QStringList texts;
+    for (const std::string& line : lines) texts.append(QString::fromStdString(line));
+    return texts.join(QLatin1Char('\n'));
+}
 
 }  // namespace
 
-KujaDoshaDetailsWindow::KujaDoshaDetailsWindow(Dialogs& dialogs, const ClassicalKujaDosha& analysis,
-                                         const QString& name, QWidget* parent)
+KujaDoshaDetailsWindow::KujaDoshaDetailsWindow(Dialogs& dialogs,
+                                               const ManglikAssessment& assessment,
+                                               const QString& name, QWidget* parent)
     : ReportWindow(dialogs, QStringLiteral("frmKujaDoshaDetails"), parent) {
+    const ClassicalKujaDosha& analysis = assessment.analysis;
     AddLabel(QStringLiteral("lblTitle"), QtText(kClassicalDetailsTitle), true, kTitleColour)
         ->setFont(FormFont(true, 11));
     AddLabel(QStringLiteral("lblName"), QStringLiteral("Name: ") + name);
     AddLabel(QStringLiteral("lblMars"),
              QStringLiteral("Mars in ") + QtText(SignNames[analysis.signs.mars]));
+
+    // The answer first, then what it rests on.
+    AddLabel(QStringLiteral("lblManglikStatus"), QtText(ManglikStatusLine(assessment)), true,
+             kResultColour)
+        ->setFont(FormFont(true, 9.75));
+    AddLabel(QStringLiteral("lblManglikReasons"), Lines(ManglikReasons(assessment)));
+    const std::vector<std::string> notes = ManglikNotes(assessment);
+    if (!notes.empty())
+        AddLabel(QStringLiteral("lblManglikNotes"), Lines(notes), false, kNoteColour);
+
     sheetLayout()->addWidget(
         BuildClassicalTable(sheet(), QStringLiteral("tblClassical"), analysis));
 
@@ -39,7 +61,21 @@ KujaDoshaDetailsWindow::KujaDoshaDetailsWindow(Dialogs& dialogs, const Classical
     }
     AddLabel(QStringLiteral("lblNote"), QtText(kClassicalRuleNote), false, kNoteColour);
 
-    setPlainText(QString::fromStdString(KujaDoshaDetailsText(analysis, name.toStdString())));
+    // Listed as what families practise, never as advice.
+    if (IsManglik(assessment.status)) {
+        AddLabel(QStringLiteral("lblRemediesHeading"), QtText(kRemediesHeading), true,
+                 kTitleColour);
+        AddLabel(QStringLiteral("lblRemediesSentence"), QtText(kRemediesSentence), false,
+                 kNoteColour);
+        QStringList remedies;
+        for (const Remedy& remedy : kTraditionalRemedies)
+            remedies.append(QStringLiteral("<b>%1:</b> %2")
+                                .arg(QtText(remedy.name).toHtmlEscaped(),
+                                     QtText(remedy.description).toHtmlEscaped()));
+        AddLabel(QStringLiteral("lblRemedies"), remedies.join(QStringLiteral("<br>")));
+    }
+
+    setPlainText(QString::fromStdString(KujaDoshaDetailsText(assessment, name.toStdString())));
 }
 
 void KujaDoshaDetailsWindow::ShowFirmness(const ChartReading& reading, const Firmness& firmness) {

@@ -4,9 +4,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
+#include <QStringList>
+#include <algorithm>
+#include <vector>
 
 #include "model/program_identity.h"
 #include "dosha/classical_block.h"
+#include "dosha/manglik_status.h"
+#include "model/utc_offset.h"
+#include "reading/far_zone.h"
 #include "model/moon_pada.h"
 #include "results/personal_details.h"
 #include "painting/form_font.h"
@@ -34,13 +40,23 @@ const QColor kResultColour(154, 54, 171);
 const QColor kNoteColour(255, 0, 0);
 const QColor kWarningColour(192, 0, 0);
 
-// The free part of "Kuja Dosha Interpretation" under the P.S. line, in the
-// frame's coordinates, and the type the classical block may shrink to.
-constexpr int kClassicalLeft = 120;
-constexpr int kClassicalTop = 3255;
-constexpr int kClassicalWidth = 4995;
-constexpr int kClassicalBottom = 5340 - 75;
-constexpr qreal kClassicalSmallestPoints = 5.0;
+// "Kuja Dosha Interpretation": where its lines start, how wide they are,
+// and the frame's own height, which it keeps while its lines fit.
+constexpr int kInterpretationTop = 1995;
+constexpr int kInterpretationHeight = 5340;
+constexpr int kLinesLeft = 120;
+constexpr int kLinesTop = 240;
+constexpr int kLinesWidth = 4995;
+constexpr int kPercentageFrameHeight = 1095;
+constexpr int kPercentageFrameGap = 105;
+constexpr int kNoteHeight = 435;  // the P.S. line's two rows
+constexpr int kBlockGap = 60;     // between the P.S. line and the classical block
+constexpr int kFrameBottomMargin = 75;
+// Under the chart, and below the lowest frame the form's own margin.
+constexpr int kChartBottom = 1995 + 5355;
+constexpr int kFormBottomMargin = kFormHeightTwips - kChartBottom;
+// The smallest type a one-line value may take.
+constexpr qreal kSmallestPoints = 5.0;
 
 constexpr const char* kPlanetCaptions[7] = {"Surya / Sun",    "Chandra / Moon", "Budha / Mercury",
                                             "Shukra / Venus", "Mangala / Mars", "Guru / Jupiter",
@@ -78,11 +94,18 @@ QGroupBox* MakeGroup(QWidget* parent, const QString& name, const QString& title,
 // A value too wide for its label ("Poorva Bhadrapada" in bold) takes a
 // smaller type rather than lose its last letters.
 void FitOneLine(QLabel* label, bool bold) {
-    for (qreal size = 8.25; size >= kClassicalSmallestPoints - 0.001; size -= 0.25) {
+    for (qreal size = 8.25; size >= kSmallestPoints - 0.001; size -= 0.25) {
         const QFont font = FormFont(bold, size);
         label->setFont(font);
         if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width()) return;
     }
+}
+
+// Lines of the core as one label's text, each on its own row.
+QString Lines(const std::vector<std::string>& lines) {
+    QStringList texts;
+    for (const std::string& line : lines) texts.append(QString::fromStdString(line));
+    return texts.join(QChar(QChar::LineSeparator));
 }
 
 }  // namespace
@@ -204,18 +227,19 @@ void ResultsForm::BuildPersonalDetails() {
 }
 
 void ResultsForm::BuildInterpretation() {
-    QGroupBox* outer =
-        MakeGroup(this, QStringLiteral("Frame1_0"), QStringLiteral("Kuja Dosha Interpretation"),
-                  PxRect(5500, 1995, 5250, 5340));
-    QGroupBox* lagna = MakeGroup(outer, QStringLiteral("Frame1_1"),
-                                 QStringLiteral("Ascendant (Lagna)"), PxRect(120, 360, 5000, 1095));
-    SetTextColour(lagna, kLagnaTitleColour);
-    QGroupBox* moon = MakeGroup(outer, QStringLiteral("Frame1_2"),
-                                QStringLiteral("Moon Sign (Rashi)"), PxRect(120, 1560, 5000, 1095));
-    SetTextColour(moon, kMoonTitleColour);
+    Frame1_0_ = MakeGroup(this, QStringLiteral("Frame1_0"),
+                          QStringLiteral("Kuja Dosha Interpretation"),
+                          PxRect(5500, kInterpretationTop, 5250, kInterpretationHeight));
+    QGroupBox* outer = Frame1_0_;
+    Frame1_1_ = MakeGroup(outer, QStringLiteral("Frame1_1"), QStringLiteral("Ascendant (Lagna)"),
+                          PxRect(120, 360, 5000, kPercentageFrameHeight));
+    SetTextColour(Frame1_1_, kLagnaTitleColour);
+    Frame1_2_ = MakeGroup(outer, QStringLiteral("Frame1_2"), QStringLiteral("Moon Sign (Rashi)"),
+                          PxRect(120, 1560, 5000, kPercentageFrameHeight));
+    SetTextColour(Frame1_2_, kMoonTitleColour);
 
     for (int i = 0; i < 6; ++i) {
-        QGroupBox* frame = i < 3 ? lagna : moon;
+        QGroupBox* frame = i < 3 ? Frame1_1_ : Frame1_2_;
         const int top = 240 + 240 * (i % 3);
         lblResult_[i] = MakeLabel(frame, QStringLiteral("lblResult_%1").arg(i), QString(),
                                   PxRect(120, top, 4755, 225), true);
@@ -225,52 +249,83 @@ void ResultsForm::BuildInterpretation() {
         outer, QStringLiteral("lblResult_6"),
         QStringLiteral("P.S. Please consult an astrologer for further detailed consultations for "
                        "solving of Kuja Dosha."),
-        PxRect(120, 2760, 4995, 435), true);
+        PxRect(120, 2760, 4995, kNoteHeight), true);
     lblResult_[6]->setWordWrap(true);
     lblResult_[6]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetTextColour(lblResult_[6], kNoteColour);
 
-    auto blockLabel = [outer](const QString& name, const QColor& colour) {
-        QLabel* label = new WrappedLabel(outer);
+    auto wrapped = [](QWidget* parent, const QString& name, const QColor& colour) {
+        QLabel* label = new WrappedLabel(parent);
         label->setObjectName(name);
         SetTextColour(label, colour);
         return label;
     };
-    lblClassicalTitle_ = blockLabel(QStringLiteral("lblClassicalTitle"), kLagnaTitleColour);
+    lblManglikStatus_ = wrapped(outer, QStringLiteral("lblManglikStatus"), kResultColour);
+    lblPercentageCaption_ = wrapped(outer, QStringLiteral("lblPercentageCaption"), Qt::black);
+    lblPercentageCaption_->setText(QtText(kPercentageVerdictCaption));
+    lblPercentageNote_ = wrapped(outer, QStringLiteral("lblPercentageNote"), Qt::black);
+    lblPercentageNote_->setText(QtText(kPercentageVerdictNote));
+    lblClassicalTitle_ = wrapped(outer, QStringLiteral("lblClassicalTitle"), kLagnaTitleColour);
     lblClassicalTitle_->setText(QtText(kClassicalBlockTitle));
     for (int i = 0; i < 3; ++i)
-        lblClassical_[i] = blockLabel(QStringLiteral("lblClassical_%1").arg(i), Qt::black);
-    lblClassicalClosing_ = blockLabel(QStringLiteral("lblClassicalClosing"), kResultColour);
-    lblFirmness_ = blockLabel(QStringLiteral("lblFirmness"), kWarningColour);
-    FitClassicalBlock();
+        lblClassical_[i] = wrapped(outer, QStringLiteral("lblClassical_%1").arg(i), Qt::black);
+    lblClassicalClosing_ = wrapped(outer, QStringLiteral("lblClassicalClosing"), kResultColour);
+    lblFirmness_ = wrapped(outer, QStringLiteral("lblFirmness"), kWarningColour);
+
+    // The clock the birth was read on, under the chart, where a slip of the
+    // zone list shows beside the answers it changed.
+    lblZone_ = wrapped(this, QStringLiteral("lblZone"), Qt::black);
+    lblFarZone_ = wrapped(this, QStringLiteral("lblFarZone"), kWarningColour);
+    LayOut();
 }
 
-// Each line wraps to the frame's width; when they would pass the frame's
-// bottom, all of them take a smaller type, so that nothing is cut.
-void ResultsForm::FitClassicalBlock() {
+// Every line wraps to its width, one under the other in the form's type;
+// the interpretation frame and the form grow to hold them.
+void ResultsForm::LayOut() {
     struct Line {
         QLabel* label;
         bool bold;
+        int airAfter;  // pixels
     };
-    const Line lines[] = {{lblClassicalTitle_, true},   {lblClassical_[0], false},
-                          {lblClassical_[1], false},    {lblClassical_[2], false},
-                          {lblClassicalClosing_, true}, {lblFirmness_, true}};
-    const int width = Px(kClassicalWidth);
-    for (qreal size = 8.25; size >= kClassicalSmallestPoints - 0.001; size -= 0.25) {
-        int top = Px(kClassicalTop);
-        for (const Line& line : lines) {
-            const QFont font = FormFont(line.bold, size);
-            const int height = line.label->text().isEmpty()
-                                   ? 0
-                                   : WrappedTextHeight(line.label->text(), font, width);
-            line.label->setFont(font);
-            line.label->setGeometry(Px(kClassicalLeft), top, width, height);
-            line.label->setVisible(height > 0);
-            // A little air between the title, the rows and the closing lines.
-            top += height + (line.label == lblClassical_[2] || line.label == lblClassicalTitle_ ? 2 : 0);
-        }
-        if (top <= Px(kClassicalBottom)) return;
-    }
+    const int width = Px(kLinesWidth);
+    int top = Px(kLinesTop);
+    auto place = [&top](const Line& line, int left, int lineWidth) {
+        const QFont font = FormFont(line.bold);
+        const int height = line.label->text().isEmpty()
+                               ? 0
+                               : WrappedTextHeight(line.label->text(), font, lineWidth);
+        line.label->setFont(font);
+        line.label->setGeometry(left, top, lineWidth, height);
+        line.label->setVisible(height > 0);
+        if (height > 0) top += height + line.airAfter;
+    };
+    auto frame = [&top](QWidget* widget, int airAfter) {
+        widget->move(Px(kLinesLeft), top);
+        top += widget->height() + airAfter;
+    };
+
+    place({lblManglikStatus_, true, 6}, Px(kLinesLeft), width);
+    place({lblPercentageCaption_, true, 0}, Px(kLinesLeft), width);
+    frame(Frame1_1_, Px(kPercentageFrameGap));
+    frame(Frame1_2_, 2);
+    place({lblPercentageNote_, false, Px(kPercentageFrameGap)}, Px(kLinesLeft), width);
+    frame(lblResult_[6], Px(kBlockGap));
+    const Line block[] = {{lblClassicalTitle_, true, 2},   {lblClassical_[0], false, 0},
+                          {lblClassical_[1], false, 0},    {lblClassical_[2], false, 2},
+                          {lblClassicalClosing_, true, 0}, {lblFirmness_, true, 0}};
+    for (const Line& line : block) place(line, Px(kLinesLeft), width);
+    Frame1_0_->resize(Frame1_0_->width(),
+                      std::max(Px(kInterpretationHeight), top + Px(kFrameBottomMargin)));
+
+    top = Px(kChartBottom) + 4;
+    const int chartWidth = Px(5340) - 2 * Px(kLinesLeft);
+    place({lblZone_, false, 2}, Px(kLinesLeft), chartWidth);
+    place({lblFarZone_, true, 0}, Px(kLinesLeft), chartWidth);
+
+    const int bottom = std::max({Px(kFormHeightTwips), Frame1_0_->geometry().bottom() + 1 +
+                                                           Px(kFormBottomMargin),
+                                 top + Px(kFormBottomMargin)});
+    setFixedSize(Px(kFormWidthTwips), bottom);
 }
 
 void ResultsForm::FillPersonalDetails() {
@@ -283,6 +338,9 @@ void ResultsForm::FillPersonalDetails() {
     lblTOB_->setText(Text(texts.timeOfBirth));
     lblLatitude_->setText(Text(texts.latitude));
     lblLongitude_->setText(Text(texts.longitude));
+    lblZone_->setText(QStringLiteral("Time zone: ") + Text(ZoneUsedText(birth_)));
+    lblFarZone_->setText(Text(FarZoneWarning(birth_)));
+    LayOut();
 
     // Long names and places wrap or take a smaller type, never cut off.
     QLabel* const labels[] = {lblName_, lblCity_, lblState_,    lblCountry_,
@@ -344,8 +402,10 @@ void ResultsForm::ShowReading(const ChartReading& reading, const ReadingDisplay&
     }
     lblClassicalTitle_->setText(analysis ? QtText(kClassicalBlockTitle) : QString());
     lblClassicalClosing_->setText(Text(block.closing));
-    lblFirmness_->setText(Text(FirmnessWarning(firmness_)));
-    FitClassicalBlock();
+    lblFirmness_->setText(Lines(FirmnessFormWarnings(firmness_)));
+    lblManglikStatus_->setText(
+        analysis ? Text(ManglikStatusLine(AssessManglik(*analysis))) : QString());
+    LayOut();
 }
 
 void ResultsForm::ShowChart(ChartStyle style, std::optional<Division> division) {

@@ -26,8 +26,16 @@ class SouthRasiChart;
 // Every control carries its name as objectName; members of a control array
 // are named with an underscore and their index: "Planet_3", "PlanetName_3",
 // "lblPlanets_0", "lblSouthPosition_0", "lblResult_5", "Frame1_2".
-// Under the P.S. line: "lblClassicalTitle", "lblClassical_0".."lblClassical_2"
-// (Lagna, Moon, Venus), "lblClassicalClosing" and "lblFirmness".
+// At the head of "Kuja Dosha Interpretation" the Manglik status
+// "lblManglikStatus", then "lblPercentageCaption" over the two percentage
+// frames and "lblPercentageNote" under them; under the P.S. line:
+// "lblClassicalTitle", "lblClassical_0".."lblClassical_2" (Lagna, Moon,
+// Venus), "lblClassicalClosing" and "lblFirmness" (a line each warning).
+// Under the chart: "lblZone", the zone and UTC offset the birth was read
+// with, and "lblFarZone" when that zone is far from the longitude.
+//
+// Nothing is cut and no type shrinks there: the interpretation frame, and
+// the form with it, grows down to hold its lines.
 class ResultsForm final : public QWidget {
     Q_OBJECT
 
@@ -88,13 +96,21 @@ class ResultsForm final : public QWidget {
     QLabel* lblLatitude_ = nullptr;
     QLabel* lblLongitude_ = nullptr;
     std::array<QLabel*, 7> lblResult_{};
+    QGroupBox* Frame1_0_ = nullptr;
+    QGroupBox* Frame1_1_ = nullptr;
+    QGroupBox* Frame1_2_ = nullptr;
+    QLabel* lblManglikStatus_ = nullptr;
+    QLabel* lblPercentageCaption_ = nullptr;
+    QLabel* lblPercentageNote_ = nullptr;
     // The classical house rule under the P.S. line: its title, one line per
-    // reference, the closing line, and the firmness warning.
+    // reference, the closing line, and the firmness warnings.
     QLabel* lblClassicalTitle_ = nullptr;
     std::array<QLabel*, 3> lblClassical_{};
     QLabel* lblClassicalClosing_ = nullptr;
     QLabel* lblFirmness_ = nullptr;
-    void FitClassicalBlock();
+    QLabel* lblZone_ = nullptr;
+    QLabel* lblFarZone_ = nullptr;
+    void LayOut();
     SouthRasiChart* picSouthRasi_ = nullptr;
     PaintedChart* picChart_ = nullptr;
 };
