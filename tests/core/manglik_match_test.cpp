@@ -55,14 +55,5 @@ TEST(ManglikMatch, TwoPersonRuleOnTheReferenceCouples) {
     }
 }
 
-TEST(ManglikMatch, TextShowsBothStatusesAndTheRemediesWhenNotBalanced) {
-    const std::string text = ManglikMatchText(kE7, kN2);
-    EXPECT_NE(text.find("\nManglik status: High Manglik \u2014 Mars in the 8th from the Lagna.\n"),
-              std::string::npos);
-    EXPECT_NE(text.find("\nManglik status: Not Manglik.\n"), std::string::npos);
-    EXPECT_TRUE(text.ends_with("Manglik (High Manglik).\n\n" + RemediesText()));
-    EXPECT_EQ(ManglikMatchText(kE1, kN2).find("parihara"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace orbalis

@@ -94,7 +94,7 @@ class MarriageMatchTest : public QObject {
 
         match.window->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QString::fromStdString(CoupleMatchText(match.window->match())));
+                 QString::fromStdString(MatchSheetText(match.window->matchSheet())));
 
         const QString pdf = match.folder.filePath(QStringLiteral("match.pdf"));
         match.dialogs.saveReplies.enqueue(pdf);
