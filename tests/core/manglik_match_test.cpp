@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/reference_tables.h"
+#include "reading/match_sheet.h"
 
 namespace orbalis {
 namespace {
@@ -52,6 +53,14 @@ TEST(ManglikMatch, TwoPersonRuleOnTheReferenceCouples) {
         EXPECT_EQ(match.balanced, c.verdict != ManglikBalance::NotBalanced);
         EXPECT_EQ(match.conclusion, c.conclusion);
         EXPECT_EQ(match.note, c.note);
+        // On the match sheet: the note under the conclusion, then the
+        // remedies when the dosha is left unbalanced.
+        const std::string text = MatchSheetText(ComposeMatchSheet(
+            {c.groom, c.bride, matching::MatchMoons({}, {}), match, SameBirth::No}));
+        const std::string tail = match.conclusion + "\n" +
+                                 (*c.note ? c.note + std::string("\n") : "") +
+                                 (match.balanced ? "" : "\n" + RemediesText()) + "\nConclusion\n";
+        EXPECT_NE(text.find("\n" + tail), std::string::npos) << text;
     }
 }
 
