@@ -217,8 +217,7 @@ class KujaDoshaDetailsTest : public QObject {
         QTest::newRow("Mumbai on screen, Delhi saved")
             << false << false << onlyKiran << kiran + "\n" + ravi;
         QTest::newRow("Delhi with itself")
-            << true << false << "Kuja dosha is balanced: neither is Manglik."
-            << ravi + "\n" + ravi;
+            << true << false << "Kuja dosha is balanced: neither is Manglik." << ravi + "\n" + ravi;
     }
 
     void matchWithASavedReading() {
