@@ -3,9 +3,9 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/json_reading.h"
-#include "matching/match_text.h"
 #include "model/reference_tables.h"
 #include "reading/couple_match.h"
+#include "reading/match_sheet.h"
 #include "reading/reading.h"
 
 namespace orbalis::cli {
@@ -61,7 +61,7 @@ nlohmann::ordered_json ExceptionsJson(const MatchFlags& flags) {
 ReadingOutcome MatchFromFiles(const std::string& groomPath, const std::string& bridePath,
                               ReadingFormat format, PositionsMode mode, VashyaPoints table) {
     const std::string paths[] = {groomPath, bridePath};
-    std::string names[2];
+    BirthDetails births[2];
     ChartReading charts[2];
     for (int i = 0; i < 2; ++i) {
         ReadingFileBirth file = LoadReadingFileBirth(paths[i]);
@@ -75,22 +75,26 @@ ReadingOutcome MatchFromFiles(const std::string& groomPath, const std::string& b
         std::string refusal;
         if (!ComputeChartReading(*file.birth, mode, charts[i], refusal))
             return {kReadingRefused, {}, paths[i] + ": " + refusal};
-        names[i] = file.birth->name;
+        births[i] = *file.birth;
     }
     // Two readings of one name are told apart by their files.
+    std::string names[2] = {births[0].name, births[1].name};
     if (names[0] == names[1]) {
         for (int i = 0; i < 2; ++i) names[i] += " (" + paths[i] + ")";
     }
-    const std::optional<CoupleMatch> match =
-        MatchCouple(names[0], charts[0], names[1], charts[1], table);
+    std::optional<CoupleMatch> match = MatchCouple(names[0], charts[0], names[1], charts[1], table);
     if (!match) {
         const int lacking = AnalyseClassicalKujaDosha(charts[0]) ? 1 : 0;
-        return RefusedReadingFile({std::nullopt, std::string(kCheckTheFileMessage), paths[lacking]});
+        return RefusedReadingFile(
+            {std::nullopt, std::string(kCheckTheFileMessage), paths[lacking]});
     }
+
+    match->sameBirth = CompareBirths(births[0], births[1]);
+    const MatchSheet sheet = ComposeMatchSheet(*match);
 
     ReadingOutcome outcome;
     if (format == ReadingFormat::Text) {
-        outcome.output = CoupleMatchText(*match);
+        outcome.output = MatchSheetText(sheet);
         return outcome;
     }
     nlohmann::ordered_json j;
@@ -100,10 +104,11 @@ ReadingOutcome MatchFromFiles(const std::string& groomPath, const std::string& b
     const MatchParty* parties[] = {&match->groom, &match->bride};
     const MoonPlacement* moons[] = {&match->moons.groom, &match->moons.bride};
     for (int i = 0; i < 2; ++i) {
+        const MatchSheetPerson& person = sheet.people[static_cast<std::size_t>(i)];
         nlohmann::ordered_json reading;
-        reading["role"] = i == 0 ? "groom" : "bride";
+        reading["role"] = person.role;
         reading["file"] = paths[i];
-        reading["name"] = parties[i]->name;
+        reading["name"] = person.name;
         reading["moon"] = MoonJson(*moons[i]);
         reading["kujaDoshaDetails"] = KujaDoshaDetailsJson(parties[i]->analysis);
         reading["manglik"] = ManglikJson(AssessManglik(charts[i]).value());
@@ -121,10 +126,11 @@ ReadingOutcome MatchFromFiles(const std::string& groomPath, const std::string& b
     j["saturnHouse"] = manglik.verdict == ManglikBalance::BalancedByPartner
                            ? nlohmann::ordered_json(manglik.saturnHouse)
                            : nlohmann::ordered_json();
-    j["conclusion"] = manglik.conclusion;
-    j["note"] = manglik.note;
-    j["reason"] = manglik.reason;
-    j["summary"] = CoupleConclusion(*match);
+    j["conclusion"] = sheet.manglikConclusion;
+    j["note"] = sheet.manglikNote;
+    j["reason"] = sheet.manglikReason;
+    j["summary"] = sheet.conclusion;
+    j["sameBirth"] = match->sameBirth != SameBirth::No;
     outcome.output = JsonText(j);
     return outcome;
 }

@@ -57,21 +57,4 @@ ManglikMatch MatchKujaDosha(const MatchParty& first, const MatchParty& second) {
     return match;
 }
 
-std::string ManglikMatchText(const MatchParty& first, const MatchParty& second) {
-    const ManglikMatch match = MatchKujaDosha(first, second);
-    std::string text = "Manglik match: the classical house rule\n";
-    const MatchParty* parties[] = {&first, &second};
-    for (int i = 0; i < 2; ++i) {
-        const MatchParty& party = *parties[i];
-        text += "\n" + party.name + ", Mars in " +
-                std::string(SignNames[static_cast<std::size_t>(party.analysis.signs.mars)]) + "\n" +
-                ClassicalTableText(party.analysis) +
-                ManglikStatusLine(match.statuses[static_cast<std::size_t>(i)]) + "\n";
-    }
-    text += "\n" + match.conclusion + "\n";
-    if (!match.note.empty()) text += match.note + "\n";
-    if (!match.balanced) text += "\n" + RemediesText();
-    return text;
-}
-
 }  // namespace orbalis

@@ -54,9 +54,4 @@ struct ManglikMatch {
 
 ManglikMatch MatchKujaDosha(const MatchParty& first, const MatchParty& second);
 
-// The match as plain text, lines ending in LF: each reading's three rows and
-// status line, then the conclusion and, when the dosha is not balanced, the
-// traditional remedies.
-std::string ManglikMatchText(const MatchParty& first, const MatchParty& second);
-
 }  // namespace orbalis

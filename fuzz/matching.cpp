@@ -14,9 +14,11 @@
 #include <cstring>
 #include <optional>
 
+#include "dosha/manglik_match.h"
 #include "fuzz_check.h"
-#include "matching/match_text.h"
 #include "matching/moon_match.h"
+#include "model/reference_tables.h"
+#include "reading/match_sheet.h"
 
 namespace {
 
@@ -117,7 +119,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!texts) return 0;
     for (int p = 0; p < kPoruthamCount; ++p)
         FUZZ_CHECK(!PoruthamReason(static_cast<Porutham>(p), *groom, *bride).empty());
-    FUZZ_CHECK(!AshtakootaText(match).empty() && !KootaDoshasText(match).empty() &&
-               !PoruthamsText(match).empty());
+    // The sheet of the Moons between two fixed charts that are not Manglik.
+    const orbalis::MatchParty party{
+        "p",
+        orbalis::AnalyseClassicalKujaDosha(
+            {orbalis::kAries, orbalis::kAries, orbalis::kAries, orbalis::kGemini, orbalis::kAries}),
+        orbalis::kAries};
+    const orbalis::MatchSheet sheet = orbalis::ComposeMatchSheet(
+        {party, party, match, orbalis::MatchKujaDosha(party, party), orbalis::SameBirth::No});
+    FUZZ_CHECK(!orbalis::MatchSheetText(sheet).empty());
     return 0;
 }

@@ -6,21 +6,11 @@
 
 namespace orbalis::matching {
 
-// The parts of a match as plain text, lines ending in LF, for the command
-// line, the clipboard and the printed page.
+// The values of a match in words, which the match sheet (reading/match_sheet.h)
+// puts together.
 
 // "Leo, Uttara Phalguni, pada 1"
 std::string MoonPlacementText(const MoonPlacement& moon);
-
-// The Ashtakoota table: each koota with what it compared and its points, then
-// the total and its band.
-std::string AshtakootaText(const MoonMatch& match);
-
-// Each of the four doshas, present or not, with the exceptions that hold.
-std::string KootaDoshasText(const MoonMatch& match);
-
-// The ten poruthams with their results and reasons, then the count.
-std::string PoruthamsText(const MoonMatch& match);
 
 // "26.5 of 36 gunas (good)"
 std::string GunaTotalText(const Ashtakoota& scores);

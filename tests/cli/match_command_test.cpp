@@ -45,6 +45,7 @@ TEST(MatchCommand, PairsTwoSavedReadingsEachWayRound) {
             nlohmann::json::parse(MatchFromFiles(first, second, ReadingFormat::Json).output);
         EXPECT_EQ(json.at("balanced"), false);
         EXPECT_EQ(json.at("manglikBalance"), "not_balanced");
+        EXPECT_EQ(json.at("sameBirth"), false);
         EXPECT_EQ(json.at("readings").at(0).at("file"), first);
         const auto& ravi = json.at("readings").at(first == delhi ? 0 : 1).at("kujaDoshaDetails");
         EXPECT_EQ(ravi.at("fromLagna").at("marsHouse"), 11);
@@ -57,11 +58,18 @@ TEST(MatchCommand, PairsTwoSavedReadingsEachWayRound) {
     }
 }
 
+// Two files of one birth: named apart by their files, and named as a reading
+// matched with itself.
 TEST(MatchCommand, OneNameTwiceIsToldApartByFileAndBalanced) {
     TempFolder folder;
     const std::string a = SaveReading(folder, "a.orb", kMumbai);
     const std::string b = SaveReading(folder, "b.orb", kMumbai);
+    EXPECT_NE(MatchFromFiles(a, b, ReadingFormat::Text)
+                  .output.find("\nBoth readings are of the same birth: a reading matched with "
+                               "itself.\n"),
+              std::string::npos);
     const auto json = nlohmann::json::parse(MatchFromFiles(a, b, ReadingFormat::Json).output);
+    EXPECT_EQ(json.at("sameBirth"), true);
     EXPECT_EQ(json.at("balanced"), true);
     EXPECT_EQ(json.at("manglikBalance"), "both_manglik");
     const std::string status =

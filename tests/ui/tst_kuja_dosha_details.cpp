@@ -251,28 +251,27 @@ class KujaDoshaDetailsTest : public QObject {
         QTest::addColumn<bool>("delhiOnScreen");
         QTest::addColumn<bool>("mumbaiSaved");
         QTest::addColumn<QString>("conclusion");
-        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("statuses");
         const QString onlyKiran = QStringLiteral(
             "Kuja dosha is not balanced: only Kiran Rao is Manglik (High Manglik).");
-        const QString ravi = QStringLiteral("Manglik, cancelled \u2014 Mars with the Moon.");
+        const QString ravi =
+            QStringLiteral("Manglik status: Manglik, cancelled \u2014 Mars with the Moon.");
         const QString kiran = QStringLiteral(
-            "High Manglik \u2014 Mars in the 2nd from the Lagna and the 4th from Venus.");
+            "Manglik status: High Manglik \u2014 Mars in the 2nd from the Lagna and the 4th from "
+            "Venus.");
         QTest::newRow("Delhi on screen, Mumbai saved")
-            << true << true << onlyKiran
-            << "Ravi Kumar: " + ravi + "\nKiran Rao: " + kiran;
+            << true << true << onlyKiran << ravi + "\n" + kiran;
         QTest::newRow("Mumbai on screen, Delhi saved")
-            << false << false << onlyKiran
-            << "Kiran Rao: " + kiran + "\nRavi Kumar: " + ravi;
+            << false << false << onlyKiran << kiran + "\n" + ravi;
         QTest::newRow("Delhi with itself")
-            << true << false << "Kuja dosha is balanced: neither is Manglik."
-            << "Ravi Kumar: " + ravi + "\nRavi Kumar (saved reading): " + ravi;
+            << true << false << "Kuja dosha is balanced: neither is Manglik." << ravi + "\n" + ravi;
     }
 
     void matchWithASavedReading() {
         QFETCH(bool, delhiOnScreen);
         QFETCH(bool, mumbaiSaved);
         QFETCH(QString, conclusion);
-        QFETCH(QString, reason);
+        QFETCH(QString, statuses);
         const FormEntries delhi = orbalis::testing::DelhiEntries();
         const FormEntries mumbai = orbalis::testing::MumbaiEntries1987();
         QTemporaryDir folder;
@@ -288,7 +287,9 @@ class KujaDoshaDetailsTest : public QObject {
         QCOMPARE(window->dialogs.openRequests.front().title,
                  QStringLiteral("Select the source file"));
         QCOMPARE(window->label(match, QStringLiteral("lblConclusion")), conclusion);
-        QCOMPARE(window->label(match, QStringLiteral("lblReason")), reason);
+        QCOMPARE(window->label(match, QStringLiteral("lblStatus_0")) + "\n" +
+                     window->label(match, QStringLiteral("lblStatus_1")),
+                 statuses);
         QVERIFY(window->label(match, QStringLiteral("lblParty_0"))
                     .startsWith(delhiOnScreen ? "Ravi Kumar" : "Kiran Rao"));
         QVERIFY(match->findChild<QWidget*>(QStringLiteral("tblClassical_1")));

@@ -9,19 +9,19 @@
 #include <QApplication>
 #include <QFile>
 #include <QPixmap>
-#include <optional>
 #include <cstdio>
+#include <optional>
 
-#include "reading/reading.h"
-#include "ui/common/dialogs.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/manglik_status.h"
-#include "ui/dosha_details/kuja_dosha_details_window.h"
-#include "ui/match/match_window.h"
-#include "ui/results/results_window.h"
-#include "ui/results/results_form.h"
+#include "reading/reading.h"
 #include "report/reading_report.h"
 #include "support/sample_readings.h"
+#include "ui/common/dialogs.h"
+#include "ui/dosha_details/kuja_dosha_details_window.h"
+#include "ui/match/match_window.h"
+#include "ui/results/results_form.h"
+#include "ui/results/results_window.h"
 
 namespace {
 
@@ -73,8 +73,9 @@ bool PhotographMatch(const orbalis::BirthDetails& birth, const orbalis::ChartRea
         !orbalis::AnalyseClassicalKujaDosha(otherReading))
         return false;
     orbalis::QtDialogs dialogs;
-    orbalis::MatchWindow window(dialogs, {birth.name, reading}, {other.name, otherReading},
-                                    false, orbalis::matching::VashyaPoints::Symmetric);
+    orbalis::MatchWindow window(dialogs, {birth.name, reading, birth},
+                                {other.name, otherReading, other}, false,
+                                orbalis::matching::VashyaPoints::Symmetric);
     return Save(window, path);
 }
 
@@ -102,7 +103,9 @@ int main(int argc, char** argv) {
                     orbalis::PositionsMode::Precise) &&
          ok;
 
-    ok = PhotographDetails(birth, computed, display.firmness, folder + "/kuja-dosha-details-1985.png") && ok;
+    ok = PhotographDetails(birth, computed, display.firmness,
+                           folder + "/kuja-dosha-details-1985.png") &&
+         ok;
     ok = PhotographMatch(birth, computed, folder + "/manglik-match.png") && ok;
     ok = Photograph(birth, orbalis::testing::CrowdedReading(), orbalis::testing::CrowdedDisplay(),
                     folder + "/results-crowded.png") &&

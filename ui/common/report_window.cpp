@@ -1,27 +1,38 @@
 #include "ui/common/report_window.h"
 
-#include <QShortcut>
 #include <QClipboard>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/program_identity.h"
+#include "painting/form_font.h"
 #include "report/titled_text_pdf.h"
 #include "ui/common/dialogs.h"
-#include "ui/common/save_flow.h"
-#include "painting/form_font.h"
 #include "ui/common/print_form.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/save_flow.h"
 
 namespace orbalis {
 namespace {
 
 // As wide as the results form, so that a printout of either fills the page alike.
 constexpr int kSheetWidthPixels = 726;
+
+// The title bar and borders a window manager adds around the window, which
+// are not known before the window is first shown.
+constexpr QMargins kFrameAllowance(8, 40, 8, 8);
 
 }  // namespace
 
@@ -45,7 +56,7 @@ ReportWindow::ReportWindow(Dialogs& dialogs, const QString& name, QWidget* paren
     setWindowTitle(QtText(kWindowCaption));
     setFont(FormFont());
 
-    picSheet_ = new QWidget(this);
+    picSheet_ = new QWidget;
     picSheet_->setObjectName(QStringLiteral("picSheet"));
     picSheet_->setFixedWidth(kSheetWidthPixels);
     QPalette palette = picSheet_->palette();
@@ -55,6 +66,11 @@ ReportWindow::ReportWindow(Dialogs& dialogs, const QString& name, QWidget* paren
     sheetLayout_ = new QVBoxLayout(picSheet_);
     sheetLayout_->setContentsMargins(18, 16, 18, 16);
     sheetLayout_->setSpacing(10);
+    picSheet_->installEventFilter(this);
+    scrSheet_ = new QScrollArea(this);
+    scrSheet_->setObjectName(QStringLiteral("scrSheet"));
+    scrSheet_->setWidget(picSheet_);
+    scrSheet_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     auto addButton = [this](const char* buttonName, const QString& caption) {
         QPushButton* button = new QPushButton(caption, this);
@@ -63,8 +79,8 @@ ReportWindow::ReportWindow(Dialogs& dialogs, const QString& name, QWidget* paren
         return button;
     };
     cmdPrint_ = addButton("cmdPrint", QStringLiteral("&Print"));
-    cmdSavePdf_ = addButton("cmdSavePdf", QStringLiteral("Save As &PDF\u2026"));
-    cmdCopy_ = addButton("cmdCopy", QStringLiteral("&Copy as Text"));
+    cmdSavePdf_ = addButton("cmdSavePdf", QStringLiteral("Save As P&DF\u2026"));
+    cmdCopy_ = addButton("cmdCopy", QStringLiteral("Copy as &Text"));
     cmdClose_ = addButton("cmdClose", QStringLiteral("&Close"));
     connect(cmdPrint_, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
     connect(cmdSavePdf_, &QPushButton::clicked, this, &ReportWindow::cmdSavePdf_Click);
@@ -81,9 +97,77 @@ ReportWindow::ReportWindow(Dialogs& dialogs, const QString& name, QWidget* paren
     buttons->addWidget(cmdCopy_);
     buttons->addWidget(cmdClose_);
     layout_ = new QVBoxLayout(this);
-    layout_->addWidget(picSheet_);
+    layout_->addWidget(scrSheet_, 1);
     layout_->addLayout(buttons);
-    layout_->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ReportWindow::FitSheet() {
+    const int height = picSheet_->hasHeightForWidth() ? picSheet_->heightForWidth(kSheetWidthPixels)
+                                                      : picSheet_->sizeHint().height();
+    picSheet_->resize(kSheetWidthPixels, std::max(height, picSheet_->minimumSizeHint().height()));
+}
+
+bool ReportWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A sheet filled or refilled (a swap of bride and groom) asks for a new
+    // layout; its height follows.
+    if (watched == picSheet_ && event->type() == QEvent::LayoutRequest) FitSheet();
+    return QWidget::eventFilter(watched, event);
+}
+
+QSize ReportWindow::OpeningSize(const QRect& available) const {
+    const QMargins margins = layout_->contentsMargins();
+    const int frame = 2 * scrSheet_->frameWidth();
+    // The sheet, the controls and buttons below it, the spacing and margins.
+    int height = margins.top() + frame + picSheet_->height() + margins.bottom();
+    for (int i = 0; i < layout_->count(); ++i) {
+        const QLayoutItem* item = layout_->itemAt(i);
+        if (item->widget() != scrSheet_ && !item->isEmpty())
+            height += layout_->spacing() + item->sizeHint().height();
+    }
+    // A sheet taller than the screen scrolls: room for the scroll bar.
+    const int bar = height > available.height()
+                        ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrSheet_)
+                        : 0;
+    const int width = std::max(margins.left() + frame + picSheet_->width() + bar + margins.right(),
+                               minimumSizeHint().width());
+    return {std::min(width, available.width()), std::min(height, available.height())};
+}
+
+void ReportWindow::PlaceOnScreen() {
+    // Sizes as the style will draw them.
+    ensurePolished();
+    FitSheet();
+    const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen* screen = over ? over->screen() : this->screen();
+    if (!screen) return;
+    const QRect available = screen->availableGeometry() - kFrameAllowance;
+    resize(OpeningSize(available));
+    // Over the window it came from, or in the middle of the screen; wholly
+    // on the screen either way.
+    QRect placed(QPoint(), size());
+    placed.moveCenter(over ? over->geometry().center() : available.center());
+    placed.moveLeft(std::clamp(placed.left(), available.left(),
+                               std::max(available.left(), available.right() - placed.width() + 1)));
+    placed.moveTop(std::clamp(placed.top(), available.top(),
+                              std::max(available.top(), available.bottom() - placed.height() + 1)));
+    move(placed.topLeft());
+}
+
+void ReportWindow::showEvent(QShowEvent* event) {
+    if (!placed_) {
+        placed_ = true;
+        PlaceOnScreen();
+    }
+    QWidget::showEvent(event);
+}
+
+void ReportWindow::keyPressEvent(QKeyEvent* event) {
+    // As a dialog does: Escape closes the window from any control.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QLabel* ReportWindow::AddLabel(const QString& name, const QString& text, bool bold,

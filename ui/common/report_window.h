@@ -9,6 +9,7 @@
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace orbalis {
@@ -16,18 +17,27 @@ namespace orbalis {
 class Dialogs;
 
 // A window that shows one white sheet of text and tables, with "&Print",
-// "Save As &PDF…", "&Copy as Text" and "&Close" under it. The sheet is what
+// "Save As P&DF…", "Copy as &Text" and "&Close" under it. The sheet is what
 // goes on paper; the copied text is the same content in plain lines, and the
 // PDF is that text, its first line the title.
 //
-// Controls carry their names as objectName: the sheet "picSheet", the
-// buttons "cmdPrint", "cmdSavePdf", "cmdCopy" and "cmdClose".
+// The sheet scrolls and the window can be resized; the controls and buttons
+// stay in view below the sheet. The window opens as tall as its sheet, or as
+// the screen allows, within the screen; Escape closes it.
+//
+// Controls carry their names as objectName: the scroll area "scrSheet", the
+// sheet "picSheet" in it, the buttons "cmdPrint", "cmdSavePdf", "cmdCopy"
+// and "cmdClose".
 class ReportWindow : public QWidget {
     Q_OBJECT
 
   public:
     QWidget* sheet() const { return picSheet_; }
     QString plainText() const { return plainText_; }
+
+    // The size the window takes when it opens on `available` (a screen's
+    // free area): the whole sheet and the buttons, or the screen's height.
+    QSize OpeningSize(const QRect& available) const;
 
   public slots:
     void cmdPrint_Click();
@@ -45,12 +55,21 @@ class ReportWindow : public QWidget {
     // sheet and the buttons, left to right.
     void AddControl(QWidget* control);
     void setPlainText(const QString& text) { plainText_ = text; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // A label of the sheet: word-wrapped, in the form's font.
     QLabel* AddLabel(const QString& name, const QString& text, bool bold = false,
                      const QColor& colour = Qt::black);
 
   private:
+    // The sheet keeps its width and grows to the height of its content, so
+    // that the scroll area scrolls it and a printout has no blank tail.
+    void FitSheet();
+    void PlaceOnScreen();
+
     Dialogs& dialogs_;
+    QScrollArea* scrSheet_ = nullptr;
     QWidget* picSheet_ = nullptr;
     QVBoxLayout* sheetLayout_ = nullptr;
     QPushButton* cmdPrint_ = nullptr;
@@ -60,6 +79,7 @@ class ReportWindow : public QWidget {
     QVBoxLayout* layout_ = nullptr;
     QHBoxLayout* controls_ = nullptr;
     QString plainText_;
+    bool placed_ = false;
 };
 
 // A word-wrapped label in the form's font and the given colour.

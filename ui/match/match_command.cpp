@@ -1,19 +1,19 @@
 #include "ui/match/match_command.h"
 
-#include "reading/input_rules.h"
 #include "model/program_identity.h"
+#include "reading/input_rules.h"
 #include "reading/reading.h"
 #include "reading/reading_file.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/qt_text.h"
 #include "ui/common/reading_file_commands.h"
 #include "ui/match/match_window.h"
 #include "ui/match/vashya_setting.h"
-#include "ui/common/qt_text.h"
 
 namespace orbalis {
 
 MatchWindow* MatchWithSavedReading(Dialogs& dialogs, QWidget* parent, const BirthDetails& birth,
-                                       const ChartReading& reading, PositionsMode mode) {
+                                   const ChartReading& reading, PositionsMode mode) {
     const std::optional<ReadingFileLines> lines = OpenReadingFile(dialogs, parent);
     if (!lines) return nullptr;
 
@@ -23,8 +23,7 @@ MatchWindow* MatchWithSavedReading(Dialogs& dialogs, QWidget* parent, const Birt
     FormEntries entries = ApplyReadingFile(*lines, FormEntries{});
     entries.imageWriterAvailable = true;
     if (const std::optional<InputProblem> problem = FirstInputProblem(entries)) {
-        dialogs.showMessage(parent, QString::fromStdString(problem->message),
-                            QtText(kProgramTitle),
+        dialogs.showMessage(parent, QString::fromStdString(problem->message), QtText(kProgramTitle),
                             problem->icon);
         return nullptr;
     }
@@ -37,8 +36,8 @@ MatchWindow* MatchWithSavedReading(Dialogs& dialogs, QWidget* parent, const Birt
         return nullptr;
     }
     if (!AnalyseClassicalKujaDosha(reading) || !AnalyseClassicalKujaDosha(saved)) return nullptr;
-    MatchPerson first{birth.name, reading};
-    MatchPerson second{savedBirth.name, saved};
+    MatchPerson first{birth.name, reading, birth};
+    MatchPerson second{savedBirth.name, saved, savedBirth};
     // Two readings of one name (the same person at two times, or a reading
     // matched with itself) are told apart by where they come from.
     if (first.name == second.name) second.name += " (saved reading)";

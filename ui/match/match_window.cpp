@@ -7,12 +7,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <cassert>
+#include <span>
 
+#include "dosha/manglik_status.h"
+#include "painting/form_font.h"
 #include "ui/common/classical_table.h"
 #include "ui/match/vashya_setting.h"
-#include "matching/match_text.h"
-#include "model/reference_tables.h"
-#include "painting/form_font.h"
 
 namespace orbalis {
 namespace {
@@ -23,11 +23,14 @@ const QColor kTitleColour(128, 0, 0);
 const QColor kConclusionColour(154, 54, 171);
 const QColor kFailColour(176, 0, 0);
 
-QString Text(std::string_view text) { return QtText(text); }
+QString Text(std::string_view text) {
+    return QtText(text);
+}
 
 // A table of labels: a bold heading row, then one row a line; the last
 // column takes the room the others leave and wraps.
-QWidget* BuildGrid(QWidget* parent, const QString& name, const std::vector<QString>& headings) {
+QWidget* BuildGrid(QWidget* parent, const QString& name,
+                   std::span<const std::string_view> headings) {
     QWidget* table = new QWidget(parent);
     table->setObjectName(name);
     QGridLayout* grid = new QGridLayout(table);
@@ -35,9 +38,10 @@ QWidget* BuildGrid(QWidget* parent, const QString& name, const std::vector<QStri
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(4);
     for (int column = 0; column < static_cast<int>(headings.size()); ++column)
-        grid->addWidget(MakeSheetLabel(table, name + QStringLiteral("Heading_%1").arg(column),
-                                       headings[static_cast<std::size_t>(column)], true, Qt::black),
-                        0, column);
+        grid->addWidget(
+            MakeSheetLabel(table, name + QStringLiteral("Heading_%1").arg(column),
+                           Text(headings[static_cast<std::size_t>(column)]), true, Qt::black),
+            0, column);
     grid->setColumnStretch(static_cast<int>(headings.size()) - 1, 1);
     return table;
 }
@@ -52,8 +56,8 @@ QLabel* AddCell(QWidget* table, const QString& name, const QString& text, int ro
 
 }  // namespace
 
-MatchWindow::MatchWindow(Dialogs& dialogs, MatchPerson first, MatchPerson second,
-                                 bool firstIsBride, VashyaPoints table, QWidget* parent)
+MatchWindow::MatchWindow(Dialogs& dialogs, MatchPerson first, MatchPerson second, bool firstIsBride,
+                         VashyaPoints table, QWidget* parent)
     : ReportWindow(dialogs, QStringLiteral("frmManglikMatch"), parent),
       people_{std::move(first), std::move(second)},
       firstIsBride_(firstIsBride),
@@ -75,8 +79,7 @@ MatchWindow::MatchWindow(Dialogs& dialogs, MatchPerson first, MatchPerson second
         ->setChecked(true);
     AddControl(optVashyaSymmetric_);
     AddControl(optVashyaAsymmetric_);
-    connect(optVashyaAsymmetric_, &QRadioButton::toggled, this,
-            &MatchWindow::optVashya_Toggled);
+    connect(optVashyaAsymmetric_, &QRadioButton::toggled, this, &MatchWindow::optVashya_Toggled);
 
     Fill();
 }
@@ -97,7 +100,8 @@ void MatchWindow::Fill() {
     const MatchPerson& bride = people_[firstIsBride_ ? 0 : 1];
     match_ = MatchCouple(groom.name, groom.reading, bride.name, bride.reading, table_);
     assert(match_);
-    const MoonMatch& moons = match_->moons;
+    match_->sameBirth = CompareBirths(groom.birth, bride.birth);
+    sheet_ = ComposeMatchSheet(*match_);
 
     delete content_;
     content_ = new QWidget(sheet());
@@ -105,98 +109,86 @@ void MatchWindow::Fill() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
     sheetLayout()->addWidget(content_);
-    auto label = [&](const char* name, const QString& text, bool bold = false,
+    auto label = [&](const QString& name, std::string_view text, bool bold = false,
                      const QColor& colour = Qt::black) {
-        QLabel* added = MakeSheetLabel(content_, QString::fromLatin1(name), text, bold, colour);
+        QLabel* added = MakeSheetLabel(content_, name, Text(text), bold, colour);
         layout->addWidget(added);
         return added;
     };
-    auto heading = [&](const char* name, const QString& text) {
+    auto heading = [&](const QString& name, std::string_view text) {
         label(name, text, true, kTitleColour)->setFont(FormFont(true, 11));
     };
 
-    heading("lblTitle", QStringLiteral("Marriage match"));
-    label("lblGroom", QStringLiteral("Groom: ") + Text(groom.name) + QStringLiteral(", Moon in ") +
-                          Text(MoonPlacementText(moons.groom)),
-          true);
-    label("lblBride", QStringLiteral("Bride: ") + Text(bride.name) + QStringLiteral(", Moon in ") +
-                          Text(MoonPlacementText(moons.bride)),
-          true);
+    heading(QStringLiteral("lblTitle"), kMatchTitle);
+    label(QStringLiteral("lblGroom"), sheet_.people[0].moonLine, true);
+    label(QStringLiteral("lblBride"), sheet_.people[1].moonLine, true);
+    if (!sheet_.sameBirth.empty())
+        label(QStringLiteral("lblSameBirth"), sheet_.sameBirth, true, kFailColour);
 
-    heading("lblAshtakootaTitle", QStringLiteral("Ashtakoota (36 gunas)"));
-    QWidget* kootas = BuildGrid(content_, QStringLiteral("tblAshtakoota"),
-                                {QStringLiteral("Koota"), QStringLiteral("Groom"),
-                                 QStringLiteral("Bride"), QStringLiteral("Points")});
+    heading(QStringLiteral("lblAshtakootaTitle"), kAshtakootaHeading);
+    QWidget* kootas = BuildGrid(content_, QStringLiteral("tblAshtakoota"), kKootaColumnTitles);
     for (int k = 0; k < kKootaCount; ++k) {
-        const KootaName& name = KootaNames[static_cast<std::size_t>(k)];
-        const KootaSides sides = KootaCompared(static_cast<Koota>(k), moons.groom, moons.bride);
-        AddCell(kootas, QStringLiteral("lblKoota_%1").arg(k), Text(name.title), k + 1, 0, true);
-        AddCell(kootas, QStringLiteral("lblKootaGroom_%1").arg(k), Text(sides.groom), k + 1, 1);
-        AddCell(kootas, QStringLiteral("lblKootaBride_%1").arg(k), Text(sides.bride), k + 1, 2);
-        AddCell(kootas, QStringLiteral("lblKootaPoints_%1").arg(k),
-                Text(PointsText(moons.ashtakoota.halfPoints[static_cast<std::size_t>(k)])) +
-                    QStringLiteral(" of %1").arg(name.maximum),
-                k + 1, 3);
+        const MatchSheetKoota& koota = sheet_.kootas[static_cast<std::size_t>(k)];
+        AddCell(kootas, QStringLiteral("lblKoota_%1").arg(k), Text(koota.koota), k + 1, 0, true);
+        AddCell(kootas, QStringLiteral("lblKootaGroom_%1").arg(k), Text(koota.groom), k + 1, 1);
+        AddCell(kootas, QStringLiteral("lblKootaBride_%1").arg(k), Text(koota.bride), k + 1, 2);
+        AddCell(kootas, QStringLiteral("lblKootaPoints_%1").arg(k), Text(koota.points), k + 1, 3);
     }
     layout->addWidget(kootas);
-    label("lblTotal", QStringLiteral("Total: ") + Text(GunaTotalText(moons.ashtakoota)), true,
-          kConclusionColour);
+    label(QStringLiteral("lblTotal"), sheet_.total, true, kConclusionColour);
 
-    heading("lblDoshasTitle", QStringLiteral("Doshas and their exceptions"));
+    heading(QStringLiteral("lblDoshasTitle"), kDoshasHeading);
     for (int d = 0; d < kKootaDoshaCount; ++d) {
-        const KootaDoshaInfo& info = KootaDoshas[static_cast<std::size_t>(d)];
-        QString text = Text(info.name) + QStringLiteral(": ") +
-                       Text(KootaDoshaVerdict(moons, static_cast<KootaDosha>(d)));
-        for (int f = static_cast<int>(info.firstException);
-             moons.flags.has(info.flag) && f <= static_cast<int>(info.lastException); ++f) {
-            if (!moons.flags.bits.test(static_cast<std::size_t>(f))) continue;
-            const MatchFlagText& flag = MatchFlagTexts[static_cast<std::size_t>(f)];
-            text += QStringLiteral("\n    ") + Text(flag.name) + QStringLiteral(": ") +
-                    Text(flag.explanation);
-        }
-        label(qPrintable(QStringLiteral("lblDosha_%1").arg(d)), text,
-              moons.flags.has(info.flag));
+        const MatchSheetDosha& dosha = sheet_.doshas[static_cast<std::size_t>(d)];
+        QString text = Text(dosha.line);
+        for (const std::string& exception : dosha.exceptions)
+            text += QStringLiteral("\n    ") + Text(exception);
+        layout->addWidget(MakeSheetLabel(content_, QStringLiteral("lblDosha_%1").arg(d), text,
+                                         dosha.present, Qt::black));
     }
 
-    heading("lblPoruthamsTitle", QStringLiteral("Poruthams (* most families require it)"));
-    QWidget* poruthams = BuildGrid(content_, QStringLiteral("tblPoruthams"),
-                                   {QStringLiteral("Porutham"), QStringLiteral("Result"),
-                                    QStringLiteral("Why")});
+    heading(QStringLiteral("lblPoruthamsTitle"), kPoruthamsHeading);
+    QWidget* poruthams = BuildGrid(content_, QStringLiteral("tblPoruthams"), kPoruthamColumnTitles);
     for (int p = 0; p < kPoruthamCount; ++p) {
-        const PoruthamName& name = PoruthamNames[static_cast<std::size_t>(p)];
-        const bool passes = moons.poruthams.passed[static_cast<std::size_t>(p)];
-        AddCell(poruthams, QStringLiteral("lblPorutham_%1").arg(p),
-                Text(name.title) + (name.required ? QStringLiteral(" *") : QString()), p + 1, 0,
+        const MatchSheetPorutham& porutham = sheet_.poruthams[static_cast<std::size_t>(p)];
+        AddCell(poruthams, QStringLiteral("lblPorutham_%1").arg(p), Text(porutham.name), p + 1, 0,
                 true);
-        AddCell(poruthams, QStringLiteral("lblPoruthamResult_%1").arg(p),
-                passes ? QStringLiteral("agrees") : QStringLiteral("fails"), p + 1, 1, !passes,
-                passes ? Qt::black : kFailColour);
-        AddCell(poruthams, QStringLiteral("lblPoruthamReason_%1").arg(p),
-                Text(PoruthamReason(static_cast<Porutham>(p), moons.groom, moons.bride)), p + 1, 2);
+        AddCell(poruthams, QStringLiteral("lblPoruthamResult_%1").arg(p), Text(porutham.result),
+                p + 1, 1, !porutham.agrees, porutham.agrees ? Qt::black : kFailColour);
+        AddCell(poruthams, QStringLiteral("lblPoruthamReason_%1").arg(p), Text(porutham.reason),
+                p + 1, 2);
     }
     layout->addWidget(poruthams);
-    label("lblPoruthamCount", Text(PoruthamCountText(moons.poruthams)), true, kConclusionColour);
+    label(QStringLiteral("lblPoruthamCount"), sheet_.poruthamCount, true, kConclusionColour);
 
-    heading("lblManglikTitle", QStringLiteral("Manglik balance: the classical house rule"));
-    const MatchParty* parties[] = {&match_->groom, &match_->bride};
+    heading(QStringLiteral("lblManglikTitle"), kManglikBalanceHeading);
     for (int i = 0; i < 2; ++i) {
-        const MatchParty& party = *parties[i];
-        label(qPrintable(QStringLiteral("lblParty_%1").arg(i)),
-              Text(party.name) + QStringLiteral(", Mars in ") +
-                  Text(SignNames[static_cast<std::size_t>(party.analysis.signs.mars)]),
-              true);
-        layout->addWidget(
-            BuildClassicalTable(content_, QStringLiteral("tblClassical_%1").arg(i), party.analysis));
+        const MatchSheetPerson& person = sheet_.people[static_cast<std::size_t>(i)];
+        label(QStringLiteral("lblParty_%1").arg(i), person.marsLine, true);
+        layout->addWidget(BuildClassicalTable(content_, QStringLiteral("tblClassical_%1").arg(i),
+                                              person.analysis));
+        label(QStringLiteral("lblStatus_%1").arg(i), person.statusLine, true);
     }
-    label("lblConclusion", Text(match_->manglik.conclusion), true, kConclusionColour)
+    label(QStringLiteral("lblConclusion"), sheet_.manglikConclusion, true, kConclusionColour)
         ->setFont(FormFont(true, 11));
-    label("lblReason", Text(match_->manglik.reason));
+    if (!sheet_.manglikNote.empty()) label(QStringLiteral("lblNote"), sheet_.manglikNote);
+    if (sheet_.remedies) {
+        label(QStringLiteral("lblRemediesTitle"), kRemediesHeading, true);
+        QString remedies = Text(kRemediesSentence).toHtmlEscaped();
+        for (const Remedy& remedy : kTraditionalRemedies)
+            remedies += QStringLiteral("<br><b>%1:</b> %2")
+                            .arg(Text(remedy.name).toHtmlEscaped(),
+                                 Text(remedy.description).toHtmlEscaped());
+        QLabel* list = label(QStringLiteral("lblRemedies"), {});
+        list->setTextFormat(Qt::RichText);
+        list->setText(remedies);
+    }
 
-    heading("lblSummaryTitle", QStringLiteral("Conclusion"));
-    label("lblSummary", Text(CoupleConclusion(*match_)));
+    heading(QStringLiteral("lblSummaryTitle"), kConclusionHeading);
+    label(QStringLiteral("lblSummary"), sheet_.conclusion);
 
     content_->show();
-    setPlainText(QString::fromStdString(CoupleMatchText(*match_)));
+    setPlainText(QString::fromStdString(MatchSheetText(sheet_)));
 }
 
 }  // namespace orbalis
