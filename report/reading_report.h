@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "charts/chart_geometry.h"
+#include "dasha/dasha_date.h"
 #include "dosha/kuja_dosha.h"
 #include "model/birth_details.h"
 #include "model/chart_reading.h"
@@ -22,13 +24,19 @@ struct ReportReading {
     KujaDoshaLines fromMoon;
     PositionsMode positions = PositionsMode::Classic;
     ChartStyle chartStyle = ChartStyle::South;
+    // The date the dasha's running periods are found for; this computer's
+    // date today when not given.
+    std::optional<dasha::DashaDate> today;
 };
 
 // The reading as an A4 PDF: a heading, the personal details with the time
 // zone row, its UTC offset and the hemispheres, every position with its
 // retrograde mark, the Vedic details, the birth chart and the Navamsa in the
 // chosen style, the form's Kuja dosha lines, the classical rows with the
-// cancellations that hold, and how the positions were computed. Vector text
+// cancellations that hold, and how the positions were computed; then on a
+// page of its own the Vimshottari dasha: the balance at birth, the
+// mahadashas, and the antardashas of the one running today and of the Mars
+// mahadasha to come. Vector text
 // with embedded fonts. Needs a QGuiApplication but no display; empty when the
 // document cannot be made.
 QByteArray ReadingReportPdf(const ReportReading& report);
