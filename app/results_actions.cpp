@@ -91,8 +91,9 @@ void ConnectResultsActions(ResultsWindow& window, Dialogs& dialogs) {
     QObject::connect(&window, &ResultsWindow::detailsRequested, &window,
                      [&dialogs, &window, details] { ShowDetails(dialogs, window, *details); });
     auto dashaWindow = std::make_shared<QPointer<DashaWindow>>();
-    QObject::connect(&window, &ResultsWindow::dashaRequested, &window,
-                     [&dialogs, &window, dashaWindow] { ShowDasha(dialogs, window, *dashaWindow); });
+    QObject::connect(
+        &window, &ResultsWindow::dashaRequested, &window,
+        [&dialogs, &window, dashaWindow] { ShowDasha(dialogs, window, *dashaWindow); });
     // Connected after the application's own answer, which computes the
     // reading in the chosen positions first.
     QObject::connect(&window, &ResultsWindow::positionsModeChosen, &window,

@@ -26,12 +26,11 @@ std::string KujaLine(const Vimshottari& dasha, const DashaToday& today) {
         if (!antardasha.kujaPeriod || antardasha.end <= today.date) continue;
         const int m = a / kLordCount;
         const bool inMarsMahadasha = dasha.mahadashas[static_cast<std::size_t>(m)].lord == kMars;
-        const Period& period = inMarsMahadasha ? dasha.mahadashas[static_cast<std::size_t>(m)]
-                                               : antardasha;
-        const std::string name = inMarsMahadasha ? "the Mars mahadasha"
-                                                 : PeriodLordsText(dasha.balance, 1, a);
-        return (period.start <= today.date ? "Kuja period running today: "
-                                           : "Next Kuja period: ") +
+        const Period& period =
+            inMarsMahadasha ? dasha.mahadashas[static_cast<std::size_t>(m)] : antardasha;
+        const std::string name =
+            inMarsMahadasha ? "the Mars mahadasha" : PeriodLordsText(dasha.balance, 1, a);
+        return (period.start <= today.date ? "Kuja period running today: " : "Next Kuja period: ") +
                name + ", " + SpanText(period);
     }
     return "No Kuja period is left in the cycle, which ends " +
@@ -46,8 +45,8 @@ DashaToday TodayOf(const Vimshottari& dasha, DashaDate date) {
 
 std::string AgeText(DashaDate birth, DashaDate date) {
     if (date < birth) return {};
-    const int months = (date.year - birth.year) * 12 + (date.month - birth.month) -
-                       (date.day < birth.day ? 1 : 0);
+    const int months =
+        (date.year - birth.year) * 12 + (date.month - birth.month) - (date.day < birth.day ? 1 : 0);
     char text[24];
     std::snprintf(text, sizeof text, "%dy %dm", months / 12, months % 12);
     return text;
@@ -71,10 +70,10 @@ DashaHeadText DashaHead(const Vimshottari& dasha, const DashaToday& today, Posit
                         bool builtInEphemeris) {
     const std::string lord(LordName(dasha.mahadashas[0].lord));
     DashaHeadText head;
-    head.nakshatra = "Nakshatra: " +
-                     std::string(kNakshatraNames[static_cast<std::size_t>(
-                         dasha.balance.nakshatra)]) +
-                     ", lord " + lord;
+    head.nakshatra =
+        "Nakshatra: " +
+        std::string(kNakshatraNames[static_cast<std::size_t>(dasha.balance.nakshatra)]) +
+        ", lord " + lord;
     head.balance = "Balance at birth: " + YearsMonthsDaysText(dasha.balance.balanceYears) +
                    " of the " + lord + " mahadasha";
     const std::string running = RunningLordsText(dasha.balance, today.running, kLevelCount);
@@ -135,8 +134,8 @@ std::string DashaSheetText(const Vimshottari& dasha, const DashaToday& today, Po
                 std::string(kDashaColumnTitles[4])}));
     auto row = [&](int level, int index) {
         const DashaRowText r = DashaRow(dasha, today, level, index);
-        line(cells({std::string(2 * static_cast<std::size_t>(level), ' ') + r.lords, r.start,
-                    r.end, r.age, r.marks}));
+        line(cells({std::string(2 * static_cast<std::size_t>(level), ' ') + r.lords, r.start, r.end,
+                    r.age, r.marks}));
     };
     for (int m = 0; m < kMahadashaCount; ++m) {
         row(0, m);

@@ -14,8 +14,8 @@ namespace orbalis::dasha {
 // birth's dasha, seen from the user's date today.
 
 inline constexpr std::string_view kDashaTitle = "Vimshottari Dasha";
-inline constexpr std::array<std::string_view, 5> kDashaColumnTitles = {
-    "Period", "From", "To", "Age at start", "Marks"};
+inline constexpr std::array<std::string_view, 5> kDashaColumnTitles = {"Period", "From", "To",
+                                                                       "Age at start", "Marks"};
 inline constexpr std::string_view kKujaPeriodsNote =
     "A Kuja period is one whose mahadasha or antardasha lord is Mars. The mark says when Mars's "
     "periods run; it is no verdict and changes nothing in the Kuja dosha reading.";

@@ -293,10 +293,10 @@ void DashaSection(Sheet& sheet, const ReportReading& report) {
         sheet.skip(1);
         sheet.table(DashaRows(*cycle, today, 1, mahadasha * dasha::kLordCount), columns, true);
     };
-    if (const int running = today.running.index[0]; running != dasha::kNoPeriod)
-        antardashas(QStringLiteral("the running mahadasha, ") +
-                        Q(dasha::LordName(cycle->mahadashas[static_cast<std::size_t>(running)].lord)),
-                    running);
+    if (const int running = today.running.index[0]; running != dasha::kNoPeriod) {
+        const Body lord = cycle->mahadashas[static_cast<std::size_t>(running)].lord;
+        antardashas(QStringLiteral("the running mahadasha, ") + Q(dasha::LordName(lord)), running);
+    }
     if (const std::optional<int> mars = dasha::NextMarsMahadasha(*cycle, today))
         antardashas(QStringLiteral("the Mars mahadasha to come"), *mars);
 

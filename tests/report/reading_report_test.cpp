@@ -59,10 +59,7 @@ TEST(ReadingReportPdf, EveryStyleHoldsTheReadingAsSearchableTextWithEmbeddedFont
             "Position of Mars from Lagna is 11", "Position of Mars from Chandra is 1",
             "Ketu",
             // The dasha, on a page of its own after the first.
-            "\fVimshottari Dasha", "Balance at birth: 5y 0m 15d of the Saturn mahadasha",
-            "Running today, 2025-06-01: Venus/Jupiter/Saturn",
-            "Next Kuja period: Sun/Mars, 2035-06-19 to 2035-10-25",
-            "Mars 2050-08-31 2057-08-30 65y 0m Kuja period",
+            "\fVimshottari Dasha", "Running today, 2025-06-01: Venus/Jupiter/Saturn",
             "Antardashas of the running mahadasha, Venus, 2014-08-31 to 2034-08-31",
             "Venus/Jupiter 2024-10-30 2027-07-01 39y 2m running today",
             "Antardashas of the Mars mahadasha to come, 2050-08-31 to 2057-08-30",

@@ -14,10 +14,10 @@ namespace {
 
 using namespace orbalis::dasha;
 
-const QColor kTitleColour(128, 0, 0);         // the Lagna frame's title on the results form
-const QColor kNoteColour(0, 0, 128);          // the Moon frame's title
+const QColor kTitleColour(128, 0, 0);  // the Lagna frame's title on the results form
+const QColor kNoteColour(0, 0, 128);   // the Moon frame's title
 const QColor kRunningBackground(255, 236, 150);
-const QColor kKujaColour(176, 0, 0);          // Mars's own red, darkened to read on white
+const QColor kKujaColour(176, 0, 0);  // Mars's own red, darkened to read on white
 const QColor kBeforeBirthColour(128, 128, 128);
 
 // The columns' widths in pixels; the marks take what is left.
@@ -29,9 +29,8 @@ constexpr int kVisibleRows = 24;
 QTreeWidgetItem* PeriodItem(const Vimshottari& dasha, const DashaToday& today, int level,
                             int index) {
     const DashaRowText row = DashaRow(dasha, today, level, index);
-    auto* item = new QTreeWidgetItem(
-        {QtText(row.lords), QtText(row.start), QtText(row.end), QtText(row.age),
-         QtText(row.marks)});
+    auto* item = new QTreeWidgetItem({QtText(row.lords), QtText(row.start), QtText(row.end),
+                                      QtText(row.age), QtText(row.marks)});
     const QColor colour = row.beforeBirth  ? kBeforeBirthColour
                           : row.kujaPeriod ? kKujaColour
                                            : QColor(Qt::black);
@@ -89,7 +88,8 @@ DashaWindow::DashaWindow(Dialogs& dialogs, const Vimshottari& dasha, DashaDate t
         deepest = deepest ? deepest->child(index % kLordCount) : tvwPeriods_->topLevelItem(index);
     }
     const int rowHeight = tvwPeriods_->sizeHintForRow(0);
-    tvwPeriods_->setFixedHeight(rowHeight * kVisibleRows + tvwPeriods_->header()->sizeHint().height() +
+    tvwPeriods_->setFixedHeight(rowHeight * kVisibleRows +
+                                tvwPeriods_->header()->sizeHint().height() +
                                 2 * tvwPeriods_->frameWidth());
     if (deepest) {
         // Current for the keys, not selected: the selection's colour would
@@ -99,8 +99,8 @@ DashaWindow::DashaWindow(Dialogs& dialogs, const Vimshottari& dasha, DashaDate t
     }
     sheetLayout()->addWidget(tvwPeriods_);
 
-    AddLabel(QStringLiteral("lblDates"), QtText(head.clock + ". " + head.positions + ". " +
-                                                head.accuracy + "."));
+    AddLabel(QStringLiteral("lblDates"),
+             QtText(head.clock + ". " + head.positions + ". " + head.accuracy + "."));
     AddLabel(QStringLiteral("lblNote"), QtText(kKujaPeriodsNote), false, kNoteColour);
 
     setPlainText(QtText(DashaSheetText(dasha, seen, mode, builtInEphemeris, name.toStdString())));
