@@ -62,48 +62,43 @@ class DashaWindowTest : public QObject {
   private slots:
     void initTestCase() { orbalis::testing::PrepareTestEnvironment(); }
 
-    void rowsOfTheDelhiReading_data() {
-        QTest::addColumn<QString>("path");   // the mahadasha, then the sub-period in it
-        QTest::addColumn<QString>("cells");  // the columns, | between them
-        QTest::addColumn<bool>("running");
-        QTest::addColumn<QColor>("colour");
-        const QColor black(Qt::black), grey(128, 128, 128), red(176, 0, 0);
-        QTest::newRow("birth") << "0"
-                               << "Saturn|1971-08-31|1990-08-31||at birth" << false << black;
-        QTest::newRow("over before birth")
-            << "0.6"
-            << "Saturn/Mars|1984-03-03|1985-04-12||before birth, Kuja period" << false << grey;
-        QTest::newRow("running mahadasha")
-            << "3"
-            << "Venus|2014-08-31|2034-08-31|29y 0m|running today" << true << black;
-        QTest::newRow("running pratyantardasha")
-            << "3.5.1"
-            << "Venus/Jupiter/Saturn|2025-03-09|2025-08-10|39y 6m|running today" << true << black;
-        QTest::newRow("Mars mahadasha")
-            << "6"
-            << "Mars|2050-08-31|2057-08-30|65y 0m|Kuja period" << false << red;
-    }
-
+    // Each row as "columns|drawn|colour|open|current", on 2025-06-01: the
+    // periods running today highlighted and open down to the deepest, which
+    // is current; Kuja periods red, those over before birth grey.
     void rowsOfTheDelhiReading() {
-        QFETCH(QString, path);
-        QFETCH(QString, cells);
-        QFETCH(bool, running);
-        QFETCH(QColor, colour);
+        struct Case {
+            const char* path;  // the mahadasha, then the sub-period in it
+            const char* row;
+        };
+        const Case cases[] = {
+            {"0", "Saturn|1971-08-31|1990-08-31||at birth|plain|#000000|closed|"},
+            {"0.6",
+             "Saturn/Mars|1984-03-03|1985-04-12||before birth, Kuja period|plain|#808080|closed|"},
+            {"3", "Venus|2014-08-31|2034-08-31|29y 0m|running today|highlighted|#000000|open|"},
+            {"3.5",
+             "Venus/Jupiter|2024-10-30|2027-07-01|39y 2m|running today|highlighted|#000000|open|"},
+            {"3.5.1",
+             "Venus/Jupiter/Saturn|2025-03-09|2025-08-10|39y 6m|running today|"
+             "highlighted|#000000|closed|current"},
+            {"4.2", "Sun/Mars|2035-06-19|2035-10-25|49y 10m|Kuja period|plain|#b00000|closed|"},
+            {"6", "Mars|2050-08-31|2057-08-30|65y 0m|Kuja period|plain|#b00000|closed|"},
+        };
         Window w;
         QTreeWidget* tree = w.window.findChild<QTreeWidget*>(QStringLiteral("tvwPeriods"));
-        const QStringList steps = path.split(u'.');
-        QTreeWidgetItem* item = tree->topLevelItem(steps[0].toInt());
-        for (qsizetype i = 1; i < steps.size(); ++i) item = item->child(steps[i].toInt());
-        QCOMPARE(item->childCount(), steps.size() < 3 ? 9 : 0);
-        const QStringList texts = cells.split(u'|');
-        for (int column = 0; column < texts.size(); ++column)
-            QCOMPARE(item->text(column), texts[column]);
-        QCOMPARE(item->font(0).bold(), running);
-        QCOMPARE(item->background(4).style() != Qt::NoBrush, running);
-        QCOMPARE(item->foreground(1).color(), colour);
-        // Only the periods running today are open, the deepest current.
-        QCOMPARE(item->isExpanded(), running && steps.size() < 3);
-        QCOMPARE(tree->currentItem() == item, running && steps.size() == 3);
+        for (const Case& c : cases) {
+            const QStringList steps = QString::fromLatin1(c.path).split(u'.');
+            QTreeWidgetItem* item = tree->topLevelItem(steps[0].toInt());
+            for (qsizetype i = 1; i < steps.size(); ++i) item = item->child(steps[i].toInt());
+            QCOMPARE(item->childCount(), steps.size() < 3 ? 9 : 0);
+            QStringList parts;
+            for (int column = 0; column < tree->columnCount(); ++column)
+                parts << item->text(column);
+            const bool highlighted = item->font(0).bold() && item->background(4) != QBrush();
+            parts << (highlighted ? "highlighted" : "plain") << item->foreground(1).color().name()
+                  << (item->isExpanded() ? "open" : "closed")
+                  << (tree->currentItem() == item ? "current" : "");
+            QCOMPARE(parts.join(u'|'), QString::fromLatin1(c.row));
+        }
     }
 
     // From the View menu: one window, brought back on the next request and
