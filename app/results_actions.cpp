@@ -4,9 +4,12 @@
 #include <memory>
 #include <optional>
 
+#include "dasha/dasha_birth.h"
+#include "dosha/classical_kuja_dosha.h"
 #include "dosha/manglik_status.h"
 #include "report/reading_report.h"
 #include "ui/common/save_flow.h"
+#include "ui/dasha/dasha_window.h"
 #include "ui/dosha_details/kuja_dosha_details_window.h"
 #include "ui/match/match_command.h"
 #include "ui/results/results_form.h"
@@ -47,6 +50,35 @@ void ShowDetails(Dialogs& dialogs, ResultsWindow& window,
     details->activateWindow();
 }
 
+// The dasha of the reading on screen, in the positions it was computed
+// with, seen from today's date.
+DashaWindow* OpenDasha(Dialogs& dialogs, ResultsWindow& window) {
+    const ResultsForm& form = *window.display();
+    auto cycle = std::make_unique<dasha::Vimshottari>();
+    dasha::ComputeVimshottari(dasha::DashaBirthOf(form.birth(), form.reading()), *cycle);
+    return new DashaWindow(dialogs, *cycle, dasha::LocalDateToday(), window.positionsMode(),
+                           form.reading().builtInEphemeris,
+                           QString::fromStdString(form.birth().name), &window);
+}
+
+void ShowDasha(Dialogs& dialogs, ResultsWindow& window, QPointer<DashaWindow>& dashaWindow) {
+    if (!dashaWindow) dashaWindow = OpenDasha(dialogs, window);
+    dashaWindow->show();
+    dashaWindow->raise();
+    dashaWindow->activateWindow();
+}
+
+// An open dasha window follows the reading into the other positions, in
+// its place on screen; one the reading could not follow stays as it is.
+void FollowPositions(Dialogs& dialogs, ResultsWindow& window, QPointer<DashaWindow>& dashaWindow) {
+    if (!dashaWindow || dashaWindow->positionsMode() == window.positionsMode()) return;
+    DashaWindow* old = dashaWindow;
+    dashaWindow = OpenDasha(dialogs, window);
+    dashaWindow->move(old->pos());
+    if (old->isVisible()) dashaWindow->show();
+    old->close();
+}
+
 }  // namespace
 
 void ConnectResultsActions(ResultsWindow& window, Dialogs& dialogs) {
@@ -60,6 +92,16 @@ void ConnectResultsActions(ResultsWindow& window, Dialogs& dialogs) {
     auto details = std::make_shared<QPointer<KujaDoshaDetailsWindow>>();
     QObject::connect(&window, &ResultsWindow::detailsRequested, &window,
                      [&dialogs, &window, details] { ShowDetails(dialogs, window, *details); });
+    auto dashaWindow = std::make_shared<QPointer<DashaWindow>>();
+    QObject::connect(
+        &window, &ResultsWindow::dashaRequested, &window,
+        [&dialogs, &window, dashaWindow] { ShowDasha(dialogs, window, *dashaWindow); });
+    // Connected after the application's own answer, which computes the
+    // reading in the chosen positions first.
+    QObject::connect(&window, &ResultsWindow::positionsModeChosen, &window,
+                     [&dialogs, &window, dashaWindow] {
+                         FollowPositions(dialogs, window, *dashaWindow);
+                     });
 }
 
 }  // namespace orbalis

@@ -50,17 +50,6 @@ const Period& PeriodOf(const Vimshottari& dasha, Listed listed) {
     return PeriodsOfLevel(dasha, listed.level)[static_cast<std::size_t>(listed.index)];
 }
 
-// The lords of a period and of the periods it lies in, the mahadasha's first.
-std::array<std::string_view, kLevelCount> LordsOf(const Vimshottari& dasha, Listed listed) {
-    std::array<std::string_view, kLevelCount> lords{};
-    int index = listed.index;
-    for (int level = listed.level; level >= 0; --level) {
-        lords[static_cast<std::size_t>(level)] = LordName(PeriodLord(dasha.balance, level, index));
-        index /= kLordCount;
-    }
-    return lords;
-}
-
 bool RunsAtBirth(const Vimshottari& dasha, Listed listed) {
     return dasha.atBirth.index[static_cast<std::size_t>(listed.level)] == listed.index;
 }
@@ -160,22 +149,11 @@ std::string DashaText(const FullReading& reading, const Vimshottari& dasha,
     line(padded("Period") + "From        To");
     for (const Listed each : listed) {
         const Period& period = PeriodOf(dasha, each);
-        std::string lords(2 * static_cast<std::size_t>(each.level), ' ');
-        const auto names = LordsOf(dasha, each);
-        for (int level = 0; level <= each.level; ++level) {
-            if (level > 0) lords += '/';
-            lords += names[static_cast<std::size_t>(level)];
-        }
+        const std::string lords = std::string(2 * static_cast<std::size_t>(each.level), ' ') +
+                                  PeriodLordsText(dasha.balance, each.level, each.index);
         std::string row = padded(lords) + DateText(period.start) + "  " + DateText(period.end);
-        std::string marks;
-        for (const auto& [holds, mark] : {std::pair{RunsAtBirth(dasha, each), kAtBirthMark},
-                                          std::pair{period.beforeBirth, kBeforeBirthMark},
-                                          std::pair{period.kujaPeriod, kKujaPeriodMark}}) {
-            if (!holds) continue;
-            marks += marks.empty() ? "  " : ", ";
-            marks += mark;
-        }
-        line(row + marks);
+        const std::string marks = PeriodMarksText(dasha, each.level, each.index);
+        line(marks.empty() ? row : row + "  " + marks);
     }
     return text;
 }
@@ -222,7 +200,8 @@ std::string DashaCsv(const Vimshottari& dasha, const DashaListing& listing) {
         for (const Listed each : ListedPeriods(dasha, listing)) {
             const Period& period = PeriodOf(dasha, each);
             writer.Field(kLevelDigits[each.level]);
-            for (const std::string_view lord : LordsOf(dasha, each)) writer.Field(lord);
+            for (const std::string_view lord : PeriodLords(dasha.balance, each.level, each.index))
+                writer.Field(lord);
             writer.Field(DateText(period.start));
             writer.Field(DateText(period.end));
             writer.Field(yesNo(RunsAtBirth(dasha, each)));

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <utility>
 
 namespace orbalis::dasha {
@@ -16,6 +17,18 @@ std::int32_t DayNumberOf(DashaDate date) {
     const std::int32_t dayOfYear = (153 * monthFromMarch + 2) / 5 + date.day - 1;
     const std::int32_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + dayOfEra - 719468 + kUnixEpochDayNumber;
+}
+
+DashaDate LocalDateToday() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return {static_cast<std::int16_t>(local.tm_year + 1900),
+            static_cast<std::int8_t>(local.tm_mon + 1), static_cast<std::int8_t>(local.tm_mday)};
 }
 
 std::string DateText(DashaDate date) {

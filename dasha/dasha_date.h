@@ -49,6 +49,10 @@ constexpr DashaDate DateOfDayNumber(std::int32_t dayNumber) {
 
 std::int32_t DayNumberOf(DashaDate date);
 
+// The date today on this computer's own clock: the date the running periods
+// are found for.
+DashaDate LocalDateToday();
+
 // "YYYY-MM-DD".
 std::string DateText(DashaDate date);
 

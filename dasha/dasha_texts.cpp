@@ -1,6 +1,42 @@
 #include "dasha/dasha_texts.h"
 
+#include <utility>
+
 namespace orbalis::dasha {
+
+std::array<std::string_view, kLevelCount> PeriodLords(const BirthBalance& balance, int level,
+                                                      int index) {
+    std::array<std::string_view, kLevelCount> lords{};
+    for (; level >= 0; --level, index /= kLordCount)
+        lords[static_cast<std::size_t>(level)] = LordName(PeriodLord(balance, level, index));
+    return lords;
+}
+
+std::string PeriodLordsText(const BirthBalance& balance, int level, int index) {
+    std::string text;
+    for (const std::string_view lord : PeriodLords(balance, level, index)) {
+        if (lord.empty()) break;
+        if (!text.empty()) text += '/';
+        text += lord;
+    }
+    return text;
+}
+
+std::string PeriodMarksText(const Vimshottari& dasha, int level, int index,
+                            const RunningPeriods& today) {
+    const auto at = static_cast<std::size_t>(level);
+    const Period& period = PeriodsOfLevel(dasha, level)[static_cast<std::size_t>(index)];
+    std::string marks;
+    for (const auto& [holds, mark] : {std::pair{today.index[at] == index, kRunningTodayMark},
+                                      std::pair{dasha.atBirth.index[at] == index, kAtBirthMark},
+                                      std::pair{period.beforeBirth, kBeforeBirthMark},
+                                      std::pair{period.kujaPeriod, kKujaPeriodMark}}) {
+        if (!holds) continue;
+        if (!marks.empty()) marks += ", ";
+        marks += mark;
+    }
+    return marks;
+}
 
 std::string RunningLordsText(const BirthBalance& balance, const RunningPeriods& running,
                              int levels) {

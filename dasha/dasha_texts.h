@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,21 @@ inline constexpr std::string_view kAtBirthMark = "at birth";
 // The names of the three levels, singular.
 inline constexpr std::string_view kLevelNames[kLevelCount] = {"mahadasha", "antardasha",
                                                               "pratyantardasha"};
+
+// The mark of a period running on the user's date today.
+inline constexpr std::string_view kRunningTodayMark = "running today";
+
+// The lords of period `index` of `level` and of the periods it lies in, the
+// mahadasha's first; empty past its level.
+std::array<std::string_view, kLevelCount> PeriodLords(const BirthBalance& balance, int level,
+                                                      int index);
+// The same joined: "Saturn/Rahu".
+std::string PeriodLordsText(const BirthBalance& balance, int level, int index);
+
+// The marks of a period joined by ", ", in this order: running today (when
+// `today` holds it), at birth, before birth, Kuja period.
+std::string PeriodMarksText(const Vimshottari& dasha, int level, int index,
+                            const RunningPeriods& today = {});
 
 // "Moon/Rahu": the lords of the running periods of the first `levels`
 // levels; empty when none runs.

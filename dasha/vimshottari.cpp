@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <cmath>
+#include <utility>
 
 namespace orbalis::dasha {
 namespace {
@@ -24,17 +25,23 @@ class Timeline {
         : daysPerUnit_(DashaYearDays(birth.year) / kUnitsPerYear),
           birthJulianDay_(birth.julianDayUt),
           elapsedDays_(balance.elapsedYears * DashaYearDays(birth.year)) {
-        // The birth's clock to the whole second: the form gives the time to
-        // the minute, and so a birth at midnight keeps its own date whatever
-        // the rounding of its Julian Day.
+        const auto [day, fraction] = BirthClockDay(birth);
+        birthDay_ = day;
+        birthDayFraction_ = fraction;
+    }
+
+    // The day number of the birth on its own clock and the part of that day
+    // run at the birth. To the whole second: the form gives the time to the
+    // minute, and so a birth at midnight keeps its own date whatever the
+    // rounding of its Julian Day.
+    static std::pair<std::int32_t, double> BirthClockDay(const DashaBirth& birth) {
         constexpr long long kSecondsPerDay = 86400;
         const long long clockSeconds = std::llround((birth.julianDayUt + 0.5) * kSecondsPerDay) +
                                        60LL * birth.utcOffsetMinutes;
         long long day = clockSeconds / kSecondsPerDay;
         if (clockSeconds % kSecondsPerDay < 0) --day;
-        birthDay_ = static_cast<std::int32_t>(day);
-        birthDayFraction_ =
-            static_cast<double>(clockSeconds - day * kSecondsPerDay) / kSecondsPerDay;
+        return {static_cast<std::int32_t>(day),
+                static_cast<double>(clockSeconds - day * kSecondsPerDay) / kSecondsPerDay};
     }
 
     // Days from the birth to a boundary; exactly 0 for a cycle that starts
@@ -137,6 +144,10 @@ RunningPeriods PeriodsOnDate(const DashaBirth& birth, DashaDate date) {
         lordBase = (lordBase + sub) % kLordCount;
     }
     return running;
+}
+
+DashaDate BirthDate(const DashaBirth& birth) {
+    return DateOfDayNumber(Timeline::BirthClockDay(birth).first);
 }
 
 Body PeriodLord(const BirthBalance& balance, int level, int index) {

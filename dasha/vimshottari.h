@@ -88,6 +88,9 @@ RunningPeriods PeriodsAtBirth(const BirthBalance& balance);
 // same as the shown dates of ComputeVimshottari give.
 RunningPeriods PeriodsOnDate(const DashaBirth& birth, DashaDate date);
 
+// The date of the birth on its own clock, as the periods' dates are shown.
+DashaDate BirthDate(const DashaBirth& birth);
+
 // The lord of period `index` of a level.
 Body PeriodLord(const BirthBalance& balance, int level, int index);
 

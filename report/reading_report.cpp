@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -15,6 +16,8 @@
 #include "charts/divisional_chart.h"
 #include "charts/divisions.h"
 #include "clock/place_clock.h"
+#include "dasha/dasha_birth.h"
+#include "dasha/dasha_sheet.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/kuja_dosha_details_text.h"
 #include "dosha/manglik_status.h"
@@ -63,6 +66,13 @@ class Sheet {
     // Makes room for `height` device units, on a new page if need be.
     void need(double height) {
         if (y_ + height <= page_.height() || y_ == 0.0) return;
+        writer_.newPage();
+        y_ = 0.0;
+    }
+
+    // What follows on a new page.
+    void newPage() {
+        if (y_ == 0.0) return;
         writer_.newPage();
         y_ = 0.0;
     }
@@ -263,6 +273,63 @@ void ClassicalSection(Sheet& sheet, const ChartReading& reading) {
     sheet.text(Q(kClassicalRuleNote), ReportFont(kBodyPoints - 1, false), Qt::darkGray);
 }
 
+// The periods of one level as table rows under the column titles.
+std::vector<QStringList> DashaRows(const dasha::Vimshottari& cycle, const dasha::DashaToday& today,
+                                   int level, int first) {
+    std::vector<QStringList> rows = {{}};
+    for (std::string_view title : dasha::kDashaColumnTitles) rows[0].append(Q(title));
+    for (int index = first; index < first + dasha::kLordCount; ++index) {
+        const dasha::DashaRowText row = dasha::DashaRow(cycle, today, level, index);
+        rows.push_back({Q(row.lords), Q(row.start), Q(row.end), Q(row.age), Q(row.marks)});
+    }
+    return rows;
+}
+
+void DashaSection(Sheet& sheet, const ReportReading& report) {
+    auto cycle = std::make_unique<dasha::Vimshottari>();
+    dasha::ComputeVimshottari(dasha::DashaBirthOf(report.birth, report.reading), *cycle);
+    const dasha::DashaToday today =
+        dasha::TodayOf(*cycle, report.today.value_or(dasha::LocalDateToday()));
+    const dasha::DashaHeadText head =
+        dasha::DashaHead(*cycle, today, report.positions, report.reading.builtInEphemeris);
+    const QFont regular = ReportFont(kBodyPoints);
+    const QFont bold = ReportFont(kBodyPoints, true);
+    const std::vector<double> columns = {0.0, 0.22, 0.35, 0.48, 0.63};
+
+    sheet.newPage();
+    sheet.section(Q(dasha::kDashaTitle));
+    sheet.text(Q(head.nakshatra), regular);
+    sheet.text(Q(head.balance), regular);
+    sheet.text(Q(head.today), bold);
+    sheet.text(Q(head.kuja), regular, kLagnaColour);
+    sheet.skip(2);
+    sheet.table(DashaRows(*cycle, today, 0, 0), columns, true);
+
+    auto antardashas = [&](const QString& whose, int mahadasha) {
+        const dasha::Period& period = cycle->mahadashas[static_cast<std::size_t>(mahadasha)];
+        sheet.skip(3);
+        sheet.text(QStringLiteral("Antardashas of %1, %2 to %3")
+                       .arg(whose, Q(dasha::DateText(period.start)),
+                            Q(dasha::DateText(period.end))),
+                   bold, kSectionColour);
+        sheet.skip(1);
+        sheet.table(DashaRows(*cycle, today, 1, mahadasha * dasha::kLordCount), columns, true);
+    };
+    if (const int running = today.running.index[0]; running != dasha::kNoPeriod) {
+        const Body lord = cycle->mahadashas[static_cast<std::size_t>(running)].lord;
+        antardashas(QStringLiteral("the running mahadasha, ") + Q(dasha::LordName(lord)), running);
+    }
+    if (const std::optional<int> mars = dasha::NextMarsMahadasha(*cycle, today))
+        antardashas(QStringLiteral("the Mars mahadasha to come"), *mars);
+
+    sheet.skip(3);
+    const QFont small = ReportFont(kBodyPoints - 1, false);
+    sheet.text(Q(head.clock + ". " + head.positions + ". " + head.accuracy + "."), small,
+               Qt::darkGray);
+    sheet.skip(1);
+    sheet.text(Q(dasha::kKujaPeriodsNote), small, Qt::darkGray);
+}
+
 }  // namespace
 
 QString ReportFileName(const BirthDetails& birth) {
@@ -320,6 +387,8 @@ QByteArray ReadingReportPdf(const ReportReading& report) {
 
         sheet.section(Q(kClassicalDetailsTitle));
         ClassicalSection(sheet, report.reading);
+
+        DashaSection(sheet, report);
 
         if (!painter.end()) return {};
     }

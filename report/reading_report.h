@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "charts/chart_geometry.h"
+#include "dasha/dasha_date.h"
 #include "dosha/kuja_dosha.h"
 #include "model/birth_details.h"
 #include "model/chart_reading.h"
@@ -26,6 +28,9 @@ struct ReportReading {
     // How firm the reading is around the birth time: its warnings go on the
     // first page.
     Firmness firmness;
+    // The date the dasha's running periods are found for; this computer's
+    // date today when not given.
+    std::optional<dasha::DashaDate> today;
 };
 
 // The reading as an A4 PDF: a heading and how the positions were computed,
@@ -34,7 +39,10 @@ struct ReportReading {
 // status with its reasons and notes, every position with its retrograde
 // mark, the Vedic details, the birth chart and the Navamsa in the chosen
 // style, the form's Kuja dosha lines under their caption and note, and the
-// classical rows with the cancellations that hold. Vector text
+// classical rows with the cancellations that hold; then on a page of its
+// own the Vimshottari dasha: the balance at birth, the mahadashas, and the
+// antardashas of the one running today and of the Mars mahadasha to come.
+// Vector text
 // with embedded fonts. Needs a QGuiApplication but no display; empty when the
 // document cannot be made.
 QByteArray ReadingReportPdf(const ReportReading& report);

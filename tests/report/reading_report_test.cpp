@@ -23,6 +23,7 @@ ReportReading DelhiReport(ChartStyle style) {
     report.fromLagna = display.fromLagna;
     report.fromMoon = display.fromMoon;
     report.chartStyle = style;
+    report.today = dasha::DashaDate{2025, 6, 1};
     return report;
 }
 
@@ -57,7 +58,13 @@ TEST(ReadingReportPdf, EveryStyleHoldsTheReadingAsSearchableTextWithEmbeddedFont
             "Asha Verma", "Kanya", "Navamsa (D9)", "Rasi", "Pushya", "28 Vir 57",
             "UTC+05:30", "28\u00b0 39' N", "77\u00b0 13' E", "Positions: classic",
             "Position of Mars from Lagna is 11", "Position of Mars from Chandra is 1",
-            "Ketu"};
+            "Ketu",
+            // The dasha, on a page of its own after the first.
+            "\fVimshottari Dasha", "Running today, 2025-06-01: Venus/Jupiter/Saturn",
+            "Antardashas of the running mahadasha, Venus, 2014-08-31 to 2034-08-31",
+            "Venus/Jupiter 2024-10-30 2027-07-01 39y 2m running today",
+            "Antardashas of the Mars mahadasha to come, 2050-08-31 to 2057-08-30",
+            "Mars/Moon 2057-01-29 2057-08-30 71y 5m Kuja period"};
         for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
             const ClassicalRowText row = ClassicalRow(*analysis, static_cast<KujaReference>(reference));
             expected.push_back(row.from);

@@ -166,7 +166,8 @@ void MdiTest::menuOrder_data() {
                           << QStringList{"mnuToolBar",    "mnuStatusBar",       "mnuViewSep1",
                                          "mnuChartStyle", "mnuColor",           "mnuViewSep2",
                                          "mnuChart",      "mnuDivisionalCharts", "mnuViewSep3",
-                                         "mnuPositions",  "mnuViewSep4",   "mnuKujaDoshaDetails"};
+                                         "mnuPositions",  "mnuViewSep4",   "mnuKujaDoshaDetails",
+                                         "mnuDasha"};
     QTest::newRow("Positions") << "mnuPositions"
                                << QStringList{"mnuPositionsClassic", "mnuPositionsPrecise"};
     QTest::newRow("Chart Style") << "mnuChartStyle"

@@ -1,20 +1,29 @@
 // Photographs the results window for the pictures in docs/: the Delhi 1985
 // reading as the engines compute it (classic and precise positions), a
 // crowded chart with several retrograde bodies in one box, the classical Kuja
-// dosha details of the Delhi reading, and its Manglik match with a Mumbai
-// reading of 1987; the Delhi reading in the North and East Indian styles and
+// dosha details of the Delhi reading, its Vimshottari dasha seen on 1 June
+// 2025, and its Manglik match with a Mumbai reading of 1987; the Delhi reading in the North and East Indian styles and
 // its Navamsa, and its PDF report (report-1985.pdf, whose first page
 // `pdftoppm -png -r 60 -singlefile` turns into report-1985.png). Run
 // offscreen with the docs folder as its argument.
 #include <QApplication>
 #include <QFile>
 #include <QPixmap>
+#include <memory>
+#include <optional>
 #include <cstdio>
 #include <optional>
 
+#include "dasha/dasha_birth.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/manglik_status.h"
 #include "reading/reading.h"
+#include "ui/common/dialogs.h"
+#include "ui/dasha/dasha_window.h"
+#include "ui/dosha_details/kuja_dosha_details_window.h"
+#include "ui/match/match_window.h"
+#include "ui/results/results_window.h"
+#include "ui/results/results_form.h"
 #include "report/reading_report.h"
 #include "support/sample_readings.h"
 #include "ui/common/dialogs.h"
@@ -63,6 +72,19 @@ bool PhotographDetails(const orbalis::BirthDetails& birth, const orbalis::ChartR
     return Save(window, path);
 }
 
+// The pictures' own today, so that they change only with the program.
+constexpr orbalis::dasha::DashaDate kPictureDate = {2025, 6, 1};
+
+bool PhotographDasha(const orbalis::BirthDetails& birth, const orbalis::ChartReading& reading,
+                     const QString& path) {
+    auto cycle = std::make_unique<orbalis::dasha::Vimshottari>();
+    orbalis::dasha::ComputeVimshottari(orbalis::dasha::DashaBirthOf(birth, reading), *cycle);
+    orbalis::QtDialogs dialogs;
+    orbalis::DashaWindow window(dialogs, *cycle, kPictureDate, orbalis::PositionsMode::Classic,
+                                false, QString::fromStdString(birth.name));
+    return Save(window, path);
+}
+
 bool PhotographMatch(const orbalis::BirthDetails& birth, const orbalis::ChartReading& reading,
                      const QString& path) {
     const orbalis::BirthDetails other =
@@ -106,6 +128,7 @@ int main(int argc, char** argv) {
     ok = PhotographDetails(birth, computed, display.firmness,
                            folder + "/kuja-dosha-details-1985.png") &&
          ok;
+    ok = PhotographDasha(birth, computed, folder + "/dasha-1985.png") && ok;
     ok = PhotographMatch(birth, computed, folder + "/manglik-match.png") && ok;
     ok = Photograph(birth, orbalis::testing::CrowdedReading(), orbalis::testing::CrowdedDisplay(),
                     folder + "/results-crowded.png") &&
@@ -130,6 +153,7 @@ int main(int argc, char** argv) {
     report.fromMoon = display.fromMoon;
     report.chartStyle = ChartStyle::North;
     report.firmness = display.firmness;
+    report.today = kPictureDate;
     QFile pdf(folder + "/report-1985.pdf");
     const QByteArray bytes = orbalis::ReadingReportPdf(report);
     ok = !bytes.isEmpty() && pdf.open(QIODevice::WriteOnly) && pdf.write(bytes) == bytes.size() &&

@@ -173,6 +173,8 @@ void ResultsWindow::BuildMenus() {
     AddSeparator(mnuView, "mnuViewSep4");
     connect(AddItem(mnuView, "mnuKujaDoshaDetails", QStringLiteral("Kuja Dosha &Details")),
             &QAction::triggered, this, &ResultsWindow::mnuKujaDoshaDetails_Click);
+    connect(AddItem(mnuView, "mnuDasha", QStringLiteral("&Vimshottari Dasha")),
+            &QAction::triggered, this, &ResultsWindow::mnuDasha_Click);
 
     for (QAction* item : {mnuToolBar_, mnuStatusBar_, mnuNorth_, mnuSouth_, mnuNatal_, mnuColorOn_,
                           mnuColorOff_, mnuChart_, mnuSub_Hora_, mnuSub_Drekkana_,
@@ -388,6 +390,10 @@ void ResultsWindow::mnuMatch_Click() {
 
 void ResultsWindow::mnuKujaDoshaDetails_Click() {
     emit detailsRequested();
+}
+
+void ResultsWindow::mnuDasha_Click() {
+    emit dashaRequested();
 }
 
 void ResultsWindow::cmdBack_Click() {

@@ -23,7 +23,7 @@ class ResultsForm;
 // the heading bar, the workspace and the bottom bar of three buttons.
 //
 // It owns no reading workflow. Leaving the window (Back, New, Exit), saving,
-// exporting, the PDF report, the match and the Kuja dosha details are
+// exporting, the PDF report, the match, the Kuja dosha details and the dasha are
 // announced as signals for the application to carry out;
 // whoever answers Back or New should delete the window with deleteLater().
 // Closing the window from its title bar counts as Exit.
@@ -57,6 +57,7 @@ class ResultsWindow final : public QMainWindow {
     void savePdfRequested();
     void matchRequested();
     void detailsRequested();
+    void dashaRequested();
     // The user picked an item of the "Positions" group.
     void positionsModeChosen(orbalis::PositionsMode mode);
 
@@ -89,6 +90,7 @@ class ResultsWindow final : public QMainWindow {
     void mnuSub_Dasamsa_Click();
     void mnuSub_Dwadasamsa_Click();
     void mnuKujaDoshaDetails_Click();
+    void mnuDasha_Click();
     void mnuGuide_Click();
     void mnuOnline_Click();
     void mnuVisit_Click();
