@@ -12,7 +12,6 @@
 #include <memory>
 #include <optional>
 #include <cstdio>
-#include <optional>
 
 #include "dasha/dasha_birth.h"
 #include "dosha/classical_kuja_dosha.h"
@@ -26,11 +25,6 @@
 #include "ui/results/results_form.h"
 #include "report/reading_report.h"
 #include "support/sample_readings.h"
-#include "ui/common/dialogs.h"
-#include "ui/dosha_details/kuja_dosha_details_window.h"
-#include "ui/match/match_window.h"
-#include "ui/results/results_form.h"
-#include "ui/results/results_window.h"
 
 namespace {
 
