@@ -18,6 +18,7 @@
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
 #include "ui/dosha_details/kuja_dosha_details_window.h"
+#include "dosha/manglik_status.h"
 #include "ui/match/match_window.h"
 #include "ui/match/vashya_setting.h"
 #include "ui/results/results_form.h"
@@ -210,8 +211,9 @@ class MarriageMatchTest : public QObject {
         QVERIFY(match.window);
         QPointer<ReportWindow> window = match.window.data();
         if (details) {
-            window = new KujaDoshaDetailsWindow(match.dialogs, match.window->match().groom.analysis,
-                                                QStringLiteral("Ravi Kumar"));
+            window = new KujaDoshaDetailsWindow(
+                match.dialogs, AssessManglik(match.window->match().groom.analysis),
+                QStringLiteral("Ravi Kumar"));
             match.window->close();
             window->show();
         }
