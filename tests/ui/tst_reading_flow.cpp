@@ -19,6 +19,7 @@
 #include "ui/results/results_window.h"
 #include "ui/results/results_form.h"
 #include "support/fake_dialogs.h"
+#include "support/sample_readings.h"
 #include "support/test_environment.h"
 
 using orbalis::ResultsWindow;
@@ -253,6 +254,40 @@ class ReadingFlowTest : public QObject {
         QVERIFY(application.chartReading == reading);
         QVERIFY(Child<QCheckBox>(application.mainForm(), "chkDST")->isChecked());
         QCOMPARE(application.lastFileName, path);
+    }
+
+    // Open on the results window: a file read replaces the window and its
+    // reading; a cancelled dialog leaves both.
+    void openFromTheResultsWindow_data() {
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("a file chosen") << true;
+        QTest::newRow("cancelled") << false;
+    }
+
+    void openFromTheResultsWindow() {
+        QFETCH(bool, chosen);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("mumbai.orb");
+        const std::string bytes = orbalis::EncodeReadingFile(
+            orbalis::BirthDetailsFromForm(orbalis::testing::MumbaiEntries1987()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        file.close();
+        FakeDialogs dialogs;
+        OrbalisApplication application(dialogs);
+        StartDelhiReading(application);
+        ResultsWindow* before = application.resultsWindow();
+
+        if (chosen) dialogs.openReplies.enqueue(path);
+        Invoke(*before, "mnuOpen");
+        QCOMPARE(dialogs.openRequests.size(), 1);
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.lastMessage()));
+        QCOMPARE(application.resultsWindow() != before, chosen);
+        QCOMPARE(Q(application.birthDetails.name), chosen ? "Kiran Rao" : "Sample");
+        QCOMPARE(Label(*application.resultsWindow(), "lblName"),
+                 chosen ? "Name: Kiran Rao" : "Name: Sample");
+        QVERIFY(!application.mainForm().isVisible());
     }
 
     void damagedFileLeavesEveryControlAsItWas() {

@@ -22,7 +22,8 @@ class ResultsForm;
 // The results main window around one results form: menus, the toolbar TB,
 // the heading bar, the workspace and the bottom bar of three buttons.
 //
-// It owns no reading workflow. Leaving the window (Back, New, Exit), saving,
+// It owns no reading workflow. Leaving the window (Back, New, Exit), opening
+// a reading file (as the birth-details window's Open does), saving,
 // exporting, the PDF report, the match and the Kuja dosha details are
 // announced as signals for the application to carry out;
 // whoever answers Back or New should delete the window with deleteLater().
@@ -50,6 +51,7 @@ class ResultsWindow final : public QMainWindow {
   signals:
     void backRequested();
     void newRequested();
+    void openRequested();
     void exitRequested();
     void saveRequested();
     void exportRequested();
@@ -66,6 +68,7 @@ class ResultsWindow final : public QMainWindow {
     void cmdBack_Click();
     void cmdExit_Click();
     void mnuNew_Click();
+    void mnuOpen_Click();
     void mnuSaveAsText_Click();
     void mnuSaveAsJpeg_Click();
     void mnuSaveAsPdf_Click();
