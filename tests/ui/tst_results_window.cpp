@@ -158,11 +158,11 @@ void MdiTest::menuOrder_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("items");
     QTest::newRow("File") << "mnuFile"
-                          << QStringList{"mnuNew",        "mnuOpen",     "mnuFileSep0", "mnuSaveAsText",
-                                         "mnuSaveAsJpeg", "mnuSaveAsPdf", "mnuFileSep1", "mnuExport",
-                                         "mnuMatch",      "mnuFilesep2", "mnuPrint",
-                                         "mnuFileSep3",   "mnuBack",     "mnuFileSep4",
-                                         "mnuExit"};
+                          << QStringList{"mnuNew",        "mnuOpen",      "mnuFileSep0",
+                                         "mnuSaveAsText", "mnuSaveAsJpeg", "mnuSaveAsPdf",
+                                         "mnuFileSep1",   "mnuExport",    "mnuMatch",
+                                         "mnuFilesep2",   "mnuPrint",     "mnuFileSep3",
+                                         "mnuBack",       "mnuFileSep4",  "mnuExit"};
     QTest::newRow("View") << "mnuView"
                           << QStringList{"mnuToolBar",    "mnuStatusBar",       "mnuViewSep1",
                                          "mnuChartStyle", "mnuColor",           "mnuViewSep2",
