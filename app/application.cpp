@@ -98,7 +98,7 @@ void OrbalisApplication::RunReading() {
     // Computed aside, so that a refused reading leaves the last one whole.
     ChartReading reading = chartReading;
     const std::optional<ReadingDisplay> display =
-        ComputeOrRefuse(birth, positionsMode, reading, mainForm_.get());
+        ComputeOrRefuse(birth, positionsMode, reading, FrontWindow());
     if (!display) return;
     birthDetails = birth;
     chartReading = std::move(reading);
@@ -123,14 +123,17 @@ void OrbalisApplication::ChoosePositionsMode(PositionsMode mode) {
     if (resultsWindow_) resultsWindow_->SetPositionsMode(mode);
 }
 
+QWidget* OrbalisApplication::FrontWindow() const {
+    return resultsWindow_ ? static_cast<QWidget*>(resultsWindow_) : mainForm_.get();
+}
+
 void OrbalisApplication::OpenReading() {
-    const std::optional<QString> path = ChooseReadingFileToOpen(dialogs_, mainForm_.get());
+    const std::optional<QString> path = ChooseReadingFileToOpen(dialogs_, FrontWindow());
     if (path) OpenReadingFrom(*path);
 }
 
 bool OrbalisApplication::OpenReadingFrom(const QString& path) {
-    const std::optional<ReadingFileLines> lines =
-        ReadReadingFileAt(dialogs_, mainForm_.get(), path);
+    const std::optional<ReadingFileLines> lines = ReadReadingFileAt(dialogs_, FrontWindow(), path);
     if (!lines) return false;
     mainForm_->setEntries(ApplyReadingFile(*lines, mainForm_->entries()));
     RunReading();
@@ -163,7 +166,7 @@ void OrbalisApplication::OpenNextHandOver() {
     OpenReadingFrom(path);
     handOvers_.removeFirst();
     if (!handOvers_.isEmpty()) dialogs_.whenClosed([this] { OpenNextHandOver(); });
-    QWidget* front = resultsWindow_ ? static_cast<QWidget*>(resultsWindow_) : mainForm_.get();
+    QWidget* front = FrontWindow();
     front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
     front->raise();
     front->activateWindow();
@@ -185,6 +188,7 @@ void OrbalisApplication::ShowResults(const ReadingDisplay& display) {
     window->SetPositionsMode(positionsMode);
     connect(window, &ResultsWindow::backRequested, this, [this] { ReturnToBirthDetails(false); });
     connect(window, &ResultsWindow::newRequested, this, [this] { ReturnToBirthDetails(true); });
+    connect(window, &ResultsWindow::openRequested, this, &OrbalisApplication::OpenReading);
     connect(window, &ResultsWindow::exitRequested, this, &OrbalisApplication::ExitApplication);
     connect(window, &ResultsWindow::saveRequested, this, &OrbalisApplication::SaveReading);
     connect(window, &ResultsWindow::exportRequested, this, &OrbalisApplication::ExportReading);

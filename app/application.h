@@ -45,7 +45,8 @@ class OrbalisApplication final : public QObject {
     // computes the reading, shows it in a fresh results window and hides the
     // birth-details window. A refused reading changes nothing.
     void RunReading();
-    // Asks for a reading file, then OpenReadingFrom.
+    // Asks for a reading file, then OpenReadingFrom; from the results window
+    // as from the birth-details window, its dialogs over the window in front.
     void OpenReading();
     // Reads the reading file at path back into the birth-details window and
     // runs the reading; false when the file is refused ("Please Check The
@@ -86,6 +87,8 @@ class OrbalisApplication final : public QObject {
     void SaveReading();
     void ExportReading();
     void SaveReadingPicture();
+    // The results window while there is one, else the birth-details window.
+    QWidget* FrontWindow() const;
     void OpenHandedOverReading(const QString& path);
     void OpenNextHandOver();
 

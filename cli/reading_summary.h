@@ -7,10 +7,11 @@
 namespace orbalis::cli {
 
 // A reading in a few lines for a person at a terminal, UTF-8: the name, the
-// birth with its UTC offset, the far-zone warning if any, the Lagna, the Moon sign, the nakshatra with the
-// Moon's own pada, the Manglik status with its notes, the results form's
-// two verdicts, the classical rows and their closing line, and a line for
-// each answer that changes within 15 minutes of the given time.
+// birth with its UTC offset, the far-zone warning if any, the Lagna, the
+// Moon sign, the nakshatra with the Moon's own pada, the Manglik status with
+// its notes, the results form's two verdicts, the classical rows and their
+// closing line, and a line for each answer that changes within 15 minutes of
+// the given time.
 std::string ReadingSummary(const FullReading& reading);
 
 // "Born:      15 August 1985, 10:30 (UTC+05:30), New Delhi, Delhi, India,

@@ -252,7 +252,8 @@ std::vector<std::string> ManglikReasons(const ManglikAssessment& assessment) {
             softenings.push_back(std::move(phrase));
         }
         reasons.push_back("Lowered from high to low by " + JoinedWithAnd(softenings) +
-                          ", which soften a dosha but never cancel it.");
+                          (softenings.size() == 1 ? ", which softens a dosha but never cancels it."
+                                                  : ", which soften a dosha but never cancel it."));
     }
     return reasons;
 }

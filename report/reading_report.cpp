@@ -226,7 +226,8 @@ void Warnings(Sheet& sheet, const ReportReading& report) {
         lines.insert(lines.begin(), farZone);
     if (lines.empty()) return;
     sheet.skip(1.5);
-    for (const std::string& line : lines) sheet.text(Q(line), ReportFont(kBodyPoints, true), kWarningColour);
+    for (const std::string& line : lines)
+        sheet.text(Q(line), ReportFont(kBodyPoints, true), kWarningColour);
 }
 
 // The status as matching uses it, what it rests on, and its notes.

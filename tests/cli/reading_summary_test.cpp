@@ -61,15 +61,5 @@ TEST(ReadingSummary, AFarZoneIsWarnedOfAndTheReadingGiven) {
     }
 }
 
-TEST(ReadingSummary, TheOffsetIncludesDaylightSaving) {
-    const BirthTexts london = {"Sample", "1988-06-05", "14:20", "29",     "51N30",
-                               "0W07",   "1",          "London", "England", "United Kingdom"};
-    const std::string summary = ReadingFromTexts(london, ReadingFormat::Summary).output;
-    EXPECT_NE(summary.find("Born:      5 June 1988, 14:20 (UTC+01:00), London, England, United "
-                           "Kingdom, 51\u00b0 30\u2032 N, 0\u00b0 7\u2032 W\n"),
-              std::string::npos)
-        << summary;
-}
-
 }  // namespace
 }  // namespace orbalis::cli

@@ -9,8 +9,6 @@
 #include "clock/place_clock_text.h"
 #include "clock/posix_zone_rule.h"
 #include "clock/zone_row_choice.h"
-#include "model/birth_details.h"
-#include "model/reference_tables.h"
 
 namespace orbalis {
 namespace {
@@ -126,28 +124,6 @@ TEST(UtcOffsetText, SignHoursMinutesAndSecondsWhereThereAreAny) {
     EXPECT_EQ(UtcOffsetText(0), "+00:00");
     EXPECT_EQ(UtcOffsetText(19270), "+05:21:10");
     EXPECT_EQ(UtcOffsetText(-(9 * kHour + 1800)), "-09:30");
-}
-
-TEST(ZoneUsedText, TheOffsetWithDaylightSavingAndTheRowAsListed) {
-    struct Case {
-        const char* name;
-        int row;
-        bool daylightSaving;
-        const char* text;
-    };
-    const Case cases[] = {
-        {"India", 34, false, "UTC+05:30 (Indian Time, IST, +5.3)"},
-        {"London in summer", 29, true, "UTC+01:00 (Greenwich Mean Time,GMT,0.0, with daylight saving)"},
-        {"a row the list lacks", kTimeZoneCount, true, "UTC+01:00 (with daylight saving)"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        BirthDetails birth;
-        if (c.row < kTimeZoneCount) ApplyZoneRow(birth, c.row);
-        birth.zoneIndex = static_cast<std::int16_t>(c.row);
-        birth.daylightSaving = c.daylightSaving;
-        EXPECT_EQ(ZoneUsedText(birth), c.text);
-    }
 }
 
 TEST(PosixZoneRule, ReadsTheRuleAtTheEndOfAZoneFile) {

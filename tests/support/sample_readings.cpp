@@ -43,25 +43,11 @@ FormEntries DelhiEntries() {
 }
 
 FormEntries LondonEntries1988() {
-    FormEntries e;
-    e.name = "Emma Clarke";
-    e.latitudeDegrees = "51";
-    e.latitudeMinutes = "30";
-    e.longitudeDegrees = "0";
-    e.longitudeMinutes = "7";
-    e.east = false;
-    e.west = true;
-    e.city = "London";
-    e.state = "England";
-    e.country = "United Kingdom";
-    e.day = 5;
-    e.monthIndex = 5;
-    e.year = 1988;
-    e.hour = 14;
-    e.minute = 20;
-    e.zoneIndex = 29;  // Greenwich Mean Time
-    e.daylightSaving = true;
-    return e;
+    return {.name = "Emma Clarke", .latitudeDegrees = "51", .latitudeMinutes = "30",
+            .longitudeDegrees = "0", .longitudeMinutes = "7", .city = "London",
+            .state = "England", .country = "United Kingdom", .east = false, .west = true,
+            .day = 5, .monthIndex = 5, .year = 1988, .hour = 14, .minute = 20,
+            .zoneIndex = 29, .daylightSaving = true};
 }
 
 FormEntries MumbaiEntries1987() {

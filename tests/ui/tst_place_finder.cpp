@@ -13,6 +13,7 @@
 #include "ui/birth_details/birth_details_window.h"
 #include "places/place_search.h"
 #include "support/fake_dialogs.h"
+#include "support/sample_readings.h"
 #include "support/test_environment.h"
 
 using orbalis::BirthDetailsWindow;
@@ -95,8 +96,16 @@ class PlaceFinderTest : public QObject {
         auto* city = Control<QLineEdit>("txtCity");
         city->setFocus();
         QTest::keyClicks(city, QStringLiteral("Qxqzv"));
-        QCOMPARE(Found(), QStringLiteral("No town named Qxqzv was found: the latitude, longitude "
-                                         "and time zone are the ones in the boxes."));
+        const QString noTown = QStringLiteral(
+            "No town named Qxqzv was found: the latitude, longitude and time zone are the ones "
+            "in the boxes.");
+        QCOMPARE(Found(), noTown);
+        // Still true while the boxes are filled; gone with a reading opened
+        // afterwards.
+        QTest::keyClicks(Control<QLineEdit>("txtLatDeg"), QStringLiteral("2"));
+        QCOMPARE(Found(), noTown);
+        window->setEntries(orbalis::testing::DelhiEntries());
+        QCOMPARE(Found(), QString());
         city->clear();
         QTest::keyClicks(city, QStringLiteral("Jalandh"));
         QCOMPARE(Found(), QString());

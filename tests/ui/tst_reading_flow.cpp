@@ -19,6 +19,7 @@
 #include "ui/results/results_window.h"
 #include "ui/results/results_form.h"
 #include "support/fake_dialogs.h"
+#include "support/sample_readings.h"
 #include "support/test_environment.h"
 
 using orbalis::ResultsWindow;
@@ -253,6 +254,25 @@ class ReadingFlowTest : public QObject {
         QVERIFY(application.chartReading == reading);
         QVERIFY(Child<QCheckBox>(application.mainForm(), "chkDST")->isChecked());
         QCOMPARE(application.lastFileName, path);
+    }
+
+    // Open on the results window: the file's reading replaces the window.
+    void openFromTheResultsWindow() {
+        QTemporaryDir folder;
+        QFile file(folder.filePath("mumbai.orb"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(orbalis::EncodeReadingFile(
+            orbalis::BirthDetailsFromForm(orbalis::testing::MumbaiEntries1987()))));
+        file.close();
+        FakeDialogs dialogs;
+        OrbalisApplication application(dialogs);
+        StartDelhiReading(application);
+        ResultsWindow* before = application.resultsWindow();
+        dialogs.openReplies.enqueue(file.fileName());
+        Invoke(*before, "mnuOpen");
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.lastMessage()));
+        QVERIFY(application.resultsWindow() != before);
+        QCOMPARE(Label(*application.resultsWindow(), "lblName"), QStringLiteral("Name: Kiran Rao"));
     }
 
     void damagedFileLeavesEveryControlAsItWas() {

@@ -132,6 +132,7 @@ class MdiTest : public QObject {
 void MdiTest::standardKeysAndThePositionsChoice() {
     Window window;
     const std::pair<const char*, QKeySequence> keys[] = {
+        {"mnuOpen", QKeySequence(QKeySequence::Open)},
         {"mnuSaveAsText", QKeySequence(QKeySequence::Save)},
         {"mnuPrint", QKeySequence(QKeySequence::Print)},
         {"mnuExit", QKeySequence(QKeySequence::Quit)},
@@ -157,11 +158,11 @@ void MdiTest::menuOrder_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("items");
     QTest::newRow("File") << "mnuFile"
-                          << QStringList{"mnuNew",        "mnuFileSep0", "mnuSaveAsText",
-                                         "mnuSaveAsJpeg", "mnuSaveAsPdf", "mnuFileSep1", "mnuExport",
-                                         "mnuMatch",      "mnuFilesep2", "mnuPrint",
-                                         "mnuFileSep3",   "mnuBack",     "mnuFileSep4",
-                                         "mnuExit"};
+                          << QStringList{"mnuNew",        "mnuOpen",      "mnuFileSep0",
+                                         "mnuSaveAsText", "mnuSaveAsJpeg", "mnuSaveAsPdf",
+                                         "mnuFileSep1",   "mnuExport",    "mnuMatch",
+                                         "mnuFilesep2",   "mnuPrint",     "mnuFileSep3",
+                                         "mnuBack",       "mnuFileSep4",  "mnuExit"};
     QTest::newRow("View") << "mnuView"
                           << QStringList{"mnuToolBar",    "mnuStatusBar",       "mnuViewSep1",
                                          "mnuChartStyle", "mnuColor",           "mnuViewSep2",
@@ -408,6 +409,8 @@ void MdiTest::commands_data() {
                               << "newRequested";
     QTest::newRow("toolbar New") << "TB_New"
                                  << "newRequested";
+    QTest::newRow("Open item") << "mnuOpen"
+                               << "openRequested";
     QTest::newRow("Exit button") << "cmdExit"
                                  << "exitRequested";
     QTest::newRow("Exit item") << "mnuExit"
@@ -429,8 +432,9 @@ void MdiTest::commands() {
     QFETCH(QString, signal);
     Window window;
     window.mdi.show();
-    const char* const signalNames[] = {"backRequested", "newRequested",    "exitRequested",
-                                       "saveRequested", "exportRequested", "saveJpegRequested"};
+    const char* const signalNames[] = {"backRequested",   "newRequested",     "openRequested",
+                                       "exitRequested",   "saveRequested",    "exportRequested",
+                                       "saveJpegRequested"};
     QList<QSignalSpy*> spies;
     for (const char* name : signalNames) {
         const QByteArray signature = QByteArray("2") + name + "()";

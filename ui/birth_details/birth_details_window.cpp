@@ -45,6 +45,14 @@ namespace {
 
 constexpr int kLastHour = 24;  // 24:mm is offered and read as 0:mm of the next day
 constexpr std::size_t kOfferedPlaces = 12;
+
+// The line under the town while no town has been looked up.
+QString PlaceLineAtRest() {
+    return PlaceFinderAvailable()
+               ? QString()
+               : QStringLiteral("The place finder is not available: please enter the place and "
+                                "its time zone yourself.");
+}
 constexpr int kPlaceRole = Qt::UserRole + 1;  // row of offeredPlaces_
 
 template <typename Widget>
@@ -357,10 +365,7 @@ void BirthDetailsWindow::SetFormDefaults() {
     optLatNorth->setChecked(true);
     optLongEast->setChecked(true);
     chkDST->setChecked(false);
-    if (!PlaceFinderAvailable()) {
-        lblZoneFound->setText(QStringLiteral(
-            "The place finder is not available: please enter the place and its time zone yourself."));
-    }
+    lblZoneFound->setText(PlaceLineAtRest());
 }
 
 FormEntries BirthDetailsWindow::entries() const {
@@ -532,14 +537,17 @@ void BirthDetailsWindow::CheckZoneDistance() {
     lblFarZone->setVisible(!warning.isEmpty());
 }
 
+// Coordinates typed by hand are no longer the chosen place's; a line saying
+// no town was found stays true while the user fills the boxes.
 void BirthDetailsWindow::PlaceBox_Edited() {
-    ForgetPlace();
+    if (chosenPlace_) ForgetPlace();
 }
 
+// The line under the town goes with the place: a reading opened afterwards
+// must not carry the last town's clock or "No town named ... was found".
 void BirthDetailsWindow::ForgetPlace() {
-    if (!chosenPlace_) return;
     chosenPlace_ = nullptr;
-    lblZoneFound->clear();
+    lblZoneFound->setText(PlaceLineAtRest());
 }
 
 void BirthDetailsWindow::DateOrTime_Changed() {

@@ -120,6 +120,11 @@ void ResultsWindow::BuildMenus() {
     QMenu* mnuFile = addMenu(bar, "mnuFile", QStringLiteral("&File"));
     connect(AddItem(mnuFile, "mnuNew", QStringLiteral("&New")), &QAction::triggered, this,
             &ResultsWindow::mnuNew_Click);
+    // Another saved reading without going back to the birth details first.
+    QAction* mnuOpen =
+        AddItem(mnuFile, "mnuOpen", QStringLiteral("&Open Previously Saved Reading\u2026"));
+    mnuOpen->setShortcut(QKeySequence::Open);
+    connect(mnuOpen, &QAction::triggered, this, &ResultsWindow::mnuOpen_Click);
     AddSeparator(mnuFile, "mnuFileSep0");
     connect(AddItem(mnuFile, "mnuSaveAsText", QStringLiteral("Save &As")), &QAction::triggered,
             this, &ResultsWindow::mnuSaveAsText_Click);
@@ -407,6 +412,12 @@ void ResultsWindow::mnuBack_Click() {
 void ResultsWindow::mnuNew_Click() {
     Leave();
     emit newRequested();
+}
+
+// The window stays until a reading from the file replaces it: a cancelled
+// or refused file leaves it as it was.
+void ResultsWindow::mnuOpen_Click() {
+    emit openRequested();
 }
 
 void ResultsWindow::cmdExit_Click() {

@@ -22,8 +22,10 @@ class ResultsForm;
 // The results main window around one results form: menus, the toolbar TB,
 // the heading bar, the workspace and the bottom bar of three buttons.
 //
-// It owns no reading workflow. Leaving the window (Back, New, Exit), saving,
-// exporting, the PDF report, the match, the Kuja dosha details and the dasha are
+// It owns no reading workflow. Leaving the window (Back, New, Exit), opening
+// a reading file (as the birth-details window's Open does), saving,
+// exporting, the PDF report, the match, the Kuja dosha details and the dasha
+// are
 // announced as signals for the application to carry out;
 // whoever answers Back or New should delete the window with deleteLater().
 // Closing the window from its title bar counts as Exit.
@@ -50,6 +52,7 @@ class ResultsWindow final : public QMainWindow {
   signals:
     void backRequested();
     void newRequested();
+    void openRequested();
     void exitRequested();
     void saveRequested();
     void exportRequested();
@@ -67,6 +70,7 @@ class ResultsWindow final : public QMainWindow {
     void cmdBack_Click();
     void cmdExit_Click();
     void mnuNew_Click();
+    void mnuOpen_Click();
     void mnuSaveAsText_Click();
     void mnuSaveAsJpeg_Click();
     void mnuSaveAsPdf_Click();
