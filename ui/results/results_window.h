@@ -25,9 +25,8 @@ class ResultsForm;
 // It owns no reading workflow. Leaving the window (Back, New, Exit), opening
 // a reading file (as the birth-details window's Open does), saving,
 // exporting, the PDF report, the match, the Kuja dosha details and the dasha
-// are
-// announced as signals for the application to carry out;
-// whoever answers Back or New should delete the window with deleteLater().
+// are announced as signals for the application to carry out; whoever answers
+// Back or New should delete the window with deleteLater().
 // Closing the window from its title bar counts as Exit.
 //
 // Controls carry their names as objectName; toolbar buttons are "TB_" and
