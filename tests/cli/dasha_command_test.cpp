@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/run_cli.h"
+#include "run_program.h"
 #include "temp_folder.h"
 
 namespace orbalis::cli {
@@ -20,26 +21,8 @@ namespace {
 using testing::ReadBytes;
 using testing::TempFolder;
 
-struct ProgramRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// The companion in this process, with `arguments` quoted as for the shell.
-ProgramRun RunProgram(const TempFolder& folder, const std::string& arguments,
-                      std::string_view input = "") {
-    wordexp_t words{};
-    EXPECT_EQ(wordexp(arguments.c_str(), &words, WRDE_NOCMD | WRDE_UNDEF), 0) << arguments;
-    const std::vector<std::string> argv(words.we_wordv, words.we_wordv + words.we_wordc);
-    wordfree(&words);
-    std::FILE* in = std::fopen(folder.Write("stdin", input).c_str(), "rb");
-    std::FILE* out = std::fopen(folder.File("stdout").c_str(), "wb");
-    std::FILE* errors = std::fopen(folder.File("stderr").c_str(), "wb");
-    const int status = RunCli(argv, out, errors, in);
-    for (std::FILE* stream : {in, out, errors}) std::fclose(stream);
-    return {status, ReadBytes(folder.File("stdout")), ReadBytes(folder.File("stderr"))};
-}
+using testing::ProgramRun;
+using testing::RunProgram;
 
 constexpr const char* kDelhi =
     "dasha --name Sample --date 1985-08-15 --time 10:30 --zone 34 --lat 28N39 --lon 77E13 "
