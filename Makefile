@@ -10,7 +10,7 @@ PREFIX ?= /usr/local
 PACKAGE_BUILD ?= build-package
 BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 
-.PHONY: all setup configure build programs run test bench install package fuzz test-sanitize clean
+.PHONY: all setup configure build programs run test bench install package fuzz test-sanitize format format-check clean
 
 all: build
 
@@ -32,6 +32,16 @@ run: programs
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Every C++ file of the tree as .clang-format lays it out: `make format`
+# rewrites them, `make format-check` (run by CI) names any that differ.
+FORMAT_FILES = git ls-files -z -- '*.cpp' '*.h'
+
+format: setup
+	@$(FORMAT_FILES) | xargs -0 clang-format -i
+
+format-check: setup
+	@$(FORMAT_FILES) | xargs -0 clang-format --dry-run --Werror
 
 # make install PREFIX=~/.local (default /usr/local); DESTDIR is honoured too.
 install: configure

@@ -6,23 +6,23 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "reading/input_rules.h"
-#include "model/program_identity.h"
-#include "model/text_utils.h"
-#include "reading/reading.h"
-#include "reading/reading_file.h"
-#include "ui/common/dialogs.h"
-#include "ui/birth_details/birth_details_window.h"
-#include "ui/common/positions_setting.h"
-#include "ui/common/reading_file_commands.h"
 #include "app/reading_hand_over.h"
 #include "app/results_actions.h"
 #include "app/single_instance.h"
-#include "ui/common/text_export_command.h"
-#include "ui/results/results_window.h"
-#include "ui/results/results_form.h"
-#include "ui/results/jpeg_save.h"
+#include "model/program_identity.h"
+#include "model/text_utils.h"
+#include "reading/input_rules.h"
+#include "reading/reading.h"
+#include "reading/reading_file.h"
+#include "ui/birth_details/birth_details_window.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/positions_setting.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/reading_file_commands.h"
+#include "ui/common/text_export_command.h"
+#include "ui/results/jpeg_save.h"
+#include "ui/results/results_form.h"
+#include "ui/results/results_window.h"
 
 namespace orbalis {
 
@@ -38,8 +38,7 @@ void ShowCentred(QWidget& window) {
 
 }  // namespace
 
-bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs,
-                          const QString& readingFile) {
+bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs, const QString& readingFile) {
     if (instance.acquire()) {
         if (!instance.problem().isEmpty()) {
             std::fprintf(stderr,
@@ -50,10 +49,8 @@ bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs,
     }
     if (!readingFile.isEmpty() && HandOverReadingFile(instance.handOverPath(), readingFile))
         return true;
-    dialogs.showMessage(
-        nullptr, QStringLiteral("Application is already running"),
-        QtText(kProgramTitle),
-        MessageIcon::Information);
+    dialogs.showMessage(nullptr, QStringLiteral("Application is already running"),
+                        QtText(kProgramTitle), MessageIcon::Information);
     return true;
 }
 
@@ -62,9 +59,12 @@ OrbalisApplication::OrbalisApplication(Dialogs& dialogs, QObject* parent)
       positionsMode(LoadPositionsMode()),
       dialogs_(dialogs),
       mainForm_(std::make_unique<BirthDetailsWindow>(dialogs)) {
-    connect(mainForm_.get(), &BirthDetailsWindow::readingRequested, this, &OrbalisApplication::RunReading);
-    connect(mainForm_.get(), &BirthDetailsWindow::openRequested, this, &OrbalisApplication::OpenReading);
-    connect(mainForm_.get(), &BirthDetailsWindow::exitRequested, this, &OrbalisApplication::ExitApplication);
+    connect(mainForm_.get(), &BirthDetailsWindow::readingRequested, this,
+            &OrbalisApplication::RunReading);
+    connect(mainForm_.get(), &BirthDetailsWindow::openRequested, this,
+            &OrbalisApplication::OpenReading);
+    connect(mainForm_.get(), &BirthDetailsWindow::exitRequested, this,
+            &OrbalisApplication::ExitApplication);
 }
 
 OrbalisApplication::~OrbalisApplication() = default;
@@ -85,10 +85,8 @@ std::optional<ReadingDisplay> OrbalisApplication::ComputeOrRefuse(const BirthDet
     std::string refusal;
     std::optional<ReadingDisplay> display = ComputeReading(birth, mode, reading, refusal);
     if (!display)
-        dialogs_.showMessage(
-            parent, QString::fromStdString(refusal),
-            QtText(kProgramTitle),
-            MessageIcon::Error);
+        dialogs_.showMessage(parent, QString::fromStdString(refusal), QtText(kProgramTitle),
+                             MessageIcon::Error);
     return display;
 }
 
@@ -192,8 +190,10 @@ void OrbalisApplication::ShowResults(const ReadingDisplay& display) {
     connect(window, &ResultsWindow::exitRequested, this, &OrbalisApplication::ExitApplication);
     connect(window, &ResultsWindow::saveRequested, this, &OrbalisApplication::SaveReading);
     connect(window, &ResultsWindow::exportRequested, this, &OrbalisApplication::ExportReading);
-    connect(window, &ResultsWindow::saveJpegRequested, this, &OrbalisApplication::SaveReadingPicture);
-    connect(window, &ResultsWindow::positionsModeChosen, this, &OrbalisApplication::ChoosePositionsMode);
+    connect(window, &ResultsWindow::saveJpegRequested, this,
+            &OrbalisApplication::SaveReadingPicture);
+    connect(window, &ResultsWindow::positionsModeChosen, this,
+            &OrbalisApplication::ChoosePositionsMode);
     ConnectResultsActions(*window, dialogs_);
     resultsWindow_ = window;
     window->showMaximized();

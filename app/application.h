@@ -9,8 +9,8 @@
 
 #include "model/birth_details.h"
 #include "model/chart_reading.h"
-#include "reading/reading.h"
 #include "model/positions_mode.h"
+#include "reading/reading.h"
 
 namespace orbalis {
 

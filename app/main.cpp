@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "reading/command_line.h"
-#include "model/program_identity.h"
 #include "app/application.h"
-#include "ui/common/dialogs.h"
 #include "app/single_instance.h"
 #include "files/temporary_names.h"
+#include "model/program_identity.h"
+#include "reading/command_line.h"
+#include "ui/common/dialogs.h"
 
 namespace {
 

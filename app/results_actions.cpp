@@ -98,10 +98,9 @@ void ConnectResultsActions(ResultsWindow& window, Dialogs& dialogs) {
         [&dialogs, &window, dashaWindow] { ShowDasha(dialogs, window, *dashaWindow); });
     // Connected after the application's own answer, which computes the
     // reading in the chosen positions first.
-    QObject::connect(&window, &ResultsWindow::positionsModeChosen, &window,
-                     [&dialogs, &window, dashaWindow] {
-                         FollowPositions(dialogs, window, *dashaWindow);
-                     });
+    QObject::connect(
+        &window, &ResultsWindow::positionsModeChosen, &window,
+        [&dialogs, &window, dashaWindow] { FollowPositions(dialogs, window, *dashaWindow); });
 }
 
 }  // namespace orbalis

@@ -78,9 +78,9 @@ struct flock WholeFile(short type) {
 // The lock file at `path` when it is one: a regular file of this user's with
 // no other name. A link is not followed.
 int OpenLockFile(const QString& path, int flags, QString& problem) {
-    const int descriptor = ::open(QFile::encodeName(path).constData(),
-                                  flags | O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
-                                  0600);
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(),
+               flags | O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
     if (descriptor < 0) {
         problem = errno == ELOOP ? QStringLiteral("%1: a link, left as it is").arg(path)
                                  : QStringLiteral("%1: %2").arg(path, SystemReason());

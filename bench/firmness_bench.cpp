@@ -35,8 +35,8 @@ std::vector<orbalis::BirthDetails> Births(Places places) {
             birth.isEast = true;
         } else {
             orbalis::ApplyZoneRow(birth, next(orbalis::kTimeZoneCount));
-            birth.latitudeDegrees = static_cast<std::int16_t>(
-                places == Places::Polar ? 67 + next(23) : 55 + next(11));
+            birth.latitudeDegrees =
+                static_cast<std::int16_t>(places == Places::Polar ? 67 + next(23) : 55 + next(11));
             birth.latitudeMinutes = static_cast<std::int16_t>(next(60));
             birth.isSouth = next(2) == 1;
             birth.longitudeDegrees = static_cast<std::int16_t>(next(180));
@@ -71,8 +71,8 @@ void BM_BatchFirmness(benchmark::State& state, Places places) {
     const std::vector<orbalis::BirthDetails> births = Births(places);
     std::size_t i = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbalis::BatchFirmnessOf(births[i++ % births.size()],
-                                                          orbalis::PositionsMode::Classic));
+        benchmark::DoNotOptimize(
+            orbalis::BatchFirmnessOf(births[i++ % births.size()], orbalis::PositionsMode::Classic));
 }
 BENCHMARK_CAPTURE(BM_BatchFirmness, India, Places::India)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_BatchFirmness, HighLatitudes, Places::HighLatitudes)

@@ -7,11 +7,11 @@
 
 #include <vector>
 
-#include "reading/reading.h"
-#include "model/reference_tables.h"
 #include "ephemeris/ephemeris_positions.h"
 #include "ephemeris/precise_reading.h"
+#include "model/reference_tables.h"
 #include "positions/ascendant.h"
+#include "reading/reading.h"
 
 namespace {
 

@@ -113,22 +113,30 @@ ChartGeometry NorthGeometry(const ChartMeasures& m) {
     constexpr Point c{0.5, 0.5};
     constexpr Point qtl{0.25, 0.25}, qtr{0.75, 0.25}, qbr{0.75, 0.75}, qbl{0.25, 0.75};
     const std::array<AreaPlan, 12> plans = {{
-        {MakePolygon({top, qtr, c, qtl}), {c, kUp}},      // 1st: top centre
-        {MakePolygon({tl, top, qtl}), {qtl, kUp}},        // 2nd: anticlockwise
-        {MakePolygon({tl, qtl, left}), {qtl, kLeft}},     // 3rd
-        {MakePolygon({left, qtl, c, qbl}), {c, kLeft}},   // 4th: left centre
-        {MakePolygon({left, qbl, bl}), {qbl, kLeft}},     // 5th
-        {MakePolygon({bl, qbl, bottom}), {qbl, kDown}},   // 6th
-        {MakePolygon({bottom, qbl, c, qbr}), {c, kDown}}, // 7th: bottom centre
-        {MakePolygon({bottom, qbr, br}), {qbr, kDown}},   // 8th
-        {MakePolygon({br, qbr, right}), {qbr, kRight}},   // 9th
-        {MakePolygon({right, qbr, c, qtr}), {c, kRight}}, // 10th: right centre
-        {MakePolygon({right, qtr, tr}), {qtr, kRight}},   // 11th
-        {MakePolygon({tr, qtr, top}), {qtr, kUp}},        // 12th
+        {MakePolygon({top, qtr, c, qtl}), {c, kUp}},       // 1st: top centre
+        {MakePolygon({tl, top, qtl}), {qtl, kUp}},         // 2nd: anticlockwise
+        {MakePolygon({tl, qtl, left}), {qtl, kLeft}},      // 3rd
+        {MakePolygon({left, qtl, c, qbl}), {c, kLeft}},    // 4th: left centre
+        {MakePolygon({left, qbl, bl}), {qbl, kLeft}},      // 5th
+        {MakePolygon({bl, qbl, bottom}), {qbl, kDown}},    // 6th
+        {MakePolygon({bottom, qbl, c, qbr}), {c, kDown}},  // 7th: bottom centre
+        {MakePolygon({bottom, qbr, br}), {qbr, kDown}},    // 8th
+        {MakePolygon({br, qbr, right}), {qbr, kRight}},    // 9th
+        {MakePolygon({right, qbr, c, qtr}), {c, kRight}},  // 10th: right centre
+        {MakePolygon({right, qtr, tr}), {qtr, kRight}},    // 11th
+        {MakePolygon({tr, qtr, top}), {qtr, kUp}},         // 12th
     }};
     return Assemble(ChartStyle::North, plans,
-                    {{tl, tr}, {tr, br}, {br, bl}, {bl, tl}, {tl, br}, {tr, bl},
-                     {top, right}, {right, bottom}, {bottom, left}, {left, top}},
+                    {{tl, tr},
+                     {tr, br},
+                     {br, bl},
+                     {bl, tl},
+                     {tl, br},
+                     {tr, bl},
+                     {top, right},
+                     {right, bottom},
+                     {bottom, left},
+                     {left, top}},
                     CentredTitle(m.titleWidth, m.titleHeight), m);
 }
 
@@ -142,24 +150,33 @@ ChartGeometry EastGeometry(const ChartMeasures& m) {
     const double nx = m.numberWidth / 2 + m.margin;
     const double ny = m.numberHeight / 2 + m.margin;
     const std::array<AreaPlan, 12> plans = {{
-        {MakePolygon({{a, 0}, {b, 0}, ctr, ctl}), {{0.5, a}, kUp}},       // Aries: top centre
-        {MakePolygon({tl, {a, 0}, ctl}), {{a - nx, a}, kUp}},             // Taurus: anticlockwise
-        {MakePolygon({tl, ctl, {0, a}}), {{a, a - ny}, kLeft}},           // Gemini
-        {MakePolygon({{0, a}, ctl, cbl, {0, b}}), {{a, 0.5}, kLeft}},     // Cancer: left centre
-        {MakePolygon({{0, b}, cbl, bl}), {{a, b + ny}, kLeft}},           // Leo
-        {MakePolygon({bl, cbl, {a, 1}}), {{a - nx, b}, kDown}},           // Virgo
-        {MakePolygon({{a, 1}, cbl, cbr, {b, 1}}), {{0.5, b}, kDown}},     // Libra: bottom centre
-        {MakePolygon({{b, 1}, cbr, br}), {{b + nx, b}, kDown}},           // Scorpio
-        {MakePolygon({br, cbr, {1, b}}), {{b, b + ny}, kRight}},          // Sagittarius
-        {MakePolygon({{1, b}, cbr, ctr, {1, a}}), {{b, 0.5}, kRight}},    // Capricorn: right centre
-        {MakePolygon({{1, a}, ctr, tr}), {{b, a - ny}, kRight}},          // Aquarius
-        {MakePolygon({tr, ctr, {b, 0}}), {{b + nx, a}, kUp}},             // Pisces
+        {MakePolygon({{a, 0}, {b, 0}, ctr, ctl}), {{0.5, a}, kUp}},     // Aries: top centre
+        {MakePolygon({tl, {a, 0}, ctl}), {{a - nx, a}, kUp}},           // Taurus: anticlockwise
+        {MakePolygon({tl, ctl, {0, a}}), {{a, a - ny}, kLeft}},         // Gemini
+        {MakePolygon({{0, a}, ctl, cbl, {0, b}}), {{a, 0.5}, kLeft}},   // Cancer: left centre
+        {MakePolygon({{0, b}, cbl, bl}), {{a, b + ny}, kLeft}},         // Leo
+        {MakePolygon({bl, cbl, {a, 1}}), {{a - nx, b}, kDown}},         // Virgo
+        {MakePolygon({{a, 1}, cbl, cbr, {b, 1}}), {{0.5, b}, kDown}},   // Libra: bottom centre
+        {MakePolygon({{b, 1}, cbr, br}), {{b + nx, b}, kDown}},         // Scorpio
+        {MakePolygon({br, cbr, {1, b}}), {{b, b + ny}, kRight}},        // Sagittarius
+        {MakePolygon({{1, b}, cbr, ctr, {1, a}}), {{b, 0.5}, kRight}},  // Capricorn: right centre
+        {MakePolygon({{1, a}, ctr, tr}), {{b, a - ny}, kRight}},        // Aquarius
+        {MakePolygon({tr, ctr, {b, 0}}), {{b + nx, a}, kUp}},           // Pisces
     }};
     const Rect title{a, a, b, b};
     return Assemble(ChartStyle::East, plans,
-                    {{tl, tr}, {tr, br}, {br, bl}, {bl, tl},
-                     {{a, 0}, {a, 1}}, {{b, 0}, {b, 1}}, {{0, a}, {1, a}}, {{0, b}, {1, b}},
-                     {tl, ctl}, {tr, ctr}, {br, cbr}, {bl, cbl}},
+                    {{tl, tr},
+                     {tr, br},
+                     {br, bl},
+                     {bl, tl},
+                     {{a, 0}, {a, 1}},
+                     {{b, 0}, {b, 1}},
+                     {{0, a}, {1, a}},
+                     {{0, b}, {1, b}},
+                     {tl, ctl},
+                     {tr, ctr},
+                     {br, cbr},
+                     {bl, cbl}},
                     title.grown(-m.margin), m);
 }
 

@@ -31,11 +31,11 @@ constexpr std::optional<ChartStyle> ChartStyleNamed(std::string_view name) {
 // The sizes, as fractions of the chart's side, of what the geometry must
 // make room for besides the bodies.
 struct ChartMeasures {
-    double numberWidth = 0.045;   // a two-digit sign number
+    double numberWidth = 0.045;  // a two-digit sign number
     double numberHeight = 0.04;
-    double titleWidth = 0.30;     // the chart's name in the centre
-    double titleHeight = 0.085;   // room for two lines where the centre is small
-    double margin = 0.008;        // kept clear of every line
+    double titleWidth = 0.30;    // the chart's name in the centre
+    double titleHeight = 0.085;  // room for two lines where the centre is small
+    double margin = 0.008;       // kept clear of every line
 };
 
 // One area of a chart: a house of the North chart, a sign of the others.

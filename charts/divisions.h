@@ -30,7 +30,9 @@ inline constexpr std::array<DivisionName, kDivisionCount> kDivisionNames = {{
 // What the centre of the birth chart says.
 inline constexpr std::string_view kBirthChartTitle = "Rasi";
 
-constexpr int PartCount(Division division) { return static_cast<int>(division); }
+constexpr int PartCount(Division division) {
+    return static_cast<int>(division);
+}
 
 constexpr const DivisionName& NameOf(Division division) {
     for (const DivisionName& name : kDivisionNames)

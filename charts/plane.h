@@ -20,8 +20,7 @@ struct Rect {
     double width() const { return right - left; }
     double height() const { return bottom - top; }
     bool intersects(const Rect& other) const {
-        return left < other.right && other.left < right && top < other.bottom &&
-               other.top < bottom;
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
     }
     Rect grown(double by) const { return {left - by, top - by, right + by, bottom + by}; }
 };

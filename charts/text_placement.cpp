@@ -92,8 +92,8 @@ TextPlacement PlaceTexts(const Polygon& region, std::span<const double> widths, 
     placement.scale = smallestScale;
     double y = bounds.top;
     for (double w : widths) {
-        placement.texts.push_back({bounds.left, y, bounds.left + w * smallestScale,
-                                   y + lineHeight * smallestScale});
+        placement.texts.push_back(
+            {bounds.left, y, bounds.left + w * smallestScale, y + lineHeight * smallestScale});
         y += lineHeight * smallestScale;
     }
     return placement;

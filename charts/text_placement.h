@@ -19,7 +19,7 @@ struct TextPlacement {
 // in the chart's units at scale 1; `gap` is the space between two texts on a
 // row at scale 1. Every rect returned lies inside `region`. Below
 // `smallestScale` the texts are placed at that scale even if they do not fit.
-TextPlacement PlaceTexts(const Polygon& region, std::span<const double> widths,
-                         double lineHeight, double gap, double smallestScale = 0.25);
+TextPlacement PlaceTexts(const Polygon& region, std::span<const double> widths, double lineHeight,
+                         double gap, double smallestScale = 0.25);
 
 }  // namespace orbalis

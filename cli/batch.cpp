@@ -106,8 +106,7 @@ class BirthRows final : public BatchRows {
     BirthRows(PositionsMode mode, bool firmness, std::optional<dasha::DashaDate> dashaAt)
         : mode_(mode), firmness_(firmness), dashaAt_(dashaAt) {}
 
-    bool ReadHeader(CsvReader& reader, char delimiter, CsvRow& row,
-                    std::string& problem) override {
+    bool ReadHeader(CsvReader& reader, char delimiter, CsvRow& row, std::string& problem) override {
         header_ = ReadBatchHeader(reader, delimiter, row, problem);
         return header_.has_value();
     }

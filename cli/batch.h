@@ -94,7 +94,7 @@ struct BatchOptions {
     unsigned jobs = 1;
     // The vashya points of a match batch.
     matching::VashyaPoints vashya = matching::VashyaPoints::Symmetric;
-    bool firmness = false;  // add kBatchFirmnessColumns
+    bool firmness = false;                                   // add kBatchFirmnessColumns
     std::optional<dasha::DashaDate> dashaAt = std::nullopt;  // add kBatchDashaAtColumn
 };
 

@@ -34,7 +34,7 @@ std::string LineText(long line) {
 struct Attempt {
     std::optional<BatchHeader> header;
     bool damaged = false;
-    bool ended = false;       // no row that is not blank
+    bool ended = false;  // no row that is not blank
     bool lacksColumn = false;
     std::size_t columns = 0;  // input columns found
     std::string problem;
@@ -70,9 +70,8 @@ Attempt ColumnsOf(const CsvRow& row, char delimiter, std::string_view prefix) {
         name.erase(0, prefix.size());
         if (name == kBatchPlaceColumn) {
             if (header.placeColumn != kMaxColumns) {
-                attempt.problem =
-                    LineText(row.line) + "the header names the column \"" + std::string(prefix) +
-                    name + "\" twice";
+                attempt.problem = LineText(row.line) + "the header names the column \"" +
+                                  std::string(prefix) + name + "\" twice";
                 return attempt;
             }
             header.placeColumn = i;
@@ -132,8 +131,8 @@ std::string BatchColumnList(std::string_view prefix) {
     return list;
 }
 
-std::optional<BatchHeader> BatchHeaderOf(const CsvRow& row, char delimiter,
-                                         std::string_view prefix, std::string& problem) {
+std::optional<BatchHeader> BatchHeaderOf(const CsvRow& row, char delimiter, std::string_view prefix,
+                                         std::string& problem) {
     Attempt attempt = ColumnsOf(row, delimiter, prefix);
     if (!attempt.header) problem = std::move(attempt.problem);
     return attempt.header;
@@ -141,8 +140,9 @@ std::optional<BatchHeader> BatchHeaderOf(const CsvRow& row, char delimiter,
 
 std::optional<BatchHeader> ReadBatchHeader(CsvReader& reader, char delimiter, CsvRow& row,
                                            std::string& problem, std::string_view prefix) {
-    const std::string_view tried = delimiter ? std::string_view(&delimiter, 1)
-                                             : std::string_view(kSeparators.data(), kSeparators.size());
+    const std::string_view tried = delimiter
+                                       ? std::string_view(&delimiter, 1)
+                                       : std::string_view(kSeparators.data(), kSeparators.size());
     std::optional<Attempt> best;
     char bestDelimiter = tried.front();
     for (const char candidate : tried) {

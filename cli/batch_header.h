@@ -30,8 +30,8 @@ std::optional<BatchHeader> ReadBatchHeader(CsvReader& reader, char delimiter, Cs
                                            std::string& problem, std::string_view prefix = {});
 
 // The columns after `prefix` in a header row already read with `delimiter`.
-std::optional<BatchHeader> BatchHeaderOf(const CsvRow& row, char delimiter,
-                                         std::string_view prefix, std::string& problem);
+std::optional<BatchHeader> BatchHeaderOf(const CsvRow& row, char delimiter, std::string_view prefix,
+                                         std::string& problem);
 
 // "name,date,...,country": the input columns as a header names them.
 std::string BatchColumnList(std::string_view prefix = {});

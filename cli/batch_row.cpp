@@ -2,19 +2,19 @@
 
 #include <charconv>
 
-#include "reading/firmness.h"
-#include "reading/input_rules.h"
-#include "model/moon_pada.h"
-#include "model/reference_tables.h"
-#include "model/text_utils.h"
-#include "model/utc_offset.h"
-#include "cli/birth_arguments.h"
 #include "charts/divisional_sign.h"
+#include "cli/birth_arguments.h"
 #include "dasha/dasha_birth.h"
 #include "dasha/dasha_texts.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/kuja_dosha.h"
 #include "dosha/manglik_status.h"
+#include "model/moon_pada.h"
+#include "model/reference_tables.h"
+#include "model/text_utils.h"
+#include "model/utc_offset.h"
+#include "reading/firmness.h"
+#include "reading/input_rules.h"
 
 namespace orbalis::cli {
 namespace {
@@ -88,8 +88,7 @@ void ReadingFields(const BatchReading& reading, BatchRowFields& fields) {
 
 // The batch needs no listing: the running periods come from the Moon's place
 // and the date alone.
-void DashaFields(const BatchReading& reading, const dasha::DashaDate* at,
-                 BatchRowFields& fields) {
+void DashaFields(const BatchReading& reading, const dasha::DashaDate* at, BatchRowFields& fields) {
     const double moon = reading.chart.siderealDegrees[kMoon];
     const dasha::BirthBalance balance = dasha::BalanceAtBirth(moon);
     fields.dashaAtBirth = dasha::RunningLordsText(balance, dasha::PeriodsAtBirth(balance));
@@ -122,9 +121,8 @@ bool ComputeBatchBirth(const CsvRow& row, const BatchHeader& header, PositionsMo
         const std::size_t at = header.columnOf[column];
         return at < row.fieldCount ? std::string_view(row.fields[at]) : std::string_view{};
     };
-    BirthTexts texts{value(kName),  value(kDate), value(kTime),  value(kZone),
-                     value(kLat),   value(kLon),  value(kDst),   value(kCity),
-                     value(kState), value(kCountry)};
+    BirthTexts texts{value(kName), value(kDate), value(kTime), value(kZone),  value(kLat),
+                     value(kLon),  value(kDst),  value(kCity), value(kState), value(kCountry)};
     const std::string_view place = places && header.placeColumn < row.fieldCount
                                        ? TrimBlanks(row.fields[header.placeColumn])
                                        : std::string_view{};

@@ -20,7 +20,7 @@ namespace orbalis::cli {
 struct BatchRowFields {
     std::array<std::string_view, kBatchOutputColumns.size()> columns;
     std::array<std::string_view, kBatchManglikColumns.size()> manglik;  // fixed words
-    std::string retrograde;                           // "Mercury Jupiter"
+    std::string retrograde;                                             // "Mercury Jupiter"
     std::array<std::array<char, 4>, 2> marsHouses{};  // from the Lagna, from the Moon
     std::string error;
     // The columns after "error" (kBatchDashaColumns, kBatchDashaAtColumn).

@@ -14,8 +14,8 @@
 #include "cli/batch.h"
 #include "cli/dasha_output.h"
 #include "cli/positions_option.h"
-#include "files/replacing_file.h"
 #include "cli/subcommand.h"
+#include "files/replacing_file.h"
 
 namespace orbalis::cli {
 

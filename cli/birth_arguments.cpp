@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "reading/input_rules.h"
 #include "model/reference_tables.h"
 #include "model/text_utils.h"
+#include "reading/input_rules.h"
 
 namespace orbalis::cli {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "reading/input_rules.h"
 #include "model/reference_tables.h"
+#include "reading/input_rules.h"
 
 namespace orbalis::cli {
 

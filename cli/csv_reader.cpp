@@ -16,8 +16,8 @@ constexpr const char* kMalformedQuote =
 // Whether a file's first bytes read as UTF-16: a byte order mark, or plain
 // letters each paired with a NUL byte.
 bool LooksLikeUtf16(const char* bytes, std::size_t size) {
-    if (size >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') ||
-                      (bytes[0] == '\xFE' && bytes[1] == '\xFF')))
+    if (size >= 2 &&
+        ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF')))
         return true;
     const std::size_t pairs = std::min<std::size_t>(size / 2, 16);
     if (pairs < 2) return false;
@@ -132,8 +132,9 @@ CsvReader::Result CsvReader::Next(CsvRow& row) {
             return Damage(row.line, "a row longer than 1 MiB; this is no file of births");
         const char c = buffer_[at_.offset];
         if (c == '\0')
-            return Damage(at_.line,
-                          utf16_ ? kUtf16 : "the file holds a NUL byte: it is binary, not a CSV text");
+            return Damage(
+                at_.line,
+                utf16_ ? kUtf16 : "the file holds a NUL byte: it is binary, not a CSV text");
         begun = true;
 
         // Runs of ordinary bytes go into the field at once.
@@ -191,7 +192,8 @@ CsvReader::Result CsvReader::Next(CsvRow& row) {
     }
     if (!problem_.empty()) return Result::Damaged;
     if (state == State::Quoted)
-        return Damage(quoteLine, "the file ends inside a quoted field: its closing quote is missing");
+        return Damage(quoteLine,
+                      "the file ends inside a quoted field: its closing quote is missing");
     if (!begun) return Result::End;
     ++row.fieldCount;
     return Result::Row;

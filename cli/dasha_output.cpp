@@ -9,9 +9,9 @@
 #include "cli/csv_output.h"
 #include "cli/json_reading.h"
 #include "cli/reading_summary.h"
-#include "model/utc_offset.h"
 #include "dasha/dasha_texts.h"
 #include "model/days_in_month.h"
+#include "model/utc_offset.h"
 
 namespace orbalis::cli {
 namespace {

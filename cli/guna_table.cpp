@@ -15,7 +15,9 @@ struct Pair {
     matching::Poruthams poruthams;
 };
 
-bool Passes(const std::optional<int>& wanted, int value) { return !wanted || *wanted == value; }
+bool Passes(const std::optional<int>& wanted, int value) {
+    return !wanted || *wanted == value;
+}
 
 void AppendRow(std::string& out, const Pair& pair) {
     auto number = [&out](int value) {
@@ -41,7 +43,8 @@ std::string GunaTable(const GunaTableFilter& filter, matching::VashyaPoints tabl
     std::vector<Pair> pairs;
     pairs.reserve(108 * 108);
     for (int groom = 0; groom < 108; ++groom) {
-        if (!Passes(filter.groomNakshatra, groom / 4 + 1) || !Passes(filter.groomPada, groom % 4 + 1))
+        if (!Passes(filter.groomNakshatra, groom / 4 + 1) ||
+            !Passes(filter.groomPada, groom % 4 + 1))
             continue;
         const auto groomMoon = matching::MoonPlacementOf(groom / 4, groom % 4 + 1);
         for (int bride = 0; bride < 108; ++bride) {

@@ -27,10 +27,14 @@ Subcommand AddGunaTableSubcommand(CLI::App& app) {
         "with a filter, the pairs it lets through, highest total first");
     const auto star = CLI::Range(1, 27);
     const auto pada = CLI::Range(1, 4);
-    table->add_option("--groom-nakshatra", a->filter.groomNakshatra, "The groom's nakshatra, 1 to 27")
+    table
+        ->add_option("--groom-nakshatra", a->filter.groomNakshatra,
+                     "The groom's nakshatra, 1 to 27")
         ->check(star);
     table->add_option("--groom-pada", a->filter.groomPada, "The groom's pada, 1 to 4")->check(pada);
-    table->add_option("--bride-nakshatra", a->filter.brideNakshatra, "The bride's nakshatra, 1 to 27")
+    table
+        ->add_option("--bride-nakshatra", a->filter.brideNakshatra,
+                     "The bride's nakshatra, 1 to 27")
         ->check(star);
     table->add_option("--bride-pada", a->filter.bridePada, "The bride's pada, 1 to 4")->check(pada);
     AddVashyaOption(*table, a->vashya);

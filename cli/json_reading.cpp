@@ -128,7 +128,8 @@ Json ManglikJson(const ManglikAssessment& assessment) {
         from["dosha"] = ClassicalStatusWord(dosha.status());
         from["cancelledBy"] = Json::array();
         for (std::size_t rule = 0; rule < dosha.cancelledBy.size(); ++rule)
-            if (dosha.cancelledBy[rule]) from["cancelledBy"].push_back(CancellationTexts[rule].name);
+            if (dosha.cancelledBy[rule])
+                from["cancelledBy"].push_back(CancellationTexts[rule].name);
         j["from" + std::string(KujaReferenceNames[index].key)] = std::move(from);
     }
     j["notes"] = ManglikNotes(assessment);

@@ -28,8 +28,7 @@ class CoupleRows final : public BatchRows {
   public:
     explicit CoupleRows(const BatchOptions& options) : options_(options) {}
 
-    bool ReadHeader(CsvReader& reader, char delimiter, CsvRow& row,
-                    std::string& problem) override {
+    bool ReadHeader(CsvReader& reader, char delimiter, CsvRow& row, std::string& problem) override {
         groom_ = ReadBatchHeader(reader, delimiter, row, problem, kGroomPrefix);
         if (!groom_) return false;
         bride_ = BatchHeaderOf(row, groom_->delimiter, kBridePrefix, problem);
@@ -60,8 +59,8 @@ class CoupleRows final : public BatchRows {
             const std::string_view prefixes[] = {kGroomPrefix, kBridePrefix};
             for (int i = 0; i < 2 && refusal.empty(); ++i) {
                 Side& side = sides_[i];
-                ComputeBatchBirth(row, side.header, rows_.options_.positions, readings_[i],
-                                  refusal, side.places ? &*side.places : nullptr, prefixes[i]);
+                ComputeBatchBirth(row, side.header, rows_.options_.positions, readings_[i], refusal,
+                                  side.places ? &*side.places : nullptr, prefixes[i]);
             }
             std::optional<CoupleMatch> match;
             if (refusal.empty()) {
@@ -99,7 +98,7 @@ class CoupleRows final : public BatchRows {
                 failed += PoruthamNames[static_cast<std::size_t>(p)].key;
             }
             writer.Field(failed);
-            writer.Field(match.manglik.balanced  ? "balanced"
+            writer.Field(match.manglik.balanced     ? "balanced"
                          : match.manglik.party == 0 ? "not balanced: groom"
                                                     : "not balanced: bride");
             writer.Field("ok");

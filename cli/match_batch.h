@@ -21,12 +21,27 @@ inline constexpr std::string_view kBridePrefix = "bride_";
 // balance by the two-person rule ("balanced" for both Manglik, neither or
 // balanced by the partner's Saturn; "not balanced: groom" or "not balanced:
 // bride" naming the one who is Manglik), and why the row was refused.
-inline constexpr std::array<std::string_view, 21> kMatchBatchOutputColumns = {
-    "groom_moon_sign", "groom_nakshatra", "groom_pada", "bride_moon_sign", "bride_nakshatra",
-    "bride_pada",      "varna",           "vashya",     "tara",            "yoni",
-    "graha_maitri",    "gana",            "bhakoot",    "nadi",            "total",
-    "band",            "poruthams",       "failed_poruthams", "manglik_balance", "status",
-    "error"};
+inline constexpr std::array<std::string_view, 21> kMatchBatchOutputColumns = {"groom_moon_sign",
+                                                                              "groom_nakshatra",
+                                                                              "groom_pada",
+                                                                              "bride_moon_sign",
+                                                                              "bride_nakshatra",
+                                                                              "bride_pada",
+                                                                              "varna",
+                                                                              "vashya",
+                                                                              "tara",
+                                                                              "yoni",
+                                                                              "graha_maitri",
+                                                                              "gana",
+                                                                              "bhakoot",
+                                                                              "nadi",
+                                                                              "total",
+                                                                              "band",
+                                                                              "poruthams",
+                                                                              "failed_poruthams",
+                                                                              "manglik_balance",
+                                                                              "status",
+                                                                              "error"};
 
 // Reads couples as CSV from `in` and writes one output row per data row to
 // `out`, as RunBatch does for births.

@@ -47,8 +47,7 @@ Subcommand AddMatchBatchSubcommand(CLI::App& app) {
         ->add_option("-j,--jobs", a->jobs,
                      "Threads that compute rows; the number of cores when absent")
         ->check(CLI::Range(1u, 1024u));
-    return {batch,
-            [a](const CliStreams& streams) { return RunMatchBatchSubcommand(*a, streams); }};
+    return {batch, [a](const CliStreams& streams) { return RunMatchBatchSubcommand(*a, streams); }};
 }
 
 }  // namespace orbalis::cli

@@ -1,8 +1,8 @@
 #include "cli/place_birth.h"
 
-#include "model/text_utils.h"
 #include "cli/places_command.h"
 #include "clock/zone_row_choice.h"
+#include "model/text_utils.h"
 #include "model/utc_offset.h"
 #include "places/place_form_boxes.h"
 #include "places/place_search.h"
@@ -33,8 +33,8 @@ std::string AmbiguousMessage(std::string_view query, const std::vector<const Pla
 
 std::string DateTimeText(const FormEntries& at) {
     char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", at.year, at.monthIndex + 1,
-                  at.day, at.hour, at.minute);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", at.year, at.monthIndex + 1, at.day,
+                  at.hour, at.minute);
     return text;
 }
 
@@ -94,9 +94,9 @@ void AddPlaceClock(const BirthTexts& given, PlaceFill& fill) {
     }
     const ZoneRowChoice choice = ChooseZoneRow(*fill.clock);
     if (!choice.zoneIndex && TrimBlanks(given.zone).empty()) {
-        fill.problem = "No time zone row has the clock of " + PlaceLabel(place) + " on " + DateTimeText(at) +
-                       " (" + UtcOffsetForPeople(fill.clock->utcOffsetSeconds) + ", " +
-                       fill.clock->abbreviation + "); give the time zone row";
+        fill.problem = "No time zone row has the clock of " + PlaceLabel(place) + " on " +
+                       DateTimeText(at) + " (" + UtcOffsetForPeople(fill.clock->utcOffsetSeconds) +
+                       ", " + fill.clock->abbreviation + "); give the time zone row";
         return;
     }
     if (choice.zoneIndex) fill.zone = std::to_string(*choice.zoneIndex);
@@ -105,10 +105,10 @@ void AddPlaceClock(const BirthTexts& given, PlaceFill& fill) {
     if (fill.clock->kind != LocalTimeKind::Normal) {
         const bool skipped = fill.clock->kind == LocalTimeKind::Skipped;
         fill.note = DateTimeText(at) + (skipped ? " never happened in " : " happened twice in ") +
-                    PlaceLabel(place) + ": the clocks went " + (skipped ? "forward" : "back") + "; the clock " +
-                    (skipped ? "before the change" : "of its first occurrence") + ", " +
-                    UtcOffsetForPeople(fill.clock->utcOffsetSeconds) + " " + fill.clock->abbreviation +
-                    ", is used";
+                    PlaceLabel(place) + ": the clocks went " + (skipped ? "forward" : "back") +
+                    "; the clock " + (skipped ? "before the change" : "of its first occurrence") +
+                    ", " + UtcOffsetForPeople(fill.clock->utcOffsetSeconds) + " " +
+                    fill.clock->abbreviation + ", is used";
     }
 }
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "clock/place_clock.h"
 #include "cli/birth_arguments.h"
+#include "clock/place_clock.h"
 #include "places/place.h"
 
 namespace orbalis::cli {

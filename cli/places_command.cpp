@@ -74,7 +74,8 @@ std::string CoordinateText(const DegreesMinutes& rounded, char positive, char ne
 
 std::string CandidateLines(const std::vector<const Place*>& candidates) {
     std::string lines;
-    for (const Place* place : candidates) lines.append("  ").append(PlaceLabel(*place)).append("\n");
+    for (const Place* place : candidates)
+        lines.append("  ").append(PlaceLabel(*place)).append("\n");
     return lines;
 }
 

@@ -2,15 +2,15 @@
 
 #include <memory>
 
-#include "reading/far_zone.h"
-#include "reading/reading_file.h"
-#include "reading/text_export.h"
 #include "cli/json_reading.h"
 #include "cli/place_birth.h"
 #include "cli/reading_result.h"
 #include "cli/reading_summary.h"
-#include "places/place_search.h"
 #include "model/utc_offset.h"
+#include "places/place_search.h"
+#include "reading/far_zone.h"
+#include "reading/reading_file.h"
+#include "reading/text_export.h"
 
 namespace orbalis::cli {
 namespace {
@@ -55,8 +55,7 @@ ReadingOutcome ReadingFromTexts(const BirthTexts& texts, PositionsMode mode,
     return Render(BirthDetailsFromForm(entries.entries), mode, writer);
 }
 
-ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format,
-                                PositionsMode mode) {
+ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format, PositionsMode mode) {
     return ReadingFromTexts(texts, mode, ReadingWriterOf(format));
 }
 
@@ -72,8 +71,8 @@ ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts, P
     return outcome;
 }
 
-ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts,
-                              ReadingFormat format, PositionsMode mode) {
+ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts, ReadingFormat format,
+                              PositionsMode mode) {
     return ReadingAtPlace(place, texts, mode, ReadingWriterOf(format));
 }
 
@@ -90,8 +89,7 @@ ReadingOutcome ReadingFromFile(const std::string& path, PositionsMode mode,
     return Render(*file.birth, mode, writer);
 }
 
-ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format,
-                               PositionsMode mode) {
+ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format, PositionsMode mode) {
     return ReadingFromFile(path, mode, ReadingWriterOf(format));
 }
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "cli/birth_arguments.h"
 #include "model/positions_mode.h"
 #include "reading/reading_file.h"
-#include "cli/birth_arguments.h"
 
 namespace orbalis::cli {
 
@@ -44,8 +44,8 @@ ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format,
 // zone row and daylight saving from its clock at that date and time. An
 // unknown or ambiguous place is refused with its candidates. JSON adds the
 // UTC offset used, the place and its zone name.
-ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts,
-                              ReadingFormat format, PositionsMode mode = PositionsMode::Classic);
+ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts, ReadingFormat format,
+                              PositionsMode mode = PositionsMode::Classic);
 
 // A reading of the birth held in a reading file, as the window opens it: the
 // file's values go onto a fresh form, and the form's rules apply. A file the

@@ -24,15 +24,15 @@ struct ReadingArguments {
 };
 
 int RunReading(const ReadingArguments& a, const CliStreams& streams) {
-    const std::string named =
-        !a.format.empty() ? a.format : streams.outputIsTerminal ? "summary" : "text";
+    const std::string named = !a.format.empty()          ? a.format
+                              : streams.outputIsTerminal ? "summary"
+                                                         : "text";
     const ReadingFormat format = named == "json"      ? ReadingFormat::Json
                                  : named == "summary" ? ReadingFormat::Summary
                                                       : ReadingFormat::Text;
     const PositionsMode mode = PositionsModeNamed(a.positions).value_or(PositionsMode::Classic);
-    const bool textToUtf8 =
-        format == ReadingFormat::Text &&
-        (a.encoding.empty() ? streams.outputIsTerminal : a.encoding == "utf-8");
+    const bool textToUtf8 = format == ReadingFormat::Text &&
+                            (a.encoding.empty() ? streams.outputIsTerminal : a.encoding == "utf-8");
     return PrintOutcome(ReadingOfOptions(a.birth, mode, ReadingWriterOf(format)), textToUtf8,
                         streams);
 }

@@ -2,14 +2,14 @@
 
 #include <cstdio>
 
+#include "cli/place_birth.h"
+#include "dosha/classical_block.h"
+#include "dosha/classical_kuja_dosha.h"
+#include "dosha/manglik_status.h"
 #include "model/month_names.h"
 #include "model/moon_pada.h"
 #include "model/reference_tables.h"
 #include "model/utc_offset.h"
-#include "dosha/classical_block.h"
-#include "dosha/classical_kuja_dosha.h"
-#include "dosha/manglik_status.h"
-#include "cli/place_birth.h"
 #include "reading/far_zone.h"
 
 namespace orbalis::cli {

@@ -18,7 +18,7 @@ namespace {
 // The subcommands, in the order the help lists them.
 constexpr SubcommandMaker kSubcommands[] = {
     AddReadingSubcommand,    AddBatchSubcommand,     AddPlacesSubcommand, AddMatchSubcommand,
-    AddMatchBatchSubcommand, AddGunaTableSubcommand, AddZonesSubcommand, AddDashaSubcommand,
+    AddMatchBatchSubcommand, AddGunaTableSubcommand, AddZonesSubcommand,  AddDashaSubcommand,
 };
 
 void Write(const std::string& text, std::FILE* stream) {
@@ -65,9 +65,9 @@ int RunCli(const std::vector<std::string>& arguments, std::FILE* output, std::FI
         const bool outputIsTerminal = isatty(fileno(output)) != 0;
         const EscapingStream escapedErrors(errors);
         const EscapingStream escapedOutput(output);
-        return ParseAndRun(arguments, {input, outputIsTerminal ? escapedOutput.Get() : output,
-                                       escapedErrors.Get(), outputIsTerminal,
-                                       isatty(fileno(errors)) != 0},
+        return ParseAndRun(arguments,
+                           {input, outputIsTerminal ? escapedOutput.Get() : output,
+                            escapedErrors.Get(), outputIsTerminal, isatty(fileno(errors)) != 0},
                            more);
     } catch (const std::exception& e) {
         std::fprintf(errors, "orbalis-cli: the run stopped: %s\n",

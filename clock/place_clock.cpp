@@ -25,8 +25,12 @@ struct ClockPeriod {
     std::string standardAbbreviation;
 };
 
-int OffsetOf(const date::sys_info& info) { return static_cast<int>(info.offset.count()); }
-bool IsDaylight(const date::sys_info& info) { return info.save != std::chrono::minutes{0}; }
+int OffsetOf(const date::sys_info& info) {
+    return static_cast<int>(info.offset.count());
+}
+bool IsDaylight(const date::sys_info& info) {
+    return info.save != std::chrono::minutes{0};
+}
 ClockPeriod StandardPeriod(int offset, const std::string& abbreviation) {
     return {offset, offset, false, abbreviation, abbreviation};
 }
@@ -36,11 +40,15 @@ ClockPeriod StandardPeriod(int offset, const std::string& abbreviation) {
 bool HasPrevious(const date::sys_info& info) {
     return info.begin > date::sys_days{date::year{1800} / date::January / 1};
 }
-bool HasNext(const date::sys_info& info) { return info.end < date::sys_days{date::year{2200} / date::January / 1}; }
+bool HasNext(const date::sys_info& info) {
+    return info.end < date::sys_days{date::year{2200} / date::January / 1};
+}
 date::sys_info Previous(const date::time_zone& zone, const date::sys_info& info) {
     return zone.get_info(info.begin - Seconds{1});
 }
-date::sys_info Next(const date::time_zone& zone, const date::sys_info& info) { return zone.get_info(info.end); }
+date::sys_info Next(const date::time_zone& zone, const date::sys_info& info) {
+    return zone.get_info(info.end);
+}
 
 // The compiled files mark daylight time with a flag only; how far it is from
 // standard time is read from the nearest standard-time stretches around it.
@@ -65,7 +73,8 @@ ClockPeriod PeriodOf(const date::time_zone& zone, const date::sys_info& info) {
                 allLower = false;
             }
         }
-        if (seenLower && allLower) return {offset, lowerOffset, true, info.abbrev, lowerAbbreviation};
+        if (seenLower && allLower)
+            return {offset, lowerOffset, true, info.abbrev, lowerAbbreviation};
         return StandardPeriod(offset, info.abbrev);
     }
     // The nearest standard stretch below this offset, looking back first; a
@@ -78,7 +87,8 @@ ClockPeriod PeriodOf(const date::time_zone& zone, const date::sys_info& info) {
             side = forward ? Next(zone, side) : Previous(zone, side);
             if (IsDaylight(side)) continue;
             seenStandard = true;
-            if (OffsetOf(side) < offset) return {offset, OffsetOf(side), true, info.abbrev, side.abbrev};
+            if (OffsetOf(side) < offset)
+                return {offset, OffsetOf(side), true, info.abbrev, side.abbrev};
             break;
         }
     }
@@ -107,7 +117,8 @@ struct LocalAnswer {
 // The rule written on the last line of the zone's compiled file, if any; only
 // the file's tail is read, the rule being a short text.
 std::optional<PosixZoneRule> FinalRule(std::string_view zoneName) {
-    std::ifstream file("/usr/share/zoneinfo/" + std::string(zoneName), std::ios::binary | std::ios::ate);
+    std::ifstream file("/usr/share/zoneinfo/" + std::string(zoneName),
+                       std::ios::binary | std::ios::ate);
     if (!file) return std::nullopt;
     constexpr std::streamoff kTailBytes = 256;
     const std::streamoff size = file.tellg();
@@ -126,11 +137,14 @@ LocalAnswer AnswerFromRule(const PosixZoneRule& rule, std::int64_t localSeconds)
     const int summer = rule.hasDaylight ? rule.daylightOffsetSeconds : standard;
     const bool asStandard = !DaylightInForce(rule, localSeconds - standard);
     const bool asDaylight = rule.hasDaylight && DaylightInForce(rule, localSeconds - summer);
-    if (asStandard != asDaylight) return {LocalTimeKind::Normal, PeriodOf(rule, asDaylight), PeriodOf(rule, asDaylight)};
+    if (asStandard != asDaylight)
+        return {LocalTimeKind::Normal, PeriodOf(rule, asDaylight), PeriodOf(rule, asDaylight)};
     // Both readings (or neither) stand: the earlier instant, or the clock before
     // the gap, is the one read with the larger offset.
     const bool daylightIsLarger = summer > standard;
-    const bool earlierIsDaylight = asDaylight ? daylightIsLarger : DaylightInForce(rule, localSeconds - std::max(standard, summer));
+    const bool earlierIsDaylight =
+        asDaylight ? daylightIsLarger
+                   : DaylightInForce(rule, localSeconds - std::max(standard, summer));
     const LocalTimeKind kind = asDaylight ? LocalTimeKind::Repeated : LocalTimeKind::Skipped;
     return {kind, PeriodOf(rule, earlierIsDaylight), PeriodOf(rule, !earlierIsDaylight)};
 }
@@ -142,16 +156,19 @@ constexpr int kLastListedYear = 2037;
 LocalAnswer AnswerAt(const date::time_zone& zone, date::local_seconds local) {
     const date::local_info info = zone.get_info(local);
     if (info.result == date::local_info::unique && !HasNext(info.first) &&
-        date::year_month_day{date::floor<date::days>(info.first.begin)}.year() >= date::year{kLastListedYear}) {
+        date::year_month_day{date::floor<date::days>(info.first.begin)}.year() >=
+            date::year{kLastListedYear}) {
         if (const auto rule = FinalRule(zone.name())) {
             return AnswerFromRule(*rule, local.time_since_epoch().count());
         }
     }
     switch (info.result) {
         case date::local_info::nonexistent:
-            return {LocalTimeKind::Skipped, PeriodOf(zone, info.first), PeriodOf(zone, info.second)};
+            return {LocalTimeKind::Skipped, PeriodOf(zone, info.first),
+                    PeriodOf(zone, info.second)};
         case date::local_info::ambiguous:
-            return {LocalTimeKind::Repeated, PeriodOf(zone, info.first), PeriodOf(zone, info.second)};
+            return {LocalTimeKind::Repeated, PeriodOf(zone, info.first),
+                    PeriodOf(zone, info.second)};
         default: {
             ClockPeriod period = PeriodOf(zone, info.first);
             return {LocalTimeKind::Normal, period, period};
@@ -177,8 +194,8 @@ std::optional<PlaceClock> ClockAt(std::string_view ianaZone, int year, int month
     try {
         const date::time_zone* zone = date::locate_zone(ianaZone);
         const date::local_days date{date::year{year} / static_cast<unsigned>(month) / 1};
-        const date::local_seconds local = date + date::days{day - 1} + std::chrono::hours{hour} +
-                                          std::chrono::minutes{minute};
+        const date::local_seconds local =
+            date + date::days{day - 1} + std::chrono::hours{hour} + std::chrono::minutes{minute};
         const LocalAnswer answer = AnswerAt(*zone, local);
         PlaceClock clock;
         clock.utcOffsetSeconds = answer.first.offsetSeconds;

@@ -27,7 +27,8 @@ struct PlaceClock {
     bool daylightSaving = false;
     std::string abbreviation;  // "IST", "EST"
     LocalTimeKind kind = LocalTimeKind::Normal;
-    std::string standardAbbreviation;  // the zone's standard-time abbreviation then: "EST" in July too
+    std::string
+        standardAbbreviation;  // the zone's standard-time abbreviation then: "EST" in July too
     int otherUtcOffsetSeconds = 0;
     std::string otherAbbreviation;
 };

@@ -14,7 +14,8 @@ namespace {
 // one in letters ("EST"; the database writes "+0545" where it has none).
 std::string ClockName(int offsetSeconds, std::string_view abbreviation) {
     std::string text = UtcOffsetForPeople(offsetSeconds);
-    const bool lettered = !abbreviation.empty() && abbreviation.front() != '+' && abbreviation.front() != '-';
+    const bool lettered =
+        !abbreviation.empty() && abbreviation.front() != '+' && abbreviation.front() != '-';
     if (lettered) {
         text += ", ";
         text += abbreviation;
@@ -25,7 +26,8 @@ std::string ClockName(int offsetSeconds, std::string_view abbreviation) {
 std::string InBrackets(int offsetSeconds, std::string_view abbreviation) {
     std::string name = ClockName(offsetSeconds, abbreviation);
     const std::size_t comma = name.find(", ");
-    if (comma != std::string::npos) name = name.substr(0, comma) + " (" + name.substr(comma + 2) + ")";
+    if (comma != std::string::npos)
+        name = name.substr(0, comma) + " (" + name.substr(comma + 2) + ")";
     return name;
 }
 
@@ -35,8 +37,8 @@ std::string PlaceClockText(std::string_view placeName, const LocalDateTime& when
                            const std::optional<PlaceClock>& clock, const ZoneRowChoice& choice) {
     std::array<char, 64> moment{};
     std::snprintf(moment.data(), moment.size(), " on %d %.*s %d, %02d:%02d: ", when.day,
-                  static_cast<int>(FullMonthName(when.month).size()), FullMonthName(when.month).data(), when.year,
-                  when.hour, when.minute);
+                  static_cast<int>(FullMonthName(when.month).size()),
+                  FullMonthName(when.month).data(), when.year, when.hour, when.minute);
     std::string text(placeName);
     if (!clock) {
         if (!IsCalendarDate(when.year, when.month, when.day)) {
@@ -44,11 +46,15 @@ std::string PlaceClockText(std::string_view placeName, const LocalDateTime& when
                    std::string(FullMonthName(when.month)) + " " + std::to_string(when.year) + ".";
         }
         if (!ClockDatabaseAvailable()) {
-            return text + ": the time zone database is not available on this computer, so please choose the "
-                          "time zone and daylight saving yourself.";
+            return text +
+                   ": the time zone database is not available on this computer, so please choose "
+                   "the "
+                   "time zone and daylight saving yourself.";
         }
-        return text + ": the time zone database does not know this place's time zone, so please choose the time "
-                      "zone and daylight saving yourself.";
+        return text +
+               ": the time zone database does not know this place's time zone, so please choose "
+               "the time "
+               "zone and daylight saving yourself.";
     }
     text += moment.data();
     const std::string before = InBrackets(clock->utcOffsetSeconds, clock->abbreviation);
@@ -59,18 +65,20 @@ std::string PlaceClockText(std::string_view placeName, const LocalDateTime& when
             if (clock->daylightSaving) text += ", daylight saving time";
             break;
         case LocalTimeKind::Skipped:
-            text += "this time never happened there: the clocks went forward from " + before + " to " + after +
-                    ".";
+            text += "this time never happened there: the clocks went forward from " + before +
+                    " to " + after + ".";
             if (choice.zoneIndex) text += " The time zone is set for the clock before the change.";
             break;
         case LocalTimeKind::Repeated:
-            text += "this time happened twice there: the clocks went back from " + before + " to " + after + ".";
+            text += "this time happened twice there: the clocks went back from " + before + " to " +
+                    after + ".";
             if (choice.zoneIndex) text += " The time zone is set for the first of the two.";
             break;
     }
     if (!choice.zoneIndex) {
         text += clock->kind == LocalTimeKind::Normal ? ". " : " ";
-        text += "No time zone in the list keeps this clock: please choose the nearest one yourself.";
+        text +=
+            "No time zone in the list keeps this clock: please choose the nearest one yourself.";
     }
     return text;
 }

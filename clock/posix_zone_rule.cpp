@@ -10,7 +10,7 @@ namespace orbalis {
 namespace {
 
 class Reader {
-public:
+  public:
     explicit Reader(std::string_view text) : text_(text) {}
 
     bool AtEnd() const { return position_ == text_.size(); }
@@ -94,7 +94,7 @@ public:
         return day;
     }
 
-private:
+  private:
     std::string_view text_;
     std::size_t position_ = 0;
 };
@@ -125,8 +125,9 @@ std::int64_t ChangeDayNumber(const PosixZoneRule::ChangeDay& change, int year) {
 }
 
 int CivilYearOf(std::int64_t seconds) {
-    const date::sys_days day{date::days{seconds >= 0 ? seconds / kSecondsPerDay
-                                                      : -((-seconds + kSecondsPerDay - 1) / kSecondsPerDay)}};
+    const date::sys_days day{date::days{seconds >= 0
+                                            ? seconds / kSecondsPerDay
+                                            : -((-seconds + kSecondsPerDay - 1) / kSecondsPerDay)}};
     return static_cast<int>(date::year_month_day{day}.year());
 }
 
@@ -181,13 +182,12 @@ bool DaylightInForce(const PosixZoneRule& rule, std::int64_t universalSeconds) {
                                 rule.daylightEnds.localSeconds - rule.daylightOffsetSeconds,
                             false};
     }
-    std::sort(changes.begin(), changes.end(),
-              [](const Change& a, const Change& b) {
-                  // A rule that keeps daylight time all year ends it at the very
-                  // instant it starts it again: the start wins.
-                  if (a.instant != b.instant) return a.instant < b.instant;
-                  return !a.toDaylight && b.toDaylight;
-              });
+    std::sort(changes.begin(), changes.end(), [](const Change& a, const Change& b) {
+        // A rule that keeps daylight time all year ends it at the very
+        // instant it starts it again: the start wins.
+        if (a.instant != b.instant) return a.instant < b.instant;
+        return !a.toDaylight && b.toDaylight;
+    });
     bool daylight = !changes.front().toDaylight;
     for (const Change& change : changes) {
         if (change.instant > universalSeconds) break;

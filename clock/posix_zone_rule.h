@@ -13,10 +13,10 @@ namespace orbalis {
 struct PosixZoneRule {
     struct ChangeDay {
         enum class Form { MonthWeekDay, JulianNoLeap, ZeroBased } form = Form::MonthWeekDay;
-        int month = 0;    // 1..12 for MonthWeekDay
-        int week = 0;     // 1..5; 5 is the last such weekday of the month
-        int weekday = 0;  // 0 Sunday .. 6 Saturday
-        int day = 0;      // 1..365 (Jn, 29 February never counted) or 0..365 (n)
+        int month = 0;                // 1..12 for MonthWeekDay
+        int week = 0;                 // 1..5; 5 is the last such weekday of the month
+        int weekday = 0;              // 0 Sunday .. 6 Saturday
+        int day = 0;                  // 1..365 (Jn, 29 February never counted) or 0..365 (n)
         int localSeconds = 2 * 3600;  // clock time of the change, may be negative or past 24 h
     };
 

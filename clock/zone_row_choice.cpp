@@ -9,7 +9,9 @@ namespace {
 
 constexpr int kHourSeconds = 3600;
 
-int RowOffsetSeconds(const TimeZoneRow& row) { return -(row.hours * 3600 + row.minutes * 60); }
+int RowOffsetSeconds(const TimeZoneRow& row) {
+    return -(row.hours * 3600 + row.minutes * 60);
+}
 
 // The second comma-separated part of a row's text, without blanks: "IST".
 std::string_view RowAbbreviation(const TimeZoneRow& row) {
@@ -44,7 +46,8 @@ std::optional<int> RowWithOffset(int offsetSeconds, std::string_view abbreviatio
         if (RowOffsetSeconds(row) != offsetSeconds) continue;
         if (!abbreviation.empty() && RowAbbreviation(row) == abbreviation) return index;
         if (!first) first = index;
-        if (!firstPreferred && (prefer == Prefer::AnyRow || !IsSummerRow(row))) firstPreferred = index;
+        if (!firstPreferred && (prefer == Prefer::AnyRow || !IsSummerRow(row)))
+            firstPreferred = index;
     }
     return firstPreferred ? firstPreferred : first;
 }
@@ -54,13 +57,13 @@ std::optional<int> RowWithOffset(int offsetSeconds, std::string_view abbreviatio
 ZoneRowChoice ChooseZoneRow(const PlaceClock& clock) {
     const int ahead = clock.utcOffsetSeconds - clock.standardOffsetSeconds;
     if (ahead == 0 || ahead == kHourSeconds) {
-        if (const auto row =
-                RowWithOffset(clock.standardOffsetSeconds, clock.standardAbbreviation, Prefer::StandardRow)) {
+        if (const auto row = RowWithOffset(clock.standardOffsetSeconds, clock.standardAbbreviation,
+                                           Prefer::StandardRow)) {
             return {row, ahead == kHourSeconds};
         }
     } else if (ahead == 2 * kHourSeconds) {
-        if (const auto row =
-                RowWithOffset(clock.standardOffsetSeconds + kHourSeconds, clock.abbreviation, Prefer::AnyRow)) {
+        if (const auto row = RowWithOffset(clock.standardOffsetSeconds + kHourSeconds,
+                                           clock.abbreviation, Prefer::AnyRow)) {
             return {row, true};
         }
     }

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "model/chart_reading.h"
-#include "model/chart_reading.h"
 
 namespace orbalis::dasha {
 

@@ -39,9 +39,8 @@ std::string ClassicalLineText(const ClassicalKujaDosha& analysis, KujaReference 
 std::string ClassicalClosingText(const ClassicalKujaDosha& analysis) {
     const std::string start = "By the classical rule the person is ";
     if (analysis.hasUncancelledDosha()) return start + "Manglik";
-    const bool anyDosha =
-        std::any_of(analysis.references.begin(), analysis.references.end(),
-                    [](const ReferenceDosha& dosha) { return dosha.doshaHouse; });
+    const bool anyDosha = std::any_of(analysis.references.begin(), analysis.references.end(),
+                                      [](const ReferenceDosha& dosha) { return dosha.doshaHouse; });
     return start + (anyDosha ? "Manglik, with every dosha cancelled" : "not Manglik");
 }
 

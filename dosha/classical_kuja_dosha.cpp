@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "dosha/kuja_dosha.h"
 #include "model/reference_tables.h"
 #include "model/text_utils.h"
-#include "dosha/kuja_dosha.h"
 
 namespace orbalis {
 

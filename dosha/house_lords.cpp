@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "model/text_utils.h"
 #include "dosha/interpretation_texts.h"
 #include "dosha/kuja_dosha.h"
+#include "model/text_utils.h"
 
 namespace orbalis {
 
@@ -15,8 +15,8 @@ std::array<std::string, 12> HouseLordLines(const ChartReading& reading) {
         // Whole-sign houses: house h is the sign h - 1 places after the Lagna's.
         const std::string_view lord = SignLords[(*lagnaSign + house - 1) % 12];
         // The lords are Sun to Saturn, whose body index is their place in this list.
-        const auto lordEntry = std::find(kBodyNames.begin(),
-                                         kBodyNames.begin() + kInterpretationBodyCount, lord);
+        const auto lordEntry =
+            std::find(kBodyNames.begin(), kBodyNames.begin() + kInterpretationBodyCount, lord);
         const auto lordBody = static_cast<int>(lordEntry - kBodyNames.begin());
         const std::optional<int> lordSign =
             SignOfPositionText(reading.planetPositionText[lordBody]);

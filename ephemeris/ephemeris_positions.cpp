@@ -27,15 +27,14 @@ class EphemerisContext {
 
 // The library calls this under the name of fopen (see the top CMakeLists);
 // naming it here links it in wherever the library is.
-[[gnu::used]] std::FILE* (*const kEphemerisFopen)(const char*, const char*) =
-    orbalis_ephemeris_fopen;
+[[gnu::used]] std::FILE* (*const kEphemerisFopen)(const char*,
+                                                  const char*) = orbalis_ephemeris_fopen;
 
 void EnsureContext() {
     thread_local EphemerisContext context;
 }
 
-constexpr int kPlanets[7] = {SE_SUN,  SE_MOON,    SE_MERCURY, SE_VENUS,
-                             SE_MARS, SE_JUPITER, SE_SATURN};
+constexpr int kPlanets[7] = {SE_SUN, SE_MOON, SE_MERCURY, SE_VENUS, SE_MARS, SE_JUPITER, SE_SATURN};
 constexpr int kFlags = SEFLG_SWIEPH | SEFLG_SPEED;  // apparent positions
 
 // The tropical speed differs from the sidereal one by the ayanamsa's own rate,

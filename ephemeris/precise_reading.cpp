@@ -1,7 +1,7 @@
 #include "ephemeris/precise_reading.h"
 
-#include "model/chart_reading.h"
 #include "ephemeris/ephemeris_positions.h"
+#include "model/chart_reading.h"
 #include "moon/birth_instant.h"
 #include "moon/moon_details.h"
 #include "positions/ascendant.h"

@@ -57,9 +57,9 @@ class ReplacingFile {
     bool Refuse(std::string why);
     bool LinkIntoPlace();
 
-    std::string name_;      // the target's name in its folder
+    std::string name_;  // the target's name in its folder
     UniqueDescriptor folder_;
-    std::string hidden_;    // the hidden file's name, where no unnamed file could be made
+    std::string hidden_;       // the hidden file's name, where no unnamed file could be made
     TemporaryName temporary_;  // the hidden name, for a signal to remove
     bool inPlace_ = false;
     bool unnamed_ = false;

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "reading/input_rules.h"
 #include "cli/birth_arguments.h"
 #include "cli/reading_result.h"
 #include "fuzz_check.h"
+#include "reading/input_rules.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view rest(reinterpret_cast<const char*>(data), size);

@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             rows.back().push_back(std::move(field));
             field.clear();
             // A row of one empty field is an empty line, which readers skip.
-            if (c == '\x1e' && rows.back().size() == 1 && rows.back()[0].empty()) rows.back().clear();
+            if (c == '\x1e' && rows.back().size() == 1 && rows.back()[0].empty())
+                rows.back().clear();
             if (c == '\x1e' && !rows.back().empty()) rows.emplace_back();
         } else {
             field += c;

@@ -8,12 +8,12 @@
 #include <optional>
 #include <string_view>
 
+#include "fuzz_check.h"
+#include "model/text_utils.h"
 #include "reading/input_rules.h"
 #include "reading/reading.h"
 #include "reading/reading_file.h"
 #include "reading/text_export.h"
-#include "model/text_utils.h"
-#include "fuzz_check.h"
 
 namespace {
 
@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     orbalis::BirthDetails expected = *birth;
     expected.name = orbalis::TrimBlanks(birth->name);
-    for (const std::string* text : {&expected.name, &expected.city, &expected.state, &expected.country})
+    for (const std::string* text :
+         {&expected.name, &expected.city, &expected.state, &expected.country})
         if (text->empty()) return 0;
     const std::optional<orbalis::BirthDetails> saved = BirthOf(orbalis::EncodeReadingFile(*birth));
     FUZZ_CHECK(saved.has_value());

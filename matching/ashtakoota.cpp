@@ -22,7 +22,9 @@ int Cell(const Table& table, int row, int column) {
 
 // Vipat (3rd), Pratyari (5th) and Vadha (7th) of each round of nine are the
 // unlucky taras.
-bool LuckyTara(int tara) { return tara != 3 && tara != 5 && tara != 7; }
+bool LuckyTara(int tara) {
+    return tara != 3 && tara != 5 && tara != 7;
+}
 
 // Bhakoot: the groom's sign counted from the bride's; the 2/12, 5/9 and 6/8
 // relations score nothing.
@@ -39,14 +41,20 @@ int TaraOf(int fromNakshatra, int toNakshatra) {
     return (CountFrom(fromNakshatra, toNakshatra, kNakshatraCount) - 1) % 9 + 1;
 }
 
-std::string_view TaraName(int tara) { return kTaraNames[static_cast<std::size_t>(tara - 1)]; }
+std::string_view TaraName(int tara) {
+    return kTaraNames[static_cast<std::size_t>(tara - 1)];
+}
 
 std::string_view GunaBandText(GunaBand band) {
     switch (band) {
-        case GunaBand::NotRecommended: return "not recommended";
-        case GunaBand::Average: return "average";
-        case GunaBand::Good: return "good";
-        case GunaBand::Excellent: return "excellent";
+        case GunaBand::NotRecommended:
+            return "not recommended";
+        case GunaBand::Average:
+            return "average";
+        case GunaBand::Good:
+            return "good";
+        case GunaBand::Excellent:
+            return "excellent";
     }
     return {};
 }
@@ -98,19 +106,24 @@ KootaSides KootaCompared(Koota koota, const MoonPlacement& groom, const MoonPlac
     const SignTraits& brideSign = Sign(bride);
     auto name = [](const auto& names, int index) { return names[static_cast<std::size_t>(index)]; };
     switch (koota) {
-        case Koota::Varna: return {name(VarnaNames, groomSign.varna), name(VarnaNames, brideSign.varna)};
+        case Koota::Varna:
+            return {name(VarnaNames, groomSign.varna), name(VarnaNames, brideSign.varna)};
         case Koota::Vashya:
             return {name(VashyaGroupNames, VashyaGroupOf(groom)),
                     name(VashyaGroupNames, VashyaGroupOf(bride))};
         case Koota::Tara:  // each side's star counted from the other's
             return {TaraName(TaraOf(bride.nakshatra, groom.nakshatra)),
                     TaraName(TaraOf(groom.nakshatra, bride.nakshatra))};
-        case Koota::Yoni: return {name(YoniNames, groomStar.yoni), name(YoniNames, brideStar.yoni)};
+        case Koota::Yoni:
+            return {name(YoniNames, groomStar.yoni), name(YoniNames, brideStar.yoni)};
         case Koota::GrahaMaitri:
             return {name(LordNames, groomSign.lord), name(LordNames, brideSign.lord)};
-        case Koota::Gana: return {name(GanaNames, groomStar.gana), name(GanaNames, brideStar.gana)};
-        case Koota::Bhakoot: return {name(SignNames, groom.sign), name(SignNames, bride.sign)};
-        case Koota::Nadi: return {name(NadiNames, groomStar.nadi), name(NadiNames, brideStar.nadi)};
+        case Koota::Gana:
+            return {name(GanaNames, groomStar.gana), name(GanaNames, brideStar.gana)};
+        case Koota::Bhakoot:
+            return {name(SignNames, groom.sign), name(SignNames, bride.sign)};
+        case Koota::Nadi:
+            return {name(NadiNames, groomStar.nadi), name(NadiNames, brideStar.nadi)};
     }
     return {};
 }

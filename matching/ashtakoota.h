@@ -51,9 +51,7 @@ struct Ashtakoota {
     std::array<int, kKootaCount> halfPoints{};  // each koota's score, in half points
     int totalHalfPoints = 0;
 
-    double points(Koota koota) const {
-        return halfPoints[static_cast<std::size_t>(koota)] / 2.0;
-    }
+    double points(Koota koota) const { return halfPoints[static_cast<std::size_t>(koota)] / 2.0; }
     double total() const { return totalHalfPoints / 2.0; }
     GunaBand band() const;
     friend bool operator==(const Ashtakoota&, const Ashtakoota&) = default;

@@ -17,8 +17,7 @@ const std::array<MatchFlagText, kMatchFlagCount> MatchFlagTexts = {{
     {"nadi_exc_sign_lords_same", "Same sign lord", "Both Moon signs have the same lord."},
     {"nadi_exc_sign_lords_friendly", "Friendly sign lords",
      "The lords of the two Moon signs are natural friends of each other."},
-    {"bhakoot_dosha", "Bhakoot dosha",
-     "The Moon signs stand 2/12, 5/9 or 6/8 from each other."},
+    {"bhakoot_dosha", "Bhakoot dosha", "The Moon signs stand 2/12, 5/9 or 6/8 from each other."},
     {"bhakoot_exc_sign_lords_same", "Same sign lord", "Both Moon signs have the same lord."},
     {"bhakoot_exc_sign_lords_friendly", "Friendly sign lords",
      "The lords of the two Moon signs are natural friends of each other."},
@@ -74,7 +73,9 @@ const std::array<KootaDoshaInfo, kKootaDoshaCount> KootaDoshas = {{
 
 namespace {
 
-Planet LordOf(int sign) { return SignTable[static_cast<std::size_t>(sign)].lord; }
+Planet LordOf(int sign) {
+    return SignTable[static_cast<std::size_t>(sign)].lord;
+}
 
 bool SameOrFriends(Planet first, Planet second) {
     return first == second || MutualFriends(first, second);
@@ -158,8 +159,7 @@ MatchFlags FindMatchFlags(const MoonPlacement& groom, const MoonPlacement& bride
     const auto pair = [&](int a, int b) {
         return (groom.sign == a && bride.sign == b) || (groom.sign == b && bride.sign == a);
     };
-    set(MatchFlag::Rasi7thCancerCapricornLeoAquarius,
-        signs == 7 && (pair(3, 9) || pair(4, 10)));
+    set(MatchFlag::Rasi7thCancerCapricornLeoAquarius, signs == 7 && (pair(3, 9) || pair(4, 10)));
     set(MatchFlag::RasiSixthEighth, signs == 6 || signs == 8);
     set(MatchFlag::RasiSameSignSameStar, sameSign && sameStar);
     const auto& holds = SignTable[static_cast<std::size_t>(groom.sign)].holds;

@@ -59,8 +59,8 @@ struct MatchFlagText {
 extern const std::array<MatchFlagText, kMatchFlagCount> MatchFlagTexts;
 
 struct KootaDoshaInfo {
-    std::string_view name;  // "Nadi dosha"
-    MatchFlag flag;         // the flag that marks it
+    std::string_view name;                    // "Nadi dosha"
+    MatchFlag flag;                           // the flag that marks it
     MatchFlag firstException, lastException;  // its exceptions, a run of flags
 };
 extern const std::array<KootaDoshaInfo, kKootaDoshaCount> KootaDoshas;

@@ -14,7 +14,15 @@ namespace orbalis::matching {
 inline constexpr int kPadasPerSign = 9;
 
 // The seven planets that rule signs, in the order of the relationship tables.
-enum Planet : int { kSunLord, kMoonLord, kMarsLord, kMercuryLord, kJupiterLord, kVenusLord, kSaturnLord };
+enum Planet : int {
+    kSunLord,
+    kMoonLord,
+    kMarsLord,
+    kMercuryLord,
+    kJupiterLord,
+    kVenusLord,
+    kSaturnLord
+};
 inline constexpr int kLordCount = 7;
 inline constexpr std::array<std::string_view, kLordCount> LordNames = {
     "Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"};
@@ -29,13 +37,25 @@ inline constexpr std::array<std::string_view, kVashyaGroupCount> VashyaGroupName
     "Chatushpada", "Manava", "Jalachara", "Vanachara", "Keeta"};
 
 enum Yoni : int {
-    kHorse, kElephant, kSheep, kSerpent, kDog, kCat, kRat,
-    kCow, kBuffalo, kTiger, kDeer, kMonkey, kMongoose, kLion
+    kHorse,
+    kElephant,
+    kSheep,
+    kSerpent,
+    kDog,
+    kCat,
+    kRat,
+    kCow,
+    kBuffalo,
+    kTiger,
+    kDeer,
+    kMonkey,
+    kMongoose,
+    kLion
 };
 inline constexpr int kYoniCount = 14;
 inline constexpr std::array<std::string_view, kYoniCount> YoniNames = {
-    "Horse", "Elephant", "Sheep", "Serpent", "Dog", "Cat", "Rat",
-    "Cow", "Buffalo", "Tiger", "Deer", "Monkey", "Mongoose", "Lion"};
+    "Horse", "Elephant", "Sheep", "Serpent", "Dog",    "Cat",      "Rat",
+    "Cow",   "Buffalo",  "Tiger", "Deer",    "Monkey", "Mongoose", "Lion"};
 
 enum Gana : int { kDeva, kManushya, kRakshasa };
 inline constexpr std::array<std::string_view, 3> GanaNames = {"Deva", "Manushya", "Rakshasa"};
@@ -64,69 +84,69 @@ struct NakshatraTraits {
 };
 
 inline constexpr std::array<NakshatraTraits, kNakshatraCount> NakshatraTable = {{
-    {kHorse, kDeva, kAdi, kPadaRajju, kAroha, {17, kNoStar}},             // Ashwini
-    {kElephant, kManushya, kMadhya, kKatiRajju, kAroha, {16, kNoStar}},   // Bharani
-    {kSheep, kRakshasa, kAntya, kNabhiRajju, kAroha, {15, kNoStar}},      // Krittika
-    {kSerpent, kManushya, kAntya, kKantaRajju, kAroha, {14, kNoStar}},    // Rohini
-    {kSerpent, kDeva, kMadhya, kSiroRajju, kTurning, {13, 22}},           // Mrigashira
-    {kDog, kManushya, kAdi, kKantaRajju, kAvaroha, {21, kNoStar}},        // Ardra
-    {kCat, kDeva, kAdi, kNabhiRajju, kAvaroha, {20, kNoStar}},            // Punarvasu
-    {kSheep, kDeva, kMadhya, kKatiRajju, kAvaroha, {19, kNoStar}},        // Pushya
-    {kCat, kRakshasa, kAntya, kPadaRajju, kAvaroha, {18, kNoStar}},       // Ashlesha
-    {kRat, kRakshasa, kAntya, kPadaRajju, kAroha, {26, kNoStar}},         // Magha
-    {kRat, kManushya, kMadhya, kKatiRajju, kAroha, {25, kNoStar}},        // Purva Phalguni
-    {kCow, kManushya, kAdi, kNabhiRajju, kAroha, {24, kNoStar}},          // Uttara Phalguni
-    {kBuffalo, kDeva, kAdi, kKantaRajju, kAroha, {23, kNoStar}},          // Hasta
-    {kTiger, kRakshasa, kMadhya, kSiroRajju, kTurning, {4, 22}},          // Chitra
-    {kBuffalo, kDeva, kAntya, kKantaRajju, kAvaroha, {3, kNoStar}},       // Swati
-    {kTiger, kRakshasa, kAntya, kNabhiRajju, kAvaroha, {2, kNoStar}},     // Vishakha
-    {kDeer, kDeva, kMadhya, kKatiRajju, kAvaroha, {1, kNoStar}},          // Anuradha
-    {kDeer, kRakshasa, kAdi, kPadaRajju, kAvaroha, {0, kNoStar}},         // Jyeshtha
-    {kDog, kRakshasa, kAdi, kPadaRajju, kAroha, {8, kNoStar}},            // Mula
-    {kMonkey, kManushya, kMadhya, kKatiRajju, kAroha, {7, kNoStar}},      // Purva Ashadha
-    {kMongoose, kManushya, kAntya, kNabhiRajju, kAroha, {6, kNoStar}},    // Uttara Ashadha
-    {kMonkey, kDeva, kAntya, kKantaRajju, kAroha, {5, kNoStar}},          // Shravana
-    {kLion, kRakshasa, kMadhya, kSiroRajju, kTurning, {4, 13}},           // Dhanishtha
-    {kHorse, kRakshasa, kAdi, kKantaRajju, kAvaroha, {12, kNoStar}},      // Shatabhisha
-    {kLion, kManushya, kAdi, kNabhiRajju, kAvaroha, {11, kNoStar}},       // Purva Bhadrapada
-    {kCow, kManushya, kMadhya, kKatiRajju, kAvaroha, {10, kNoStar}},      // Uttara Bhadrapada
-    {kElephant, kDeva, kAntya, kPadaRajju, kAvaroha, {9, kNoStar}},       // Revati
+    {kHorse, kDeva, kAdi, kPadaRajju, kAroha, {17, kNoStar}},            // Ashwini
+    {kElephant, kManushya, kMadhya, kKatiRajju, kAroha, {16, kNoStar}},  // Bharani
+    {kSheep, kRakshasa, kAntya, kNabhiRajju, kAroha, {15, kNoStar}},     // Krittika
+    {kSerpent, kManushya, kAntya, kKantaRajju, kAroha, {14, kNoStar}},   // Rohini
+    {kSerpent, kDeva, kMadhya, kSiroRajju, kTurning, {13, 22}},          // Mrigashira
+    {kDog, kManushya, kAdi, kKantaRajju, kAvaroha, {21, kNoStar}},       // Ardra
+    {kCat, kDeva, kAdi, kNabhiRajju, kAvaroha, {20, kNoStar}},           // Punarvasu
+    {kSheep, kDeva, kMadhya, kKatiRajju, kAvaroha, {19, kNoStar}},       // Pushya
+    {kCat, kRakshasa, kAntya, kPadaRajju, kAvaroha, {18, kNoStar}},      // Ashlesha
+    {kRat, kRakshasa, kAntya, kPadaRajju, kAroha, {26, kNoStar}},        // Magha
+    {kRat, kManushya, kMadhya, kKatiRajju, kAroha, {25, kNoStar}},       // Purva Phalguni
+    {kCow, kManushya, kAdi, kNabhiRajju, kAroha, {24, kNoStar}},         // Uttara Phalguni
+    {kBuffalo, kDeva, kAdi, kKantaRajju, kAroha, {23, kNoStar}},         // Hasta
+    {kTiger, kRakshasa, kMadhya, kSiroRajju, kTurning, {4, 22}},         // Chitra
+    {kBuffalo, kDeva, kAntya, kKantaRajju, kAvaroha, {3, kNoStar}},      // Swati
+    {kTiger, kRakshasa, kAntya, kNabhiRajju, kAvaroha, {2, kNoStar}},    // Vishakha
+    {kDeer, kDeva, kMadhya, kKatiRajju, kAvaroha, {1, kNoStar}},         // Anuradha
+    {kDeer, kRakshasa, kAdi, kPadaRajju, kAvaroha, {0, kNoStar}},        // Jyeshtha
+    {kDog, kRakshasa, kAdi, kPadaRajju, kAroha, {8, kNoStar}},           // Mula
+    {kMonkey, kManushya, kMadhya, kKatiRajju, kAroha, {7, kNoStar}},     // Purva Ashadha
+    {kMongoose, kManushya, kAntya, kNabhiRajju, kAroha, {6, kNoStar}},   // Uttara Ashadha
+    {kMonkey, kDeva, kAntya, kKantaRajju, kAroha, {5, kNoStar}},         // Shravana
+    {kLion, kRakshasa, kMadhya, kSiroRajju, kTurning, {4, 13}},          // Dhanishtha
+    {kHorse, kRakshasa, kAdi, kKantaRajju, kAvaroha, {12, kNoStar}},     // Shatabhisha
+    {kLion, kManushya, kAdi, kNabhiRajju, kAvaroha, {11, kNoStar}},      // Purva Bhadrapada
+    {kCow, kManushya, kMadhya, kKatiRajju, kAvaroha, {10, kNoStar}},     // Uttara Bhadrapada
+    {kElephant, kDeva, kAntya, kPadaRajju, kAvaroha, {9, kNoStar}},      // Revati
 }};
 
 struct SignTraits {
     Planet lord;
     Varna varna;
-    VashyaGroup firstHalf;   // the sign's vashya group up to 15°
-    VashyaGroup secondHalf;  // and from 15°; the same but in Sagittarius and Capricorn
+    VashyaGroup firstHalf;     // the sign's vashya group up to 15°
+    VashyaGroup secondHalf;    // and from 15°; the same but in Sagittarius and Capricorn
     std::array<int, 2> holds;  // the signs it holds in vasya; -1 for none
 };
 
 inline constexpr std::array<SignTraits, 12> SignTable = {{
-    {kMarsLord, kKshatriya, kChatushpada, kChatushpada, {4, 7}},   // Aries: Leo, Scorpio
-    {kVenusLord, kVaishya, kChatushpada, kChatushpada, {3, 6}},    // Taurus: Cancer, Libra
-    {kMercuryLord, kShudra, kManava, kManava, {5, -1}},            // Gemini: Virgo
-    {kMoonLord, kBrahmin, kJalachara, kJalachara, {7, 8}},         // Cancer: Scorpio, Sagittarius
-    {kSunLord, kKshatriya, kVanachara, kVanachara, {6, -1}},       // Leo: Libra
-    {kMercuryLord, kVaishya, kManava, kManava, {2, 11}},           // Virgo: Gemini, Pisces
-    {kVenusLord, kShudra, kManava, kManava, {5, 9}},               // Libra: Virgo, Capricorn
-    {kMarsLord, kBrahmin, kKeeta, kKeeta, {3, -1}},                // Scorpio: Cancer
-    {kJupiterLord, kKshatriya, kManava, kChatushpada, {11, -1}},   // Sagittarius: Pisces
-    {kSaturnLord, kVaishya, kChatushpada, kJalachara, {0, 10}},    // Capricorn: Aries, Aquarius
-    {kSaturnLord, kShudra, kManava, kManava, {0, -1}},             // Aquarius: Aries
-    {kJupiterLord, kBrahmin, kJalachara, kJalachara, {9, -1}},     // Pisces: Capricorn
+    {kMarsLord, kKshatriya, kChatushpada, kChatushpada, {4, 7}},  // Aries: Leo, Scorpio
+    {kVenusLord, kVaishya, kChatushpada, kChatushpada, {3, 6}},   // Taurus: Cancer, Libra
+    {kMercuryLord, kShudra, kManava, kManava, {5, -1}},           // Gemini: Virgo
+    {kMoonLord, kBrahmin, kJalachara, kJalachara, {7, 8}},        // Cancer: Scorpio, Sagittarius
+    {kSunLord, kKshatriya, kVanachara, kVanachara, {6, -1}},      // Leo: Libra
+    {kMercuryLord, kVaishya, kManava, kManava, {2, 11}},          // Virgo: Gemini, Pisces
+    {kVenusLord, kShudra, kManava, kManava, {5, 9}},              // Libra: Virgo, Capricorn
+    {kMarsLord, kBrahmin, kKeeta, kKeeta, {3, -1}},               // Scorpio: Cancer
+    {kJupiterLord, kKshatriya, kManava, kChatushpada, {11, -1}},  // Sagittarius: Pisces
+    {kSaturnLord, kVaishya, kChatushpada, kJalachara, {0, 10}},   // Capricorn: Aries, Aquarius
+    {kSaturnLord, kShudra, kManava, kManava, {0, -1}},            // Aquarius: Aries
+    {kJupiterLord, kBrahmin, kJalachara, kJalachara, {9, -1}},    // Pisces: Capricorn
 }};
 
 // How a planet regards another by nature (row: the one who regards).
 enum Relation : int { kEnemy, kNeutral, kFriend, kSelf };
 inline constexpr std::array<std::array<Relation, kLordCount>, kLordCount> NaturalRelations = {{
     //  Sun      Moon      Mars      Mercury   Jupiter   Venus     Saturn
-    {{kSelf, kFriend, kFriend, kNeutral, kFriend, kEnemy, kEnemy}},         // Sun
-    {{kFriend, kSelf, kNeutral, kFriend, kNeutral, kNeutral, kNeutral}},    // Moon
-    {{kFriend, kFriend, kSelf, kEnemy, kFriend, kNeutral, kNeutral}},       // Mars
-    {{kFriend, kEnemy, kNeutral, kSelf, kNeutral, kFriend, kNeutral}},      // Mercury
-    {{kFriend, kFriend, kFriend, kEnemy, kSelf, kEnemy, kNeutral}},         // Jupiter
-    {{kEnemy, kEnemy, kNeutral, kFriend, kNeutral, kSelf, kFriend}},        // Venus
-    {{kEnemy, kEnemy, kEnemy, kFriend, kNeutral, kFriend, kSelf}},          // Saturn
+    {{kSelf, kFriend, kFriend, kNeutral, kFriend, kEnemy, kEnemy}},       // Sun
+    {{kFriend, kSelf, kNeutral, kFriend, kNeutral, kNeutral, kNeutral}},  // Moon
+    {{kFriend, kFriend, kSelf, kEnemy, kFriend, kNeutral, kNeutral}},     // Mars
+    {{kFriend, kEnemy, kNeutral, kSelf, kNeutral, kFriend, kNeutral}},    // Mercury
+    {{kFriend, kFriend, kFriend, kEnemy, kSelf, kEnemy, kNeutral}},       // Jupiter
+    {{kEnemy, kEnemy, kNeutral, kFriend, kNeutral, kSelf, kFriend}},      // Venus
+    {{kEnemy, kEnemy, kEnemy, kFriend, kNeutral, kFriend, kSelf}},        // Saturn
 }};
 
 // Points, in half points so that the tables stay integral: 3 is 1.5.
@@ -176,8 +196,8 @@ inline constexpr std::array<std::array<int, kYoniCount>, kYoniCount> YoniPoints 
 
 // Each animal's sworn enemy: the seven pairs that break Yoni porutham.
 inline constexpr std::array<Yoni, kYoniCount> SwornEnemy = {
-    kBuffalo, kLion, kMonkey, kMongoose, kDeer, kRat, kCat,
-    kTiger, kHorse, kCow, kDog, kSheep, kSerpent, kElephant};
+    kBuffalo, kLion,  kMonkey, kMongoose, kDeer,  kRat,     kCat,
+    kTiger,   kHorse, kCow,    kDog,      kSheep, kSerpent, kElephant};
 
 // Graha maitri points of the two Moon-sign lords, in half points: same lord
 // or friends both ways 5, friend and neutral 4, neutral both ways 3, friend
@@ -206,6 +226,8 @@ inline constexpr std::array<int, 6> SameStarBest = {3, 5, 7, 9, 12, 21};
 inline constexpr std::array<int, 8> SameStarMiddling = {0, 1, 2, 4, 6, 11, 13, 16};
 
 // "X counted from Y", Y itself being the first: 1..n.
-constexpr int CountFrom(int from, int to, int n) { return ((to - from) % n + n) % n + 1; }
+constexpr int CountFrom(int from, int to, int n) {
+    return ((to - from) % n + n) % n + 1;
+}
 
 }  // namespace orbalis::matching

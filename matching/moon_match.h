@@ -20,8 +20,8 @@ struct MoonMatch {
 
 inline MoonMatch MatchMoons(const MoonPlacement& groom, const MoonPlacement& bride,
                             VashyaPoints table = VashyaPoints::Symmetric) {
-    MoonMatch match{groom, bride, ScoreAshtakoota(groom, bride, table), CheckPoruthams(groom, bride),
-                    {}};
+    MoonMatch match{
+        groom, bride, ScoreAshtakoota(groom, bride, table), CheckPoruthams(groom, bride), {}};
     match.flags = FindMatchFlags(groom, bride, match.ashtakoota);
     return match;
 }

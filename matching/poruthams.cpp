@@ -40,7 +40,9 @@ bool GanasAgree(Gana groom, Gana bride) {
     return groom == bride || (groom != kRakshasa && bride != kRakshasa);
 }
 
-bool RasiAgrees(int count) { return count == 1 || count > 6; }
+bool RasiAgrees(int count) {
+    return count == 1 || count > 6;
+}
 
 bool Holds(const SignTraits& sign, int other) {
     return sign.holds[0] == other || sign.holds[1] == other;
@@ -112,10 +114,10 @@ std::string PoruthamReason(Porutham porutham, const MoonPlacement& groom,
     const NakshatraTraits& brideStar = Star(bride);
     const SignTraits& groomSign = Sign(groom);
     const SignTraits& brideSign = Sign(bride);
-    const std::string stars = "The groom's star is the " + Ordinal(StarCount(groom, bride)) +
-                              " from the bride's";
-    const std::string signs = "The groom's sign is the " + Ordinal(SignCount(groom, bride)) +
-                              " from the bride's";
+    const std::string stars =
+        "The groom's star is the " + Ordinal(StarCount(groom, bride)) + " from the bride's";
+    const std::string signs =
+        "The groom's sign is the " + Ordinal(SignCount(groom, bride)) + " from the bride's";
     const bool passes = CheckPoruthams(groom, bride).passes(porutham);
     auto name = [](const auto& names, int index) { return names[static_cast<std::size_t>(index)]; };
 
@@ -126,21 +128,24 @@ std::string PoruthamReason(Porutham porutham, const MoonPlacement& groom,
             return Names(name(GanaNames, groomStar.gana), name(GanaNames, brideStar.gana)) +
                    (passes ? " agree." : ": a Rakshasa with another gana.");
         case Porutham::Mahendra:
-            return stars + (passes ? ", a count of Mahendra." : ", not the 4th, 7th, 10th or every third after it to the 25th.");
+            return stars + (passes
+                                ? ", a count of Mahendra."
+                                : ", not the 4th, 7th, 10th or every third after it to the 25th.");
         case Porutham::StreeDeergha:
             return stars + (passes ? ", beyond the 13th." : ", not beyond the 13th.");
         case Porutham::Yoni:
             return Names(name(YoniNames, groomStar.yoni), name(YoniNames, brideStar.yoni)) +
                    (passes ? " are not sworn enemies." : " are sworn enemies.");
         case Porutham::Rasi:
-            if (groom.sign == bride.sign) return "Both Moons are in " +
-                                                 std::string(name(SignNames, groom.sign)) + ".";
+            if (groom.sign == bride.sign)
+                return "Both Moons are in " + std::string(name(SignNames, groom.sign)) + ".";
             return signs + (passes ? ", beyond the 6th." : ", within the 6th.");
         case Porutham::Rasyadhipati: {
             const std::string lords =
                 Names(name(LordNames, groomSign.lord), name(LordNames, brideSign.lord));
             if (groomSign.lord == brideSign.lord)
-                return "Both signs are ruled by " + std::string(name(LordNames, groomSign.lord)) + ".";
+                return "Both signs are ruled by " + std::string(name(LordNames, groomSign.lord)) +
+                       ".";
             return lords + (passes ? ": neither counts the other an enemy."
                                    : ": one counts the other an enemy.");
         }
@@ -152,7 +157,8 @@ std::string PoruthamReason(Porutham porutham, const MoonPlacement& groom,
             return Names(name(RajjuNames, groomStar.rajju), name(RajjuNames, brideStar.rajju)) +
                    (passes ? ": different rajjus." : ": the same rajju.");
         case Porutham::Vedha:
-            return Names(name(kNakshatraNames, groom.nakshatra), name(kNakshatraNames, bride.nakshatra)) +
+            return Names(name(kNakshatraNames, groom.nakshatra),
+                         name(kNakshatraNames, bride.nakshatra)) +
                    (passes ? " do not obstruct each other." : " obstruct each other.");
     }
     return {};

@@ -11,7 +11,16 @@ namespace orbalis::matching {
 // The ten agreements of the south Indian reckoning, each passed or failed.
 // Stars and signs are counted from the bride's to the groom's.
 enum class Porutham : int {
-    Dina, Gana, Mahendra, StreeDeergha, Yoni, Rasi, Rasyadhipati, Vasya, Rajju, Vedha
+    Dina,
+    Gana,
+    Mahendra,
+    StreeDeergha,
+    Yoni,
+    Rasi,
+    Rasyadhipati,
+    Vasya,
+    Rajju,
+    Vedha
 };
 inline constexpr int kPoruthamCount = 10;
 

@@ -80,12 +80,12 @@ constexpr std::array<TimeZoneRow, kTimeZoneCount> kTimeZones = {{
     {"Yukon War Time,YWT,-8.0", 8, 0},                          // 70
     // Offsets in use today that the rows above lack; saved readings name rows
     // by number, so new rows only ever go at the end.
-    {"Afghanistan Time,AFT,+4.5", -4, -30},                     // 71
-    {"Australian Central Western Time,ACWST,+8.75", -8, -45},   // 72
-    {"Chatham Standard Time,CHAST,+12.75", -12, -45},           // 73
-    {"Line Islands Time,LINT,+14.0", -14, 0},                   // 74
-    {"Marquesas Time,MART,-9.5", 9, 30},                        // 75
-    {"Nepal Time,NPT,+5.75", -5, -45},                          // 76
+    {"Afghanistan Time,AFT,+4.5", -4, -30},                    // 71
+    {"Australian Central Western Time,ACWST,+8.75", -8, -45},  // 72
+    {"Chatham Standard Time,CHAST,+12.75", -12, -45},          // 73
+    {"Line Islands Time,LINT,+14.0", -14, 0},                  // 74
+    {"Marquesas Time,MART,-9.5", 9, 30},                       // 75
+    {"Nepal Time,NPT,+5.75", -5, -45},                         // 76
 }};
 const std::array<TimeZoneRow, kTimeZoneCount> TimeZoneTable = kTimeZones;
 

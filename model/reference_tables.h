@@ -56,12 +56,33 @@ std::optional<int> SignIndex(std::string_view abbreviation);
 // match, a file or a document shows it.
 inline constexpr int kNakshatraCount = 27;
 inline constexpr std::array<std::string_view, kNakshatraCount> kNakshatraNames = {
-    "Aswini",         "Bharani",         "Krittika",   "Rohini",          "Mrigsira",
-    "Ardra",          "Punarvasu",       "Pushya",     "Aslesha",         "Magha",
-    "Purbha Phalguni", "Uttara Phalguni", "Hasta",     "Chitra",          "Swati",
-    "Vishakha",       "Anuradha",        "Jyeshtha",   "Mula",            "Purva Ashadha",
-    "Uttara Ashadha", "Shravana",        "Dhanishtha", "Shatbisha",       "Poorva Bhadrapada",
-    "Uttara Bhadrapada", "Revati"};
+    "Aswini",
+    "Bharani",
+    "Krittika",
+    "Rohini",
+    "Mrigsira",
+    "Ardra",
+    "Punarvasu",
+    "Pushya",
+    "Aslesha",
+    "Magha",
+    "Purbha Phalguni",
+    "Uttara Phalguni",
+    "Hasta",
+    "Chitra",
+    "Swati",
+    "Vishakha",
+    "Anuradha",
+    "Jyeshtha",
+    "Mula",
+    "Purva Ashadha",
+    "Uttara Ashadha",
+    "Shravana",
+    "Dhanishtha",
+    "Shatbisha",
+    "Poorva Bhadrapada",
+    "Uttara Bhadrapada",
+    "Revati"};
 
 struct NakshatraLordRow {
     std::string_view name;

@@ -9,7 +9,9 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-std::string DecimalText(long value) { return std::to_string(value); }
+std::string DecimalText(long value) {
+    return std::to_string(value);
+}
 
 std::string EscapedControls(std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";

@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "model/reference_tables.h"
+#include "model/sign_position_text.h"
 #include "model/text_utils.h"
 #include "moon/birth_instant.h"
 #include "moon/moon_longitude.h"
-#include "model/sign_position_text.h"
 
 namespace orbalis {
 

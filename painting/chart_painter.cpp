@@ -49,8 +49,8 @@ void PaintChart(QPainter& painter, const QRectF& target, const ChartDrawing& cha
     const QFont bold = ReportFont(pointSize, true);
     const QFontMetricsF regularMetrics(regular, device);
     const QFontMetricsF boldMetrics(bold, device);
-    const QString title = QString::fromUtf8(chart.title.data(),
-                                            static_cast<qsizetype>(chart.title.size()));
+    const QString title =
+        QString::fromUtf8(chart.title.data(), static_cast<qsizetype>(chart.title.size()));
 
     // Room for the numbers and the title, in the chart's units.
     ChartMeasures measures;

@@ -14,8 +14,8 @@ void SetUpA4(QPdfWriter& writer, const QString& title) {
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
     writer.setTitle(title);
-    writer.setCreator(QString::fromUtf8(kProgramTitle.data(),
-                                        static_cast<qsizetype>(kProgramTitle.size())));
+    writer.setCreator(
+        QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())));
 }
 
 QFont ReportFont(qreal pointSize, bool bold) {

@@ -66,8 +66,20 @@ std::string_view LatinBase(char32_t code) {
 
 bool IsSeparator(char32_t code) {
     switch (code) {
-        case ' ': case '\t': case '-': case '/': case ',': case '.': case '(': case ')':
-        case '_': case 0xA0: case 0x2010: case 0x2011: case 0x2013: case 0x2014:
+        case ' ':
+        case '\t':
+        case '-':
+        case '/':
+        case ',':
+        case '.':
+        case '(':
+        case ')':
+        case '_':
+        case 0xA0:
+        case 0x2010:
+        case 0x2011:
+        case 0x2013:
+        case 0x2014:
             return true;
         default:
             return false;

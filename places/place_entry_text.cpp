@@ -12,8 +12,7 @@ std::string LettersOnlyText(std::string_view utf8) {
 
 DegreesMinutes RoundToMinute(double degrees) {
     const long totalMinutes = std::lround(std::fabs(degrees) * 60.0);
-    return {static_cast<int>(totalMinutes / 60), static_cast<int>(totalMinutes % 60),
-            degrees < 0};
+    return {static_cast<int>(totalMinutes / 60), static_cast<int>(totalMinutes % 60), degrees < 0};
 }
 
 }  // namespace orbalis

@@ -29,11 +29,11 @@ LoadedPlaces LoadPlaces() {
     loaded.places.reserve(table::kPlaceCount);
     for (std::size_t i = 0; i < table::kPlaceCount; ++i) {
         const table::PlaceRow& row = table::kPlaces[i];
-        loaded.places.push_back(Place{
-            PoolText(row.name), PoolText(row.asciiName), PoolText(row.alternateNames),
-            PoolText(table::kStates[row.state].name), PoolText(table::kCountries[row.country].name),
-            PoolText(table::kZones[row.zone]), row.latitudeE5 / 1e5, row.longitudeE5 / 1e5,
-            row.population});
+        loaded.places.push_back(
+            Place{PoolText(row.name), PoolText(row.asciiName), PoolText(row.alternateNames),
+                  PoolText(table::kStates[row.state].name),
+                  PoolText(table::kCountries[row.country].name), PoolText(table::kZones[row.zone]),
+                  row.latitudeE5 / 1e5, row.longitudeE5 / 1e5, row.population});
     }
     for (std::size_t i = 0; i < table::kStateCount; ++i)
         loaded.stateKeys.push_back(PlaceSearchKey(PoolText(table::kStates[i].name)));
@@ -99,8 +99,9 @@ std::vector<PlaceMatch> MatchPlaces(std::string_view query, std::size_t limit) {
     const LoadedPlaces& loaded = Loaded();
     const table::KeyRow* const keysEnd = table::kKeys + table::kKeyCount;
     const table::KeyRow* first = std::lower_bound(
-        table::kKeys, keysEnd, key,
-        [](const table::KeyRow& row, const std::string& text) { return PoolText(row.text) < text; });
+        table::kKeys, keysEnd, key, [](const table::KeyRow& row, const std::string& text) {
+            return PoolText(row.text) < text;
+        });
 
     // The best kind of match for each place found, or why it is left out.
     std::vector<std::uint8_t> best(loaded.places.size(), kNotMatched);
@@ -158,12 +159,13 @@ std::string PlaceLabel(const Place& place) {
 }
 
 PlaceResolution ResolvePlace(std::string_view query, std::size_t maxCandidates) {
-    const std::vector<PlaceMatch> matches = MatchPlaces(query, std::max<std::size_t>(maxCandidates, 1) + 1);
+    const std::vector<PlaceMatch> matches =
+        MatchPlaces(query, std::max<std::size_t>(maxCandidates, 1) + 1);
     PlaceResolution resolution;
     if (matches.empty()) return resolution;
     const bool onlyOne = matches.size() == 1;
-    const bool onlyBestWhole = !onlyOne && IsWhole(matches[0].kind) &&
-                               matches[1].kind != matches[0].kind;
+    const bool onlyBestWhole =
+        !onlyOne && IsWhole(matches[0].kind) && matches[1].kind != matches[0].kind;
     if (onlyOne || onlyBestWhole) {
         resolution.place = matches[0].place;
         return resolution;

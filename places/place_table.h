@@ -12,9 +12,9 @@ struct PlaceRow {
     std::uint32_t name;
     std::uint32_t asciiName;
     std::uint32_t alternateNames;
-    std::uint16_t state;    // index into kStates
-    std::uint16_t country;  // index into kCountries
-    std::uint16_t zone;     // index into kZones
+    std::uint16_t state;      // index into kStates
+    std::uint16_t country;    // index into kCountries
+    std::uint16_t zone;       // index into kZones
     std::int32_t latitudeE5;  // degrees times 100000, as the source gives them
     std::int32_t longitudeE5;
     std::int32_t population;

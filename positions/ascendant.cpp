@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "model/angle_constants.h"
+#include "model/sign_position_text.h"
 #include "model/whole_turns.h"
 #include "moon/birth_instant.h"
-#include "model/sign_position_text.h"
 
 namespace orbalis {
 namespace {
@@ -79,8 +79,8 @@ AscendantValues AscendantAndMidheaven(const BirthDetails& birth) {
     return values;
 }
 
-void WriteAscendantFields(double ayanamsaDegrees, double ascendantDegrees,
-                          double midheavenDegrees, ChartReading& reading) {
+void WriteAscendantFields(double ayanamsaDegrees, double ascendantDegrees, double midheavenDegrees,
+                          ChartReading& reading) {
     reading.ayanamsaDegrees = ayanamsaDegrees;
     reading.siderealDegrees[kAscendant] = ascendantDegrees;
     reading.siderealDegrees[kMidheaven] = midheavenDegrees;

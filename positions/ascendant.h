@@ -29,8 +29,8 @@ double LatitudeNorth(const BirthDetails& birth);
 
 // Writes the four fields of this step from their angles in degrees: the
 // ayanamsa as a negative number, the sidereal ascendant and midheaven.
-void WriteAscendantFields(double ayanamsaDegrees, double ascendantDegrees,
-                          double midheavenDegrees, ChartReading& reading);
+void WriteAscendantFields(double ayanamsaDegrees, double ascendantDegrees, double midheavenDegrees,
+                          ChartReading& reading);
 
 // Ayanamsa, sidereal ascendant and midheaven of a birth.
 void ComputeAscendantAndAyanamsa(const BirthDetails& birth, ChartReading& reading);

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "positions/planet_positions.h"
 #include "model/utc_offset.h"
+#include "positions/planet_positions.h"
 
 namespace orbalis {
 namespace {

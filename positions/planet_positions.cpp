@@ -2,14 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <cmath>
+#include <iterator>
 #include <string_view>
 
 #include "model/chart_reading.h"
 #include "model/reference_tables.h"
-#include "moon/moon_details.h"
 #include "model/sign_position_text.h"
+#include "moon/moon_details.h"
 #include "positions/geocentric_longitude.h"
 #include "positions/planet_moment.h"
 
@@ -40,7 +40,11 @@ void AssignShortPositionText(double siderealDegrees, std::string& text) {
         sign.size() == 3) {
         const char chars[9] = {static_cast<char>('0' + parts.degrees / 10),
                                static_cast<char>('0' + parts.degrees % 10),
-                               ' ', sign[0], sign[1], sign[2], ' ',
+                               ' ',
+                               sign[0],
+                               sign[1],
+                               sign[2],
+                               ' ',
                                static_cast<char>('0' + parts.minutes / 10),
                                static_cast<char>('0' + parts.minutes % 10)};
         // A reading reused for the next birth already holds a text of this length.

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "positions/station_tables.h"
 #include "model/days_in_month.h"
+#include "positions/station_tables.h"
 
 namespace orbalis {
 

@@ -6,7 +6,13 @@
 namespace orbalis {
 
 // Mercury to Saturn, the planets with station tables; the value is the body index.
-enum class RetrogradePlanet { Mercury = kMercury, Venus = kVenus, Mars = kMars, Jupiter = kJupiter, Saturn = kSaturn };
+enum class RetrogradePlanet {
+    Mercury = kMercury,
+    Venus = kVenus,
+    Mars = kMars,
+    Jupiter = kJupiter,
+    Saturn = kSaturn
+};
 
 struct CivilDate {
     int year, month, day;

@@ -5,13 +5,13 @@
 #include <cmath>
 #include <cstdio>
 
-#include "model/chart_reading.h"
-#include "model/moon_pada.h"
-#include "model/reference_tables.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/kuja_dosha.h"
 #include "dosha/manglik_status.h"
 #include "ephemeris/precise_reading.h"
+#include "model/chart_reading.h"
+#include "model/moon_pada.h"
+#include "model/reference_tables.h"
 #include "model/sign_position_text.h"
 #include "positions/ascendant.h"
 #include "reading/reading.h"
@@ -98,7 +98,8 @@ FirmnessValues ValuesOf(const ChartReading& reading) {
         for (int reference = 0; reference < kKujaReferenceCount; ++reference)
             values[static_cast<std::size_t>(FirmnessItem::ClassicalLagna) +
                    static_cast<std::size_t>(reference)] =
-                static_cast<int>(classical->references[static_cast<std::size_t>(reference)].status());
+                static_cast<int>(
+                    classical->references[static_cast<std::size_t>(reference)].status());
         Put(values, FirmnessItem::ManglikStatus,
             static_cast<int>(AssessManglik(*classical).status));
     }
@@ -111,7 +112,9 @@ enum Driver : int { kLagnaDriver, kMoonDriver, kMarsDriver, kVenusDriver, kJupit
 constexpr int kDriverCount = 5;
 constexpr std::array<Body, kDriverCount> kDriverBodies = {kAscendant, kMoon, kMars, kVenus,
                                                           kJupiter};
-constexpr unsigned Bit(Driver driver) { return 1u << driver; }
+constexpr unsigned Bit(Driver driver) {
+    return 1u << driver;
+}
 constexpr unsigned kEveryDriver = (1u << kDriverCount) - 1;
 
 // The drivers each answer reads, in the order of FirmnessItem.
@@ -189,7 +192,8 @@ class Probe {
             if (mode_ == PositionsMode::Precise)
                 ascendant = PreciseAscendantDegrees(BirthMinutesAway(birth_, offset));
             else
-                ascendant = AscendantAndMidheaven(BirthMinutesAway(birth_, offset)).ascendantDegrees;
+                ascendant =
+                    AscendantAndMidheaven(BirthMinutesAway(birth_, offset)).ascendantDegrees;
             if (!ascendant) {
                 sample.state = Sample::kFailed;
                 return std::nullopt;
@@ -255,8 +259,8 @@ class IngressSearch {
         // The step just before the guessed crossing, kept off the ends of a
         // long span so that a poor guess still shrinks it by an eighth.
         const int margin = (to - from) / 8;
-        const int k = std::clamp(static_cast<int>(std::ceil(*guess)) - 1, from + margin,
-                                 to - 1 - margin);
+        const int k =
+            std::clamp(static_cast<int>(std::ceil(*guess)) - 1, from + margin, to - 1 - margin);
         if (auto found = k > from ? Within(from, k) : std::nullopt) return found;
         if (Key(k) != Key(k + 1)) return k;
         return k + 1 < to ? Within(k + 1, to) : std::nullopt;
@@ -280,9 +284,8 @@ class IngressSearch {
             const double travel = later >= earlier ? later - earlier : later + 360.0 - earlier;
             const double cell = moon ? kMoonQuarterDegrees : 30.0;
             // The boundary crossed first on the way out from the given minute.
-            const double boundary = direction_ > 0
-                                        ? (std::floor(earlier / cell) + 1.0) * cell
-                                        : std::floor((earlier + travel) / cell) * cell;
+            const double boundary = direction_ > 0 ? (std::floor(earlier / cell) + 1.0) * cell
+                                                   : std::floor((earlier + travel) / cell) * cell;
             const double fraction = std::clamp((boundary - earlier) / travel, 0.0, 1.0);
             return from + span * (direction_ > 0 ? fraction : 1.0 - fraction);
         }
@@ -296,8 +299,8 @@ class IngressSearch {
         if (std::floor(low / 30.0) == std::floor(high / 30.0)) return std::nullopt;
         if (std::floor(near / 30.0) == std::floor((near + moved) / 30.0))
             return from + span / 2.0;  // near a boundary without crossing it
-        const double boundary = moved > 0 ? std::floor(near / 30.0 + 1.0) * 30.0
-                                          : std::floor(near / 30.0) * 30.0;
+        const double boundary =
+            moved > 0 ? std::floor(near / 30.0 + 1.0) * 30.0 : std::floor(near / 30.0) * 30.0;
         return from + span * std::clamp((boundary - near) / moved, 0.0, 1.0);
     }
 
@@ -362,8 +365,8 @@ SideRuns SearchSide(Probe& probe, const BirthDetails& birth, int direction,
             for (std::size_t driver = 0; driver < reach.size(); ++driver) {
                 if (reach[driver] <= step) continue;
                 Next& n = next[driver];
-                const bool known = n.from <= step && (n.ingress ? *n.ingress >= step
-                                                                : n.upTo >= reach[driver]);
+                const bool known =
+                    n.from <= step && (n.ingress ? *n.ingress >= step : n.upTo >= reach[driver]);
                 if (!known) n = {searches[driver]->First(step, reach[driver]), step, reach[driver]};
                 if (n.ingress && (!nearest || *n.ingress < *nearest)) nearest = n.ingress;
             }

@@ -64,9 +64,7 @@ struct Firmness {
     int searchedFrom = -kFirmnessSearchMinutes;
     int searchedTo = kFirmnessSearchMinutes;
 
-    const FirmnessRun& of(FirmnessItem item) const {
-        return runs[static_cast<std::size_t>(item)];
-    }
+    const FirmnessRun& of(FirmnessItem item) const { return runs[static_cast<std::size_t>(item)]; }
     friend bool operator==(const Firmness&, const Firmness&) = default;
 };
 

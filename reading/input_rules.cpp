@@ -57,8 +57,9 @@ bool IsDigitKey(char32_t code) {
 }
 
 bool IsLetterText(std::u32string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char32_t c) { return IsLetterKey(c) && c != kBackspace && c != kDelete; });
+    return std::all_of(text.begin(), text.end(), [](char32_t c) {
+        return IsLetterKey(c) && c != kBackspace && c != kDelete;
+    });
 }
 
 bool IsLetterText(std::string_view text) {
@@ -68,8 +69,7 @@ bool IsLetterText(std::string_view text) {
 }
 
 bool IsDigitText(std::u32string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char32_t c) { return c >= U'0' && c <= U'9'; });
+    return std::all_of(text.begin(), text.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; });
 }
 
 std::optional<InputProblem> DateProblem(int year, int monthIndex, int day) {
@@ -120,8 +120,7 @@ std::optional<InputProblem> FirstInputProblem(const FormEntries& e) {
     if (auto problem = DateProblem(e.year, e.monthIndex, e.day)) return problem;
 
     if (!e.imageWriterAvailable)
-        return Missing("Required File Is Missing. Please Reinstall The Software.",
-                       FormField::None);
+        return Missing("Required File Is Missing. Please Reinstall The Software.", FormField::None);
     return std::nullopt;
 }
 

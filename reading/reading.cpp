@@ -1,7 +1,7 @@
 #include "reading/reading.h"
 
-#include "model/reference_tables.h"
 #include "ephemeris/precise_reading.h"
+#include "model/reference_tables.h"
 #include "moon/moon_details.h"
 #include "positions/ascendant.h"
 #include "positions/planet_positions.h"

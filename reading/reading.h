@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "dosha/kuja_dosha.h"
 #include "model/birth_details.h"
 #include "model/chart_reading.h"
 #include "model/positions_mode.h"
-#include "dosha/kuja_dosha.h"
 #include "reading/firmness.h"
 
 namespace orbalis {

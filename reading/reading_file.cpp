@@ -98,13 +98,20 @@ constexpr int kMonthCount = 12;
 // The numbers of the lists, from first to last, by kind.
 constexpr std::pair<int, int> ListRange(LineKind kind) {
     switch (kind) {
-        case LineKind::Month: return {1, kMonthCount};
-        case LineKind::Day: return {1, 31};
-        case LineKind::Year: return {kFirstBirthYear, kLastBirthYear};
-        case LineKind::Hour: return {0, 24};
-        case LineKind::Minute: return {0, 59};
-        case LineKind::Zone: return {0, kTimeZoneCount - 1};
-        default: return {0, 0};
+        case LineKind::Month:
+            return {1, kMonthCount};
+        case LineKind::Day:
+            return {1, 31};
+        case LineKind::Year:
+            return {kFirstBirthYear, kLastBirthYear};
+        case LineKind::Hour:
+            return {0, 24};
+        case LineKind::Minute:
+            return {0, 59};
+        case LineKind::Zone:
+            return {0, kTimeZoneCount - 1};
+        default:
+            return {0, 0};
     }
 }
 
@@ -126,8 +133,8 @@ constexpr std::array<ReadingFileLine, kReadingFileLineCount> kReadingFileLines =
     {LineKind::Month, [](const BirthDetails& b) { return DecimalText(b.month); },
      [](const std::string& l, FormEntries& f) {
          // The month is stored as its number, one more than its list position.
-         if (const std::optional<int> month = NumberOfLine(l); month && *month >= 1 &&
-                                                               *month <= kMonthCount)
+         if (const std::optional<int> month = NumberOfLine(l);
+             month && *month >= 1 && *month <= kMonthCount)
              f.monthIndex = *month - 1;
      }},
     {LineKind::Day, [](const BirthDetails& b) { return DecimalText(b.day); },
@@ -295,7 +302,8 @@ ReadingFileBirth LoadReadingFileBirth(const std::string& path) {
 }
 
 FormEntries ApplyReadingFile(const ReadingFileLines& lines, FormEntries form) {
-    for (std::size_t i = 0; i < kReadingFileLines.size(); ++i) kReadingFileLines[i].apply(lines[i], form);
+    for (std::size_t i = 0; i < kReadingFileLines.size(); ++i)
+        kReadingFileLines[i].apply(lines[i], form);
     return form;
 }
 

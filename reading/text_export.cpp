@@ -2,10 +2,10 @@
 
 #include <array>
 
+#include "dosha/kuja_dosha.h"
 #include "model/code_page.h"
 #include "model/month_names.h"
 #include "model/text_utils.h"
-#include "dosha/kuja_dosha.h"
 
 namespace orbalis {
 namespace {

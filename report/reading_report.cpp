@@ -40,18 +40,19 @@ QString Q(std::string_view text) {
 constexpr double kBodyPoints = 9.0;
 constexpr double kHeadingPoints = 16.0;
 constexpr double kSectionPoints = 11.0;
-const QColor kSectionColour(0, 64, 64);      // the results window's dark teal
-const QColor kLagnaColour(128, 0, 0);        // as the form's "Ascendant (Lagna)" title
-const QColor kMoonColour(0, 0, 128);         // as the form's "Moon Sign (Rashi)" title
-const QColor kResultColour(154, 54, 171);    // as the form's result lines
-const QColor kWarningColour(192, 0, 0);      // as the form's warnings
+const QColor kSectionColour(0, 64, 64);    // the results window's dark teal
+const QColor kLagnaColour(128, 0, 0);      // as the form's "Ascendant (Lagna)" title
+const QColor kMoonColour(0, 0, 128);       // as the form's "Moon Sign (Rashi)" title
+const QColor kResultColour(154, 54, 171);  // as the form's result lines
+const QColor kWarningColour(192, 0, 0);    // as the form's warnings
 
 // Lays the report out from the top of the page down, starting a new page
 // when a block would run past the bottom.
 class Sheet {
   public:
     Sheet(QPdfWriter& writer, QPainter& painter)
-        : writer_(writer), painter_(painter),
+        : writer_(writer),
+          painter_(painter),
           page_(writer.pageLayout().paintRectPixels(writer.resolution())),
           mm_(writer.resolution() / 25.4) {
         page_.moveTo(0, 0);
@@ -82,8 +83,8 @@ class Sheet {
               double left = 0.0, double width = -1.0) {
         if (width < 0) width = page_.width() - left;
         painter_.setFont(font);
-        const QRectF bounds = painter_.boundingRect(QRectF(left, 0, width, page_.height()),
-                                                    Qt::TextWordWrap, words);
+        const QRectF bounds =
+            painter_.boundingRect(QRectF(left, 0, width, page_.height()), Qt::TextWordWrap, words);
         need(bounds.height());
         painter_.setPen(colour);
         painter_.drawText(QRectF(left, y_, width, bounds.height()), Qt::TextWordWrap, words);
@@ -147,7 +148,9 @@ class Sheet {
 };
 
 QString Degrees(int degrees, int minutes, char hemisphere) {
-    return QStringLiteral("%1\u00b0 %2' %3").arg(degrees).arg(minutes, 2, 10, QLatin1Char('0'))
+    return QStringLiteral("%1\u00b0 %2' %3")
+        .arg(degrees)
+        .arg(minutes, 2, 10, QLatin1Char('0'))
         .arg(QLatin1Char(hemisphere));
 }
 
@@ -155,11 +158,10 @@ std::vector<QStringList> PersonalRows(const BirthDetails& birth) {
     const PersonalDetailTexts texts = PersonalDetails(birth);
     return {
         {QStringLiteral("Name"), Q(birth.name)},
-        {QStringLiteral("Date of birth"),
-         Q(texts.dateOfBirth).section(QStringLiteral(": "), 1)},
-        {QStringLiteral("Time of birth"),
-         QStringLiteral("%1:%2").arg(birth.hour, 2, 10, QLatin1Char('0'))
-             .arg(birth.minute, 2, 10, QLatin1Char('0'))},
+        {QStringLiteral("Date of birth"), Q(texts.dateOfBirth).section(QStringLiteral(": "), 1)},
+        {QStringLiteral("Time of birth"), QStringLiteral("%1:%2")
+                                              .arg(birth.hour, 2, 10, QLatin1Char('0'))
+                                              .arg(birth.minute, 2, 10, QLatin1Char('0'))},
         {QStringLiteral("Place"), QStringList{Q(birth.city), Q(birth.state), Q(birth.country)}
                                       .filter(QRegularExpression(QStringLiteral("\\S")))
                                       .join(QStringLiteral(", "))},
@@ -309,10 +311,10 @@ void DashaSection(Sheet& sheet, const ReportReading& report) {
     auto antardashas = [&](const QString& whose, int mahadasha) {
         const dasha::Period& period = cycle->mahadashas[static_cast<std::size_t>(mahadasha)];
         sheet.skip(3);
-        sheet.text(QStringLiteral("Antardashas of %1, %2 to %3")
-                       .arg(whose, Q(dasha::DateText(period.start)),
-                            Q(dasha::DateText(period.end))),
-                   bold, kSectionColour);
+        sheet.text(
+            QStringLiteral("Antardashas of %1, %2 to %3")
+                .arg(whose, Q(dasha::DateText(period.start)), Q(dasha::DateText(period.end))),
+            bold, kSectionColour);
         sheet.skip(1);
         sheet.table(DashaRows(*cycle, today, 1, mahadasha * dasha::kLordCount), columns, true);
     };

@@ -1,5 +1,6 @@
 #include "report/titled_text_pdf.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFont>
 #include <QFontDatabase>
@@ -9,7 +10,6 @@
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
-#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QTextOption>
 

@@ -11,7 +11,7 @@ packages=(
   fonts-dejavu-core
   libswe-dev swe-basic-data
   libhowardhinnant-date-dev tzdata libtimezonemap-data
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   desktop-file-utils appstream shared-mime-info lintian dpkg-dev fakeroot file man-db
   librsvg2-bin poppler-utils
 )

@@ -43,9 +43,17 @@ constexpr const char* kPlaces[][3] = {{"New Delhi", "Delhi", "India"},
                                       {"New York", "New York", "United States"}};
 
 // Towns as a user types them: whole labels, unique beginnings, names with a country.
-constexpr const char* kTowns[] = {"Delhi", "\"Mumbai, Maharashtra, India\"", "Chennai", "Jalandhar",
-                                  "\"London, United Kingdom\"", "New York", "Udupi", "Kathmandu",
-                                  "\"Springfield, Illinois\"", "\"Sao Paulo, Brazil\"", "\"Sydney, Australia\"",
+constexpr const char* kTowns[] = {"Delhi",
+                                  "\"Mumbai, Maharashtra, India\"",
+                                  "Chennai",
+                                  "Jalandhar",
+                                  "\"London, United Kingdom\"",
+                                  "New York",
+                                  "Udupi",
+                                  "Kathmandu",
+                                  "\"Springfield, Illinois\"",
+                                  "\"Sao Paulo, Brazil\"",
+                                  "\"Sydney, Australia\"",
                                   "Adelaide"};
 
 // Writes `rows` births; about one in a hundred is an impossible date (31 April),
@@ -134,8 +142,8 @@ int main(int argc, char** argv) {
                static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
     };
     const double cpu = cpuSeconds(usage) - cpuSeconds(before);
-    std::printf("generated %ld births in %.2f s; %s positions, %u jobs%s\n", rows,
-                generateSeconds, orbalis::PositionsModeName(options.positions).data(), options.jobs,
+    std::printf("generated %ld births in %.2f s; %s positions, %u jobs%s\n", rows, generateSeconds,
+                orbalis::PositionsModeName(options.positions).data(), options.jobs,
                 options.firmness ? ", firmness" : "");
     std::printf("batch: %ld rows read, %ld refused, exit status %d%s%s\n", summary.rowsRead,
                 summary.rowsRefused, summary.exitStatus, summary.error.empty() ? "" : ": ",

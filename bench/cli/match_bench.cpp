@@ -20,8 +20,8 @@
 
 namespace {
 
-orbalis::ChartReading Computed(int day, int month, int year, int hour, int minute,
-                               int latitude, int longitude) {
+orbalis::ChartReading Computed(int day, int month, int year, int hour, int minute, int latitude,
+                               int longitude) {
     orbalis::BirthDetails birth;
     birth.day = day;
     birth.month = month;
@@ -73,7 +73,8 @@ class Sequence {
 
 std::string Birth(Sequence& random) {
     char text[96];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02u,%02u:%02u,34,%uN%02u,%uE%02u,0,Town,State,India",
+    std::snprintf(text, sizeof text,
+                  "%04u-%02u-%02u,%02u:%02u,34,%uN%02u,%uE%02u,0,Town,State,India",
                   1901 + random.Next(150), 1 + random.Next(12), 1 + random.Next(28),
                   random.Next(24), random.Next(60), 8 + random.Next(25), random.Next(60),
                   68 + random.Next(25), random.Next(60));
@@ -91,10 +92,11 @@ void BM_MatchBatchClassic(benchmark::State& state) {
     }
     const std::string inPath = std::string(folder) + "/couples.csv";
     std::FILE* file = std::fopen(inPath.c_str(), "wb");
-    std::fputs("groom_name,groom_date,groom_time,groom_zone,groom_lat,groom_lon,groom_dst,"
-               "groom_city,groom_state,groom_country,bride_name,bride_date,bride_time,bride_zone,"
-               "bride_lat,bride_lon,bride_dst,bride_city,bride_state,bride_country\r\n",
-               file);
+    std::fputs(
+        "groom_name,groom_date,groom_time,groom_zone,groom_lat,groom_lon,groom_dst,"
+        "groom_city,groom_state,groom_country,bride_name,bride_date,bride_time,bride_zone,"
+        "bride_lat,bride_lon,bride_dst,bride_city,bride_state,bride_country\r\n",
+        file);
     Sequence random;
     for (long i = 0; i < kCouples; ++i)
         std::fprintf(file, "Groom,%s,Bride,%s\r\n", Birth(random).c_str(), Birth(random).c_str());

@@ -15,9 +15,9 @@
 #include "cli/positions_option.h"
 #include "cli/reading_command.h"
 #include "cli/reading_result.h"
-#include "files/replacing_file.h"
 #include "cli/run_cli.h"
 #include "cli/subcommand.h"
+#include "files/replacing_file.h"
 #include "reading/reading_file.h"
 #include "report/reading_report.h"
 

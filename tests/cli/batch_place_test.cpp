@@ -20,18 +20,17 @@ TEST(BatchPlace, FillsFromTheTownAndNamesCandidatesOfRefusedRows) {
     if (!PlaceFinderAvailable() || !ClockDatabaseAvailable())
         GTEST_SKIP() << "built without the place table or the time zone database";
     TempFolder folder;
-    const std::string inPath = folder.Write(
-        "in.csv",
-        "name,date,time,place,zone,city\r\n"
-        "A,1985-08-15,10:30,\"Jalandhar, Punjab, India\",,\r\n"
-        "B,1976-07-04,20:15,New York,,\r\n"
-        "C,1971-11-03,23:05,New York,,Manhattan\r\n"
-        "D,1985-08-15,10:30,Springfield,,\r\n"
-        "E,1985-08-15,10:30,Xqzzyville,,\r\n"
-        "F,1985-08-15,10:30,Jalandhar,29,\r\n"
-        "G,1985-08-15,10:30,,34,Delhi\r\n"
-        "H,2021-03-14,02:30,New York,,\r\n"
-        "I,2021-11-07,01:30,New York,,\r\n");
+    const std::string inPath = folder.Write("in.csv",
+                                            "name,date,time,place,zone,city\r\n"
+                                            "A,1985-08-15,10:30,\"Jalandhar, Punjab, India\",,\r\n"
+                                            "B,1976-07-04,20:15,New York,,\r\n"
+                                            "C,1971-11-03,23:05,New York,,Manhattan\r\n"
+                                            "D,1985-08-15,10:30,Springfield,,\r\n"
+                                            "E,1985-08-15,10:30,Xqzzyville,,\r\n"
+                                            "F,1985-08-15,10:30,Jalandhar,29,\r\n"
+                                            "G,1985-08-15,10:30,,34,Delhi\r\n"
+                                            "H,2021-03-14,02:30,New York,,\r\n"
+                                            "I,2021-11-07,01:30,New York,,\r\n");
     const std::string outPath = folder.File("out.csv");
     std::FILE* in = std::fopen(inPath.c_str(), "rb");
     std::FILE* out = std::fopen(outPath.c_str(), "wb");
@@ -69,10 +68,12 @@ TEST(BatchPlace, FillsFromTheTownAndNamesCandidatesOfRefusedRows) {
         {"+00:00", "Asia/Kolkata", ""},  // the row's own zone wins
         {"", "", "lat: "},               // no place: the row must give the rest itself
         {"-05:00", "America/New_York", "",
-         "2021-03-14 02:30 never happened in New York City, New York, United States: the clocks went "
+         "2021-03-14 02:30 never happened in New York City, New York, United States: the clocks "
+         "went "
          "forward; the clock before the change"},
         {"-04:00", "America/New_York", "",
-         "2021-11-07 01:30 happened twice in New York City, New York, United States: the clocks went "
+         "2021-11-07 01:30 happened twice in New York City, New York, United States: the clocks "
+         "went "
          "back; the clock of its first occurrence"},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {

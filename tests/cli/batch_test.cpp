@@ -75,11 +75,14 @@ std::vector<std::string> Computed(const std::vector<std::string>& row, std::size
 }
 
 const std::vector<std::string> kDelhiColumns = {
-    "Vir",       "Can",       "Pushya",          "Saturn",    "4",         "3",         "28 Can 52",
-    "13 Can 07", "21 Can 37", "21 Gem 20",       "20 Can 05", "17 Cap 15", "28 Lib 19",
-    "18 Ari 35", "18 Lib 35", "Mercury Jupiter", "11",        "0.125%",    "Manglik",
-    "1",         "0.125%",    "Manglik",         "none",      "cancelled", "cancelled",
-    "Vir",       "Lib",       "",                "cancelled", ""};
+    "Vir",       "Can",       "Pushya",    "Saturn",
+    "4",         "3",         "28 Can 52", "13 Can 07",
+    "21 Can 37", "21 Gem 20", "20 Can 05", "17 Cap 15",
+    "28 Lib 19", "18 Ari 35", "18 Lib 35", "Mercury Jupiter",
+    "11",        "0.125%",    "Manglik",   "1",
+    "0.125%",    "Manglik",   "none",      "cancelled",
+    "cancelled", "Vir",       "Lib",       "",
+    "cancelled", ""};
 
 // The error column of a computed row (Computed): the Manglik columns follow it.
 const std::string& ErrorOf(const std::vector<std::string>& row) {
@@ -286,16 +289,16 @@ TEST(RunBatch, SpreadsheetHabits) {
         "Sample;1985-08-15;10:30;34;28N39;77E13;0;\"New Delhi\";Delhi;India";
     const Case cases[] = {
         {"a blank spreadsheet row", Lines({kHeader, ",,,,,,,,,", kDelhi, " , ,,,,,,,,"}), 0, 2},
-        {"semicolons", Lines({"name;date;time;zone;lat;lon;dst;city;state;country",
-                              delhiBySemicolons, ";;;;;;;;;"}),
+        {"semicolons",
+         Lines({"name;date;time;zone;lat;lon;dst;city;state;country", delhiBySemicolons,
+                ";;;;;;;;;"}),
          0, 1},
         {"tabs, blank lines before the header",
          Lines({"", "name\tdate\ttime\tzone\tlat\tlon\tdst\tcity\tstate\tcountry",
                 "Sample\t1985-08-15\t10:30\t34\t28N39\t77E13\t0\tNew Delhi\tDelhi\tIndia"}),
          0, 0},
         {"semicolons named",
-         Lines({"name;date;time;zone;lat;lon;dst;city;state;country", delhiBySemicolons}), ';',
-         0},
+         Lines({"name;date;time;zone;lat;lon;dst;city;state;country", delhiBySemicolons}), ';', 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -380,8 +383,8 @@ TEST(RunBatch, FirmnessColumnsComeBeforeTheError) {
     ASSERT_EQ(added.size(), kBatchOutputColumns.size() + 3 + kBatchManglikColumns.size());
     EXPECT_EQ(std::vector<std::string>(header.end() - 6, header.end()),
               (std::vector<std::string>{"lagna_holds_from", "lagna_holds_to",
-                                        "verdict_changes_within_15_min", "error",
-                                        "manglik_status", "manglik_level"}));
+                                        "verdict_changes_within_15_min", "error", "manglik_status",
+                                        "manglik_level"}));
     EXPECT_EQ(std::vector<std::string>(added.end() - 6, added.end()),
               (std::vector<std::string>{"1985-08-15 08:19", "1985-08-15 10:34", "no", "",
                                         "cancelled", ""}));

@@ -56,8 +56,9 @@ TEST(CommandLine, ControlCharactersInMessagesAreEscaped) {
     };
     const Case cases[] = {
         {"a header's names", "batch", "name,date,time,\x1b[31mzone\r\n", "\\x1b[31mzone"},
-        {"a town asked for", "reading --name Sample --date 1985-08-15 --time 10:30 --place "
-                             "'X\x1b]0;owned\x07'",
+        {"a town asked for",
+         "reading --name Sample --date 1985-08-15 --time 10:30 --place "
+         "'X\x1b]0;owned\x07'",
          "", "X\\x1b]0;owned\\x07"},
         {"a file's name", "reading '\x1b[31mred.orb'", "", "\\x1b[31mred.orb"},
     };
@@ -92,8 +93,8 @@ TEST(CommandLine, ExitStatusesAndMessages) {
         {"no name", "reading --date 1985-08-15 --time 10:30 --zone 34", "", 2,
          "Please Enter Your Name\n", ""},
         {"unknown format", std::string(kDelhiArguments) + " --format xml", "", 2, "--format", ""},
-        {"json names classic positions", std::string(kDelhiArguments) + " --format json", "", 0,
-         "", "{\n  \"positions\": \"classic\",\n"},
+        {"json names classic positions", std::string(kDelhiArguments) + " --format json", "", 0, "",
+         "{\n  \"positions\": \"classic\",\n"},
         {"precise positions", std::string(kDelhiArguments) + " --format json --positions precise",
          "", 0, "", "{\n  \"positions\": \"precise\",\n"},
         {"precise text export", std::string(kDelhiArguments) + " --positions precise", "", 0, "",
@@ -115,8 +116,7 @@ TEST(CommandLine, ExitStatusesAndMessages) {
         {"batch on more threads than the cores can use", "batch --jobs 1024",
          std::string(kHeader) + kDelhiRow, 0, "orbalis-cli: --jobs 1024 is more than this machine",
          "name,date,time,zone,lat,lon,dst,city,state,country,ascendant,"},
-        {"batch on no thread", "batch --jobs 0", std::string(kHeader) + kDelhiRow, 2, "--jobs",
-         ""},
+        {"batch on no thread", "batch --jobs 0", std::string(kHeader) + kDelhiRow, 2, "--jobs", ""},
         {"batch with a refused row", "batch",
          std::string(kHeader) + kDelhiRow + "Sample,1901-02-29,10:30,34,28N39,77E13,0,A,B,C\r\n", 1,
          "orbalis-cli: 1 of 2 rows refused; see their error column\n", "name,"},
@@ -216,8 +216,7 @@ TEST(CommandLine, ReadingAtAPlace) {
     };
     const std::string birth = "reading --name A --date 1976-07-04 --time 20:15 --format json ";
     const Case cases[] = {
-        {"daylight saving from the clock", "--place 'New York'", 0, "",
-         "\"daylightSaving\": true"},
+        {"daylight saving from the clock", "--place 'New York'", 0, "", "\"daylightSaving\": true"},
         {"--no-dst overrides the clock", "--place 'New York' --no-dst", 0, "",
          "\"utc_offset\": \"-05:00\""},
         {"an ambiguous place", "--place Springfield", 2,
@@ -316,8 +315,8 @@ TEST(CommandLine, MessagesNameTheFileAndTheReason) {
                 text.replace(at, 2, folder.File(""));
             return text;
         };
-        const ProgramRun run = RunProgram(folder, withFolder(c.arguments),
-                                          std::string(kHeader) + kDelhiRow, c.out);
+        const ProgramRun run =
+            RunProgram(folder, withFolder(c.arguments), std::string(kHeader) + kDelhiRow, c.out);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.err, withFolder(c.err));
     }

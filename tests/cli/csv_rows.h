@@ -28,9 +28,9 @@ inline CsvRows ParseCsv(std::string_view text, bool* strict = nullptr) {
         sink->rows.push_back(std::move(sink->row));
         sink->row.clear();
     };
-    const bool whole = csv_parse(&parser, text.data(), text.size(), field, rowEnd, &sink) ==
-                           text.size() &&
-                       csv_fini(&parser, field, rowEnd, &sink) == 0;
+    const bool whole =
+        csv_parse(&parser, text.data(), text.size(), field, rowEnd, &sink) == text.size() &&
+        csv_fini(&parser, field, rowEnd, &sink) == 0;
     if (strict) *strict = whole;
     csv_free(&parser);
     return sink.rows;

@@ -36,8 +36,8 @@ TEST(ReadingAtPlace, FillsPlaceCoordinatesZoneAndDaylightSaving) {
         const char* note;  // stderr begins with this
     };
     const Case cases[] = {
-        {"Jalandhar, Indian time", Birth("1985-08-15", "10:30"), "Jalandhar, Punjab, India",
-         34, false, "+05:30", "Jalandhar", 31, 20, true, ""},
+        {"Jalandhar, Indian time", Birth("1985-08-15", "10:30"), "Jalandhar, Punjab, India", 34,
+         false, "+05:30", "Jalandhar", 31, 20, true, ""},
         {"New York, standard time", Birth("1971-11-03", "23:05"), "New York", 27, false, "-05:00",
          "New York City", 40, 43, false, ""},
         {"New York, daylight saving", Birth("1976-07-04", "20:15"), "new york city", 27, true,
@@ -47,13 +47,11 @@ TEST(ReadingAtPlace, FillsPlaceCoordinatesZoneAndDaylightSaving) {
         {"the user's zone, city and latitude win",
          Birth("1985-08-15", "10:30", "29", "10S05", "", "Elsewhere"), "Jalandhar", 29, false,
          "+00:00", "Elsewhere", 10, 5, true, ""},
-        {"the user's daylight saving wins",
-         Birth("1985-08-15", "10:30", "", "", "1"), "Jalandhar", 34, true, "+06:30",
-         "Jalandhar", 31, 20, true, ""},
+        {"the user's daylight saving wins", Birth("1985-08-15", "10:30", "", "", "1"), "Jalandhar",
+         34, true, "+06:30", "Jalandhar", 31, 20, true, ""},
         // The offset is the zone row's, whichever side of Greenwich the town lies.
-        {"west of Greenwich on a zone east of it", Birth("1990-07-01", "12:00"),
-         "Madrid, Spain", 20, true,
-         "+02:00", "Madrid", 40, 25, false, ""},
+        {"west of Greenwich on a zone east of it", Birth("1990-07-01", "12:00"), "Madrid, Spain",
+         20, true, "+02:00", "Madrid", 40, 25, false, ""},
         {"east of Greenwich on a zone west of it", Birth("1985-08-15", "10:30", "27"), "Jalandhar",
          27, false, "-05:00", "Jalandhar", 31, 20, true, ""},
     };
@@ -89,8 +87,8 @@ TEST(ReadingAtPlace, RefusesAnUnknownOrAmbiguousPlaceNamingCandidates) {
     EXPECT_NE(ambiguous.error.find("\n  Springfield, Illinois, United States"), std::string::npos);
     EXPECT_LE(std::count(ambiguous.error.begin(), ambiguous.error.end(), '\n'), 10);
 
-    const ReadingOutcome badDate = ReadingAtPlace("Jalandhar", Birth("1985-02-30", "10:30"),
-                                                  ReadingFormat::Text);
+    const ReadingOutcome badDate =
+        ReadingAtPlace("Jalandhar", Birth("1985-02-30", "10:30"), ReadingFormat::Text);
     EXPECT_EQ(badDate.error, "Please Enter Correct Date Or Month!");
 }
 

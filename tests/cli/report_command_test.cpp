@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/birth_arguments.h"
 #include "cli/run_cli.h"
 #include "reading/input_rules.h"
 #include "reading/reading_file.h"
 #include "temp_folder.h"
-#include "cli/birth_arguments.h"
 
 namespace orbalis::cli {
 namespace {
@@ -17,8 +17,8 @@ using testing::TempFolder;
 
 // Delhi, 15 August 1985, 10:30 IST (zone row 34), 28N39 77E13.
 BirthDetails DelhiBirth(const char* name) {
-    const BirthTexts texts{name,  "1985-08-15", "10:30", "34",    "28N39",
-                           "77E13", "0",        "New Delhi", "Delhi", "India"};
+    const BirthTexts texts{name,    "1985-08-15", "10:30",     "34",    "28N39",
+                           "77E13", "0",          "New Delhi", "Delhi", "India"};
     return BirthDetailsFromForm(EntriesFromTexts(texts).entries);
 }
 
@@ -76,8 +76,7 @@ TEST(ReportCommand, WritesTheReportOfAReadingFileWithoutADisplay) {
 
 TEST(ReportCommand, RefusesWhatOtherSavesRefuse) {
     TempFolder folder;
-    const std::string orb =
-        folder.Write("delhi.orb", EncodeReadingFile(DelhiBirth("Sample")));
+    const std::string orb = folder.Write("delhi.orb", EncodeReadingFile(DelhiBirth("Sample")));
     const std::string readOnly = folder.Write("kept.pdf", "old");
     chmod(readOnly.c_str(), 0444);
     struct Case {

@@ -141,10 +141,9 @@ TEST(Ascendant, WestPlaceInAnEastZoneUsesTheZoneDirection) {
 // The n-th of a fixed spread of births over the years, hours, zone rows and
 // longitudes, at a latitude of `degrees` and `minutes`.
 BirthDetails SpreadBirth(int n, int degrees, int minutes, bool south) {
-    return examples::WithPlace(
-        examples::Birth(1 + n % 28, 1 + (n * 7) % 12, 1901 + (n * 37) % 150, (n * 5) % 24,
-                        (n * 13) % 60, n % 77),
-        degrees, minutes, south, (n * 29) % 180, (n * 11) % 60, n % 3 != 0);
+    return examples::WithPlace(examples::Birth(1 + n % 28, 1 + (n * 7) % 12, 1901 + (n * 37) % 150,
+                                               (n * 5) % 24, (n * 13) % 60, n % 77),
+                               degrees, minutes, south, (n * 29) % 180, (n * 11) % 60, n % 3 != 0);
 }
 
 // Above the polar circles the Lagna is the rising degree, as the ephemeris
@@ -169,9 +168,8 @@ TEST(Ascendant, UpToSixtySixDegreesTheLagnaIsUnchanged) {
     for (int n = 0; n < 600; ++n) {
         const int degrees = (n * 11) % 67;
         ChartReading reading;
-        ComputeAscendantAndAyanamsa(SpreadBirth(n, degrees, degrees == 66 ? 0 : (n * 17) % 60,
-                                                n % 2 == 1),
-                                    reading);
+        ComputeAscendantAndAyanamsa(
+            SpreadBirth(n, degrees, degrees == 66 ? 0 : (n * 17) % 60, n % 2 == 1), reading);
         lagnas += reading.lagnaPositionText + "\n";
     }
     const std::filesystem::path expected =

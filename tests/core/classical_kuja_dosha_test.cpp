@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/reference_tables.h"
 #include "dosha/kuja_dosha_details_text.h"
+#include "model/reference_tables.h"
 #include "support/sample_readings.h"
 
 namespace orbalis {

@@ -28,7 +28,10 @@ const Case kCases[] = {
     {"Dasamsa in Gemini from Gemini", Division::D10, 2, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
     {"Dasamsa in Scorpio from Cancer, its 9th", Division::D10, 7, {3, 4, 5, 6, 7, 8, 9, 10, 11, 0}},
     {"Dwadasamsa in Gemini from Gemini", Division::D12, 2, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 1}},
-    {"Dwadasamsa in Scorpio from Scorpio", Division::D12, 7, {7, 8, 9, 10, 11, 0, 1, 2, 3, 4, 5, 6}},
+    {"Dwadasamsa in Scorpio from Scorpio",
+     Division::D12,
+     7,
+     {7, 8, 9, 10, 11, 0, 1, 2, 3, 4, 5, 6}},
 };
 
 // A hundredth of a second of arc: far finer than any position the program shows.

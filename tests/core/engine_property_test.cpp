@@ -10,15 +10,15 @@
 #include <string>
 #include <string_view>
 
-#include "reading/reading.h"
-#include "model/reference_tables.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "engine_examples.h"
+#include "model/reference_tables.h"
 #include "moon/birth_instant.h"
 #include "moon/moon_details.h"
 #include "positions/ascendant.h"
 #include "positions/planet_moment.h"
 #include "positions/planet_positions.h"
+#include "reading/reading.h"
 
 namespace orbalis {
 namespace {

@@ -51,10 +51,9 @@ BirthDetails RandomIndianBirth(std::mt19937& random) {
 
 // What a batch row says, worked out from the minute-by-minute runs.
 bool VerdictChangesWithin15Minutes(const Firmness& scanned) {
-    for (const FirmnessItem item :
-         {FirmnessItem::VerdictFromLagna, FirmnessItem::VerdictFromMoon,
-          FirmnessItem::ClassicalLagna, FirmnessItem::ClassicalMoon, FirmnessItem::ClassicalVenus,
-          FirmnessItem::ManglikStatus}) {
+    for (const FirmnessItem item : {FirmnessItem::VerdictFromLagna, FirmnessItem::VerdictFromMoon,
+                                    FirmnessItem::ClassicalLagna, FirmnessItem::ClassicalMoon,
+                                    FirmnessItem::ClassicalVenus, FirmnessItem::ManglikStatus}) {
         const FirmnessRun& run = scanned.of(item);
         if ((run.to && *run.to + 1 <= 15) || (run.from && 1 - *run.from <= 15)) return true;
     }
@@ -66,9 +65,9 @@ TEST(Firmness, SearchFindsWhatAMinuteByMinuteScanFinds) {
     int changes = 0;
     for (int i = 0; i < 200; ++i) {
         const BirthDetails birth = RandomIndianBirth(random);
-        SCOPED_TRACE(::testing::Message() << "birth " << i << ": " << birth.year << '-'
-                                          << birth.month << '-' << birth.day << ' ' << birth.hour
-                                          << ':' << birth.minute);
+        SCOPED_TRACE(::testing::Message()
+                     << "birth " << i << ": " << birth.year << '-' << birth.month << '-'
+                     << birth.day << ' ' << birth.hour << ':' << birth.minute);
         const Firmness found = FirmnessOf(birth, PositionsMode::Classic);
         const Firmness scanned = ScannedFirmness(birth, PositionsMode::Classic);
         for (int item = 0; item < kFirmnessItemCount; ++item) {
@@ -176,8 +175,7 @@ TEST(Firmness, ShortRunsAndTheEndsOfTheYears) {
          Birth(1945, 9, 11, 18, 2, 13, 65, 50, false, 160, 16, false), PositionsMode::Precise,
          FirmnessItem::ClassicalLagna, "holds from before 15:02 to 18:02", true},
         {"the first minute of the years", Birth(1901, 1, 1, 0, 0, 34, 28, 39, false, 77, 13, true),
-         PositionsMode::Classic, FirmnessItem::LagnaSign, "holds from before 1901 to 01:24",
-         false},
+         PositionsMode::Classic, FirmnessItem::LagnaSign, "holds from before 1901 to 01:24", false},
         {"the last minute of the years",
          Birth(2050, 12, 31, 23, 59, 34, 28, 39, false, 77, 13, true), PositionsMode::Classic,
          FirmnessItem::ManglikStatus, "holds from 23:16 to after 2050", false},
@@ -226,11 +224,14 @@ TEST(Firmness, WarningsNameTheFirstMinuteOfTheLaterAnswer) {
     };
     const std::string check = ": please check the time.";
     const Case cases[] = {
-        {"after", {{FirmnessItem::LagnaSign, {-40, 10}}},
+        {"after",
+         {{FirmnessItem::LagnaSign, {-40, 10}}},
          {"The Lagna changes at 10:41, 11 minutes after the given birth time" + check}},
-        {"before: the run holds from 10:25", {{FirmnessItem::MoonSign, {-5, 40}}},
+        {"before: the run holds from 10:25",
+         {{FirmnessItem::MoonSign, {-5, 40}}},
          {"The Moon sign changes at 10:25, 5 minutes before the given birth time" + check}},
-        {"at the given minute", {{FirmnessItem::MoonPada, {0, 30}}},
+        {"at the given minute",
+         {{FirmnessItem::MoonPada, {0, 30}}},
          {"The Moon's pada changes at 10:30, the given birth time" + check}},
         {"another answer only 16 minutes away", {{FirmnessItem::ClassicalVenus, {-15, 15}}}, {}},
         {"the Manglik status first, then the nearest",

@@ -115,7 +115,6 @@ TEST(InterpretationTexts, TablesHoldEveryKey) {
     }
 }
 
-
 TEST(InterpretationTexts, QuotedEntriesStandAtTheirKeys) {
     struct Case {
         const char* key;

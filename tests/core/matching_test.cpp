@@ -10,7 +10,9 @@ namespace orbalis::matching {
 namespace {
 
 // A Moon by nakshatra numbered 1..27, as almanacs number them, and pada.
-MoonPlacement Star(int nakshatra, int pada) { return MoonPlacementOf(nakshatra - 1, pada); }
+MoonPlacement Star(int nakshatra, int pada) {
+    return MoonPlacementOf(nakshatra - 1, pada);
+}
 
 std::vector<std::string> PassedKeys(const Poruthams& poruthams) {
     std::vector<std::string> keys;
@@ -44,25 +46,48 @@ TEST(Matching, WorkedExamples) {
         std::vector<std::string> poruthams, flags;
     };
     const Case cases[] = {
-        {"Ashwini 1 / Bharani 1", Star(1, 1), Star(2, 1), {1, 2, 3, 2, 5, 6, 7, 8}, 34,
+        {"Ashwini 1 / Bharani 1",
+         Star(1, 1),
+         Star(2, 1),
+         {1, 2, 3, 2, 5, 6, 7, 8},
+         34,
          {"gana", "stree_deergha", "yoni", "rasi", "rasyadhipati", "rajju", "vedha"},
          {"dina_27th_same_sign", "dina_same_sign_boy_star_precedes", "dina_mod9_rule"}},
-        {"Uttara Phalguni 1 / Rohini 1", Star(12, 1), Star(4, 1), {1, 0.5, 3, 1, 0, 6, 7, 8}, 26.5,
+        {"Uttara Phalguni 1 / Rohini 1",
+         Star(12, 1),
+         Star(4, 1),
+         {1, 0.5, 3, 1, 0, 6, 7, 8},
+         26.5,
          {"dina", "gana", "yoni", "rajju", "vedha"},
          {"dina_mod9_rule", "stree_deergha_madhyama_8_to_13"}},
-        {"Krittika 1 / Krittika 3", Star(3, 1), Star(3, 3), {1, 2, 3, 4, 3, 6, 0, 0}, 19,
+        {"Krittika 1 / Krittika 3",
+         Star(3, 1),
+         Star(3, 3),
+         {1, 2, 3, 4, 3, 6, 0, 0},
+         19,
          {"gana", "yoni", "rasi", "rasyadhipati", "vedha"},
          {"nadi_dosha", "nadi_exc_same_nak_diff_sign", "nadi_exc_same_nak_diff_pada",
           "bhakoot_dosha", "dina_same_star_madhyamam", "dina_mod9_rule"}},
-        {"Shravana 3 / Purva Bhadrapada 4", Star(22, 3), Star(25, 4), {0, 2, 1.5, 2, 3, 6, 7, 8},
+        {"Shravana 3 / Purva Bhadrapada 4",
+         Star(22, 3),
+         Star(25, 4),
+         {0, 2, 1.5, 2, 3, 6, 7, 8},
          29.5,
          {"gana", "mahendra", "stree_deergha", "yoni", "rasi", "rasyadhipati", "vasya", "rajju",
           "vedha"},
          {"tara_dosha"}},
-        {"Uttara Ashadha 2 / Mula 4", Star(21, 2), Star(19, 4), {0, 1, 1.5, 1, 3, 0, 0, 8}, 14.5,
+        {"Uttara Ashadha 2 / Mula 4",
+         Star(21, 2),
+         Star(19, 4),
+         {0, 1, 1.5, 1, 3, 0, 0, 8},
+         14.5,
          {"yoni", "rasyadhipati", "rajju", "vedha"},
          {"bhakoot_dosha", "gana_dosha", "tara_dosha"}},
-        {"Magha 1 / Revati 2", Star(10, 1), Star(27, 2), {0, 1, 3, 2, 5, 1, 0, 0}, 12,
+        {"Magha 1 / Revati 2",
+         Star(10, 1),
+         Star(27, 2),
+         {0, 1, 3, 2, 5, 1, 0, 0},
+         12,
          {"dina", "yoni", "rasyadhipati"},
          {"nadi_dosha", "nadi_exc_sign_lords_friendly", "bhakoot_dosha",
           "bhakoot_exc_sign_lords_friendly", "gana_dosha", "gana_exc_sign_lords_friendly",
@@ -84,8 +109,8 @@ TEST(Matching, WorkedExamples) {
 TEST(Matching, EveryPairAddsUp) {
     for (int g = 0; g < 108; ++g) {
         for (int b = 0; b < 108; ++b) {
-            const Ashtakoota scores =
-                ScoreAshtakoota(MoonPlacementOf(g / 4, g % 4 + 1), MoonPlacementOf(b / 4, b % 4 + 1));
+            const Ashtakoota scores = ScoreAshtakoota(MoonPlacementOf(g / 4, g % 4 + 1),
+                                                      MoonPlacementOf(b / 4, b % 4 + 1));
             int sum = 0;
             for (int k = 0; k < kKootaCount; ++k) {
                 const int half = scores.halfPoints[static_cast<std::size_t>(k)];
@@ -107,7 +132,8 @@ TEST(Matching, TablesAgreeWithTheirRules) {
         for (int b = 0; b < kYoniCount; ++b) {
             const auto ua = static_cast<std::size_t>(a), ub = static_cast<std::size_t>(b);
             EXPECT_EQ(YoniPoints[ua][ub], YoniPoints[ub][ua]) << YoniNames[ua] << YoniNames[ub];
-            EXPECT_EQ(YoniPoints[ua][ub] == 0, SwornEnemy[ua] == b) << YoniNames[ua] << YoniNames[ub];
+            EXPECT_EQ(YoniPoints[ua][ub] == 0, SwornEnemy[ua] == b)
+                << YoniNames[ua] << YoniNames[ub];
         }
     for (int a = 0; a < kLordCount; ++a)
         for (int b = 0; b < kLordCount; ++b) {
@@ -118,7 +144,7 @@ TEST(Matching, TablesAgreeWithTheirRules) {
                 enemies += r == kEnemy;
             }
             // F/F 5, F/N 4, N/N 3, F/E 1, N/E 0.5, E/E 0 (in half points)
-            const int expected = enemies == 2 ? 0
+            const int expected = enemies == 2   ? 0
                                  : enemies == 1 ? (friends == 1 ? 2 : 1)
                                                 : 6 + 2 * friends;
             EXPECT_EQ(GrahaMaitriPoints[ua][ub], expected) << LordNames[ua] << LordNames[ub];
@@ -138,8 +164,8 @@ TEST(Matching, PlacementAtTheEdges) {
         int nakshatra, pada, sign;
     };
     const Case cases[] = {
-        {0.0, 1, 1, 0},         {3.33333, 1, 1, 0},  {3.33334, 1, 2, 0},   {13.33333, 1, 4, 0},
-        {13.33334, 2, 1, 0},    {29.9999, 3, 1, 0},  {30.0, 3, 2, 1},      {359.9999, 27, 4, 11},
+        {0.0, 1, 1, 0},      {3.33333, 1, 1, 0}, {3.33334, 1, 2, 0}, {13.33333, 1, 4, 0},
+        {13.33334, 2, 1, 0}, {29.9999, 3, 1, 0}, {30.0, 3, 2, 1},    {359.9999, 27, 4, 11},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.longitude);
@@ -255,15 +281,27 @@ TEST(Matching, DoshasAndTheirExceptions) {
     };
     const Case cases[] = {
         {"nadi, no exception", Star(1, 1), Star(6, 1), KootaDosha::Nadi, {}},
-        {"nadi, same sign", Star(6, 1), Star(7, 1), KootaDosha::Nadi,
+        {"nadi, same sign",
+         Star(6, 1),
+         Star(7, 1),
+         KootaDosha::Nadi,
          {"nadi_exc_same_sign_diff_nak", "nadi_exc_sign_lords_same"}},
         {"bhakoot, no exception", Star(21, 2), Star(19, 4), KootaDosha::Bhakoot, {}},
-        {"bhakoot, 6/8 with one lord", Star(1, 1), Star(17, 1), KootaDosha::Bhakoot,
+        {"bhakoot, 6/8 with one lord",
+         Star(1, 1),
+         Star(17, 1),
+         KootaDosha::Bhakoot,
          {"bhakoot_exc_sign_lords_same", "bhakoot_exc_navamsa_lords_friendly"}},
-        {"bhakoot, navamsa lords", Star(1, 1), Star(4, 1), KootaDosha::Bhakoot,
+        {"bhakoot, navamsa lords",
+         Star(1, 1),
+         Star(4, 1),
+         KootaDosha::Bhakoot,
          {"bhakoot_exc_navamsa_lords_friendly"}},
         {"gana, no exception", Star(21, 2), Star(19, 4), KootaDosha::Gana, {}},
-        {"gana, friendly lords", Star(10, 1), Star(27, 2), KootaDosha::Gana,
+        {"gana, friendly lords",
+         Star(10, 1),
+         Star(27, 2),
+         KootaDosha::Gana,
          {"gana_exc_sign_lords_friendly"}},
         {"tara, no exception", Star(22, 3), Star(25, 4), KootaDosha::Tara, {}},
         {"tara, one lord", Star(3, 1), Star(1, 1), KootaDosha::Tara, {"tara_exc_lords_friendly"}},
@@ -274,8 +312,8 @@ TEST(Matching, DoshasAndTheirExceptions) {
         const MoonMatch match = MatchMoons(c.groom, c.bride);
         EXPECT_TRUE(match.flags.has(info.flag));
         std::vector<std::string> exceptions;
-        for (int f = static_cast<int>(info.firstException); f <= static_cast<int>(info.lastException);
-             ++f)
+        for (int f = static_cast<int>(info.firstException);
+             f <= static_cast<int>(info.lastException); ++f)
             if (match.flags.bits.test(static_cast<std::size_t>(f)))
                 exceptions.emplace_back(MatchFlagTexts[static_cast<std::size_t>(f)].key);
         EXPECT_EQ(exceptions, c.exceptions);
@@ -291,8 +329,9 @@ TEST(Matching, Bands) {
         int totalHalfPoints;
         const char* band;
     };
-    const Case cases[] = {{35, "not recommended"}, {36, "average"}, {49, "average"},
-                          {50, "good"},            {65, "good"},    {66, "excellent"}};
+    const Case cases[] = {
+        {35, "not recommended"}, {36, "average"}, {49, "average"}, {50, "good"}, {65, "good"},
+        {66, "excellent"}};
     for (const Case& c : cases) {
         Ashtakoota scores;
         scores.totalHalfPoints = c.totalHalfPoints;

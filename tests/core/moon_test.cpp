@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "model/chart_reading.h"
 #include "engine_examples.h"
+#include "model/chart_reading.h"
+#include "model/sign_position_text.h"
 #include "moon/birth_instant.h"
 #include "moon/moon_details.h"
 #include "moon/moon_longitude.h"
-#include "model/sign_position_text.h"
 
 namespace orbalis {
 namespace {

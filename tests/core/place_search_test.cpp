@@ -20,7 +20,7 @@ TEST(PlaceSearch, RanksWholeNamesFirstThenLargerTowns) {
         {"Delhi", "Delhi, NCT, India"},
         {"delhi, india", "Delhi, NCT, India"},
         {"New Delhi", "New Delhi, NCT, India"},  // also an alternate name of Delhi
-        {"udupi", "Udipi, Karnataka, India"},  // GeoNames' spelling; Udupi is an alternate
+        {"udupi", "Udipi, Karnataka, India"},    // GeoNames' spelling; Udupi is an alternate
         {"UDIP", "Udipi, Karnataka, India"},
         {"Jalandhar", "Jalandhar, Punjab, India"},
         {"Springfield", "Springfield, Missouri, United States"},  // the largest of them
@@ -30,7 +30,7 @@ TEST(PlaceSearch, RanksWholeNamesFirstThenLargerTowns) {
         {"sao paulo", "São Paulo, São Paulo, Brazil"},
         {"Bengaluru", "Bangalore, Karnataka, India"},  // an alternate name, whole
         {"Düsseldorf", "Düsseldorf, North Rhine-Westphalia, Germany"},
-        {"Jal", "Jalandhar, Punjab, India"},  // before Xalapa, whose code is JAL
+        {"Jal", "Jalandhar, Punjab, India"},     // before Xalapa, whose code is JAL
         {"Bomb", "Mumbai, Maharashtra, India"},  // only an alternate name begins so
     };
     for (const Case& c : cases) {
@@ -123,11 +123,10 @@ TEST(PlaceEntryText, RoundsToTheNearestMinute) {
         bool negative;
     };
     const Case cases[] = {
-        {31.32556, 31, 20, false},  // Jalandhar
-        {-74.00597, 74, 0, true},   // New York
-        {28.65381, 28, 39, false},  // Delhi
-        {13.34083, 13, 20, false},
-        {9.99999, 10, 0, false},    // rounds up into the next degree
+        {31.32556, 31, 20, false},                           // Jalandhar
+        {-74.00597, 74, 0, true},                            // New York
+        {28.65381, 28, 39, false},                           // Delhi
+        {13.34083, 13, 20, false}, {9.99999, 10, 0, false},  // rounds up into the next degree
         {-0.0083, 0, 0, true},
     };
     for (const Case& c : cases) {

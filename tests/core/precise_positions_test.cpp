@@ -7,9 +7,9 @@
 #include <thread>
 #include <vector>
 
-#include "reading/reading.h"
 #include "ephemeris/ephemeris_positions.h"
 #include "ephemeris/precise_reading.h"
+#include "reading/reading.h"
 #include "support/sample_readings.h"
 
 namespace orbalis {
@@ -73,8 +73,7 @@ TEST(PrecisePositions, LahiriAyanamsaAndMeanNodeAtJ2000) {
     const EphemerisPositions p = PositionsAt(2451545.0 - 63.8 / 86400.0);
     EXPECT_EQ(std::floor(p.ayanamsaDegrees * 60.0), 23 * 60 + 51);
     const double meanLahiri = 23.0 + 51.0 / 60.0 + 25.532 / 3600.0;
-    EXPECT_LT(AngleGap(p.rahuDegrees, 125.0445479 - meanLahiri), 1.0 * kArcsecond)
-        << p.rahuDegrees;
+    EXPECT_LT(AngleGap(p.rahuDegrees, 125.0445479 - meanLahiri), 1.0 * kArcsecond) << p.rahuDegrees;
 }
 
 // Meeus example 12.b: at 1987 April 10, 0h UT, the apparent sidereal time of
@@ -118,7 +117,8 @@ TEST(PreciseReading, DelhiDiffersFromClassicInPositionsOnly) {
     EXPECT_NE(precise.ayanamsaText, classic.ayanamsaText);
     // Same formats: a short text of nine characters, a full text ending in a sign.
     for (const std::string& text : precise.planetPositionText) EXPECT_EQ(text.size(), 9u) << text;
-    EXPECT_EQ(precise.lagnaSign, precise.lagnaPositionText.substr(precise.lagnaPositionText.size() - 3));
+    EXPECT_EQ(precise.lagnaSign,
+              precise.lagnaPositionText.substr(precise.lagnaPositionText.size() - 3));
     EXPECT_EQ(precise.ayanamsaDisplay.substr(0, 8), "23\u00B0 39'");
 }
 
@@ -151,8 +151,7 @@ TEST(PreciseReading, ParallelReadingsAgreeWithSerialOnes) {
     compute(0, 1, serial);
     std::vector<ChartReading> parallel(births.size());
     std::vector<std::thread> threads;
-    for (std::size_t t = 0; t < 4; ++t)
-        threads.emplace_back([&, t] { compute(t, 4, parallel); });
+    for (std::size_t t = 0; t < 4; ++t) threads.emplace_back([&, t] { compute(t, 4, parallel); });
     for (std::thread& thread : threads) thread.join();
     for (std::size_t i = 0; i < births.size(); ++i) EXPECT_EQ(parallel[i], serial[i]) << i;
 }

@@ -74,7 +74,8 @@ TEST(TimeZoneTable, NumbersAreTheNegatedOffsetOfTheText) {
     for (int row = 0; row < kTimeZoneCount; ++row) {
         const TimeZoneRow& zone = TimeZoneTable[static_cast<std::size_t>(row)];
         SCOPED_TRACE(std::string(zone.text));
-        EXPECT_TRUE(zone.minutes == 0 || std::abs(zone.minutes) == 30 || std::abs(zone.minutes) == 45);
+        EXPECT_TRUE(zone.minutes == 0 || std::abs(zone.minutes) == 30 ||
+                    std::abs(zone.minutes) == 45);
         EXPECT_TRUE(zone.minutes == 0 || (zone.minutes > 0) == (zone.hours > 0));
         if (row == 34) continue;
         const std::string offset(zone.text.substr(zone.text.rfind(',') + 1));

@@ -40,7 +40,8 @@ struct Folder {
     }
     std::set<std::string> Names() const {
         std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(path)) names.insert(entry.path().filename());
+        for (const auto& entry : fs::directory_iterator(path))
+            names.insert(entry.path().filename());
         return names;
     }
     fs::path path;
@@ -60,36 +61,67 @@ TEST(ReplacingFile, EachKindOfTarget) {
         const char* target;  // the path written, in the test's folder
         void (*prepare)(const fs::path& folder);
         bool replaced;
-        const char* error;  // when refused
-        const char* file;   // where the new content is then found
+        const char* error;            // when refused
+        const char* file;             // where the new content is then found
         std::set<std::string> names;  // the folder's content afterwards
     };
     const Case cases[] = {
         {"a new file", "new.txt", [](const fs::path&) {}, true, "", "new.txt", {"new.txt"}},
-        {"an old file", "old.txt", [](const fs::path& f) { Write(f / "old.txt", "old"); }, true,
-         "", "old.txt", {"old.txt"}},
-        {"a link stays a link", "link.txt",
+        {"an old file",
+         "old.txt",
+         [](const fs::path& f) { Write(f / "old.txt", "old"); },
+         true,
+         "",
+         "old.txt",
+         {"old.txt"}},
+        {"a link stays a link",
+         "link.txt",
          [](const fs::path& f) {
              Write(f / "real.txt", "old");
              fs::create_symlink("real.txt", f / "link.txt");
          },
-         true, "", "real.txt", {"link.txt", "real.txt"}},
-        {"a dangling link gets its file", "link.txt",
-         [](const fs::path& f) { fs::create_symlink("real.txt", f / "link.txt"); }, true, "",
-         "real.txt", {"link.txt", "real.txt"}},
-        {"a read-only file", "old.txt",
+         true,
+         "",
+         "real.txt",
+         {"link.txt", "real.txt"}},
+        {"a dangling link gets its file",
+         "link.txt",
+         [](const fs::path& f) { fs::create_symlink("real.txt", f / "link.txt"); },
+         true,
+         "",
+         "real.txt",
+         {"link.txt", "real.txt"}},
+        {"a read-only file",
+         "old.txt",
          [](const fs::path& f) {
              Write(f / "old.txt", "old");
              fs::permissions(f / "old.txt", fs::perms::owner_read);
          },
-         false, "the file is read-only", "old.txt", {"old.txt"}},
-        {"a missing folder", "gone/new.txt", [](const fs::path&) {}, false,
-         "the folder does not exist", "", {}},
-        {"a file in the folder's place", "plain/new.txt",
-         [](const fs::path& f) { Write(f / "plain", "old"); }, false, "the folder does not exist",
-         "plain", {"plain"}},
-        {"a folder", "sub", [](const fs::path& f) { fs::create_directory(f / "sub"); }, false,
-         "it is a folder", "", {"sub"}},
+         false,
+         "the file is read-only",
+         "old.txt",
+         {"old.txt"}},
+        {"a missing folder",
+         "gone/new.txt",
+         [](const fs::path&) {},
+         false,
+         "the folder does not exist",
+         "",
+         {}},
+        {"a file in the folder's place",
+         "plain/new.txt",
+         [](const fs::path& f) { Write(f / "plain", "old"); },
+         false,
+         "the folder does not exist",
+         "plain",
+         {"plain"}},
+        {"a folder",
+         "sub",
+         [](const fs::path& f) { fs::create_directory(f / "sub"); },
+         false,
+         "it is a folder",
+         "",
+         {"sub"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,7 +1,7 @@
 // The report tests paint with Qt's GUI library as the companion does: on the
 // offscreen platform, so that they need no display.
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+#include <QGuiApplication>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

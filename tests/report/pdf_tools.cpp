@@ -19,7 +19,8 @@ std::string Run(const QString& program, const QStringList& arguments) {
 }  // namespace
 
 std::string PdfText(const QString& pdfPath) {
-    return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
+    return Run(QStringLiteral("pdftotext"),
+               {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
 }
 
 std::string PdfFonts(const QString& pdfPath) {

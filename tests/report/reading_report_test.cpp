@@ -1,7 +1,7 @@
 #include "report/reading_report.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include "dosha/kuja_dosha_details_text.h"
 #include "dosha/manglik_status.h"
@@ -44,21 +44,19 @@ TEST(ReadingReportPdf, EveryStyleHoldsTheReadingAsSearchableTextWithEmbeddedFont
         const char* name;
         ChartStyle style;
     };
-    const Case cases[] = {{"south", ChartStyle::South},
-                          {"north", ChartStyle::North},
-                          {"east", ChartStyle::East}};
+    const Case cases[] = {
+        {"south", ChartStyle::South}, {"north", ChartStyle::North}, {"east", ChartStyle::East}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QByteArray pdf = ReadingReportPdf(DelhiReport(c.style));
         ASSERT_TRUE(pdf.startsWith("%PDF"));
-        const QString path = testing::WriteTemporaryPdf(pdf, folder.path(),
-                                                        QString::fromLatin1(c.name) + ".pdf");
+        const QString path =
+            testing::WriteTemporaryPdf(pdf, folder.path(), QString::fromLatin1(c.name) + ".pdf");
         const std::string words = Squeezed(testing::PdfText(path));
         std::vector<std::string> expected = {
-            "Asha Verma", "Kanya", "Navamsa (D9)", "Rasi", "Pushya", "28 Vir 57",
-            "UTC+05:30", "28\u00b0 39' N", "77\u00b0 13' E", "Positions: classic",
-            "Position of Mars from Lagna is 11", "Position of Mars from Chandra is 1",
-            "Ketu",
+            "Asha Verma", "Kanya", "Navamsa (D9)", "Rasi", "Pushya", "28 Vir 57", "UTC+05:30",
+            "28\u00b0 39' N", "77\u00b0 13' E", "Positions: classic",
+            "Position of Mars from Lagna is 11", "Position of Mars from Chandra is 1", "Ketu",
             // The dasha, on a page of its own after the first.
             "\fVimshottari Dasha", "Running today, 2025-06-01: Venus/Jupiter/Saturn",
             "Antardashas of the running mahadasha, Venus, 2014-08-31 to 2034-08-31",
@@ -66,14 +64,14 @@ TEST(ReadingReportPdf, EveryStyleHoldsTheReadingAsSearchableTextWithEmbeddedFont
             "Antardashas of the Mars mahadasha to come, 2050-08-31 to 2057-08-30",
             "Mars/Moon 2057-01-29 2057-08-30 71y 5m Kuja period"};
         for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
-            const ClassicalRowText row = ClassicalRow(*analysis, static_cast<KujaReference>(reference));
+            const ClassicalRowText row =
+                ClassicalRow(*analysis, static_cast<KujaReference>(reference));
             expected.push_back(row.from);
             expected.push_back(row.house);
         }
         for (const std::string& text : expected)
             EXPECT_NE(words.find(text), std::string::npos) << "missing: " << text;
-        EXPECT_TRUE(testing::EveryFontEmbedded(testing::PdfFonts(path)))
-            << testing::PdfFonts(path);
+        EXPECT_TRUE(testing::EveryFontEmbedded(testing::PdfFonts(path))) << testing::PdfFonts(path);
     }
 }
 
@@ -113,9 +111,8 @@ TEST(ReadingReportPdf, FileNameFromThePersonsName) {
         const char* name;
         const char* expected;
     };
-    const Case cases[] = {{"Asha Verma", "Asha Verma.pdf"},
-                          {"  A/B: C?  ", "AB C.pdf"},
-                          {"", "Reading.pdf"}};
+    const Case cases[] = {
+        {"Asha Verma", "Asha Verma.pdf"}, {"  A/B: C?  ", "AB C.pdf"}, {"", "Reading.pdf"}};
     for (const Case& c : cases) {
         BirthDetails birth;
         birth.name = c.name;

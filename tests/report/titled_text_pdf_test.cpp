@@ -1,7 +1,7 @@
 #include "report/titled_text_pdf.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include "pdf_tools.h"
 

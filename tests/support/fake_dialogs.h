@@ -14,7 +14,7 @@ namespace orbalis::testing {
 // Records every modal interaction and answers from queued replies, so that a
 // window test never waits on a dialog.
 class FakeDialogs final : public Dialogs {
-public:
+  public:
     struct Message {
         QString text;
         QString caption;
@@ -46,7 +46,7 @@ public:
 
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.back().text; }
 
-protected:
+  protected:
     void doShowMessage(QWidget*, const QString& text, const QString& caption,
                        MessageIcon icon) override {
         messages.append({text, caption, icon});
@@ -86,7 +86,7 @@ protected:
         return webBrowserAvailable;
     }
 
-private:
+  private:
     void Open() {
         // A copy runs, so that the hook may replace itself.
         if (const std::function<void()> hook = whileOpen) hook();

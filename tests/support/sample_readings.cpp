@@ -43,11 +43,23 @@ FormEntries DelhiEntries() {
 }
 
 FormEntries LondonEntries1988() {
-    return {.name = "Emma Clarke", .latitudeDegrees = "51", .latitudeMinutes = "30",
-            .longitudeDegrees = "0", .longitudeMinutes = "7", .city = "London",
-            .state = "England", .country = "United Kingdom", .east = false, .west = true,
-            .day = 5, .monthIndex = 5, .year = 1988, .hour = 14, .minute = 20,
-            .zoneIndex = 29, .daylightSaving = true};
+    return {.name = "Emma Clarke",
+            .latitudeDegrees = "51",
+            .latitudeMinutes = "30",
+            .longitudeDegrees = "0",
+            .longitudeMinutes = "7",
+            .city = "London",
+            .state = "England",
+            .country = "United Kingdom",
+            .east = false,
+            .west = true,
+            .day = 5,
+            .monthIndex = 5,
+            .year = 1988,
+            .hour = 14,
+            .minute = 20,
+            .zoneIndex = 29,
+            .daylightSaving = true};
 }
 
 FormEntries MumbaiEntries1987() {

@@ -3,8 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ui/common/about_box.h"
 #include "support/test_environment.h"
+#include "ui/common/about_box.h"
 
 using orbalis::AboutBox;
 

@@ -9,14 +9,14 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "reading/reading_file.h"
 #include "app/application.h"
-#include "ui/birth_details/birth_details_window.h"
-#include "ui/results/results_window.h"
-#include "ui/results/results_form.h"
+#include "reading/reading_file.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
+#include "ui/birth_details/birth_details_window.h"
+#include "ui/results/results_form.h"
+#include "ui/results/results_window.h"
 
 using orbalis::OrbalisApplication;
 using orbalis::testing::FakeDialogs;

@@ -18,13 +18,13 @@
 
 #include "model/program_identity.h"
 #include "model/reference_tables.h"
-#include "ui/birth_details/birth_details_window.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
+#include "ui/birth_details/birth_details_window.h"
 
-using orbalis::FormEntries;
 using orbalis::BirthDetailsWindow;
+using orbalis::FormEntries;
 using orbalis::MessageIcon;
 using orbalis::testing::DelhiEntries;
 using orbalis::testing::FakeDialogs;
@@ -119,16 +119,46 @@ class FrmMainTest : public QObject {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("day 3 after 15") << "cboDate" << "15" << "3" << "3";
-        QTest::newRow("day 1 then 5") << "cboDate" << "3" << "15" << "15";
-        QTest::newRow("day 3 then 5: no 35") << "cboDate" << "1" << "35" << "5";
-        QTest::newRow("hour 2 after 12") << "cboHour" << "12" << "2" << "2";
-        QTest::newRow("hour 2 then 4") << "cboHour" << "0" << "24" << "24";
-        QTest::newRow("minute 0 after 30") << "cboMinute" << "30" << "0" << "0";
-        QTest::newRow("minute 4 then 5") << "cboMinute" << "0" << "45" << "45";
-        QTest::newRow("year 1899: nothing, never 1991") << "cboYear" << "1985" << "1899" << "1985";
-        QTest::newRow("year 1991") << "cboYear" << "1985" << "1991" << "1991";
-        QTest::newRow("year 2050") << "cboYear" << "1901" << "2050" << "2050";
+        QTest::newRow("day 3 after 15") << "cboDate"
+                                        << "15"
+                                        << "3"
+                                        << "3";
+        QTest::newRow("day 1 then 5") << "cboDate"
+                                      << "3"
+                                      << "15"
+                                      << "15";
+        QTest::newRow("day 3 then 5: no 35") << "cboDate"
+                                             << "1"
+                                             << "35"
+                                             << "5";
+        QTest::newRow("hour 2 after 12") << "cboHour"
+                                         << "12"
+                                         << "2"
+                                         << "2";
+        QTest::newRow("hour 2 then 4") << "cboHour"
+                                       << "0"
+                                       << "24"
+                                       << "24";
+        QTest::newRow("minute 0 after 30") << "cboMinute"
+                                           << "30"
+                                           << "0"
+                                           << "0";
+        QTest::newRow("minute 4 then 5") << "cboMinute"
+                                         << "0"
+                                         << "45"
+                                         << "45";
+        QTest::newRow("year 1899: nothing, never 1991") << "cboYear"
+                                                        << "1985"
+                                                        << "1899"
+                                                        << "1985";
+        QTest::newRow("year 1991") << "cboYear"
+                                   << "1985"
+                                   << "1991"
+                                   << "1991";
+        QTest::newRow("year 2050") << "cboYear"
+                                   << "1901"
+                                   << "2050"
+                                   << "2050";
     }
 
     void typedDigitsSelectTheNumberTyped() {
@@ -263,7 +293,8 @@ class FrmMainTest : public QObject {
                                              "mnuExit:&Exit"};
         QTest::newRow("Help") << "mnuHelp"
                               << "&Help"
-                              << QStringList{"mnuGuide:User &Guide", "mnuOnline:&Online Help", "mnuVisit:&Visit Us Online",
+                              << QStringList{"mnuGuide:User &Guide", "mnuOnline:&Online Help",
+                                             "mnuVisit:&Visit Us Online",
                                              "mnuUpdate:Check for Software &Update",
                                              "mnuAbout:&About Software"};
     }
@@ -562,9 +593,8 @@ class FrmMainTest : public QObject {
             << "Please Enter Correct Date Or Month !" << information << "";
         QTest::newRow("hour 24 passes")
             << Change([](FormEntries& e) { e.hour = 24; }) << "" << error << "";
-        QTest::newRow("name of blanks")
-            << Change([](FormEntries& e) { e.name = "  "; }) << "Please Enter Your Name" << error
-            << "txtName";
+        QTest::newRow("name of blanks") << Change([](FormEntries& e) { e.name = "  "; })
+                                        << "Please Enter Your Name" << error << "txtName";
         QTest::newRow("city of blanks") << Change([](FormEntries& e) { e.city = " "; })
                                         << "Please Enter Your City name" << error << "txtCity";
     }

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/common/dialogs.h"
 #include "support/test_environment.h"
+#include "ui/common/dialogs.h"
 
 // The parts of the real dialogs that the program sets up itself; they are
 // shown without ever waiting for a person.

@@ -22,12 +22,12 @@
 #include "reading/input_rules.h"
 #include "reading/reading_file.h"
 #include "reading/text_export.h"
-#include "ui/common/reading_file_commands.h"
-#include "ui/common/text_export_command.h"
-#include "ui/results/jpeg_save.h"
 #include "tests/support/fake_dialogs.h"
 #include "tests/support/sample_readings.h"
 #include "tests/support/test_environment.h"
+#include "ui/common/reading_file_commands.h"
+#include "ui/common/text_export_command.h"
+#include "ui/results/jpeg_save.h"
 
 using orbalis::BirthDetails;
 using orbalis::ChartReading;
@@ -562,9 +562,8 @@ void FileCommandsTest::failedWritesShowTheMessage() {
     FakeDialogs dialogs;
     SaveWith(command, dialogs, path);
     QCOMPARE(dialogs.messages.size(), 1);
-    QCOMPARE(dialogs.messages.front().text,
-             QStringLiteral("Unable to save the file. ") + path +
-                 QStringLiteral("\nThe folder does not exist."));
+    QCOMPARE(dialogs.messages.front().text, QStringLiteral("Unable to save the file. ") + path +
+                                                QStringLiteral("\nThe folder does not exist."));
     QCOMPARE(dialogs.messages.front().caption, QStringLiteral("Orbalis"));
     QVERIFY(dialogs.messages.front().icon == MessageIcon::Error);
     QCOMPARE(ReadAll(notAFolder), QByteArray("content"));
@@ -593,9 +592,10 @@ void FileCommandsTest::readOnlyTargetOrMissingFolderIsRefused() {
     }
     FakeDialogs dialogs;
     SaveWith(command, dialogs, path);
-    QCOMPARE(dialogs.lastMessage(), QStringLiteral("Unable to save the file. ") + path +
-                                        (readOnly ? QStringLiteral("\nThe file is read-only.")
-                                                  : QStringLiteral("\nThe folder does not exist.")));
+    QCOMPARE(dialogs.lastMessage(),
+             QStringLiteral("Unable to save the file. ") + path +
+                 (readOnly ? QStringLiteral("\nThe file is read-only.")
+                           : QStringLiteral("\nThe folder does not exist.")));
     QVERIFY(dialogs.messages.front().icon == MessageIcon::Error);
     QCOMPARE(FilesIn(dir.path()),
              readOnly ? QStringList{kCommandFileNames[command]} : QStringList{});

@@ -86,7 +86,8 @@ class HandOverTest : public QObject {
     void initTestCase() {
         orbalis::testing::PrepareTestEnvironment();
         QVERIFY(folder.isValid());
-        delhi = WriteReading(folder, QStringLiteral("delhi.orb"), orbalis::testing::DelhiBirth1985());
+        delhi =
+            WriteReading(folder, QStringLiteral("delhi.orb"), orbalis::testing::DelhiBirth1985());
         mumbai = WriteReading(folder, QStringLiteral("kiran.orb"),
                               orbalis::BirthDetailsFromForm(orbalis::testing::MumbaiEntries1987()));
         holder = std::make_unique<SingleInstance>();

@@ -9,19 +9,19 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "reading/reading.h"
-#include "reading/reading_file.h"
+#include "app/results_actions.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/kuja_dosha_details_text.h"
 #include "dosha/manglik_status.h"
-#include "ui/dosha_details/kuja_dosha_details_window.h"
-#include "ui/match/match_window.h"
-#include "ui/results/results_window.h"
-#include "app/results_actions.h"
-#include "ui/results/results_form.h"
+#include "reading/reading.h"
+#include "reading/reading_file.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
+#include "ui/dosha_details/kuja_dosha_details_window.h"
+#include "ui/match/match_window.h"
+#include "ui/results/results_form.h"
+#include "ui/results/results_window.h"
 
 using namespace orbalis;
 using orbalis::testing::FakeDialogs;
@@ -225,8 +225,8 @@ class KujaDoshaDetailsTest : public QObject {
         QTest::addColumn<bool>("mumbaiSaved");
         QTest::addColumn<QString>("conclusion");
         QTest::addColumn<QString>("statuses");
-        const QString onlyKiran = QStringLiteral(
-            "Kuja dosha is not balanced: only Kiran Rao is Manglik (High Manglik).");
+        const QString onlyKiran =
+            QStringLiteral("Kuja dosha is not balanced: only Kiran Rao is Manglik (High Manglik).");
         const QString ravi =
             QStringLiteral("Manglik status: Manglik, cancelled \u2014 Mars with the Moon.");
         const QString kiran = QStringLiteral(

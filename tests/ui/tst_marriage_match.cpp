@@ -12,13 +12,13 @@
 #include <QtTest>
 
 #include "app/results_actions.h"
+#include "dosha/manglik_status.h"
 #include "reading/reading.h"
 #include "reading/reading_file.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
 #include "ui/dosha_details/kuja_dosha_details_window.h"
-#include "dosha/manglik_status.h"
 #include "ui/match/match_window.h"
 #include "ui/match/vashya_setting.h"
 #include "ui/results/results_form.h"
@@ -211,9 +211,9 @@ class MarriageMatchTest : public QObject {
         QVERIFY(match.window);
         QPointer<ReportWindow> window = match.window.data();
         if (details) {
-            window = new KujaDoshaDetailsWindow(
-                match.dialogs, AssessManglik(match.window->match().groom.analysis),
-                QStringLiteral("Ravi Kumar"));
+            window = new KujaDoshaDetailsWindow(match.dialogs,
+                                                AssessManglik(match.window->match().groom.analysis),
+                                                QStringLiteral("Ravi Kumar"));
             match.window->close();
             window->show();
         }

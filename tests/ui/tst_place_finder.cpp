@@ -10,11 +10,11 @@
 #include <QTest>
 #include <memory>
 
-#include "ui/birth_details/birth_details_window.h"
 #include "places/place_search.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
+#include "ui/birth_details/birth_details_window.h"
 
 using orbalis::BirthDetailsWindow;
 using orbalis::testing::FakeDialogs;
@@ -57,8 +57,8 @@ class PlaceFinderTest : public QObject {
         QTest::keyClicks(city, typed);
         QAbstractItemView* popup = Control<QCompleter>("placeCompleter")->popup();
         [&] { QTRY_VERIFY(popup->isVisible()); }();
-        const QModelIndexList rows =
-            popup->model()->match(popup->model()->index(0, 0), Qt::DisplayRole, label, 1, Qt::MatchExactly);
+        const QModelIndexList rows = popup->model()->match(
+            popup->model()->index(0, 0), Qt::DisplayRole, label, 1, Qt::MatchExactly);
         if (rows.isEmpty()) return nullptr;
         popup->setCurrentIndex(rows.front());
         return popup;
@@ -122,10 +122,12 @@ class PlaceFinderTest : public QObject {
         QTest::addColumn<bool>("byMouse");
         QTest::newRow("3 November 1971, 23:05, standard time, chosen with Return")
             << 3 << 11 << 1971 << 23 << 5 << false
-            << QStringLiteral("New York City on 3 November 1971, 23:05: UTC\u221205:00, EST") << false;
+            << QStringLiteral("New York City on 3 November 1971, 23:05: UTC\u221205:00, EST")
+            << false;
         QTest::newRow("4 July 1976, 20:15, daylight saving, chosen with the mouse")
             << 4 << 7 << 1976 << 20 << 15 << true
-            << QStringLiteral("New York City on 4 July 1976, 20:15: UTC\u221204:00, EDT, daylight saving time")
+            << QStringLiteral(
+                   "New York City on 4 July 1976, 20:15: UTC\u221204:00, EDT, daylight saving time")
             << true;
     }
 
@@ -186,7 +188,8 @@ class PlaceFinderTest : public QObject {
     void offersOverTheForm() {
         SetDate(15, 8, 1985, 10, 30);
         Control<QLineEdit>("txtName")->setText(QStringLiteral("Sample"));
-        QAbstractItemView* popup = Offer(QStringLiteral("Jal"), QStringLiteral("Jalandhar, Punjab, India"));
+        QAbstractItemView* popup =
+            Offer(QStringLiteral("Jal"), QStringLiteral("Jalandhar, Punjab, India"));
         QVERIFY(popup);
         const QString path = qEnvironmentVariable("ORBALIS_PICTURE_PATH");
         if (!path.isEmpty()) {

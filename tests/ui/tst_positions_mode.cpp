@@ -4,13 +4,13 @@
 #include <QTest>
 
 #include "app/application.h"
-#include "ui/birth_details/birth_details_window.h"
-#include "ui/common/positions_setting.h"
-#include "ui/results/results_window.h"
-#include "ui/results/results_form.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
+#include "ui/birth_details/birth_details_window.h"
+#include "ui/common/positions_setting.h"
+#include "ui/results/results_form.h"
+#include "ui/results/results_window.h"
 
 using namespace orbalis;
 using orbalis::testing::FakeDialogs;

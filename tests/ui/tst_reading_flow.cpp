@@ -11,19 +11,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/application.h"
 #include "reading/reading.h"
 #include "reading/reading_file.h"
 #include "reading/text_export.h"
-#include "app/application.h"
-#include "ui/birth_details/birth_details_window.h"
-#include "ui/results/results_window.h"
-#include "ui/results/results_form.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
+#include "ui/birth_details/birth_details_window.h"
+#include "ui/results/results_form.h"
+#include "ui/results/results_window.h"
 
-using orbalis::ResultsWindow;
 using orbalis::OrbalisApplication;
+using orbalis::ResultsWindow;
 using orbalis::testing::FakeDialogs;
 
 namespace {

@@ -1,4 +1,3 @@
-#include <cstdlib>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
@@ -6,15 +5,16 @@
 #include <QPainter>
 #include <QTextOption>
 #include <QtTest>
+#include <cstdlib>
 
 #include "reading/input_rules.h"
 
+#include "support/sample_readings.h"
+#include "support/test_environment.h"
 #include "ui/common/personal_details_fit.h"
 #include "ui/results/chart_box_label.h"
 #include "ui/results/results_form.h"
 #include "ui/results/south_rasi_chart.h"
-#include "support/sample_readings.h"
-#include "support/test_environment.h"
 
 using namespace orbalis;
 
@@ -118,18 +118,18 @@ void FrmDisplayTest::longestClassicalLinesAndValuesShowWhole() {
 
     QVERIFY(LabelText(form, "lblFirmness").startsWith("The classical verdict from the Lagna"));
     QList<QRect> placed;
-    for (const char* name : {"lblManglikStatus", "lblPercentageCaption", "lblPercentageNote",
-                             "lblResult_6", "lblClassicalTitle", "lblClassical_0",
-                             "lblClassical_1", "lblClassical_2", "lblClassicalClosing",
-                             "lblFirmness", "lblZone", "lblFarZone"}) {
+    for (const char* name :
+         {"lblManglikStatus", "lblPercentageCaption", "lblPercentageNote", "lblResult_6",
+          "lblClassicalTitle", "lblClassical_0", "lblClassical_1", "lblClassical_2",
+          "lblClassicalClosing", "lblFirmness", "lblZone", "lblFarZone"}) {
         QLabel* label = form.findChild<QLabel*>(QString::fromLatin1(name));
         const QRect onForm(label->mapTo(&form, QPoint()), label->size());
         QVERIFY2(form.rect().contains(onForm) && !label->text().isEmpty(), name);
         for (const QRect& other : placed) QVERIFY2(!other.intersects(onForm), name);
         placed.append(onForm);
-        const QRect needed = QFontMetrics(label->font())
-                                 .boundingRect(QRect(0, 0, label->width(), 10000),
-                                               Qt::TextWordWrap, label->text());
+        const QRect needed =
+            QFontMetrics(label->font())
+                .boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
         QVERIFY2(needed.height() <= label->height() + 1, name);
     }
     QLabel* nakshatra = form.findChild<QLabel*>(QStringLiteral("lblNakshatra"));

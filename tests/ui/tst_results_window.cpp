@@ -1,6 +1,7 @@
-#include <QActionGroup>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -11,23 +12,22 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
 
-#include "model/program_identity.h"
-#include "ui/results/results_window.h"
 #include "app/results_actions.h"
-#include "ui/results/results_form.h"
+#include "model/program_identity.h"
 #include "ui/results/chart_style_setting.h"
 #include "ui/results/painted_chart.h"
+#include "ui/results/results_form.h"
+#include "ui/results/results_window.h"
 #include "ui/results/south_rasi_chart.h"
 
-#include "ui/common/print_form.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
+#include "ui/common/print_form.h"
 
 using namespace orbalis;
 using orbalis::testing::FakeDialogs;
@@ -158,17 +158,18 @@ void MdiTest::menuOrder_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("items");
     QTest::newRow("File") << "mnuFile"
-                          << QStringList{"mnuNew",        "mnuOpen",      "mnuFileSep0",
+                          << QStringList{"mnuNew",        "mnuOpen",       "mnuFileSep0",
                                          "mnuSaveAsText", "mnuSaveAsJpeg", "mnuSaveAsPdf",
-                                         "mnuFileSep1",   "mnuExport",    "mnuMatch",
-                                         "mnuFilesep2",   "mnuPrint",     "mnuFileSep3",
-                                         "mnuBack",       "mnuFileSep4",  "mnuExit"};
-    QTest::newRow("View") << "mnuView"
-                          << QStringList{"mnuToolBar",    "mnuStatusBar",       "mnuViewSep1",
-                                         "mnuChartStyle", "mnuColor",           "mnuViewSep2",
-                                         "mnuChart",      "mnuDivisionalCharts", "mnuViewSep3",
-                                         "mnuPositions",  "mnuViewSep4",   "mnuKujaDoshaDetails",
-                                         "mnuDasha"};
+                                         "mnuFileSep1",   "mnuExport",     "mnuMatch",
+                                         "mnuFilesep2",   "mnuPrint",      "mnuFileSep3",
+                                         "mnuBack",       "mnuFileSep4",   "mnuExit"};
+    QTest::newRow("View") << "mnuView" << QStringList{"mnuToolBar",  "mnuStatusBar",
+                                                      "mnuViewSep1", "mnuChartStyle",
+                                                      "mnuColor",    "mnuViewSep2",
+                                                      "mnuChart",    "mnuDivisionalCharts",
+                                                      "mnuViewSep3", "mnuPositions",
+                                                      "mnuViewSep4", "mnuKujaDoshaDetails",
+                                                      "mnuDasha"};
     QTest::newRow("Positions") << "mnuPositions"
                                << QStringList{"mnuPositionsClassic", "mnuPositionsPrecise"};
     QTest::newRow("Chart Style") << "mnuChartStyle"
@@ -178,9 +179,9 @@ void MdiTest::menuOrder_data() {
         << "mnuDivisionalCharts"
         << QStringList{"mnuSub_Hora",    "mnuSub_Drekkana", "mnuSub_Sapthamsa",
                        "mnuSub_Navamsa", "mnuSub_Dasamsa",  "mnuSub_Dwadasamsa"};
-    QTest::newRow("Help") << "mnuHelp" << QStringList{"mnuGuide",  "mnuOnline",   "mnuVisit",
-                                                      "mnuHelpSep1", "mnuUpdate", "mnuHelpSep2",
-                                                      "mnuAbout"};
+    QTest::newRow("Help") << "mnuHelp"
+                          << QStringList{"mnuGuide",  "mnuOnline",   "mnuVisit", "mnuHelpSep1",
+                                         "mnuUpdate", "mnuHelpSep2", "mnuAbout"};
 }
 
 void MdiTest::menuOrder() {
@@ -321,22 +322,27 @@ void MdiTest::chartSelection_data() {
     QTest::addColumn<QString>("cancer");
     QTest::addColumn<QString>("name");
     const QString birth = QStringLiteral("Surya\r\nChandra\r\nBudha\r\nMangala");
-    QTest::newRow("Navamsa") << QStringList{"mnuSub_Navamsa"} << "mnuSub_Navamsa" << ""
+    QTest::newRow("Navamsa") << QStringList{"mnuSub_Navamsa"} << "mnuSub_Navamsa"
+                             << ""
                              << "Navamsa (D9)";
     QTest::newRow("Navamsa then Hora")
         << QStringList{"mnuSub_Navamsa", "mnuSub_Hora"} << "mnuSub_Hora"
-        << "Chandra\r\nShukra\r\nShani\r\nRahu\r\nKetu" << "Hora (D2)";
-    QTest::newRow("Hora then Chart")
-        << QStringList{"mnuSub_Navamsa", "mnuSub_Hora", "mnuChart"} << "mnuChart" << birth
-        << "Rasi";
-    QTest::newRow("Chart again keeps its mark") << QStringList{"mnuChart"} << "mnuChart" << birth
-                                                << "Rasi";
-    QTest::newRow("Dasamsa twice") << QStringList{"mnuSub_Dasamsa", "mnuSub_Dasamsa"}
-                                   << "mnuSub_Dasamsa" << "Chandra\r\nShani" << "Dasamsa (D10)";
+        << "Chandra\r\nShukra\r\nShani\r\nRahu\r\nKetu"
+        << "Hora (D2)";
+    QTest::newRow("Hora then Chart") << QStringList{"mnuSub_Navamsa", "mnuSub_Hora", "mnuChart"}
+                                     << "mnuChart" << birth << "Rasi";
+    QTest::newRow("Chart again keeps its mark")
+        << QStringList{"mnuChart"} << "mnuChart" << birth << "Rasi";
+    QTest::newRow("Dasamsa twice")
+        << QStringList{"mnuSub_Dasamsa", "mnuSub_Dasamsa"} << "mnuSub_Dasamsa"
+        << "Chandra\r\nShani"
+        << "Dasamsa (D10)";
     QTest::newRow("Dwadasamsa") << QStringList{"mnuSub_Dwadasamsa"} << "mnuSub_Dwadasamsa"
-                                << "Guru" << "Dwadasamsa (D12)";
+                                << "Guru"
+                                << "Dwadasamsa (D12)";
     QTest::newRow("Drekkana, Sapthamsa")
-        << QStringList{"mnuSub_Drekkana", "mnuSub_Sapthamsa"} << "mnuSub_Sapthamsa" << "Surya"
+        << QStringList{"mnuSub_Drekkana", "mnuSub_Sapthamsa"} << "mnuSub_Sapthamsa"
+        << "Surya"
         << "Sapthamsa (D7)";
 }
 
@@ -432,8 +438,8 @@ void MdiTest::commands() {
     QFETCH(QString, signal);
     Window window;
     window.mdi.show();
-    const char* const signalNames[] = {"backRequested",   "newRequested",     "openRequested",
-                                       "exitRequested",   "saveRequested",    "exportRequested",
+    const char* const signalNames[] = {"backRequested",    "newRequested",  "openRequested",
+                                       "exitRequested",    "saveRequested", "exportRequested",
                                        "saveJpegRequested"};
     QList<QSignalSpy*> spies;
     for (const char* name : signalNames) {
@@ -635,9 +641,12 @@ void MdiTest::saveAsPdf_data() {
     QTest::addColumn<QString>("click");
     QTest::addColumn<QString>("style");
     QTest::addColumn<bool>("readOnly");
-    QTest::newRow("menu, South") << "mnuSaveAsPdf" << "mnuSouth" << false;
-    QTest::newRow("toolbar, North") << "TB_PDF" << "mnuNorth" << false;
-    QTest::newRow("read-only target") << "mnuSaveAsPdf" << "mnuNatal" << true;
+    QTest::newRow("menu, South") << "mnuSaveAsPdf"
+                                 << "mnuSouth" << false;
+    QTest::newRow("toolbar, North") << "TB_PDF"
+                                    << "mnuNorth" << false;
+    QTest::newRow("read-only target") << "mnuSaveAsPdf"
+                                      << "mnuNatal" << true;
 }
 
 void MdiTest::saveAsPdf() {
@@ -666,7 +675,8 @@ void MdiTest::saveAsPdf() {
     const QByteArray bytes = written.readAll();
     if (readOnly) {
         QCOMPARE(bytes, QByteArray("old"));
-        QVERIFY(window.dialogs.lastMessage().startsWith(QStringLiteral("Unable to save the file.")));
+        QVERIFY(
+            window.dialogs.lastMessage().startsWith(QStringLiteral("Unable to save the file.")));
         return;
     }
     QVERIFY(bytes.startsWith("%PDF"));

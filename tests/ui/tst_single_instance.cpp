@@ -14,16 +14,16 @@
 #include "app/application.h"
 #include "app/single_instance.h"
 #include "reading/reading_file.h"
-#include "ui/results/results_window.h"
-#include "ui/results/results_form.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
+#include "ui/results/results_form.h"
+#include "ui/results/results_window.h"
 
-using orbalis::ResultsWindow;
 using orbalis::MessageIcon;
 using orbalis::OrbalisApplication;
 using orbalis::RefuseSecondInstance;
+using orbalis::ResultsWindow;
 using orbalis::SingleInstance;
 using orbalis::testing::FakeDialogs;
 
@@ -40,8 +40,7 @@ class SingleInstanceTest : public QObject {
     QTemporaryDir runtimeFolder;
 
     // Starts orbalis offscreen with `folder` as its runtime folder.
-    static void Start(QProcess& process, const QString& folder,
-                      const QStringList& arguments = {}) {
+    static void Start(QProcess& process, const QString& folder, const QStringList& arguments = {}) {
         const QString binary = qEnvironmentVariable("ORBALIS_BINARY");
         if (binary.isEmpty()) QSKIP("ORBALIS_BINARY is not set (CTest sets it)");
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -203,15 +202,31 @@ class SingleInstanceTest : public QObject {
         QTest::addColumn<QString>("runtime");
         QTest::addColumn<QString>("cache");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("private runtime folder") << "private" << "absent" << "runtime";
-        QTest::newRow("runtime folder others can read") << "0755" << "absent" << "cache";
-        QTest::newRow("runtime folder of another user") << "foreign" << "absent" << "cache";
-        QTest::newRow("runtime folder a link") << "link" << "absent" << "cache";
+        QTest::newRow("private runtime folder") << "private"
+                                                << "absent"
+                                                << "runtime";
+        QTest::newRow("runtime folder others can read") << "0755"
+                                                        << "absent"
+                                                        << "cache";
+        QTest::newRow("runtime folder of another user") << "foreign"
+                                                        << "absent"
+                                                        << "cache";
+        QTest::newRow("runtime folder a link") << "link"
+                                               << "absent"
+                                               << "cache";
         QTest::newRow("no runtime folder, another's runtime-<name> in the temporary folder")
-            << "unset" << "absent" << "cache";
-        QTest::newRow("cache folder of the user's, open to others") << "unset" << "0755" << "cache";
-        QTest::newRow("cache folder of another user") << "unset" << "foreign" << "none";
-        QTest::newRow("cache folder a file") << "unset" << "file" << "none";
+            << "unset"
+            << "absent"
+            << "cache";
+        QTest::newRow("cache folder of the user's, open to others") << "unset"
+                                                                    << "0755"
+                                                                    << "cache";
+        QTest::newRow("cache folder of another user") << "unset"
+                                                      << "foreign"
+                                                      << "none";
+        QTest::newRow("cache folder a file") << "unset"
+                                             << "file"
+                                             << "none";
     }
 
     void lockFolderIsTheUsersOwn() {
@@ -228,9 +243,11 @@ class SingleInstanceTest : public QObject {
         const QString temporary = folders.filePath(QStringLiteral("tmp"));
         QVERIFY(folders.mkpath(runtimePath) && folders.mkpath(temporary));
         // Another user came first in the temporary folder, as Qt's fallback would use.
-        QVERIFY(folders.mkpath(temporary + QStringLiteral("/runtime-") + qEnvironmentVariable("USER")));
+        QVERIFY(
+            folders.mkpath(temporary + QStringLiteral("/runtime-") + qEnvironmentVariable("USER")));
         ::chmod(QFile::encodeName(runtimePath), runtime == "0755" ? 0755 : 0700);
-        if (runtime == "foreign") QCOMPARE(::chown(QFile::encodeName(runtimePath), kNobody, kNobody), 0);
+        if (runtime == "foreign")
+            QCOMPARE(::chown(QFile::encodeName(runtimePath), kNobody, kNobody), 0);
         if (cache == "0755" || cache == "foreign") {
             QVERIFY(folders.mkpath(ownCache));
             ::chmod(QFile::encodeName(ownCache), 0755);
@@ -244,7 +261,8 @@ class SingleInstanceTest : public QObject {
         QString runtimeVariable = runtimePath;
         if (runtime == "link") {
             runtimeVariable = folders.filePath(QStringLiteral("runtime-link"));
-            QCOMPARE(::symlink(QFile::encodeName(runtimePath), QFile::encodeName(runtimeVariable)), 0);
+            QCOMPARE(::symlink(QFile::encodeName(runtimePath), QFile::encodeName(runtimeVariable)),
+                     0);
         }
 
         const QByteArray previous = qgetenv("XDG_RUNTIME_DIR");
@@ -300,9 +318,10 @@ class SingleInstanceTest : public QObject {
             QString argument;  // as typed, relative to the second process's folder
             QString message;   // what the running program shows
         };
-        const Round rounds[] = {{QStringLiteral("Asha.orb"), QString()},
-                                {QStringLiteral("Asha.orb"), QString()},  // over a shown reading
-                                {QStringLiteral("missing.orb"), QStringLiteral("Please Check The File.")}};
+        const Round rounds[] = {
+            {QStringLiteral("Asha.orb"), QString()},
+            {QStringLiteral("Asha.orb"), QString()},  // over a shown reading
+            {QStringLiteral("missing.orb"), QStringLiteral("Please Check The File.")}};
         for (const Round& round : rounds) {
             // A new reading replaces the results window on screen.
             const QPointer<ResultsWindow> before = application.resultsWindow();
@@ -317,8 +336,7 @@ class SingleInstanceTest : public QObject {
             QCOMPARE(second.readAllStandardError(), QByteArray());
             QCOMPARE(second.readAllStandardOutput(), QByteArray());
             if (round.message.isEmpty()) {
-                QTRY_VERIFY_WITH_TIMEOUT(application.resultsWindow() && (!shown || !before),
-                                         10000);
+                QTRY_VERIFY_WITH_TIMEOUT(application.resultsWindow() && (!shown || !before), 10000);
                 const auto* name =
                     application.resultsWindow()->display()->findChild<QLabel*>("lblName");
                 QVERIFY(name && name->text().contains(QStringLiteral("Asha Verma")));

@@ -7,12 +7,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "ui/birth_details/birth_details_window.h"
-#include "ui/results/results_window.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
+#include "ui/birth_details/birth_details_window.h"
 #include "ui/common/guide_window.h"
+#include "ui/results/results_window.h"
 
 using namespace orbalis;
 using orbalis::testing::FakeDialogs;

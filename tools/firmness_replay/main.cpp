@@ -167,9 +167,10 @@ int main(int argc, char** argv) {
     for (const PositionsMode mode : {PositionsMode::Classic, PositionsMode::Precise}) {
         const double turn = LargestPlanetTurn(mode);
         turnsWithin = turnsWithin && turn < kPlanetTurnDegreesPerDay2;
-        std::printf("largest change of speed of Mars, Venus or Jupiter, %s: %.3f degrees a day "
-                    "per day (the search assumes under %.1f)\n",
-                    std::string(PositionsModeName(mode)).c_str(), turn, kPlanetTurnDegreesPerDay2);
+        std::printf(
+            "largest change of speed of Mars, Venus or Jupiter, %s: %.3f degrees a day "
+            "per day (the search assumes under %.1f)\n",
+            std::string(PositionsModeName(mode)).c_str(), turn, kPlanetTurnDegreesPerDay2);
     }
     return wrong == 0 && turnsWithin ? 0 : 1;
 }

@@ -53,9 +53,10 @@ bool ReadRows(const std::string& path, std::size_t minFields,
 
 // One pool of NUL-terminated texts; equal texts are stored once.
 class Pool {
-public:
+  public:
     std::uint32_t Add(const std::string& text) {
-        const auto [it, added] = offsets_.try_emplace(text, static_cast<std::uint32_t>(bytes_.size()));
+        const auto [it, added] =
+            offsets_.try_emplace(text, static_cast<std::uint32_t>(bytes_.size()));
         if (added) {
             bytes_ += text;
             bytes_ += '\0';
@@ -64,7 +65,7 @@ public:
     }
     const std::string& Bytes() const { return bytes_; }
 
-private:
+  private:
     std::string bytes_;
     std::unordered_map<std::string, std::uint32_t> offsets_;
 };
@@ -101,7 +102,8 @@ std::string UsefulAlternates(const std::string& all, std::set<std::string>& keys
     std::stringstream names(all);
     std::string name;
     while (std::getline(names, name, ',')) {
-        if (name.empty() || name.size() > 40 || HasDigit(name) || IsLowerCaseStart(name) || IsCapitalsOnly(name) || name.find('=') != std::string::npos ||
+        if (name.empty() || name.size() > 40 || HasDigit(name) || IsLowerCaseStart(name) ||
+            IsCapitalsOnly(name) || name.find('=') != std::string::npos ||
             !orbalis::IsLatinScript(name))
             continue;
         const std::string key = orbalis::PlaceSearchKey(name);
@@ -202,16 +204,16 @@ int main(int argc, char** argv) {
         const auto state = stateIndex.find(city.stateKey);
         const auto country = countryIndex.find(city.countryCode);
         placeRows << "    {" << pool.Add(city.name) << ", " << pool.Add(city.asciiName) << ", "
-                  << pool.Add(alternates) << ", "
-                  << (state == stateIndex.end() ? 0 : state->second) << ", "
-                  << (country == countryIndex.end() ? 0 : country->second) << ", "
+                  << pool.Add(alternates) << ", " << (state == stateIndex.end() ? 0 : state->second)
+                  << ", " << (country == countryIndex.end() ? 0 : country->second) << ", "
                   << zone.first->second << ", " << city.latitudeE5 << ", " << city.longitudeE5
                   << ", " << city.population << "},\n";
     }
     std::sort(keys.begin(), keys.end());
 
     std::ostringstream keyRows;
-    for (const auto& [key, place] : keys) keyRows << "    {" << pool.Add(key) << ", " << place << "u},\n";
+    for (const auto& [key, place] : keys)
+        keyRows << "    {" << pool.Add(key) << ", " << place << "u},\n";
     if (zones.empty()) zones.push_back(0);
 
     std::ofstream out(argv[2], std::ios::binary);
@@ -220,9 +222,11 @@ int main(int argc, char** argv) {
            "#include \"places/place_table.h\"\n\nnamespace orbalis::place_table {\n\n";
     WriteText(out, pool.Bytes());
     out << "extern const std::size_t kPlaceCount = " << cities.size() << ";\n"
-        << "extern const PlaceRow kPlaces[] = {\n" << placeRows.str() << "    {}};\n\n"
+        << "extern const PlaceRow kPlaces[] = {\n"
+        << placeRows.str() << "    {}};\n\n"
         << "extern const std::size_t kKeyCount = " << keys.size() << ";\n"
-        << "extern const KeyRow kKeys[] = {\n" << keyRows.str() << "    {}};\n\n"
+        << "extern const KeyRow kKeys[] = {\n"
+        << keyRows.str() << "    {}};\n\n"
         << "extern const std::size_t kStateCount = " << states.size() << ";\n"
         << "extern const StateRow kStates[] = {\n";
     for (const auto& [name, code] : states) out << "    {" << name << ", " << code << "},\n";

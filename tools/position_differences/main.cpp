@@ -14,24 +14,23 @@
 #include <string>
 #include <vector>
 
-#include "reading/reading.h"
-#include "model/reference_tables.h"
 #include "dosha/kuja_dosha.h"
 #include "ephemeris/ephemeris_positions.h"
 #include "ephemeris/precise_reading.h"
+#include "model/reference_tables.h"
 #include "moon/birth_instant.h"
 #include "moon/moon_longitude.h"
 #include "positions/ascendant.h"
 #include "positions/planet_moment.h"
 #include "positions/planet_positions.h"
+#include "reading/reading.h"
 
 namespace {
 
 using namespace orbalis;
 
-constexpr const char* kBodies[] = {"Sun",     "Moon",   "Mercury", "Venus",     "Mars",
-                                   "Jupiter", "Saturn", "Rahu",    "Ascendant", "Midheaven",
-                                   "Ayanamsa"};
+constexpr const char* kBodies[] = {"Sun",    "Moon", "Mercury",   "Venus",     "Mars",    "Jupiter",
+                                   "Saturn", "Rahu", "Ascendant", "Midheaven", "Ayanamsa"};
 constexpr std::size_t kColumns = std::size(kBodies);
 
 // The classic engines' angles for one birth, in the order of kBodies.
@@ -85,9 +84,13 @@ int main(int argc, char** argv) {
         const char* what;
         long differ = 0;
     };
-    Count counts[] = {{"Lagna sign"},           {"Moon sign"},         {"Nakshatra"},
-                      {"Mars's house from the Lagna"}, {"Mars's house from the Moon"},
-                      {"Verdict from the Lagna"},      {"Verdict from the Moon"},
+    Count counts[] = {{"Lagna sign"},
+                      {"Moon sign"},
+                      {"Nakshatra"},
+                      {"Mars's house from the Lagna"},
+                      {"Mars's house from the Moon"},
+                      {"Verdict from the Lagna"},
+                      {"Verdict from the Moon"},
                       {"Any retrograde mark"}};
     long refused = 0;
     for (long n = 0; n < births; ++n) {

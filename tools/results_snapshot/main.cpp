@@ -2,29 +2,29 @@
 // reading as the engines compute it (classic and precise positions), a
 // crowded chart with several retrograde bodies in one box, the classical Kuja
 // dosha details of the Delhi reading, its Vimshottari dasha seen on 1 June
-// 2025, and its Manglik match with a Mumbai reading of 1987; the Delhi reading in the North and East Indian styles and
-// its Navamsa, and its PDF report (report-1985.pdf, whose first page
+// 2025, and its Manglik match with a Mumbai reading of 1987; the Delhi reading in the North and
+// East Indian styles and its Navamsa, and its PDF report (report-1985.pdf, whose first page
 // `pdftoppm -png -r 60 -singlefile` turns into report-1985.png). Run
 // offscreen with the docs folder as its argument.
 #include <QApplication>
 #include <QFile>
 #include <QPixmap>
+#include <cstdio>
 #include <memory>
 #include <optional>
-#include <cstdio>
 
 #include "dasha/dasha_birth.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/manglik_status.h"
 #include "reading/reading.h"
+#include "report/reading_report.h"
+#include "support/sample_readings.h"
 #include "ui/common/dialogs.h"
 #include "ui/dasha/dasha_window.h"
 #include "ui/dosha_details/kuja_dosha_details_window.h"
 #include "ui/match/match_window.h"
-#include "ui/results/results_window.h"
 #include "ui/results/results_form.h"
-#include "report/reading_report.h"
-#include "support/sample_readings.h"
+#include "ui/results/results_window.h"
 
 namespace {
 

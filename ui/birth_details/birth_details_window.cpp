@@ -23,21 +23,21 @@
 #include <array>
 #include <string_view>
 
+#include "clock/place_clock.h"
+#include "clock/place_clock_text.h"
+#include "clock/zone_row_choice.h"
 #include "model/month_names.h"
 #include "model/program_identity.h"
 #include "model/reference_tables.h"
-#include "ui/common/dialogs.h"
-#include "ui/birth_details/filtered_line_edit.h"
-#include "ui/common/about_box.h"
-#include "ui/common/guide_window.h"
-#include "ui/birth_details/image_writer_check.h"
-#include "ui/birth_details/number_list.h"
-#include "clock/place_clock.h"
-#include "reading/far_zone.h"
-#include "clock/place_clock_text.h"
-#include "clock/zone_row_choice.h"
 #include "places/place_form_boxes.h"
 #include "places/place_search.h"
+#include "reading/far_zone.h"
+#include "ui/birth_details/filtered_line_edit.h"
+#include "ui/birth_details/image_writer_check.h"
+#include "ui/birth_details/number_list.h"
+#include "ui/common/about_box.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/guide_window.h"
 #include "ui/common/qt_text.h"
 
 namespace orbalis {
@@ -50,8 +50,9 @@ constexpr std::size_t kOfferedPlaces = 12;
 QString PlaceLineAtRest() {
     return PlaceFinderAvailable()
                ? QString()
-               : QStringLiteral("The place finder is not available: please enter the place and "
-                                "its time zone yourself.");
+               : QStringLiteral(
+                     "The place finder is not available: please enter the place and "
+                     "its time zone yourself.");
 }
 constexpr int kPlaceRole = Qt::UserRole + 1;  // row of offeredPlaces_
 
@@ -295,17 +296,20 @@ void BirthDetailsWindow::CreateControls() {
     connect(txtCity, &QLineEdit::textEdited, this, &BirthDetailsWindow::txtCity_TextEdited);
     connect(placeCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &BirthDetailsWindow::placeCompleter_Activated);
-    for (FilteredLineEdit* box : {txtState, txtCountry, txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
+    for (FilteredLineEdit* box :
+         {txtState, txtCountry, txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
         connect(box, &QLineEdit::textEdited, this, &BirthDetailsWindow::PlaceBox_Edited);
     }
     for (QButtonGroup* pair : {optLat, optLong}) {
         connect(pair, &QButtonGroup::buttonClicked, this, &BirthDetailsWindow::PlaceBox_Edited);
     }
     for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute}) {
-        connect(list, &QComboBox::currentIndexChanged, this, &BirthDetailsWindow::DateOrTime_Changed);
+        connect(list, &QComboBox::currentIndexChanged, this,
+                &BirthDetailsWindow::DateOrTime_Changed);
     }
     connect(cboTimeZone, &QComboBox::activated, this, &BirthDetailsWindow::cboTimeZone_Activated);
-    connect(cboTimeZone, &QComboBox::currentIndexChanged, this, &BirthDetailsWindow::CheckZoneDistance);
+    connect(cboTimeZone, &QComboBox::currentIndexChanged, this,
+            &BirthDetailsWindow::CheckZoneDistance);
     for (FilteredLineEdit* box : {txtLonDeg, txtLonMin})
         connect(box, &QLineEdit::textChanged, this, &BirthDetailsWindow::CheckZoneDistance);
     connect(optLong, &QButtonGroup::idToggled, this, &BirthDetailsWindow::CheckZoneDistance);
@@ -315,7 +319,8 @@ void BirthDetailsWindow::CreateControls() {
     connect(cmdOpen, &QPushButton::clicked, this, &BirthDetailsWindow::cmdOpen_Click);
     // The usual key for opening a file opens a saved reading.
     cmdOpen->setShortcut(QKeySequence::Open);
-    connect(cmdFindPlace, &QPushButton::clicked, this, &BirthDetailsWindow::FindLatitudeAndLongitude_Click);
+    connect(cmdFindPlace, &QPushButton::clicked, this,
+            &BirthDetailsWindow::FindLatitudeAndLongitude_Click);
 }
 
 void BirthDetailsWindow::CreateMenus() {
@@ -346,10 +351,10 @@ void BirthDetailsWindow::CreateMenus() {
 void BirthDetailsWindow::SetTabOrder() {
     // The entry boxes in the order a person fills them, then the choices and buttons.
     const std::array<QWidget*, 22> order = {
-        txtName,     cboDate,    cboMonth,     cboYear,     cboHour,     cboMinute,
-        cboTimeZone, txtLatDeg,  txtLatMin,    txtLonDeg,   txtLonMin,   txtCity,
-        txtState,    txtCountry, optLatNorth,  optLatSouth, optLongEast, optLongWest,
-        chkDST,      cmdFindPlace,   cmdCalculate, cmdOpen};
+        txtName,     cboDate,      cboMonth,     cboYear,     cboHour,     cboMinute,
+        cboTimeZone, txtLatDeg,    txtLatMin,    txtLonDeg,   txtLonMin,   txtCity,
+        txtState,    txtCountry,   optLatNorth,  optLatSouth, optLongEast, optLongWest,
+        chkDST,      cmdFindPlace, cmdCalculate, cmdOpen};
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -620,7 +625,8 @@ void BirthDetailsWindow::mnuAbout_Click() {
 
 bool BirthDetailsWindow::eventFilter(QObject* watched, QEvent* event) {
     QAbstractItemView* popup = placeCompleter->popup();
-    if (watched != popup || event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+    if (watched != popup || event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
     switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter: {

@@ -13,7 +13,6 @@
 namespace orbalis {
 namespace {
 
-
 // The program's licence, then one line per work it builds on whose licence
 // asks to be named; a new source of data adds its line here.
 constexpr std::string_view kLicenceLine =

@@ -49,8 +49,8 @@ void ShowSaveFailure(Dialogs& dialogs, QWidget* parent, const QString& path,
     // A control character in the name is shown, not passed on.
     const QByteArray name = QDir::toNativeSeparators(path).toUtf8();
     QString text = QStringLiteral("Unable to save the file. ") +
-                   QString::fromStdString(EscapedControls(std::string_view(
-                       name.constData(), static_cast<std::size_t>(name.size()))));
+                   QString::fromStdString(EscapedControls(
+                       std::string_view(name.constData(), static_cast<std::size_t>(name.size()))));
     if (!reason.isEmpty()) text += QLatin1Char('\n') + reason;
     dialogs.showMessage(parent, text, QString::fromUtf8(kProgramTitle), MessageIcon::Error);
 }

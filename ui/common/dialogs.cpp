@@ -61,7 +61,7 @@ const QStringList kPageRangeFields = {QStringLiteral("printRange"),
 
 // Counts a dialog as open for as long as it runs.
 class Dialogs::OpenDialog {
-public:
+  public:
     explicit OpenDialog(Dialogs& dialogs) : dialogs_(dialogs) { ++dialogs_.openDialogs_; }
     ~OpenDialog() {
         if (--dialogs_.openDialogs_ == 0 && !dialogs_.waiting_.empty()) dialogs_.RunWaitingTasks();
@@ -69,7 +69,7 @@ public:
     OpenDialog(const OpenDialog&) = delete;
     OpenDialog& operator=(const OpenDialog&) = delete;
 
-private:
+  private:
     Dialogs& dialogs_;
 };
 
@@ -126,7 +126,7 @@ void Dialogs::RunWaitingTasks() {
 }
 
 void QtDialogs::doShowMessage(QWidget* parent, const QString& text, const QString& caption,
-                            MessageIcon icon) {
+                              MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
                     caption, text, QMessageBox::Ok, parent);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -139,7 +139,7 @@ bool QtDialogs::doAskYesNo(QWidget* parent, const QString& text, const QString& 
 }
 
 std::optional<QString> QtDialogs::doChooseSaveFile(QWidget* parent,
-                                                 const FileDialogRequest& request) {
+                                                   const FileDialogRequest& request) {
     QFileDialog dialog(parent);
     Configure(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -149,7 +149,7 @@ std::optional<QString> QtDialogs::doChooseSaveFile(QWidget* parent,
 }
 
 std::optional<QString> QtDialogs::doChooseOpenFile(QWidget* parent,
-                                                 const FileDialogRequest& request) {
+                                                   const FileDialogRequest& request) {
     QFileDialog dialog(parent);
     Configure(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -182,7 +182,9 @@ void ConfigurePrintDialog(QPrintDialog& dialog, QPrinter& printer, const Printer
     }
 }
 
-void QtDialogs::doRunModal(QDialog& dialog) { dialog.exec(); }
+void QtDialogs::doRunModal(QDialog& dialog) {
+    dialog.exec();
+}
 
 bool QtDialogs::doOpenWebAddress(const QString& address) {
     return QDesktopServices::openUrl(QUrl(address));

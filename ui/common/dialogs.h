@@ -42,7 +42,7 @@ struct PrinterRequest {
 // start) must not take that window away. While a dialog is open `open()` is
 // true, and `whenClosed` keeps work for the moment the last one closes.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     void showMessage(QWidget* parent, const QString& text, const QString& caption,
@@ -64,7 +64,7 @@ public:
     // Runs `task` from the event loop once no dialog is open: soon, when none is.
     void whenClosed(std::function<void()> task);
 
-protected:
+  protected:
     virtual void doShowMessage(QWidget* parent, const QString& text, const QString& caption,
                                MessageIcon icon) = 0;
     virtual bool doAskYesNo(QWidget* parent, const QString& text, const QString& caption) = 0;
@@ -77,7 +77,7 @@ protected:
     virtual void doRunModal(QDialog& dialog) = 0;
     virtual bool doOpenWebAddress(const QString& address) = 0;
 
-private:
+  private:
     class OpenDialog;
     void RunWaitingTasks();
 
@@ -87,7 +87,7 @@ private:
 
 // The dialogs a person sees.
 class QtDialogs final : public Dialogs {
-protected:
+  protected:
     void doShowMessage(QWidget* parent, const QString& text, const QString& caption,
                        MessageIcon icon) override;
     bool doAskYesNo(QWidget* parent, const QString& text, const QString& caption) override;

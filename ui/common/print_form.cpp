@@ -44,8 +44,7 @@ void PrintWithDialog(Dialogs& dialogs, QWidget* parent, QWidget& form) {
     if (!dialogs.choosePrinter(parent, printer, request)) return;
     if (!PrintForm(form, printer)) {
         dialogs.showMessage(parent, QStringLiteral("No printer is available."),
-                            QtText(kProgramTitle),
-                            MessageIcon::Error);
+                            QtText(kProgramTitle), MessageIcon::Error);
     }
 }
 

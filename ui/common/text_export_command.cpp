@@ -1,8 +1,8 @@
 #include "ui/common/text_export_command.h"
 
+#include <QIODevice>
 #include "reading/save_names.h"
 #include "reading/text_export.h"
-#include <QIODevice>
 
 #include "ui/common/save_flow.h"
 

@@ -2,22 +2,22 @@
 
 #include <QLabel>
 #include <QStringList>
+#include <QVBoxLayout>
 #include <string>
 #include <vector>
-#include <QVBoxLayout>
 
-#include "model/reference_tables.h"
 #include "dosha/kuja_dosha_details_text.h"
+#include "model/moon_pada.h"
+#include "model/reference_tables.h"
+#include "painting/form_font.h"
 #include "ui/common/classical_table.h"
 #include "ui/dosha_details/firmness_table.h"
-#include "model/moon_pada.h"
-#include "painting/form_font.h"
 
 namespace orbalis {
 namespace {
 
-const QColor kTitleColour(128, 0, 0);  // the Lagna frame's title on the results form
-const QColor kNoteColour(0, 0, 128);   // the Moon frame's title
+const QColor kTitleColour(128, 0, 0);      // the Lagna frame's title on the results form
+const QColor kNoteColour(0, 0, 128);       // the Moon frame's title
 const QColor kResultColour(154, 54, 171);  // the results form's result lines
 
 QString Lines(const std::vector<std::string>& lines) {
@@ -54,10 +54,10 @@ KujaDoshaDetailsWindow::KujaDoshaDetailsWindow(Dialogs& dialogs,
     int shown = 0;
     for (Cancellation rule : CancellationsThatHold(analysis)) {
         const CancellationText& text = CancellationTexts[static_cast<std::size_t>(rule)];
-        AddLabel(QStringLiteral("lblCancellation_%1").arg(shown++),
-                 QStringLiteral("<b>%1:</b> %2")
-                     .arg(QtText(text.name).toHtmlEscaped(),
-                          QtText(text.explanation).toHtmlEscaped()));
+        AddLabel(
+            QStringLiteral("lblCancellation_%1").arg(shown++),
+            QStringLiteral("<b>%1:</b> %2")
+                .arg(QtText(text.name).toHtmlEscaped(), QtText(text.explanation).toHtmlEscaped()));
     }
     AddLabel(QStringLiteral("lblNote"), QtText(kClassicalRuleNote), false, kNoteColour);
 

@@ -4,9 +4,9 @@
 
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/manglik_status.h"
-#include "ui/common/report_window.h"
 #include "model/chart_reading.h"
 #include "reading/firmness.h"
+#include "ui/common/report_window.h"
 
 namespace orbalis {
 

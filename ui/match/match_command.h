@@ -19,7 +19,7 @@ class MatchWindow;
 // user cancels or the file is refused; the reading on screen is never
 // changed.
 MatchWindow* MatchWithSavedReading(Dialogs& dialogs, QWidget* parent, const BirthDetails& birth,
-                                       const ChartReading& reading,
-                                       PositionsMode mode = PositionsMode::Classic);
+                                   const ChartReading& reading,
+                                   PositionsMode mode = PositionsMode::Classic);
 
 }  // namespace orbalis

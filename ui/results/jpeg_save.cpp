@@ -8,11 +8,11 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "reading/save_names.h"
+#include "results/jpeg_name.h"
 #include "ui/common/atomic_file.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/save_flow.h"
-#include "reading/save_names.h"
-#include "results/jpeg_name.h"
 
 namespace orbalis {
 namespace {
@@ -70,7 +70,9 @@ void SaveFormAsJpeg(Dialogs& dialogs, QWidget* form, const QString& personName) 
     flow.request.defaultExtension = QStringLiteral("jpg");
     const std::string suggested = SuggestedSaveName(personName.toStdString());
     if (!suggested.empty()) flow.request.initialName = QString::fromStdString(suggested + ".jpg");
-    flow.pathFor = [&dialogs, form](const QString& chosen) { return FreeJpegPath(dialogs, form, chosen); };
+    flow.pathFor = [&dialogs, form](const QString& chosen) {
+        return FreeJpegPath(dialogs, form, chosen);
+    };
     flow.write = [&picture](QIODevice& file) { return WriteJpeg(file, picture); };
     SaveWithDialog(dialogs, form, flow);
 }
@@ -80,8 +82,8 @@ void SavePictureAsJpeg(Dialogs& dialogs, QWidget* parent, const QImage& picture,
     const std::optional<QString> path = FreeJpegPath(dialogs, parent, chosenPath);
     if (!path) return;
     QString reason;
-    if (!WriteFileAtomically(*path, [&picture](QIODevice& file) { return WriteJpeg(file, picture); },
-                             &reason))
+    if (!WriteFileAtomically(
+            *path, [&picture](QIODevice& file) { return WriteJpeg(file, picture); }, &reason))
         ShowSaveFailure(dialogs, parent, *path, reason);
 }
 

@@ -8,22 +8,22 @@
 #include <algorithm>
 #include <vector>
 
-#include "model/program_identity.h"
+#include "charts/divisional_boxes.h"
 #include "dosha/classical_block.h"
 #include "dosha/manglik_status.h"
-#include "model/utc_offset.h"
-#include "reading/far_zone.h"
 #include "model/moon_pada.h"
-#include "results/personal_details.h"
-#include "painting/form_font.h"
-#include "ui/common/personal_details_fit.h"
-#include "charts/divisional_boxes.h"
+#include "model/program_identity.h"
 #include "model/reference_tables.h"
-#include "ui/results/painted_chart.h"
-#include "ui/results/south_rasi_chart.h"
+#include "model/utc_offset.h"
+#include "painting/form_font.h"
+#include "reading/far_zone.h"
+#include "results/personal_details.h"
+#include "ui/common/personal_details_fit.h"
+#include "ui/common/qt_text.h"
 #include "ui/common/twips.h"
 #include "ui/common/wrapped_label.h"
-#include "ui/common/qt_text.h"
+#include "ui/results/painted_chart.h"
+#include "ui/results/south_rasi_chart.h"
 
 namespace orbalis {
 
@@ -190,8 +190,8 @@ void ResultsForm::BuildVedicDetails() {
     }
     // The group has room for one line more under "Lord": how the positions
     // were computed, so that the printout and the picture say it too.
-    lblPositions_ =
-        MakeLabel(group, QStringLiteral("lblPositions"), QString(), PxRect(120, top, 3415, 225), false);
+    lblPositions_ = MakeLabel(group, QStringLiteral("lblPositions"), QString(),
+                              PxRect(120, top, 3415, 225), false);
     QPalette palette = lblPositions_->palette();
     palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
     lblPositions_->setPalette(palette);
@@ -227,9 +227,9 @@ void ResultsForm::BuildPersonalDetails() {
 }
 
 void ResultsForm::BuildInterpretation() {
-    Frame1_0_ = MakeGroup(this, QStringLiteral("Frame1_0"),
-                          QStringLiteral("Kuja Dosha Interpretation"),
-                          PxRect(5500, kInterpretationTop, 5250, kInterpretationHeight));
+    Frame1_0_ =
+        MakeGroup(this, QStringLiteral("Frame1_0"), QStringLiteral("Kuja Dosha Interpretation"),
+                  PxRect(5500, kInterpretationTop, 5250, kInterpretationHeight));
     QGroupBox* outer = Frame1_0_;
     Frame1_1_ = MakeGroup(outer, QStringLiteral("Frame1_1"), QStringLiteral("Ascendant (Lagna)"),
                           PxRect(120, 360, 5000, kPercentageFrameHeight));
@@ -322,9 +322,9 @@ void ResultsForm::LayOut() {
     place({lblZone_, false, 2}, Px(kLinesLeft), chartWidth);
     place({lblFarZone_, true, 0}, Px(kLinesLeft), chartWidth);
 
-    const int bottom = std::max({Px(kFormHeightTwips), Frame1_0_->geometry().bottom() + 1 +
-                                                           Px(kFormBottomMargin),
-                                 top + Px(kFormBottomMargin)});
+    const int bottom =
+        std::max({Px(kFormHeightTwips), Frame1_0_->geometry().bottom() + 1 + Px(kFormBottomMargin),
+                  top + Px(kFormBottomMargin)});
     setFixedSize(Px(kFormWidthTwips), bottom);
 }
 
@@ -403,8 +403,8 @@ void ResultsForm::ShowReading(const ChartReading& reading, const ReadingDisplay&
     lblClassicalTitle_->setText(analysis ? QtText(kClassicalBlockTitle) : QString());
     lblClassicalClosing_->setText(Text(block.closing));
     lblFirmness_->setText(Lines(FirmnessFormWarnings(firmness_)));
-    lblManglikStatus_->setText(
-        analysis ? Text(ManglikStatusLine(AssessManglik(*analysis))) : QString());
+    lblManglikStatus_->setText(analysis ? Text(ManglikStatusLine(AssessManglik(*analysis)))
+                                        : QString());
     LayOut();
 }
 

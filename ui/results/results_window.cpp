@@ -1,7 +1,7 @@
 #include "ui/results/results_window.h"
 
-#include <QActionGroup>
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
@@ -13,17 +13,17 @@
 #include <QVBoxLayout>
 
 #include "model/program_identity.h"
-#include "ui/common/dialogs.h"
-#include "ui/common/about_box.h"
-#include "ui/common/guide_window.h"
-#include "results/bottom_bar_layout.h"
-#include "ui/results/assets.h"
 #include "painting/form_font.h"
+#include "results/bottom_bar_layout.h"
+#include "ui/common/about_box.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/guide_window.h"
+#include "ui/common/print_form.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/twips.h"
+#include "ui/results/assets.h"
 #include "ui/results/chart_style_setting.h"
 #include "ui/results/results_form.h"
-#include "ui/common/print_form.h"
-#include "ui/common/twips.h"
-#include "ui/common/qt_text.h"
 
 namespace orbalis {
 
@@ -37,7 +37,6 @@ constexpr int kBottomBarHeightTwips = 645;
 
 const QColor kBarColour(0, 64, 64);
 const QColor kHeadingColour(192, 192, 0);
-
 
 void Fill(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -178,13 +177,13 @@ void ResultsWindow::BuildMenus() {
     AddSeparator(mnuView, "mnuViewSep4");
     connect(AddItem(mnuView, "mnuKujaDoshaDetails", QStringLiteral("Kuja Dosha &Details")),
             &QAction::triggered, this, &ResultsWindow::mnuKujaDoshaDetails_Click);
-    connect(AddItem(mnuView, "mnuDasha", QStringLiteral("&Vimshottari Dasha")),
-            &QAction::triggered, this, &ResultsWindow::mnuDasha_Click);
+    connect(AddItem(mnuView, "mnuDasha", QStringLiteral("&Vimshottari Dasha")), &QAction::triggered,
+            this, &ResultsWindow::mnuDasha_Click);
 
-    for (QAction* item : {mnuToolBar_, mnuStatusBar_, mnuNorth_, mnuSouth_, mnuNatal_, mnuColorOn_,
-                          mnuColorOff_, mnuChart_, mnuSub_Hora_, mnuSub_Drekkana_,
-                          mnuSub_Sapthamsa_, mnuSub_Navamsa_, mnuSub_Dasamsa_, mnuSub_Dwadasamsa_,
-                          mnuPositionsClassic_, mnuPositionsPrecise_})
+    for (QAction* item :
+         {mnuToolBar_, mnuStatusBar_, mnuNorth_, mnuSouth_, mnuNatal_, mnuColorOn_, mnuColorOff_,
+          mnuChart_, mnuSub_Hora_, mnuSub_Drekkana_, mnuSub_Sapthamsa_, mnuSub_Navamsa_,
+          mnuSub_Dasamsa_, mnuSub_Dwadasamsa_, mnuPositionsClassic_, mnuPositionsPrecise_})
         item->setCheckable(true);
     connect(mnuToolBar_, &QAction::triggered, this, &ResultsWindow::mnuToolBar_Click);
     connect(mnuStatusBar_, &QAction::triggered, this, &ResultsWindow::mnuStatusBar_Click);
@@ -200,8 +199,10 @@ void ResultsWindow::BuildMenus() {
     connect(mnuSub_Navamsa_, &QAction::triggered, this, &ResultsWindow::mnuSub_Navamsa_Click);
     connect(mnuSub_Dasamsa_, &QAction::triggered, this, &ResultsWindow::mnuSub_Dasamsa_Click);
     connect(mnuSub_Dwadasamsa_, &QAction::triggered, this, &ResultsWindow::mnuSub_Dwadasamsa_Click);
-    connect(mnuPositionsClassic_, &QAction::triggered, this, &ResultsWindow::mnuPositionsClassic_Click);
-    connect(mnuPositionsPrecise_, &QAction::triggered, this, &ResultsWindow::mnuPositionsPrecise_Click);
+    connect(mnuPositionsClassic_, &QAction::triggered, this,
+            &ResultsWindow::mnuPositionsClassic_Click);
+    connect(mnuPositionsPrecise_, &QAction::triggered, this,
+            &ResultsWindow::mnuPositionsPrecise_Click);
 
     QMenu* mnuHelp = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
     QAction* mnuGuide = AddItem(mnuHelp, "mnuGuide", QStringLiteral("User &Guide"));
@@ -310,10 +311,9 @@ void ResultsWindow::SetMenuDefaults() {
     mnuColorOff_->setChecked(true);
     // The style last chosen, South Indian at the first start.
     const ChartStyle style = LoadChartStyle();
-    CheckOnly({mnuNorth_, mnuSouth_, mnuNatal_},
-              style == ChartStyle::North ? mnuNorth_
-              : style == ChartStyle::East ? mnuNatal_
-                                          : mnuSouth_);
+    CheckOnly({mnuNorth_, mnuSouth_, mnuNatal_}, style == ChartStyle::North  ? mnuNorth_
+                                                 : style == ChartStyle::East ? mnuNatal_
+                                                                             : mnuSouth_);
     display_->ShowChart(style, std::nullopt);
     mnuChart_Click();
     SetPositionsMode(PositionsMode::Classic);
@@ -470,7 +470,7 @@ void ResultsWindow::mnuColorOff_Click() {
 
 // "&Chart" draws the birth chart, each divisional item its own chart.
 void ResultsWindow::ChooseChart(QAction* chosen) {
-    const QList<QAction*> group = {mnuChart_,       mnuSub_Hora_,    mnuSub_Drekkana_,
+    const QList<QAction*> group = {mnuChart_,         mnuSub_Hora_,    mnuSub_Drekkana_,
                                    mnuSub_Sapthamsa_, mnuSub_Navamsa_, mnuSub_Dasamsa_,
                                    mnuSub_Dwadasamsa_};
     CheckOnly(group, chosen);

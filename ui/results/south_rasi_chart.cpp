@@ -6,10 +6,10 @@
 
 #include "charts/divisions.h"
 #include "charts/south_chart_layout.h"
-#include "ui/results/assets.h"
-#include "ui/results/chart_box_label.h"
 #include "painting/form_font.h"
 #include "ui/common/twips.h"
+#include "ui/results/assets.h"
+#include "ui/results/chart_box_label.h"
 
 namespace orbalis {
 
@@ -77,10 +77,9 @@ SouthRasiChart::SouthRasiChart(QWidget* parent) : QLabel(parent) {
     lblChartName_->setObjectName(QStringLiteral("lblChartName"));
     lblChartName_->setFont(numberFont);
     lblChartName_->setAlignment(Qt::AlignCenter);
-    lblChartName_->setGeometry(QRect(QPoint(Px(kChartColumnEdgesTwips[1]) + 2,
-                                            Px(kChartRowEdgesTwips[1]) + 2),
-                                     QPoint(Px(kChartColumnEdgesTwips[3]) - 2,
-                                            Px(kChartRowEdgesTwips[3]) - 2)));
+    lblChartName_->setGeometry(
+        QRect(QPoint(Px(kChartColumnEdgesTwips[1]) + 2, Px(kChartRowEdgesTwips[1]) + 2),
+              QPoint(Px(kChartColumnEdgesTwips[3]) - 2, Px(kChartRowEdgesTwips[3]) - 2)));
 }
 
 void SouthRasiChart::setChartName(const QString& name) {
