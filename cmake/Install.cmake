@@ -19,7 +19,7 @@ add_subdirectory(man)
 add_subdirectory(packaging)
 
 # Everything an install copies, and nothing else: what `make install` builds.
-add_custom_target(installable DEPENDS orbalis orbalis-cli manual_pages package_changelog)
+add_custom_target(installable DEPENDS orbalis orbalis-cli manual_pages package_changelog catalogues)
 
 if(BUILD_TESTING)
   add_subdirectory(tests/install)
