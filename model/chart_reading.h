@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/catalogue.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -26,11 +28,11 @@ inline constexpr int kChartBodyCount = 9;  // Sun to Ketu: the bodies drawn in t
 // The names of the bodies, in the order of Body: the English names of the
 // body tables (and of JSON keys and CSV columns), and the Sanskrit ones.
 inline constexpr std::array<std::string_view, kBodyCount> kBodyNames = {
-    "Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
-    "Saturn", "Rahu", "Ketu",    "Ascendant", "Midheaven"};
+    N_("Sun"),    N_("Moon"), N_("Mercury"), N_("Venus"),     N_("Mars"),     N_("Jupiter"),
+    N_("Saturn"), N_("Rahu"), N_("Ketu"),    N_("Ascendant"), N_("Midheaven")};
 inline constexpr std::array<std::string_view, kBodyCount> kBodySanskritNames = {
-    "Surya", "Chandra", "Budha", "Shukra",    "Mangala",  "Guru",
-    "Shani", "Rahu",    "Ketu",  "Ascendant", "Midheaven"};
+    N_("Surya"), N_("Chandra"), N_("Budha"), N_("Shukra"),    N_("Mangala"),  N_("Guru"),
+    N_("Shani"), N_("Rahu"),    N_("Ketu"),  N_("Ascendant"), N_("Midheaven")};
 
 using BodyTexts = std::array<std::string, kBodyCount>;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/catalogue.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -24,8 +26,8 @@ inline constexpr std::array<std::string_view, kSignCount> SignAbbreviations = {
 
 // English names of the signs; their first three letters are the abbreviations.
 inline constexpr std::array<std::string_view, kSignCount> SignNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    N_("Aries"), N_("Taurus"),  N_("Gemini"),      N_("Cancer"),    N_("Leo"),      N_("Virgo"),
+    N_("Libra"), N_("Scorpio"), N_("Sagittarius"), N_("Capricorn"), N_("Aquarius"), N_("Pisces")};
 
 // Sign indexes by name, for rules that speak of particular signs.
 enum ZodiacSign : int {
@@ -45,8 +47,8 @@ enum ZodiacSign : int {
 
 // Sanskrit names of the signs, in the same order.
 inline constexpr std::array<std::string_view, kSignCount> SanskritSignNames = {
-    "Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha",  "Kanya",
-    "Thula", "Vrishcika", "Dhanush", "Makara", "Kumbha", "Meena"};
+    N_("Mesha"), N_("Vrishabha"), N_("Mithuna"), N_("Kataka"), N_("Simha"),  N_("Kanya"),
+    N_("Thula"), N_("Vrishcika"), N_("Dhanush"), N_("Makara"), N_("Kumbha"), N_("Meena")};
 
 // Sign index 0..11 of a three-letter abbreviation, or nothing.
 std::optional<int> SignIndex(std::string_view abbreviation);
@@ -56,33 +58,33 @@ std::optional<int> SignIndex(std::string_view abbreviation);
 // match, a file or a document shows it.
 inline constexpr int kNakshatraCount = 27;
 inline constexpr std::array<std::string_view, kNakshatraCount> kNakshatraNames = {
-    "Aswini",
-    "Bharani",
-    "Krittika",
-    "Rohini",
-    "Mrigsira",
-    "Ardra",
-    "Punarvasu",
-    "Pushya",
-    "Aslesha",
-    "Magha",
-    "Purbha Phalguni",
-    "Uttara Phalguni",
-    "Hasta",
-    "Chitra",
-    "Swati",
-    "Vishakha",
-    "Anuradha",
-    "Jyeshtha",
-    "Mula",
-    "Purva Ashadha",
-    "Uttara Ashadha",
-    "Shravana",
-    "Dhanishtha",
-    "Shatbisha",
-    "Poorva Bhadrapada",
-    "Uttara Bhadrapada",
-    "Revati"};
+    N_("Aswini"),
+    N_("Bharani"),
+    N_("Krittika"),
+    N_("Rohini"),
+    N_("Mrigsira"),
+    N_("Ardra"),
+    N_("Punarvasu"),
+    N_("Pushya"),
+    N_("Aslesha"),
+    N_("Magha"),
+    N_("Purbha Phalguni"),
+    N_("Uttara Phalguni"),
+    N_("Hasta"),
+    N_("Chitra"),
+    N_("Swati"),
+    N_("Vishakha"),
+    N_("Anuradha"),
+    N_("Jyeshtha"),
+    N_("Mula"),
+    N_("Purva Ashadha"),
+    N_("Uttara Ashadha"),
+    N_("Shravana"),
+    N_("Dhanishtha"),
+    N_("Shatbisha"),
+    N_("Poorva Bhadrapada"),
+    N_("Uttara Bhadrapada"),
+    N_("Revati")};
 
 struct NakshatraLordRow {
     std::string_view name;
