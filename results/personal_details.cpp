@@ -7,20 +7,26 @@
 
 namespace orbalis {
 
-PersonalDetailTexts PersonalDetails(const BirthDetails& birth) {
+PersonalDetailTexts PersonalDetails(const BirthDetails& birth, const Catalogue& words) {
     PersonalDetailTexts texts;
-    texts.name = "Name: " + birth.name;
-    texts.city = "City: " + birth.city;
-    texts.state = "State: " + birth.state;
-    texts.country = "Country: " + birth.country;
-    texts.dateOfBirth = "Date of Birth: " + std::string(FullMonthName(birth.month)) + " " +
-                        DecimalText(birth.day) + ", " + DecimalText(birth.year);
+    texts.name = Fill(Tr(words, "Name: {name}"), {{"name", birth.name}});
+    texts.city = Fill(Tr(words, "City: {city}"), {{"city", birth.city}});
+    texts.state = Fill(Tr(words, "State: {state}"), {{"state", birth.state}});
+    texts.country = Fill(Tr(words, "Country: {country}"), {{"country", birth.country}});
+    texts.dateOfBirth = Fill(Tr(words, "Date of Birth: {month} {day}, {year}"),
+                             {{"month", Tr(words, FullMonthName(birth.month))},
+                              {"day", DecimalText(birth.day)},
+                              {"year", DecimalText(birth.year)}});
+    // The trailing blank is the form's own.
     texts.timeOfBirth =
-        "Time of Birth: " + DecimalText(birth.hour) + " HH " + DecimalText(birth.minute) + " MM ";
-    texts.latitude = "Latitude: " + DecimalText(birth.latitudeDegrees) + " Degree " +
-                     DecimalText(birth.latitudeMinutes) + " Minute";
-    texts.longitude = "Longitude: " + DecimalText(birth.longitudeDegrees) + " Degree " +
-                      DecimalText(birth.longitudeMinutes) + " Minute";
+        Fill(Tr(words, "Time of Birth: {hour} HH {minute} MM "),
+             {{"hour", DecimalText(birth.hour)}, {"minute", DecimalText(birth.minute)}});
+    texts.latitude = Fill(Tr(words, "Latitude: {degrees} Degree {minutes} Minute"),
+                          {{"degrees", DecimalText(birth.latitudeDegrees)},
+                           {"minutes", DecimalText(birth.latitudeMinutes)}});
+    texts.longitude = Fill(Tr(words, "Longitude: {degrees} Degree {minutes} Minute"),
+                           {{"degrees", DecimalText(birth.longitudeDegrees)},
+                            {"minutes", DecimalText(birth.longitudeMinutes)}});
     return texts;
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/catalogue.h"
+
 #include "model/birth_details.h"
 
 namespace orbalis {
@@ -21,6 +23,6 @@ struct PersonalDetailTexts {
     std::string longitude;    // "Longitude: 77 Degree 13 Minute"
 };
 
-PersonalDetailTexts PersonalDetails(const BirthDetails& birth);
+PersonalDetailTexts PersonalDetails(const BirthDetails& birth, const Catalogue& words = English());
 
 }  // namespace orbalis
