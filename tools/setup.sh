@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcsv-dev libcli11-dev nlohmann-json3-dev
-  fonts-dejavu-core fonts-noto-core gettext
+  fonts-dejavu-core fonts-lohit-deva fonts-lohit-taml gettext
   libswe-dev swe-basic-data
   libhowardhinnant-date-dev tzdata libtimezonemap-data
   clang libclang-rt-14-dev clang-format
