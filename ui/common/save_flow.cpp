@@ -1,5 +1,6 @@
 #include "ui/common/save_flow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QIODevice>
 
@@ -33,7 +34,7 @@ void SavePdfWithDialog(Dialogs& dialogs, QWidget* parent, const QString& suggest
     SaveFlow flow;
     flow.request.filter = QStringLiteral("PDF Document (*.pdf)|*.pdf");
     flow.request.defaultExtension = QStringLiteral("pdf");
-    flow.request.title = QStringLiteral("Save As PDF");
+    flow.request.title = QCoreApplication::translate("Orbalis", "Save As PDF");
     flow.request.folder = FileDialogFolder();
     flow.request.initialName = QDir(flow.request.folder).filePath(suggestedName);
     flow.request.overwritePrompt = true;
