@@ -315,7 +315,13 @@ void ResultsForm::LayOut() {
     frame(Frame1_1_, Px(kPercentageFrameGap));
     frame(Frame1_2_, 2);
     place({lblPercentageNote_, false, Px(kPercentageFrameGap)}, Px(kLinesLeft), width);
-    frame(lblResult_[6], Px(kBlockGap));
+    // The P.S. line keeps its two rows, and takes more where a language's
+    // letters need them.
+    QLabel* note = lblResult_[6];
+    note->resize(
+        note->width(),
+        std::max(Px(kNoteHeight), WrappedTextHeight(note->text(), note->font(), note->width())));
+    frame(note, Px(kBlockGap));
     const Line block[] = {{lblClassicalTitle_, true, 2},   {lblClassical_[0], false, 0},
                           {lblClassical_[1], false, 0},    {lblClassical_[2], false, 2},
                           {lblClassicalClosing_, true, 0}, {lblFirmness_, true, 0}};
