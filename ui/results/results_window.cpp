@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QToolBar>
@@ -44,6 +46,20 @@ void Fill(QWidget* widget, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+// The bar's buttons keep their widths, so that they stay where the bar puts
+// them; a caption too wide for one (a language with longer words) takes a
+// smaller type rather than lose its last letters.
+void FitButtonText(QPushButton& button) {
+    constexpr int kPadding = 12;  // the frame and the air at both ends
+    QString shown = button.text();
+    shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    for (qreal size = 8.25; size >= 5.0; size -= 0.25) {
+        button.setFont(FormFont(false, size));
+        if (QFontMetrics(button.font()).horizontalAdvance(shown) + kPadding <= button.width())
+            return;
+    }
 }
 
 }  // namespace
@@ -288,9 +304,9 @@ QWidget* ResultsWindow::BuildBottomBar() {
     auto addButton = [this](const char* name, const QString& caption, int widthTwips) {
         QPushButton* button = new QPushButton(caption, Picture1_);
         button->setObjectName(QString::fromLatin1(name));
-        button->setFont(FormFont());
         button->setGeometry(0, Px(kBottomButtonTopTwips), Px(widthTwips),
                             Px(kBottomButtonHeightTwips));
+        FitButtonText(*button);
         return button;
     };
     cmdSaveAsJPEG_ = addButton("cmdSaveAsJPEG", tr("Save As &JPEG"), kSaveAsJpegWidthTwips);
