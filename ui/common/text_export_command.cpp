@@ -12,7 +12,8 @@ namespace orbalis {
 void ExportReadingAsText(Dialogs& dialogs, QWidget* parent, const BirthDetails& birth,
                          const ChartReading& reading, QString& lastFileName) {
     SaveFlow flow;
-    flow.request.filter = QStringLiteral("Export Chart As Text (*.txt)|*.txt");
+    flow.request.filter = QCoreApplication::translate("Orbalis", "Export Chart As Text") +
+                          QStringLiteral(" (*.txt)|*.txt");
     flow.request.defaultExtension = QStringLiteral("txt");
     flow.request.title =
         QCoreApplication::translate("Orbalis", "Select the destination text file ");
