@@ -49,7 +49,8 @@ bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs, const QStr
     }
     if (!readingFile.isEmpty() && HandOverReadingFile(instance.handOverPath(), readingFile))
         return true;
-    dialogs.showMessage(nullptr, QStringLiteral("Application is already running"),
+    dialogs.showMessage(nullptr,
+                        QCoreApplication::translate("Orbalis", "Application is already running"),
                         QtText(kProgramTitle), MessageIcon::Information);
     return true;
 }

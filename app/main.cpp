@@ -11,6 +11,7 @@
 #include "model/program_identity.h"
 #include "reading/command_line.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/window_language.h"
 
 namespace {
 
@@ -46,6 +47,9 @@ int main(int argc, char** argv) {
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orbalis.Orbalis"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.orbalis.Orbalis")));
+    // Read from the settings, so only once the application's name is set;
+    // before any window, since windows take their texts when they are built.
+    orbalis::UseWindowLanguage(orbalis::StartLanguage());
 
     // The toolkit has taken its own options out of argv by now.
     const WindowCommandLine commandLine =

@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <functional>
@@ -18,10 +19,12 @@
 
 #include "model/program_identity.h"
 #include "model/reference_tables.h"
+#include "reading/languages.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
 #include "ui/birth_details/birth_details_window.h"
+#include "ui/common/window_language.h"
 
 using orbalis::BirthDetailsWindow;
 using orbalis::FormEntries;
@@ -297,6 +300,35 @@ class FrmMainTest : public QObject {
                                              "mnuVisit:&Visit Us Online",
                                              "mnuUpdate:Check for Software &Update",
                                              "mnuAbout:&About Software"};
+    }
+
+    // One item per language, in its own name; a choice is remembered, said
+    // once, and marked in the next window.
+    void languageMenuRemembersTheChoice_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("name");
+        for (const orbalis::LanguageChoice& language : orbalis::AvailableLanguages())
+            QTest::newRow(language.code.c_str()) << Text(language.code) << Text(language.name);
+    }
+
+    void languageMenuRemembersTheChoice() {
+        QFETCH(QString, code);
+        QFETCH(QString, name);
+        QVERIFY(orbalis::AvailableLanguages().size() >= 3);
+        auto* item = Control<QAction>(QStringLiteral("mnuLanguage_") + code);
+        QVERIFY(item);
+        QCOMPARE(item->text(), name);
+        item->trigger();
+        QCOMPARE(QSettings().value(QStringLiteral("Language")).toString(), code);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages.front().icon, MessageIcon::Information);
+        window = std::make_unique<BirthDetailsWindow>(dialogs);
+        QStringList checked;
+        for (QAction* each : Control<QMenu>(QStringLiteral("mnuLanguage"))->actions())
+            if (each->isChecked()) checked << each->objectName();
+        QCOMPARE(checked, QStringList{QStringLiteral("mnuLanguage_") + code});
+        QCOMPARE(orbalis::StartLanguage(), code.toStdString());
+        QSettings().remove(QStringLiteral("Language"));
     }
 
     void menus() {

@@ -8,10 +8,13 @@
 #include <cstdlib>
 
 #include "reading/input_rules.h"
+#include "reading/languages.h"
 
 #include "support/sample_readings.h"
 #include "support/test_environment.h"
 #include "ui/common/personal_details_fit.h"
+#include "ui/common/window_language.h"
+#include "ui/common/wrapped_label.h"
 #include "ui/results/chart_box_label.h"
 #include "ui/results/results_form.h"
 #include "ui/results/south_rasi_chart.h"
@@ -56,7 +59,49 @@ class FrmDisplayTest : public QObject {
     void classicalBlockUnderTheNote();
     void longestClassicalLinesAndValuesShowWhole();
     void statusZoneAndWarnings();
+    void labelsFitInEveryLanguage_data();
+    void labelsFitInEveryLanguage();
 };
+
+void FrmDisplayTest::labelsFitInEveryLanguage_data() {
+    QTest::addColumn<QString>("code");
+    for (const LanguageChoice& language : AvailableLanguages())
+        QTest::newRow(language.code.c_str()) << QString::fromStdString(language.code);
+}
+
+// Devanagari and Tamil letters are wider and taller than Latin ones: every
+// caption, title and value of the form shows whole in each language.
+void FrmDisplayTest::labelsFitInEveryLanguage() {
+    QFETCH(QString, code);
+    QVERIFY(AvailableLanguages().size() >= 3);
+    UseWindowLanguage(code.toStdString());
+    QCOMPARE(QString::fromStdString(WindowWords().code()), code);
+    const BirthDetails birth = testing::DelhiBirth1985();
+    ChartReading reading;
+    ResultsForm form(birth);
+    form.ShowReading(reading, ComputeReading(birth, reading));
+    UseWindowLanguage("en");
+    for (QGroupBox* group : form.findChildren<QGroupBox*>()) {
+        const int room = group->width() - 2 * 8;
+        QVERIFY2(QFontMetrics(group->font()).horizontalAdvance(group->title()) <= room,
+                 qPrintable(group->objectName()));
+    }
+    for (QLabel* label : form.findChildren<QLabel*>()) {
+        // The chart's boxes have a fit of their own (boxTextStaysInsideItsBox).
+        if (label->text().isEmpty() || label->isHidden() ||
+            qobject_cast<SouthRasiChart*>(label->parentWidget()))
+            continue;
+        const bool wraps = label->wordWrap() || qobject_cast<WrappedLabel*>(label);
+        QImage canvas(label->size(), QImage::Format_ARGB32);
+        QPainter painter(&canvas);
+        painter.setFont(label->font());
+        QTextOption option(label->alignment());
+        option.setWrapMode(wraps ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+        const QRectF room = QRectF(label->contentsRect()).adjusted(-0.5, -0.5, 0.5, 0.5);
+        const QRectF drawn = painter.boundingRect(room, label->text(), option);
+        QVERIFY2(room.contains(drawn), qPrintable(label->objectName() + ": " + label->text()));
+    }
+}
 
 // The status heads the interpretation, above the percentage frames; the
 // zone and UTC offset used, daylight saving included, under the chart.

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,6 +27,7 @@
 #include "clock/place_clock.h"
 #include "clock/place_clock_text.h"
 #include "clock/zone_row_choice.h"
+#include "model/catalogue.h"
 #include "model/month_names.h"
 #include "model/program_identity.h"
 #include "model/reference_tables.h"
@@ -39,6 +41,7 @@
 #include "ui/common/dialogs.h"
 #include "ui/common/guide_window.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_language.h"
 
 namespace orbalis {
 namespace {
@@ -50,9 +53,9 @@ constexpr std::size_t kOfferedPlaces = 12;
 QString PlaceLineAtRest() {
     return PlaceFinderAvailable()
                ? QString()
-               : QStringLiteral(
-                     "The place finder is not available: please enter the place and "
-                     "its time zone yourself.");
+               : QCoreApplication::translate("Orbalis",
+                                             "The place finder is not available: please enter "
+                                             "the place and its time zone yourself.");
 }
 constexpr int kPlaceRole = Qt::UserRole + 1;  // row of offeredPlaces_
 
@@ -62,11 +65,11 @@ Widget* Named(Widget* widget, const char* name) {
     return widget;
 }
 
-QLabel* Caption(const char* text, const char* name, QWidget* parent) {
-    return Named(new QLabel(QString::fromLatin1(text), parent), name);
+QLabel* Caption(const QString& text, const char* name, QWidget* parent) {
+    return Named(new QLabel(text, parent), name);
 }
 
-QLabel* Explanation(const char* text, const char* name, QWidget* parent) {
+QLabel* Explanation(const QString& text, const char* name, QWidget* parent) {
     QLabel* label = Caption(text, name, parent);
     label->setWordWrap(true);
     return label;
@@ -130,21 +133,23 @@ void BirthDetailsWindow::CreateControls() {
     auto* introLayout = new QVBoxLayout(intro);
     introLayout->setSpacing(6);
     QLabel* lblIntro = Explanation(
-        "Orbalis displays if a person suffers from  problems created by planet Mars. Kuja Dosha "
-        "or Manglik is also known as Mars Dosha, Mangal Dosha, Manglik Dosha, Mangalik Dosha, or "
-        "Bhom Dosha.",
+        tr("Orbalis displays if a person suffers from  problems created by planet Mars. Kuja Dosha "
+           "or Manglik is also known as Mars Dosha, Mangal Dosha, Manglik Dosha, Mangalik Dosha, "
+           "or "
+           "Bhom Dosha."),
         "lblIntro", intro);
     QFont emphasis = lblIntro->font();
     emphasis.setBold(true);
     lblIntro->setFont(emphasis);
     introLayout->addWidget(lblIntro);
     introLayout->addWidget(Explanation(
-        "One can be Manglik by Lagna (Ascendant) chart or by Chandra (Moon) chart or by both.",
+        tr("One can be Manglik by Lagna (Ascendant) chart or by Chandra (Moon) chart or by both."),
         "lblLagnaChandra", intro));
-    introLayout->addWidget(Explanation(
-        "This can lead to a lot of delays, frustrations, obstacles and problems in life. Knowing "
-        "if you are a Manglik or not helps find remedies to these problems.",
-        "lblRemedies", intro));
+    introLayout->addWidget(
+        Explanation(tr("This can lead to a lot of delays, frustrations, obstacles and problems in "
+                       "life. Knowing "
+                       "if you are a Manglik or not helps find remedies to these problems."),
+                    "lblRemedies", intro));
     page->addWidget(intro);
 
     auto* columns = new QHBoxLayout;
@@ -164,8 +169,8 @@ void BirthDetailsWindow::CreateControls() {
     cboHour = SelectionList<NumberList>("cboHour", fraBirth);
     cboMinute = SelectionList<NumberList>("cboMinute", fraBirth);
     cboTimeZone = SelectionList("cboTimeZone", fraBirth);
-    chkDST = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), fraBirth), "chkDST");
-    birth->addWidget(Caption("Name", "lblName", fraBirth), 0, 0);
+    chkDST = Named(new QCheckBox(tr("Daylight Saving Time"), fraBirth), "chkDST");
+    birth->addWidget(Caption(tr("Name"), "lblName", fraBirth), 0, 0);
     birth->addWidget(txtName, 0, 1, 1, 3);
     // The lists of a date or a time keep their natural widths, side by side.
     auto* date = new QHBoxLayout;
@@ -177,11 +182,11 @@ void BirthDetailsWindow::CreateControls() {
     time->addWidget(cboHour);
     time->addWidget(cboMinute);
     time->addStretch(1);
-    birth->addWidget(Caption("Date of Birth", "lblDateOfBirth", fraBirth), 1, 0);
+    birth->addWidget(Caption(tr("Date of Birth"), "lblDateOfBirth", fraBirth), 1, 0);
     birth->addLayout(date, 1, 1, 1, 3);
-    birth->addWidget(Caption("Time of Birth", "lblTimeOfBirth", fraBirth), 2, 0);
+    birth->addWidget(Caption(tr("Time of Birth"), "lblTimeOfBirth", fraBirth), 2, 0);
     birth->addLayout(time, 2, 1, 1, 3);
-    birth->addWidget(Caption("Time Zone", "lblTimeZone", fraBirth), 3, 0);
+    birth->addWidget(Caption(tr("Time Zone"), "lblTimeZone", fraBirth), 3, 0);
     birth->addWidget(cboTimeZone, 3, 1, 1, 3);
     birth->addWidget(chkDST, 4, 1, 1, 3);
     lblZoneFound = Named(new QLabel(fraBirth), "lblZoneFound");
@@ -225,37 +230,36 @@ void BirthDetailsWindow::CreateControls() {
     txtCity = Named(new FilteredLineEdit(CharacterRule::Letters, fraPlace), "txtCity");
     txtState = Named(new FilteredLineEdit(CharacterRule::Letters, fraPlace), "txtState");
     txtCountry = Named(new FilteredLineEdit(CharacterRule::Letters, fraPlace), "txtCountry");
-    optLatNorth = Named(new QRadioButton(QStringLiteral("North"), fraPlace), "optLat_0");
-    optLatSouth = Named(new QRadioButton(QStringLiteral("South"), fraPlace), "optLat_1");
-    optLongEast = Named(new QRadioButton(QStringLiteral("East"), fraPlace), "optLong_0");
-    optLongWest = Named(new QRadioButton(QStringLiteral("West"), fraPlace), "optLong_1");
+    optLatNorth = Named(new QRadioButton(tr("North"), fraPlace), "optLat_0");
+    optLatSouth = Named(new QRadioButton(tr("South"), fraPlace), "optLat_1");
+    optLongEast = Named(new QRadioButton(tr("East"), fraPlace), "optLong_0");
+    optLongWest = Named(new QRadioButton(tr("West"), fraPlace), "optLong_1");
     optLat = Named(new QButtonGroup(this), "optLat");
     optLat->addButton(optLatNorth, 0);
     optLat->addButton(optLatSouth, 1);
     optLong = Named(new QButtonGroup(this), "optLong");
     optLong->addButton(optLongEast, 0);
     optLong->addButton(optLongWest, 1);
-    cmdFindPlace =
-        Named(new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), fraPlace),
-              "Command1");
+    cmdFindPlace = Named(new QPushButton(tr("Click here to find Latitude && Longitude"), fraPlace),
+                         "Command1");
 
-    place->addWidget(Caption("Latitude", "lblLatitude", fraPlace), 0, 0);
+    place->addWidget(Caption(tr("Latitude"), "lblLatitude", fraPlace), 0, 0);
     place->addWidget(txtLatDeg, 0, 1);
     place->addWidget(txtLatMin, 0, 2);
-    place->addWidget(Caption("DEG/MIN", "lblLatDegMin", fraPlace), 0, 3);
+    place->addWidget(Caption(tr("DEG/MIN"), "lblLatDegMin", fraPlace), 0, 3);
     place->addWidget(optLatNorth, 0, 4);
     place->addWidget(optLatSouth, 0, 5);
-    place->addWidget(Caption("Longitude", "lblLongitude", fraPlace), 1, 0);
+    place->addWidget(Caption(tr("Longitude"), "lblLongitude", fraPlace), 1, 0);
     place->addWidget(txtLonDeg, 1, 1);
     place->addWidget(txtLonMin, 1, 2);
-    place->addWidget(Caption("DEG/MIN", "lblLonDegMin", fraPlace), 1, 3);
+    place->addWidget(Caption(tr("DEG/MIN"), "lblLonDegMin", fraPlace), 1, 3);
     place->addWidget(optLongEast, 1, 4);
     place->addWidget(optLongWest, 1, 5);
-    place->addWidget(Caption("City", "lblCity", fraPlace), 2, 0);
+    place->addWidget(Caption(tr("City"), "lblCity", fraPlace), 2, 0);
     place->addWidget(txtCity, 2, 1, 1, 5);
-    place->addWidget(Caption("State", "lblState", fraPlace), 3, 0);
+    place->addWidget(Caption(tr("State"), "lblState", fraPlace), 3, 0);
     place->addWidget(txtState, 3, 1, 1, 5);
-    place->addWidget(Caption("Country", "lblCountry", fraPlace), 4, 0);
+    place->addWidget(Caption(tr("Country"), "lblCountry", fraPlace), 4, 0);
     place->addWidget(txtCountry, 4, 1, 1, 5);
     place->addWidget(cmdFindPlace, 5, 1, 1, 5, Qt::AlignRight);
     place->setColumnStretch(5, 1);
@@ -263,11 +267,10 @@ void BirthDetailsWindow::CreateControls() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    cmdCalculate = Named(new QPushButton(QStringLiteral("&Get My Kuja Dosha Reading"), central),
-                         "cmdCalculate");
+    cmdCalculate =
+        Named(new QPushButton(tr("&Get My Kuja Dosha Reading"), central), "cmdCalculate");
     cmdCalculate->setDefault(true);
-    cmdOpen = Named(new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central),
-                    "cmdOpen");
+    cmdOpen = Named(new QPushButton(tr("&Open Previously Saved Reading"), central), "cmdOpen");
     buttons->addWidget(cmdCalculate);
     buttons->addWidget(cmdOpen);
     page->addLayout(buttons);
@@ -324,20 +327,20 @@ void BirthDetailsWindow::CreateControls() {
 }
 
 void BirthDetailsWindow::CreateMenus() {
-    mnuFile = Named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
-    mnuCalculate = Named(mnuFile->addAction(QStringLiteral("Get My &Rasi Chart")), "mnuCalculate");
+    mnuFile = Named(menuBar()->addMenu(tr("&File")), "mnuFile");
+    mnuCalculate = Named(mnuFile->addAction(tr("Get My &Rasi Chart")), "mnuCalculate");
     mnuFile->addSeparator();
-    mnuExit = Named(mnuFile->addAction(QStringLiteral("&Exit")), "mnuExit");
+    mnuExit = Named(mnuFile->addAction(tr("&Exit")), "mnuExit");
     mnuExit->setShortcut(QKeySequence::Quit);
 
-    mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
-    mnuGuide = Named(mnuHelp->addAction(QStringLiteral("User &Guide")), "mnuGuide");
+    AddLanguageMenu(*menuBar(), dialogs_, this);
+    mnuHelp = Named(menuBar()->addMenu(tr("&Help")), "mnuHelp");
+    mnuGuide = Named(mnuHelp->addAction(tr("User &Guide")), "mnuGuide");
     mnuGuide->setShortcut(QKeySequence(Qt::Key_F1));
-    mnuOnline = Named(mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnline");
-    mnuVisit = Named(mnuHelp->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit");
-    mnuUpdate =
-        Named(mnuHelp->addAction(QStringLiteral("Check for Software &Update")), "mnuUpdate");
-    mnuAbout = Named(mnuHelp->addAction(QStringLiteral("&About Software")), "mnuAbout");
+    mnuOnline = Named(mnuHelp->addAction(tr("&Online Help")), "mnuOnline");
+    mnuVisit = Named(mnuHelp->addAction(tr("&Visit Us Online")), "mnuVisit");
+    mnuUpdate = Named(mnuHelp->addAction(tr("Check for Software &Update")), "mnuUpdate");
+    mnuAbout = Named(mnuHelp->addAction(tr("&About Software")), "mnuAbout");
 
     connect(mnuCalculate, &QAction::triggered, this, &BirthDetailsWindow::mnuCalculate_Click);
     connect(mnuExit, &QAction::triggered, this, &BirthDetailsWindow::mnuExit_Click);
@@ -426,7 +429,7 @@ void BirthDetailsWindow::setImageWriterCheck(std::function<bool()> check) {
 bool BirthDetailsWindow::ValidateInput() {
     const std::optional<InputProblem> problem = FirstInputProblem(entries());
     if (!problem) return true;
-    ShowMessage(QtText(problem->message), problem->icon);
+    ShowMessage(WindowText(problem->message), problem->icon);
     if (problem->focus == FormField::LatitudeDirection) optLatNorth->setChecked(true);
     if (problem->focus == FormField::LongitudeDirection) optLongEast->setChecked(true);
     if (QWidget* target = FocusTarget(problem->focus)) target->setFocus();
@@ -464,12 +467,12 @@ void BirthDetailsWindow::ShowMessage(const QString& text, MessageIcon icon) {
 }
 
 void BirthDetailsWindow::LetterBox_CharacterRefused(FilteredLineEdit& box) {
-    ShowMessage(QtText(kOnlyLettersMessage), MessageIcon::Error);
+    ShowMessage(WindowText(kOnlyLettersMessage), MessageIcon::Error);
     box.setFocus();
 }
 
 void BirthDetailsWindow::NumberBox_CharacterRefused() {
-    ShowMessage(QtText(kOnlyNumbersMessage), MessageIcon::Error);
+    ShowMessage(WindowText(kOnlyNumbersMessage), MessageIcon::Error);
 }
 
 void BirthDetailsWindow::txtCity_TextEdited(const QString& text) {
@@ -484,8 +487,8 @@ void BirthDetailsWindow::txtCity_TextEdited(const QString& text) {
     // A town the finder does not know is no error: the boxes hold the place.
     const QString typed = text.trimmed();
     lblZoneFound->setText(offeredPlaces_.empty() && !typed.isEmpty() && PlaceFinderAvailable()
-                              ? QStringLiteral("No town named %1 was found: the latitude, "
-                                               "longitude and time zone are the ones in the boxes.")
+                              ? tr("No town named %1 was found: the latitude, "
+                                   "longitude and time zone are the ones in the boxes.")
                                     .arg(typed)
                               : QString());
     if (offeredPlaces_.empty()) {
@@ -585,13 +588,13 @@ void BirthDetailsWindow::mnuExit_Click() {
 
 void BirthDetailsWindow::FindLatitudeAndLongitude_Click() {
     const std::array<std::pair<FilteredLineEdit*, const char*>, 3> required = {{
-        {txtCity, "Please Enter City"},
-        {txtState, "Please Enter State"},
-        {txtCountry, "Please Enter Country"},
+        {txtCity, N_("Please Enter City")},
+        {txtState, N_("Please Enter State")},
+        {txtCountry, N_("Please Enter Country")},
     }};
     for (const auto& [box, message] : required) {
         if (box->text().isEmpty()) {
-            ShowMessage(QString::fromLatin1(message), MessageIcon::Error);
+            ShowMessage(QCoreApplication::translate("Orbalis", message), MessageIcon::Error);
             box->setFocus();
             return;
         }

@@ -6,9 +6,11 @@
 #include <QVBoxLayout>
 #include <string_view>
 
+#include "model/catalogue.h"
 #include "model/program_identity.h"
 #include "places/place_data_credit.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_language.h"
 
 namespace orbalis {
 namespace {
@@ -16,13 +18,13 @@ namespace {
 // The program's licence, then one line per work it builds on whose licence
 // asks to be named; a new source of data adds its line here.
 constexpr std::string_view kLicenceLine =
-    "Licence: GNU Affero General Public License, version 3 or later (AGPL-3.0-or-later).";
+    N_("Licence: GNU Affero General Public License, version 3 or later (AGPL-3.0-or-later).");
 struct Credit {
     const char* name;  // of its label
     std::string_view text;
 };
 constexpr Credit kCredits[] = {
-    {"lblEphemerisCredit", "Precise positions: the Swiss Ephemeris library (AGPL-3.0)."},
+    {"lblEphemerisCredit", N_("Precise positions: the Swiss Ephemeris library (AGPL-3.0).")},
     {"lblPlaceCredit", kPlaceDataCredit},
 };
 
@@ -30,7 +32,7 @@ constexpr Credit kCredits[] = {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + QtText(kProductName));
+    setWindowTitle(tr("About %1").arg(QtText(kProductName)));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 16);
@@ -44,29 +46,29 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     lblProduct->setFont(title);
     layout->addWidget(lblProduct);
 
-    auto* lblVersion = new QLabel(QStringLiteral("Version ") + QtText(kVersionText), this);
+    auto* lblVersion = new QLabel(tr("Version %1").arg(QtText(kVersionText)), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     layout->addWidget(lblVersion);
 
-    auto* lblDescription = new QLabel(
-        QStringLiteral("A Vedic-astrology Kuja dosha reading: from the date, time and place of "
-                       "birth it tells whether a person is Manglik (afflicted by Mars), and by "
-                       "what percentage, counted from the Lagna and from the Moon, with the "
-                       "planet positions and a South Indian chart."),
-        this);
+    auto* lblDescription =
+        new QLabel(tr("A Vedic-astrology Kuja dosha reading: from the date, time and place of "
+                      "birth it tells whether a person is Manglik (afflicted by Mars), and by "
+                      "what percentage, counted from the Lagna and from the Moon, with the "
+                      "planet positions and a South Indian chart."),
+                   this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
     lblDescription->setMinimumWidth(360);
     layout->addWidget(lblDescription);
 
-    auto* lblLicence = new QLabel(QtText(kLicenceLine), this);
+    auto* lblLicence = new QLabel(WindowText(kLicenceLine), this);
     lblLicence->setObjectName(QStringLiteral("lblLicence"));
     lblLicence->setWordWrap(true);
     layout->addWidget(lblLicence);
     auto* credits = new QVBoxLayout;
     credits->setSpacing(2);
     for (const Credit& credit : kCredits) {
-        auto* label = new QLabel(QtText(credit.text), this);
+        auto* label = new QLabel(WindowText(credit.text), this);
         label->setObjectName(QString::fromLatin1(credit.name));
         label->setWordWrap(true);
         credits->addWidget(label);

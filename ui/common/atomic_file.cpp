@@ -1,6 +1,7 @@
 #include "ui/common/atomic_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -27,7 +28,8 @@ bool WriteFileAtomically(const QString& path, const std::function<bool(QIODevice
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!write(buffer)) {
-        if (reason) *reason = QStringLiteral("The content could not be made.");
+        if (reason)
+            *reason = QCoreApplication::translate("Orbalis", "The content could not be made.");
         return false;
     }
     return WriteFileAtomically(path, bytes, reason);
@@ -48,7 +50,7 @@ void ShowSaveFailure(Dialogs& dialogs, QWidget* parent, const QString& path,
                      const QString& reason) {
     // A control character in the name is shown, not passed on.
     const QByteArray name = QDir::toNativeSeparators(path).toUtf8();
-    QString text = QStringLiteral("Unable to save the file. ") +
+    QString text = QCoreApplication::translate("Orbalis", "Unable to save the file. ") +
                    QString::fromStdString(EscapedControls(
                        std::string_view(name.constData(), static_cast<std::size_t>(name.size()))));
     if (!reason.isEmpty()) text += QLatin1Char('\n') + reason;

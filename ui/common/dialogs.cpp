@@ -192,9 +192,11 @@ bool QtDialogs::doOpenWebAddress(const QString& address) {
 
 void OpenWebPage(Dialogs& dialogs, QWidget* parent, const QString& address) {
     if (dialogs.openWebAddress(address)) return;
-    dialogs.showMessage(
-        parent, QStringLiteral("No web browser could open the page. Its address is:\n") + address,
-        QString::fromUtf8(kProgramTitle), MessageIcon::Error);
+    dialogs.showMessage(parent,
+                        QCoreApplication::translate(
+                            "Orbalis", "No web browser could open the page. Its address is:\n") +
+                            address,
+                        QString::fromUtf8(kProgramTitle), MessageIcon::Error);
 }
 
 }  // namespace orbalis

@@ -22,7 +22,7 @@ GuideWindow::GuideWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     }();
     (void)loaded;
     setObjectName(QStringLiteral("frmGuide"));
-    setWindowTitle(QtText(kProductName) + QStringLiteral(" User Guide"));
+    setWindowTitle(tr("%1 User Guide").arg(QtText(kProductName)));
     setAttribute(Qt::WA_DeleteOnClose);
 
     txtGuide = new QTextBrowser(this);

@@ -1,5 +1,6 @@
 #include "ui/common/print_form.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QWidget>
@@ -43,7 +44,8 @@ void PrintWithDialog(Dialogs& dialogs, QWidget* parent, QWidget& form) {
     request.showPageRange = false;
     if (!dialogs.choosePrinter(parent, printer, request)) return;
     if (!PrintForm(form, printer)) {
-        dialogs.showMessage(parent, QStringLiteral("No printer is available."),
+        dialogs.showMessage(parent,
+                            QCoreApplication::translate("Orbalis", "No printer is available."),
                             QtText(kProgramTitle), MessageIcon::Error);
     }
 }

@@ -1,5 +1,6 @@
 #include "ui/common/reading_file_commands.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
 
@@ -8,6 +9,7 @@
 #include "ui/common/dialogs.h"
 #include "ui/common/file_dialog_folder.h"
 #include "ui/common/save_flow.h"
+#include "ui/common/window_language.h"
 
 namespace orbalis {
 namespace {
@@ -51,7 +53,7 @@ std::optional<QString> ChooseReadingFileToOpen(Dialogs& dialogs, QWidget* parent
     FileDialogRequest request;
     request.filter = kReadingFileFilter;
     request.defaultExtension = kReadingFileExtension;
-    request.title = QStringLiteral("Select the source file");
+    request.title = QCoreApplication::translate("Orbalis", "Select the source file");
     request.folder = FileDialogFolder();
     request.fileMustExist = true;
     std::optional<QString> chosen = dialogs.chooseOpenFile(parent, request);
@@ -73,10 +75,8 @@ std::optional<ReadingFileLines> ReadReadingFileAt(Dialogs& dialogs, QWidget* par
                                                   const QString& path) {
     std::optional<ReadingFileLines> lines = ReadingFileLinesAt(path);
     if (!lines) {
-        dialogs.showMessage(parent,
-                            QString::fromUtf8(kCheckTheFileMessage.data(),
-                                              static_cast<qsizetype>(kCheckTheFileMessage.size())),
-                            ProgramTitle(), MessageIcon::Error);
+        dialogs.showMessage(parent, WindowText(kCheckTheFileMessage), ProgramTitle(),
+                            MessageIcon::Error);
     }
     return lines;
 }

@@ -78,10 +78,10 @@ ReportWindow::ReportWindow(Dialogs& dialogs, const QString& name, QWidget* paren
         button->setFont(FormFont());
         return button;
     };
-    cmdPrint_ = addButton("cmdPrint", QStringLiteral("&Print"));
-    cmdSavePdf_ = addButton("cmdSavePdf", QStringLiteral("Save As P&DF\u2026"));
-    cmdCopy_ = addButton("cmdCopy", QStringLiteral("Copy as &Text"));
-    cmdClose_ = addButton("cmdClose", QStringLiteral("&Close"));
+    cmdPrint_ = addButton("cmdPrint", tr("&Print"));
+    cmdSavePdf_ = addButton("cmdSavePdf", tr("Save As P&DF\u2026"));
+    cmdCopy_ = addButton("cmdCopy", tr("Copy as &Text"));
+    cmdClose_ = addButton("cmdClose", tr("&Close"));
     connect(cmdPrint_, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
     connect(cmdSavePdf_, &QPushButton::clicked, this, &ReportWindow::cmdSavePdf_Click);
     connect(cmdCopy_, &QPushButton::clicked, this, &ReportWindow::cmdCopy_Click);

@@ -1,5 +1,6 @@
 #include "ui/common/save_flow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QIODevice>
 
@@ -31,9 +32,10 @@ std::optional<QString> SaveWithDialog(Dialogs& dialogs, QWidget* parent, const S
 void SavePdfWithDialog(Dialogs& dialogs, QWidget* parent, const QString& suggestedName,
                        const std::function<QByteArray()>& makeDocument) {
     SaveFlow flow;
-    flow.request.filter = QStringLiteral("PDF Document (*.pdf)|*.pdf");
+    flow.request.filter =
+        QCoreApplication::translate("Orbalis", "PDF Document") + QStringLiteral(" (*.pdf)|*.pdf");
     flow.request.defaultExtension = QStringLiteral("pdf");
-    flow.request.title = QStringLiteral("Save As PDF");
+    flow.request.title = QCoreApplication::translate("Orbalis", "Save As PDF");
     flow.request.folder = FileDialogFolder();
     flow.request.initialName = QDir(flow.request.folder).filePath(suggestedName);
     flow.request.overwritePrompt = true;

@@ -1,5 +1,6 @@
 #include "ui/common/save_target.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,8 +12,9 @@ namespace orbalis {
 std::optional<QString> ConfirmSaveName(Dialogs& dialogs, QWidget* parent, const QString& chosen,
                                        const QString& written) {
     if (written == chosen || !QFileInfo::exists(written)) return written;
-    const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                 .arg(QDir::toNativeSeparators(written));
+    const QString question =
+        QCoreApplication::translate("Orbalis", "%1 already exists.\nDo you want to replace it?")
+            .arg(QDir::toNativeSeparators(written));
     if (!dialogs.askYesNo(parent, question, QString::fromUtf8(kProgramTitle))) return std::nullopt;
     return written;
 }

@@ -1,5 +1,6 @@
 #include "ui/common/text_export_command.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include "reading/save_names.h"
 #include "reading/text_export.h"
@@ -11,9 +12,11 @@ namespace orbalis {
 void ExportReadingAsText(Dialogs& dialogs, QWidget* parent, const BirthDetails& birth,
                          const ChartReading& reading, QString& lastFileName) {
     SaveFlow flow;
-    flow.request.filter = QStringLiteral("Export Chart As Text (*.txt)|*.txt");
+    flow.request.filter = QCoreApplication::translate("Orbalis", "Export Chart As Text") +
+                          QStringLiteral(" (*.txt)|*.txt");
     flow.request.defaultExtension = QStringLiteral("txt");
-    flow.request.title = QStringLiteral("Select the destination text file ");
+    flow.request.title =
+        QCoreApplication::translate("Orbalis", "Select the destination text file ");
     flow.request.initialName = QString::fromStdString(TextExportName(lastFileName.toStdString()));
     flow.request.overwritePrompt = true;
     flow.request.hideReadOnly = true;

@@ -8,6 +8,7 @@
 #include "dasha/dasha_sheet.h"
 #include "painting/form_font.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_language.h"
 
 namespace orbalis {
 namespace {
@@ -55,9 +56,9 @@ DashaWindow::DashaWindow(Dialogs& dialogs, const Vimshottari& dasha, DashaDate t
     : ReportWindow(dialogs, QStringLiteral("frmDasha"), parent), mode_(mode) {
     const DashaToday seen = TodayOf(dasha, today);
     const DashaHeadText head = DashaHead(dasha, seen, mode, builtInEphemeris);
-    AddLabel(QStringLiteral("lblTitle"), QtText(kDashaTitle), true, kTitleColour)
+    AddLabel(QStringLiteral("lblTitle"), WindowText(kDashaTitle), true, kTitleColour)
         ->setFont(FormFont(true, 11));
-    AddLabel(QStringLiteral("lblName"), QStringLiteral("Name: ") + name);
+    AddLabel(QStringLiteral("lblName"), tr("Name: %1").arg(name));
     AddLabel(QStringLiteral("lblNakshatra"), QtText(head.nakshatra));
     AddLabel(QStringLiteral("lblBalance"), QtText(head.balance));
     AddLabel(QStringLiteral("lblToday"), QtText(head.today), true);
@@ -68,7 +69,7 @@ DashaWindow::DashaWindow(Dialogs& dialogs, const Vimshottari& dasha, DashaDate t
     tvwPeriods_->setFont(FormFont());
     tvwPeriods_->setColumnCount(static_cast<int>(kDashaColumnTitles.size()));
     QStringList titles;
-    for (const std::string_view title : kDashaColumnTitles) titles << QtText(title);
+    for (const std::string_view title : kDashaColumnTitles) titles << WindowText(title);
     tvwPeriods_->setHeaderLabels(titles);
     tvwPeriods_->header()->setStretchLastSection(true);
     for (int column = 0; column < static_cast<int>(std::size(kColumnWidths)); ++column)
@@ -101,7 +102,7 @@ DashaWindow::DashaWindow(Dialogs& dialogs, const Vimshottari& dasha, DashaDate t
 
     AddLabel(QStringLiteral("lblDates"),
              QtText(head.clock + ". " + head.positions + ". " + head.accuracy + "."));
-    AddLabel(QStringLiteral("lblNote"), QtText(kKujaPeriodsNote), false, kNoteColour);
+    AddLabel(QStringLiteral("lblNote"), WindowText(kKujaPeriodsNote), false, kNoteColour);
 
     setPlainText(QtText(DashaSheetText(dasha, seen, mode, builtInEphemeris, name.toStdString())));
 }

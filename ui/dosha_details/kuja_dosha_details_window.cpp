@@ -11,6 +11,7 @@
 #include "model/reference_tables.h"
 #include "painting/form_font.h"
 #include "ui/common/classical_table.h"
+#include "ui/common/window_language.h"
 #include "ui/dosha_details/firmness_table.h"
 
 namespace orbalis {
@@ -33,11 +34,11 @@ KujaDoshaDetailsWindow::KujaDoshaDetailsWindow(Dialogs& dialogs,
                                                const QString& name, QWidget* parent)
     : ReportWindow(dialogs, QStringLiteral("frmKujaDoshaDetails"), parent) {
     const ClassicalKujaDosha& analysis = assessment.analysis;
-    AddLabel(QStringLiteral("lblTitle"), QtText(kClassicalDetailsTitle), true, kTitleColour)
+    AddLabel(QStringLiteral("lblTitle"), WindowText(kClassicalDetailsTitle), true, kTitleColour)
         ->setFont(FormFont(true, 11));
-    AddLabel(QStringLiteral("lblName"), QStringLiteral("Name: ") + name);
+    AddLabel(QStringLiteral("lblName"), tr("Name: %1").arg(name));
     AddLabel(QStringLiteral("lblMars"),
-             QStringLiteral("Mars in ") + QtText(SignNames[analysis.signs.mars]));
+             tr("Mars in %1").arg(WindowText(SignNames[analysis.signs.mars])));
 
     // The answer first, then what it rests on.
     AddLabel(QStringLiteral("lblManglikStatus"), QtText(ManglikStatusLine(assessment)), true,
@@ -54,24 +55,24 @@ KujaDoshaDetailsWindow::KujaDoshaDetailsWindow(Dialogs& dialogs,
     int shown = 0;
     for (Cancellation rule : CancellationsThatHold(analysis)) {
         const CancellationText& text = CancellationTexts[static_cast<std::size_t>(rule)];
-        AddLabel(
-            QStringLiteral("lblCancellation_%1").arg(shown++),
-            QStringLiteral("<b>%1:</b> %2")
-                .arg(QtText(text.name).toHtmlEscaped(), QtText(text.explanation).toHtmlEscaped()));
+        AddLabel(QStringLiteral("lblCancellation_%1").arg(shown++),
+                 QStringLiteral("<b>%1:</b> %2")
+                     .arg(WindowText(text.name).toHtmlEscaped(),
+                          WindowText(text.explanation).toHtmlEscaped()));
     }
-    AddLabel(QStringLiteral("lblNote"), QtText(kClassicalRuleNote), false, kNoteColour);
+    AddLabel(QStringLiteral("lblNote"), WindowText(kClassicalRuleNote), false, kNoteColour);
 
     // Listed as what families practise, never as advice.
     if (IsManglik(assessment.status)) {
-        AddLabel(QStringLiteral("lblRemediesHeading"), QtText(kRemediesHeading), true,
+        AddLabel(QStringLiteral("lblRemediesHeading"), WindowText(kRemediesHeading), true,
                  kTitleColour);
-        AddLabel(QStringLiteral("lblRemediesSentence"), QtText(kRemediesSentence), false,
+        AddLabel(QStringLiteral("lblRemediesSentence"), WindowText(kRemediesSentence), false,
                  kNoteColour);
         QStringList remedies;
         for (const Remedy& remedy : kTraditionalRemedies)
             remedies.append(QStringLiteral("<b>%1:</b> %2")
-                                .arg(QtText(remedy.name).toHtmlEscaped(),
-                                     QtText(remedy.description).toHtmlEscaped()));
+                                .arg(WindowText(remedy.name).toHtmlEscaped(),
+                                     WindowText(remedy.description).toHtmlEscaped()));
         AddLabel(QStringLiteral("lblRemedies"), remedies.join(QStringLiteral("<br>")));
     }
 
@@ -80,21 +81,19 @@ KujaDoshaDetailsWindow::KujaDoshaDetailsWindow(Dialogs& dialogs,
 
 void KujaDoshaDetailsWindow::ShowFirmness(const ChartReading& reading, const Firmness& firmness) {
     const int moonPada = MoonPada(reading.siderealDegrees[kMoon]);
-    const QString padaLine = QStringLiteral("Nakshatra %1, the Moon in pada %2")
-                                 .arg(QtText(reading.nakshatra))
-                                 .arg(moonPada);
+    const QString padaLine =
+        tr("Nakshatra %1, the Moon in pada %2").arg(QtText(reading.nakshatra)).arg(moonPada);
     QLabel* pada = AddLabel(QStringLiteral("lblMoonPada"), padaLine);
-    pada->setToolTip(
-        QStringLiteral("The results form's \"Pada\" (%1) counts the quarters of %2 that lie in "
-                       "one sign, as the nakshatra table gives them; the Moon itself stands in "
-                       "quarter %3 of %2.")
-            .arg(QtText(reading.pada), QtText(reading.nakshatra))
-            .arg(moonPada));
+    pada->setToolTip(tr("The results form's \"Pada\" (%1) counts the quarters of %2 that lie in "
+                        "one sign, as the nakshatra table gives them; the Moon itself stands in "
+                        "quarter %3 of %2.")
+                         .arg(QtText(reading.pada), QtText(reading.nakshatra))
+                         .arg(moonPada));
     if (!firmness.givenMinute) {
         setPlainText(plainText() + QLatin1Char('\n') + padaLine + QLatin1Char('\n'));
         return;
     }
-    AddLabel(QStringLiteral("lblFirmnessTitle"), QtText(kFirmnessTitle), true, kTitleColour);
+    AddLabel(QStringLiteral("lblFirmnessTitle"), WindowText(kFirmnessTitle), true, kTitleColour);
     sheetLayout()->addWidget(BuildFirmnessTable(sheet(), QStringLiteral("tblFirmness"), firmness));
     setPlainText(plainText() + QLatin1Char('\n') + padaLine + QStringLiteral("\n\n") +
                  FirmnessPlainText(firmness));

@@ -1,5 +1,7 @@
 #include "ui/match/match_command.h"
 
+#include <QCoreApplication>
+
 #include "model/program_identity.h"
 #include "reading/input_rules.h"
 #include "reading/reading.h"
@@ -7,6 +9,7 @@
 #include "ui/common/dialogs.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/reading_file_commands.h"
+#include "ui/common/window_language.h"
 #include "ui/match/match_window.h"
 #include "ui/match/vashya_setting.h"
 
@@ -23,7 +26,7 @@ MatchWindow* MatchWithSavedReading(Dialogs& dialogs, QWidget* parent, const Birt
     FormEntries entries = ApplyReadingFile(*lines, FormEntries{});
     entries.imageWriterAvailable = true;
     if (const std::optional<InputProblem> problem = FirstInputProblem(entries)) {
-        dialogs.showMessage(parent, QString::fromStdString(problem->message), QtText(kProgramTitle),
+        dialogs.showMessage(parent, WindowText(problem->message), QtText(kProgramTitle),
                             problem->icon);
         return nullptr;
     }
@@ -44,8 +47,10 @@ MatchWindow* MatchWithSavedReading(Dialogs& dialogs, QWidget* parent, const Birt
 
     const bool firstIsBride = dialogs.askYesNo(
         parent,
-        QStringLiteral("Is %1 the bride?\n\nYes: %1 is the bride and %2 the groom.\nNo: %2 is "
-                       "the bride and %1 the groom.\n\nThe match window can swap them later.")
+        QCoreApplication::translate(
+            "Orbalis",
+            "Is %1 the bride?\n\nYes: %1 is the bride and %2 the groom.\nNo: %2 is "
+            "the bride and %1 the groom.\n\nThe match window can swap them later.")
             .arg(QtText(first.name), QtText(second.name)),
         QtText(kProgramTitle));
     auto* window =

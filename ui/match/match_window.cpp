@@ -12,6 +12,7 @@
 #include "dosha/manglik_status.h"
 #include "painting/form_font.h"
 #include "ui/common/classical_table.h"
+#include "ui/common/window_language.h"
 #include "ui/match/vashya_setting.h"
 
 namespace orbalis {
@@ -40,7 +41,7 @@ QWidget* BuildGrid(QWidget* parent, const QString& name,
     for (int column = 0; column < static_cast<int>(headings.size()); ++column)
         grid->addWidget(
             MakeSheetLabel(table, name + QStringLiteral("Heading_%1").arg(column),
-                           Text(headings[static_cast<std::size_t>(column)]), true, Qt::black),
+                           WindowText(headings[static_cast<std::size_t>(column)]), true, Qt::black),
             0, column);
     grid->setColumnStretch(static_cast<int>(headings.size()) - 1, 1);
     return table;
@@ -62,15 +63,15 @@ MatchWindow::MatchWindow(Dialogs& dialogs, MatchPerson first, MatchPerson second
       people_{std::move(first), std::move(second)},
       firstIsBride_(firstIsBride),
       table_(table) {
-    cmdSwap_ = new QPushButton(QStringLiteral("&Swap Bride and Groom"), this);
+    cmdSwap_ = new QPushButton(tr("&Swap Bride and Groom"), this);
     cmdSwap_->setObjectName(QStringLiteral("cmdSwap"));
     connect(cmdSwap_, &QPushButton::clicked, this, &MatchWindow::cmdSwap_Click);
     AddControl(cmdSwap_);
 
-    AddControl(new QLabel(QStringLiteral("Vashya points:"), this));
-    optVashyaSymmetric_ = new QRadioButton(QStringLiteral("S&ymmetric"), this);
+    AddControl(new QLabel(tr("Vashya points:"), this));
+    optVashyaSymmetric_ = new QRadioButton(tr("S&ymmetric"), this);
     optVashyaSymmetric_->setObjectName(QStringLiteral("optVashyaSymmetric"));
-    optVashyaAsymmetric_ = new QRadioButton(QStringLiteral("&Asymmetric"), this);
+    optVashyaAsymmetric_ = new QRadioButton(tr("&Asymmetric"), this);
     optVashyaAsymmetric_->setObjectName(QStringLiteral("optVashyaAsymmetric"));
     auto* group = new QButtonGroup(this);
     group->addButton(optVashyaSymmetric_);
@@ -116,7 +117,9 @@ void MatchWindow::Fill() {
         return added;
     };
     auto heading = [&](const QString& name, std::string_view text) {
-        label(name, text, true, kTitleColour)->setFont(FormFont(true, 11));
+        QLabel* added = label(name, text, true, kTitleColour);
+        added->setText(WindowText(text));
+        added->setFont(FormFont(true, 11));
     };
 
     heading(QStringLiteral("lblTitle"), kMatchTitle);
@@ -173,12 +176,13 @@ void MatchWindow::Fill() {
         ->setFont(FormFont(true, 11));
     if (!sheet_.manglikNote.empty()) label(QStringLiteral("lblNote"), sheet_.manglikNote);
     if (sheet_.remedies) {
-        label(QStringLiteral("lblRemediesTitle"), kRemediesHeading, true);
-        QString remedies = Text(kRemediesSentence).toHtmlEscaped();
+        label(QStringLiteral("lblRemediesTitle"), kRemediesHeading, true)
+            ->setText(WindowText(kRemediesHeading));
+        QString remedies = WindowText(kRemediesSentence).toHtmlEscaped();
         for (const Remedy& remedy : kTraditionalRemedies)
             remedies += QStringLiteral("<br><b>%1:</b> %2")
-                            .arg(Text(remedy.name).toHtmlEscaped(),
-                                 Text(remedy.description).toHtmlEscaped());
+                            .arg(WindowText(remedy.name).toHtmlEscaped(),
+                                 WindowText(remedy.description).toHtmlEscaped());
         QLabel* list = label(QStringLiteral("lblRemedies"), {});
         list->setTextFormat(Qt::RichText);
         list->setText(remedies);

@@ -66,7 +66,8 @@ void SaveFormAsJpeg(Dialogs& dialogs, QWidget* form, const QString& personName) 
     // Taken before the dialog opens, so the dialog is not in the picture.
     const QImage picture = FormPicture(form);
     SaveFlow flow;
-    flow.request.filter = QStringLiteral("JPEG Image (*.jpg)|*.jpg");
+    flow.request.filter =
+        QCoreApplication::translate("Orbalis", "JPEG Image") + QStringLiteral(" (*.jpg)|*.jpg");
     flow.request.defaultExtension = QStringLiteral("jpg");
     const std::string suggested = SuggestedSaveName(personName.toStdString());
     if (!suggested.empty()) flow.request.initialName = QString::fromStdString(suggested + ".jpg");

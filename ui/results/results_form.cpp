@@ -1,5 +1,6 @@
 #include "ui/results/results_form.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include "charts/divisional_boxes.h"
 #include "dosha/classical_block.h"
 #include "dosha/manglik_status.h"
+#include "model/catalogue.h"
 #include "model/moon_pada.h"
 #include "model/program_identity.h"
 #include "model/reference_tables.h"
@@ -21,6 +23,7 @@
 #include "ui/common/personal_details_fit.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/twips.h"
+#include "ui/common/window_language.h"
 #include "ui/common/wrapped_label.h"
 #include "ui/results/painted_chart.h"
 #include "ui/results/south_rasi_chart.h"
@@ -58,9 +61,13 @@ constexpr int kFormBottomMargin = kFormHeightTwips - kChartBottom;
 // The smallest type a one-line value may take.
 constexpr qreal kSmallestPoints = 5.0;
 
-constexpr const char* kPlanetCaptions[7] = {"Surya / Sun",    "Chandra / Moon", "Budha / Mercury",
-                                            "Shukra / Venus", "Mangala / Mars", "Guru / Jupiter",
-                                            "Shani / Saturn"};
+constexpr const char* kPlanetCaptions[7] = {
+    N_("Surya / Sun"),    N_("Chandra / Moon"), N_("Budha / Mercury"), N_("Shukra / Venus"),
+    N_("Mangala / Mars"), N_("Guru / Jupiter"), N_("Shani / Saturn")};
+
+QString Translated(const char* english) {
+    return QCoreApplication::translate("Orbalis", english);
+}
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -141,18 +148,18 @@ ResultsForm::ResultsForm(const BirthDetails& birth, QWidget* parent)
 }
 
 void ResultsForm::BuildPlanetPositions() {
-    QGroupBox* group =
-        MakeGroup(this, QStringLiteral("fraWestern"), QStringLiteral("Vedic Planetary Position"),
-                  PxRect(0, 0, 2895, 1900));
+    QGroupBox* group = MakeGroup(this, QStringLiteral("fraWestern"), tr("Vedic Planetary Position"),
+                                 PxRect(0, 0, 2895, 1900));
     for (int i = 0; i < kBodyCount; ++i) {
         // Rows 7 to 10 (Rahu, Ketu, Ascendant, Midheaven) are kept but never
         // shown: the group has room for the seven planets only.
         const int top = 240 + 225 * i;
         if (i < 7) {
-            QLabel* caption = MakeLabel(group, QStringLiteral("PlanetName_%1").arg(i),
-                                        QString::fromLatin1(kPlanetCaptions[i]),
-                                        PxRect(120, top, 1665, 225), true);
+            QLabel* caption =
+                MakeLabel(group, QStringLiteral("PlanetName_%1").arg(i),
+                          Translated(kPlanetCaptions[i]), PxRect(120, top, 1665, 225), true);
             SetTextColour(caption, Qt::black);
+            FitOneLine(caption, true);
         }
         Planet_[i] = MakeLabel(group, QStringLiteral("Planet_%1").arg(i), QString(),
                                PxRect(1785, top, 1005, 225), false);
@@ -162,9 +169,8 @@ void ResultsForm::BuildPlanetPositions() {
 }
 
 void ResultsForm::BuildVedicDetails() {
-    QGroupBox* group =
-        MakeGroup(this, QStringLiteral("fraVedic"), QStringLiteral("Other Vedic Details"),
-                  PxRect(3015, 0, 3615, 1900));
+    QGroupBox* group = MakeGroup(this, QStringLiteral("fraVedic"), tr("Other Vedic Details"),
+                                 PxRect(3015, 0, 3615, 1900));
     struct Row {
         const char* caption;
         const char* captionName;
@@ -173,17 +179,18 @@ void ResultsForm::BuildVedicDetails() {
         QLabel** value;
     };
     const Row rows[] = {
-        {"Ayanamsa", "lblAyanamshaCaption", "lblAyanamsha", false, &lblAyanamsha_},
-        {"Lagna / Asc", "lblLagnaCaption", "lblLagna", false, &lblLagna_},
-        {"Rashi/Moon Sign", "lblRashiCaption", "lblRashi", false, &lblRashi_},
-        {"Nakshatra", "lblNakshatraCaption", "lblNakshatra", true, &lblNakshatra_},
-        {"Pada", "lblPadaCaption", "lblPada", false, &lblPada_},
-        {"Lord", "lblLordCaption", "lblLord", false, &lblLord_},
+        {N_("Ayanamsa"), "lblAyanamshaCaption", "lblAyanamsha", false, &lblAyanamsha_},
+        {N_("Lagna / Asc"), "lblLagnaCaption", "lblLagna", false, &lblLagna_},
+        {N_("Rashi/Moon Sign"), "lblRashiCaption", "lblRashi", false, &lblRashi_},
+        {N_("Nakshatra"), "lblNakshatraCaption", "lblNakshatra", true, &lblNakshatra_},
+        {N_("Pada"), "lblPadaCaption", "lblPada", false, &lblPada_},
+        {N_("Lord"), "lblLordCaption", "lblLord", false, &lblLord_},
     };
     int top = 240;
     for (const Row& row : rows) {
-        MakeLabel(group, QString::fromLatin1(row.captionName), QString::fromLatin1(row.caption),
-                  PxRect(120, top, 1665, 225), true);
+        FitOneLine(MakeLabel(group, QString::fromLatin1(row.captionName), Translated(row.caption),
+                             PxRect(120, top, 1665, 225), true),
+                   true);
         *row.value = MakeLabel(group, QString::fromLatin1(row.valueName), QString(),
                                PxRect(1785, top, 1750, 225), row.boldValue);
         top += 225;
@@ -204,7 +211,7 @@ void ResultsForm::ShowPositionsMode(PositionsMode mode) {
 }
 
 void ResultsForm::BuildPersonalDetails() {
-    QGroupBox* group = MakeGroup(this, QStringLiteral("Frame2"), QStringLiteral("Personal Details"),
+    QGroupBox* group = MakeGroup(this, QStringLiteral("Frame2"), tr("Personal Details"),
                                  PxRect(6750, 0, 4000, kPersonalDetailsHeightTwips));
     struct Row {
         const char* name;
@@ -227,14 +234,13 @@ void ResultsForm::BuildPersonalDetails() {
 }
 
 void ResultsForm::BuildInterpretation() {
-    Frame1_0_ =
-        MakeGroup(this, QStringLiteral("Frame1_0"), QStringLiteral("Kuja Dosha Interpretation"),
-                  PxRect(5500, kInterpretationTop, 5250, kInterpretationHeight));
+    Frame1_0_ = MakeGroup(this, QStringLiteral("Frame1_0"), tr("Kuja Dosha Interpretation"),
+                          PxRect(5500, kInterpretationTop, 5250, kInterpretationHeight));
     QGroupBox* outer = Frame1_0_;
-    Frame1_1_ = MakeGroup(outer, QStringLiteral("Frame1_1"), QStringLiteral("Ascendant (Lagna)"),
+    Frame1_1_ = MakeGroup(outer, QStringLiteral("Frame1_1"), tr("Ascendant (Lagna)"),
                           PxRect(120, 360, 5000, kPercentageFrameHeight));
     SetTextColour(Frame1_1_, kLagnaTitleColour);
-    Frame1_2_ = MakeGroup(outer, QStringLiteral("Frame1_2"), QStringLiteral("Moon Sign (Rashi)"),
+    Frame1_2_ = MakeGroup(outer, QStringLiteral("Frame1_2"), tr("Moon Sign (Rashi)"),
                           PxRect(120, 1560, 5000, kPercentageFrameHeight));
     SetTextColour(Frame1_2_, kMoonTitleColour);
 
@@ -245,11 +251,11 @@ void ResultsForm::BuildInterpretation() {
                                   PxRect(120, top, 4755, 225), true);
         SetTextColour(lblResult_[i], kResultColour);
     }
-    lblResult_[6] = MakeLabel(
-        outer, QStringLiteral("lblResult_6"),
-        QStringLiteral("P.S. Please consult an astrologer for further detailed consultations for "
-                       "solving of Kuja Dosha."),
-        PxRect(120, 2760, 4995, kNoteHeight), true);
+    lblResult_[6] =
+        MakeLabel(outer, QStringLiteral("lblResult_6"),
+                  tr("P.S. Please consult an astrologer for further detailed consultations for "
+                     "solving of Kuja Dosha."),
+                  PxRect(120, 2760, 4995, kNoteHeight), true);
     lblResult_[6]->setWordWrap(true);
     lblResult_[6]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetTextColour(lblResult_[6], kNoteColour);
@@ -262,11 +268,11 @@ void ResultsForm::BuildInterpretation() {
     };
     lblManglikStatus_ = wrapped(outer, QStringLiteral("lblManglikStatus"), kResultColour);
     lblPercentageCaption_ = wrapped(outer, QStringLiteral("lblPercentageCaption"), Qt::black);
-    lblPercentageCaption_->setText(QtText(kPercentageVerdictCaption));
+    lblPercentageCaption_->setText(WindowText(kPercentageVerdictCaption));
     lblPercentageNote_ = wrapped(outer, QStringLiteral("lblPercentageNote"), Qt::black);
-    lblPercentageNote_->setText(QtText(kPercentageVerdictNote));
+    lblPercentageNote_->setText(WindowText(kPercentageVerdictNote));
     lblClassicalTitle_ = wrapped(outer, QStringLiteral("lblClassicalTitle"), kLagnaTitleColour);
-    lblClassicalTitle_->setText(QtText(kClassicalBlockTitle));
+    lblClassicalTitle_->setText(WindowText(kClassicalBlockTitle));
     for (int i = 0; i < 3; ++i)
         lblClassical_[i] = wrapped(outer, QStringLiteral("lblClassical_%1").arg(i), Qt::black);
     lblClassicalClosing_ = wrapped(outer, QStringLiteral("lblClassicalClosing"), kResultColour);
@@ -309,7 +315,13 @@ void ResultsForm::LayOut() {
     frame(Frame1_1_, Px(kPercentageFrameGap));
     frame(Frame1_2_, 2);
     place({lblPercentageNote_, false, Px(kPercentageFrameGap)}, Px(kLinesLeft), width);
-    frame(lblResult_[6], Px(kBlockGap));
+    // The P.S. line keeps its two rows, and takes more where a language's
+    // letters need them.
+    QLabel* note = lblResult_[6];
+    note->resize(
+        note->width(),
+        std::max(Px(kNoteHeight), WrappedTextHeight(note->text(), note->font(), note->width())));
+    frame(note, Px(kBlockGap));
     const Line block[] = {{lblClassicalTitle_, true, 2},   {lblClassical_[0], false, 0},
                           {lblClassical_[1], false, 0},    {lblClassical_[2], false, 2},
                           {lblClassicalClosing_, true, 0}, {lblFirmness_, true, 0}};
@@ -338,7 +350,7 @@ void ResultsForm::FillPersonalDetails() {
     lblTOB_->setText(Text(texts.timeOfBirth));
     lblLatitude_->setText(Text(texts.latitude));
     lblLongitude_->setText(Text(texts.longitude));
-    lblZone_->setText(QStringLiteral("Time zone: ") + Text(ZoneUsedText(birth_)));
+    lblZone_->setText(tr("Time zone: %1").arg(Text(ZoneUsedText(birth_))));
     lblFarZone_->setText(Text(FarZoneWarning(birth_)));
     LayOut();
 
@@ -386,8 +398,8 @@ void ResultsForm::ShowReading(const ChartReading& reading, const ReadingDisplay&
     // What the "Pada" figure counts, and the Moon's own quarter beside it.
     const int moonPada = MoonPada(reading.siderealDegrees[kMoon]);
     lblPada_->setToolTip(
-        QStringLiteral("\"Pada\" counts the quarters (padas) of %1 that lie in one sign, as "
-                       "the nakshatra table gives them: %2. The Moon itself is in pada %3 of %1.")
+        tr("\"Pada\" counts the quarters (padas) of %1 that lie in one sign, as "
+           "the nakshatra table gives them: %2. The Moon itself is in pada %3 of %1.")
             .arg(Text(reading.nakshatra), Text(reading.pada))
             .arg(moonPada));
 
@@ -397,10 +409,10 @@ void ResultsForm::ShowReading(const ChartReading& reading, const ReadingDisplay&
     for (int i = 0; i < 3; ++i) {
         const ClassicalBlockLine& line = block.lines[static_cast<std::size_t>(i)];
         lblClassical_[i]->setText(line.text.empty() ? QString()
-                                                    : QtText(line.reference) +
+                                                    : WindowText(line.reference) +
                                                           QStringLiteral(": ") + Text(line.text));
     }
-    lblClassicalTitle_->setText(analysis ? QtText(kClassicalBlockTitle) : QString());
+    lblClassicalTitle_->setText(analysis ? WindowText(kClassicalBlockTitle) : QString());
     lblClassicalClosing_->setText(Text(block.closing));
     lblFirmness_->setText(Lines(FirmnessFormWarnings(firmness_)));
     lblManglikStatus_->setText(analysis ? Text(ManglikStatusLine(AssessManglik(*analysis)))

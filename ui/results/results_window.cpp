@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QToolBar>
@@ -21,6 +23,7 @@
 #include "ui/common/print_form.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/twips.h"
+#include "ui/common/window_language.h"
 #include "ui/results/assets.h"
 #include "ui/results/chart_style_setting.h"
 #include "ui/results/results_form.h"
@@ -43,6 +46,20 @@ void Fill(QWidget* widget, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+// The bar's buttons keep their widths, so that they stay where the bar puts
+// them; a caption too wide for one (a language with longer words) takes a
+// smaller type rather than lose its last letters.
+void FitButtonText(QPushButton& button) {
+    constexpr int kPadding = 12;  // the frame and the air at both ends
+    QString shown = button.text();
+    shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    for (qreal size = 8.25; size >= 5.0; size -= 0.25) {
+        button.setFont(FormFont(false, size));
+        if (QFontMetrics(button.font()).horizontalAdvance(shown) + kPadding <= button.width())
+            return;
+    }
 }
 
 }  // namespace
@@ -116,69 +133,65 @@ void ResultsWindow::BuildMenus() {
         return menu;
     };
 
-    QMenu* mnuFile = addMenu(bar, "mnuFile", QStringLiteral("&File"));
-    connect(AddItem(mnuFile, "mnuNew", QStringLiteral("&New")), &QAction::triggered, this,
+    QMenu* mnuFile = addMenu(bar, "mnuFile", tr("&File"));
+    connect(AddItem(mnuFile, "mnuNew", tr("&New")), &QAction::triggered, this,
             &ResultsWindow::mnuNew_Click);
     // Another saved reading without going back to the birth details first.
-    QAction* mnuOpen =
-        AddItem(mnuFile, "mnuOpen", QStringLiteral("&Open Previously Saved Reading\u2026"));
+    QAction* mnuOpen = AddItem(mnuFile, "mnuOpen", tr("&Open Previously Saved Reading\u2026"));
     mnuOpen->setShortcut(QKeySequence::Open);
     connect(mnuOpen, &QAction::triggered, this, &ResultsWindow::mnuOpen_Click);
     AddSeparator(mnuFile, "mnuFileSep0");
-    connect(AddItem(mnuFile, "mnuSaveAsText", QStringLiteral("Save &As")), &QAction::triggered,
-            this, &ResultsWindow::mnuSaveAsText_Click);
-    connect(AddItem(mnuFile, "mnuSaveAsJpeg", QStringLiteral("Save As &JPEG")), &QAction::triggered,
-            this, &ResultsWindow::mnuSaveAsJpeg_Click);
-    connect(AddItem(mnuFile, "mnuSaveAsPdf", QStringLiteral("Save As &PDF\u2026")),
-            &QAction::triggered, this, &ResultsWindow::mnuSaveAsPdf_Click);
+    connect(AddItem(mnuFile, "mnuSaveAsText", tr("Save &As")), &QAction::triggered, this,
+            &ResultsWindow::mnuSaveAsText_Click);
+    connect(AddItem(mnuFile, "mnuSaveAsJpeg", tr("Save As &JPEG")), &QAction::triggered, this,
+            &ResultsWindow::mnuSaveAsJpeg_Click);
+    connect(AddItem(mnuFile, "mnuSaveAsPdf", tr("Save As &PDF\u2026")), &QAction::triggered, this,
+            &ResultsWindow::mnuSaveAsPdf_Click);
     AddSeparator(mnuFile, "mnuFileSep1");
-    connect(AddItem(mnuFile, "mnuExport", QStringLiteral("&Export Chart As Text")),
-            &QAction::triggered, this, &ResultsWindow::mnuExport_Click);
-    connect(AddItem(mnuFile, "mnuMatch", QStringLiteral("&Match With a Saved Reading\u2026")),
+    connect(AddItem(mnuFile, "mnuExport", tr("&Export Chart As Text")), &QAction::triggered, this,
+            &ResultsWindow::mnuExport_Click);
+    connect(AddItem(mnuFile, "mnuMatch", tr("&Match With a Saved Reading\u2026")),
             &QAction::triggered, this, &ResultsWindow::mnuMatch_Click);
     AddSeparator(mnuFile, "mnuFilesep2");
-    connect(AddItem(mnuFile, "mnuPrint", QStringLiteral("&Print")), &QAction::triggered, this,
+    connect(AddItem(mnuFile, "mnuPrint", tr("&Print")), &QAction::triggered, this,
             &ResultsWindow::mnuPrint_Click);
     AddSeparator(mnuFile, "mnuFileSep3");
-    connect(AddItem(mnuFile, "mnuBack", QStringLiteral("&Back")), &QAction::triggered, this,
+    connect(AddItem(mnuFile, "mnuBack", tr("&Back")), &QAction::triggered, this,
             &ResultsWindow::mnuBack_Click);
     AddSeparator(mnuFile, "mnuFileSep4");
-    connect(AddItem(mnuFile, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
+    connect(AddItem(mnuFile, "mnuExit", tr("E&xit")), &QAction::triggered, this,
             &ResultsWindow::mnuExit_Click);
 
-    QMenu* mnuView = addMenu(bar, "mnuView", QStringLiteral("&View"));
-    mnuToolBar_ = AddItem(mnuView, "mnuToolBar", QStringLiteral("&Toolbar"));
-    mnuStatusBar_ = AddItem(mnuView, "mnuStatusBar", QStringLiteral("&Status Bar"));
+    QMenu* mnuView = addMenu(bar, "mnuView", tr("&View"));
+    mnuToolBar_ = AddItem(mnuView, "mnuToolBar", tr("&Toolbar"));
+    mnuStatusBar_ = AddItem(mnuView, "mnuStatusBar", tr("&Status Bar"));
     AddSeparator(mnuView, "mnuViewSep1");
-    QMenu* mnuChartStyle = addMenu(mnuView, "mnuChartStyle", QStringLiteral("&Chart Style"));
-    mnuNorth_ = AddItem(mnuChartStyle, "mnuNorth", QStringLiteral("&North Indian"));
-    mnuSouth_ = AddItem(mnuChartStyle, "mnuSouth", QStringLiteral("&South Indian"));
-    mnuNatal_ = AddItem(mnuChartStyle, "mnuNatal", QStringLiteral("&Natal Indian"));
-    QMenu* mnuColor = addMenu(mnuView, "mnuColor", QStringLiteral("Colo&r Style"));
-    mnuColorOn_ = AddItem(mnuColor, "mnuColorOn", QStringLiteral("O&n"));
-    mnuColorOff_ = AddItem(mnuColor, "mnuColorOff", QStringLiteral("O&ff"));
+    QMenu* mnuChartStyle = addMenu(mnuView, "mnuChartStyle", tr("&Chart Style"));
+    mnuNorth_ = AddItem(mnuChartStyle, "mnuNorth", tr("&North Indian"));
+    mnuSouth_ = AddItem(mnuChartStyle, "mnuSouth", tr("&South Indian"));
+    mnuNatal_ = AddItem(mnuChartStyle, "mnuNatal", tr("&Natal Indian"));
+    QMenu* mnuColor = addMenu(mnuView, "mnuColor", tr("Colo&r Style"));
+    mnuColorOn_ = AddItem(mnuColor, "mnuColorOn", tr("O&n"));
+    mnuColorOff_ = AddItem(mnuColor, "mnuColorOff", tr("O&ff"));
     AddSeparator(mnuView, "mnuViewSep2");
-    mnuChart_ = AddItem(mnuView, "mnuChart", QStringLiteral("&Chart"));
-    QMenu* mnuDivisionalCharts =
-        addMenu(mnuView, "mnuDivisionalCharts", QStringLiteral("&Divisional Charts"));
-    mnuSub_Hora_ = AddItem(mnuDivisionalCharts, "mnuSub_Hora", QStringLiteral("&Hora"));
-    mnuSub_Drekkana_ = AddItem(mnuDivisionalCharts, "mnuSub_Drekkana", QStringLiteral("&Drekkana"));
-    mnuSub_Sapthamsa_ =
-        AddItem(mnuDivisionalCharts, "mnuSub_Sapthamsa", QStringLiteral("&Sapthamsa"));
-    mnuSub_Navamsa_ = AddItem(mnuDivisionalCharts, "mnuSub_Navamsa", QStringLiteral("&Navamsa"));
-    mnuSub_Dasamsa_ = AddItem(mnuDivisionalCharts, "mnuSub_Dasamsa", QStringLiteral("&D&asamsa"));
-    mnuSub_Dwadasamsa_ =
-        AddItem(mnuDivisionalCharts, "mnuSub_Dwadasamsa", QStringLiteral("D&wadasamsa"));
+    mnuChart_ = AddItem(mnuView, "mnuChart", tr("&Chart"));
+    QMenu* mnuDivisionalCharts = addMenu(mnuView, "mnuDivisionalCharts", tr("&Divisional Charts"));
+    mnuSub_Hora_ = AddItem(mnuDivisionalCharts, "mnuSub_Hora", tr("&Hora"));
+    mnuSub_Drekkana_ = AddItem(mnuDivisionalCharts, "mnuSub_Drekkana", tr("&Drekkana"));
+    mnuSub_Sapthamsa_ = AddItem(mnuDivisionalCharts, "mnuSub_Sapthamsa", tr("&Sapthamsa"));
+    mnuSub_Navamsa_ = AddItem(mnuDivisionalCharts, "mnuSub_Navamsa", tr("&Navamsa"));
+    mnuSub_Dasamsa_ = AddItem(mnuDivisionalCharts, "mnuSub_Dasamsa", tr("&D&asamsa"));
+    mnuSub_Dwadasamsa_ = AddItem(mnuDivisionalCharts, "mnuSub_Dwadasamsa", tr("D&wadasamsa"));
     AddSeparator(mnuView, "mnuViewSep3");
-    QMenu* mnuPositions = addMenu(mnuView, "mnuPositions", QStringLiteral("Positions"));
-    mnuPositionsClassic_ = AddItem(mnuPositions, "mnuPositionsClassic", QStringLiteral("&Classic"));
+    QMenu* mnuPositions = addMenu(mnuView, "mnuPositions", tr("Positions"));
+    mnuPositionsClassic_ = AddItem(mnuPositions, "mnuPositionsClassic", tr("&Classic"));
     mnuPositionsPrecise_ =
-        AddItem(mnuPositions, "mnuPositionsPrecise", QStringLiteral("&Precise (Swiss Ephemeris)"));
+        AddItem(mnuPositions, "mnuPositionsPrecise", tr("&Precise (Swiss Ephemeris)"));
     AddSeparator(mnuView, "mnuViewSep4");
-    connect(AddItem(mnuView, "mnuKujaDoshaDetails", QStringLiteral("Kuja Dosha &Details")),
-            &QAction::triggered, this, &ResultsWindow::mnuKujaDoshaDetails_Click);
-    connect(AddItem(mnuView, "mnuDasha", QStringLiteral("&Vimshottari Dasha")), &QAction::triggered,
-            this, &ResultsWindow::mnuDasha_Click);
+    connect(AddItem(mnuView, "mnuKujaDoshaDetails", tr("Kuja Dosha &Details")), &QAction::triggered,
+            this, &ResultsWindow::mnuKujaDoshaDetails_Click);
+    connect(AddItem(mnuView, "mnuDasha", tr("&Vimshottari Dasha")), &QAction::triggered, this,
+            &ResultsWindow::mnuDasha_Click);
 
     for (QAction* item :
          {mnuToolBar_, mnuStatusBar_, mnuNorth_, mnuSouth_, mnuNatal_, mnuColorOn_, mnuColorOff_,
@@ -204,20 +217,21 @@ void ResultsWindow::BuildMenus() {
     connect(mnuPositionsPrecise_, &QAction::triggered, this,
             &ResultsWindow::mnuPositionsPrecise_Click);
 
-    QMenu* mnuHelp = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    QAction* mnuGuide = AddItem(mnuHelp, "mnuGuide", QStringLiteral("User &Guide"));
+    AddLanguageMenu(*bar, dialogs_, this);
+    QMenu* mnuHelp = addMenu(bar, "mnuHelp", tr("&Help"));
+    QAction* mnuGuide = AddItem(mnuHelp, "mnuGuide", tr("User &Guide"));
     mnuGuide->setShortcut(QKeySequence(Qt::Key_F1));
     connect(mnuGuide, &QAction::triggered, this, &ResultsWindow::mnuGuide_Click);
-    connect(AddItem(mnuHelp, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered,
-            this, &ResultsWindow::mnuOnline_Click);
-    connect(AddItem(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
-            this, &ResultsWindow::mnuVisit_Click);
+    connect(AddItem(mnuHelp, "mnuOnline", tr("&Online Help")), &QAction::triggered, this,
+            &ResultsWindow::mnuOnline_Click);
+    connect(AddItem(mnuHelp, "mnuVisit", tr("&Visit Us Online")), &QAction::triggered, this,
+            &ResultsWindow::mnuVisit_Click);
     AddSeparator(mnuHelp, "mnuHelpSep1");
-    connect(AddItem(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update")),
-            &QAction::triggered, this, &ResultsWindow::mnuUpdate_Click);
+    connect(AddItem(mnuHelp, "mnuUpdate", tr("Check for Software &Update")), &QAction::triggered,
+            this, &ResultsWindow::mnuUpdate_Click);
     AddSeparator(mnuHelp, "mnuHelpSep2");
-    connect(AddItem(mnuHelp, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
-            this, &ResultsWindow::mnuAbout_Click);
+    connect(AddItem(mnuHelp, "mnuAbout", tr("&About Software")), &QAction::triggered, this,
+            &ResultsWindow::mnuAbout_Click);
 
     // Classic or precise is an either-or choice and shows as one.
     auto* positions = new QActionGroup(this);
@@ -242,22 +256,24 @@ void ResultsWindow::BuildToolBar() {
     TB_->setIconSize(QSize(16, 16));
     TB_->setFixedHeight(Px(kToolBarHeightTwips));
     struct Button {
-        const char* key;
+        const char* key;  // English, as the buttons are known by
         const char* icon;
-        const char* toolTip;  // the key itself when empty
+        QString caption;
+        QString toolTip;  // the caption itself when empty
     };
-    const Button buttons[] = {{"New", ":/toolbar/new.png", ""},
-                              {"Save", ":/toolbar/save.png", ""},
-                              {"Print", ":/toolbar/print.png", ""},
-                              {"Help", ":/toolbar/help.png", ""},
-                              {"Details", ":/toolbar/details.png", "Kuja Dosha Details"},
-                              {"PDF", ":/toolbar/pdf.png", "Save As PDF"}};
+    const Button buttons[] = {
+        {"New", ":/toolbar/new.png", tr("New"), {}},
+        {"Save", ":/toolbar/save.png", tr("Save"), {}},
+        {"Print", ":/toolbar/print.png", tr("Print"), {}},
+        {"Help", ":/toolbar/help.png", tr("Help"), {}},
+        {"Details", ":/toolbar/details.png", tr("Details"), tr("Kuja Dosha Details")},
+        {"PDF", ":/toolbar/pdf.png", tr("PDF"), tr("Save As PDF")}};
     for (const Button& button : buttons) {
         const QString key = QString::fromLatin1(button.key);
-        QAction* action = TB_->addAction(QIcon(QString::fromLatin1(button.icon)), key);
+        QAction* action = TB_->addAction(QIcon(QString::fromLatin1(button.icon)), button.caption);
         action->setObjectName(QStringLiteral("TB_") + key);
         action->setData(key);
-        action->setToolTip(*button.toolTip ? QString::fromLatin1(button.toolTip) : key);
+        action->setToolTip(button.toolTip.isEmpty() ? button.caption : button.toolTip);
         connect(action, &QAction::triggered, this, [this, key] { TB_ButtonClick(key); });
     }
     addToolBar(Qt::TopToolBarArea, TB_);
@@ -288,15 +304,14 @@ QWidget* ResultsWindow::BuildBottomBar() {
     auto addButton = [this](const char* name, const QString& caption, int widthTwips) {
         QPushButton* button = new QPushButton(caption, Picture1_);
         button->setObjectName(QString::fromLatin1(name));
-        button->setFont(FormFont());
         button->setGeometry(0, Px(kBottomButtonTopTwips), Px(widthTwips),
                             Px(kBottomButtonHeightTwips));
+        FitButtonText(*button);
         return button;
     };
-    cmdSaveAsJPEG_ =
-        addButton("cmdSaveAsJPEG", QStringLiteral("Save As &JPEG"), kSaveAsJpegWidthTwips);
-    cmdBack_ = addButton("cmdBack", QStringLiteral("&Back"), kBackWidthTwips);
-    cmdExit_ = addButton("cmdExit", QStringLiteral("E&xit"), kExitWidthTwips);
+    cmdSaveAsJPEG_ = addButton("cmdSaveAsJPEG", tr("Save As &JPEG"), kSaveAsJpegWidthTwips);
+    cmdBack_ = addButton("cmdBack", tr("&Back"), kBackWidthTwips);
+    cmdExit_ = addButton("cmdExit", tr("E&xit"), kExitWidthTwips);
     connect(cmdSaveAsJPEG_, &QPushButton::clicked, this, &ResultsWindow::cmdSaveAsJPEG_Click);
     connect(cmdBack_, &QPushButton::clicked, this, &ResultsWindow::cmdBack_Click);
     connect(cmdExit_, &QPushButton::clicked, this, &ResultsWindow::cmdExit_Click);
