@@ -158,10 +158,10 @@ std::string_view MarsCompanyPhrase(const KujaSigns& signs, const Catalogue& word
 }
 
 std::string_view ReferenceAfterFrom(int reference, const Catalogue& words) {
-    // TRANSLATORS: a reference of the house count as it follows "from"; write it with the
-    // word or ending for "from", which the sentences around it then leave out.
     switch (static_cast<KujaReference>(reference)) {
         case KujaReference::Lagna:
+            // TRANSLATORS: a point Mars is counted from, as it follows "from"; write it with the
+            // word or ending for "from", which the sentences around it then leave out.
             return TrC(words, "after from", "the Lagna");
         case KujaReference::Moon:
             return TrC(words, "after from", "the Moon");
