@@ -11,11 +11,11 @@ namespace orbalis {
 // The classical house rule in the few lines the results form has room for,
 // beside its own percentage and verdict.
 inline constexpr std::string_view kClassicalBlockTitle =
-    "Classical house rule (houses 1, 2, 4, 7, 8, 12)";
+    N_("Classical house rule (houses 1, 2, 4, 7, 8, 12)");
 
 struct ClassicalBlockLine {
-    std::string_view reference;  // "Lagna", "Moon", "Venus"
-    std::string text;            // "Mars in the 1st: dosha, cancelled (Mars with the Moon)"
+    std::string reference;  // "Lagna", "Moon", "Venus"
+    std::string text;       // "Mars in the 1st: dosha, cancelled (Mars with the Moon)"
 };
 
 struct ClassicalBlock {
@@ -25,13 +25,16 @@ struct ClassicalBlock {
     std::string closing;
 };
 
-ClassicalBlock ClassicalBlockOf(const ClassicalKujaDosha& analysis);
+ClassicalBlock ClassicalBlockOf(const ClassicalKujaDosha& analysis,
+                                const Catalogue& words = English());
 
 // "Mars in the 7th: dosha": Mars's house from one reference and its verdict,
 // the reasons of a cancellation in brackets.
-std::string ClassicalLineText(const ClassicalKujaDosha& analysis, KujaReference reference);
+std::string ClassicalLineText(const ClassicalKujaDosha& analysis, KujaReference reference,
+                              const Catalogue& words = English());
 
 // The closing line alone.
-std::string ClassicalClosingText(const ClassicalKujaDosha& analysis);
+std::string ClassicalClosingText(const ClassicalKujaDosha& analysis,
+                                 const Catalogue& words = English());
 
 }  // namespace orbalis

@@ -1,12 +1,12 @@
 #include <algorithm>
 
+#include "dosha/classical_kuja_dosha.h"
 #include "dosha/interpretation_texts.h"
 #include "dosha/kuja_dosha.h"
-#include "model/text_utils.h"
 
 namespace orbalis {
 
-std::array<std::string, 12> HouseLordLines(const ChartReading& reading) {
+std::array<std::string, 12> HouseLordLines(const ChartReading& reading, const Catalogue& words) {
     std::array<std::string, 12> lines;
     const std::optional<int> lagnaSign = SignOfPositionText(reading.planetPositionText[kAscendant]);
     if (!lagnaSign) return lines;
@@ -23,11 +23,12 @@ std::array<std::string, 12> HouseLordLines(const ChartReading& reading) {
         if (!lordSign) continue;
         const int lordHouse = WholeSignHouse(*lordSign, *lagnaSign);
 
-        std::string& line = lines[house - 1];
-        line = "Lord of the " + DecimalText(house) + std::string(OrdinalSuffixes[house - 1]) +
-               " house (" + std::string(lord) + ") in the " + DecimalText(lordHouse) +
-               std::string(OrdinalSuffixes[lordHouse - 1]) +
-               " house: " + std::string(HouseLordTexts[house - 1][lordHouse - 1]);
+        lines[house - 1] =
+            Fill(Tr(words, "Lord of the {house} house ({lord}) in the {lord_house} house: {text}"),
+                 {{"house", OrdinalHouse(house, words)},
+                  {"lord", Tr(words, lord)},
+                  {"lord_house", OrdinalHouse(lordHouse, words)},
+                  {"text", Tr(words, HouseLordTexts[house - 1][lordHouse - 1])}});
     }
     return lines;
 }

@@ -51,20 +51,25 @@ std::optional<KujaDoshaCount> CountKujaDosha(const ChartReading& reading,
 
 KujaDoshaLines DetermineKujaDosha(const ChartReading& reading,
                                   std::string_view referencePositionText,
-                                  std::string_view searchedBodyName, bool fromLagna) {
+                                  std::string_view searchedBodyName, bool fromLagna,
+                                  const Catalogue& words) {
     return KujaDoshaLinesOf(CountKujaDosha(reading, referencePositionText, searchedBodyName),
-                            fromLagna);
+                            fromLagna, words);
 }
 
-KujaDoshaLines KujaDoshaLinesOf(const std::optional<KujaDoshaCount>& count, bool fromLagna) {
+KujaDoshaLines KujaDoshaLinesOf(const std::optional<KujaDoshaCount>& count, bool fromLagna,
+                                const Catalogue& words) {
     if (!count) return {};
 
+    const std::string house = DecimalText(count->marsHouse);
     KujaDoshaLines lines;
-    lines.position = std::string(fromLagna ? "Position of Mars from Lagna is "
-                                           : "Position of Mars from Chandra is ") +
-                     DecimalText(count->marsHouse);
-    lines.percentage = "Percentage of Kuja dosha is " + std::string(count->percentage);
-    lines.verdict = "The person is " + std::string(ManglikVerdict(count->manglik));
+    lines.position =
+        fromLagna ? Fill(Tr(words, "Position of Mars from Lagna is {house}"), {{"house", house}})
+                  : Fill(Tr(words, "Position of Mars from Chandra is {house}"), {{"house", house}});
+    lines.percentage = Fill(Tr(words, "Percentage of Kuja dosha is {percentage}"),
+                            {{"percentage", count->percentage}});
+    lines.verdict = std::string(count->manglik ? Tr(words, "The person is Manglik")
+                                               : Tr(words, "The person is Non Manglik"));
     return lines;
 }
 

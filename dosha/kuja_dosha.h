@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/catalogue.h"
 #include "model/chart_reading.h"
 #include "model/reference_tables.h"
 
@@ -13,8 +14,6 @@ namespace orbalis {
 inline constexpr std::array<std::string_view, 12> SignLords = {
     "Mars",  "Venus", "Mercury", "Moon",   "Sun",    "Mercury",
     "Venus", "Mars",  "Jupiter", "Saturn", "Saturn", "Jupiter"};
-inline constexpr std::array<std::string_view, 12> OrdinalSuffixes = {
-    "st", "nd", "rd", "th", "th", "th", "th", "th", "th", "th", "th", "th"};
 
 // Sign index 0..11 of a position text "DD Sgn MM" (characters 4 to 6 are the
 // sign), or nothing when the text is too short or holds no known sign.
@@ -43,7 +42,7 @@ struct KujaDoshaCount {
 
 // The verdict of a count as the reading words it: "Manglik", "Non Manglik".
 constexpr std::string_view ManglikVerdict(bool manglik) {
-    return manglik ? "Manglik" : "Non Manglik";
+    return manglik ? N_("Manglik") : N_("Non Manglik");
 }
 
 // Mars counted from the sign of the reference position, the percentage from
@@ -55,17 +54,20 @@ std::optional<KujaDoshaCount> CountKujaDosha(const ChartReading& reading,
 
 // The three lines of a counted run, from the Lagna or from the Moon (Chandra);
 // three empty lines for no count.
-KujaDoshaLines KujaDoshaLinesOf(const std::optional<KujaDoshaCount>& count, bool fromLagna);
+KujaDoshaLines KujaDoshaLinesOf(const std::optional<KujaDoshaCount>& count, bool fromLagna,
+                                const Catalogue& words = English());
 
 // The three lines of one Kuja dosha run: Mars counted from the sign of the
 // reference position, the percentage from the searched body's sign. A
 // reference, Mars or searched body without a known sign gives three empty lines.
 KujaDoshaLines DetermineKujaDosha(const ChartReading& reading,
                                   std::string_view referencePositionText,
-                                  std::string_view searchedBodyName, bool fromLagna);
+                                  std::string_view searchedBodyName, bool fromLagna,
+                                  const Catalogue& words = English());
 
 // "Lord of the 1st house (Mercury) in the 10th house: ..." for houses 1..12
 // counted from the Lagna's sign. Lines whose sign cannot be read stay empty.
-std::array<std::string, 12> HouseLordLines(const ChartReading& reading);
+std::array<std::string, 12> HouseLordLines(const ChartReading& reading,
+                                           const Catalogue& words = English());
 
 }  // namespace orbalis

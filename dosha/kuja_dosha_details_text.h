@@ -18,13 +18,15 @@ struct ClassicalRowText {
     std::string doshaHouse;  // "yes" or "no"
     std::string verdict;     // ClassicalVerdictText
 };
+// Translated where shown.
 inline constexpr std::array<std::string_view, 4> kClassicalColumnTitles = {
-    "From", "Mars in the", "Dosha house", "Classical verdict"};
+    N_("From"), N_("Mars in the"), N_("Dosha house"), N_("Classical verdict")};
 
 inline constexpr std::string_view kClassicalDetailsTitle =
-    "Kuja Dosha Details: the classical house rule";
+    N_("Kuja Dosha Details: the classical house rule");
 
-ClassicalRowText ClassicalRow(const ClassicalKujaDosha& analysis, KujaReference reference);
+ClassicalRowText ClassicalRow(const ClassicalKujaDosha& analysis, KujaReference reference,
+                              const Catalogue& words = English());
 
 // The rules that hold from at least one reference, in the order of the rules.
 std::vector<Cancellation> CancellationsThatHold(const ClassicalKujaDosha& analysis);
@@ -34,9 +36,11 @@ std::vector<Cancellation> CancellationsThatHold(const ClassicalKujaDosha& analys
 // the three references, the explanation of every cancellation that holds,
 // how the classical verdict differs from the percentage on the results form
 // and, for a Manglik status only, the traditional remedies.
-std::string KujaDoshaDetailsText(const ManglikAssessment& assessment, std::string_view name);
+std::string KujaDoshaDetailsText(const ManglikAssessment& assessment, std::string_view name,
+                                 const Catalogue& words = English());
 
 // The three rows of one reading as aligned text lines, a heading line first.
-std::string ClassicalTableText(const ClassicalKujaDosha& analysis);
+std::string ClassicalTableText(const ClassicalKujaDosha& analysis,
+                               const Catalogue& words = English());
 
 }  // namespace orbalis

@@ -8,20 +8,23 @@
 
 namespace orbalis {
 
-ManglikMatch MatchKujaDosha(const MatchParty& first, const MatchParty& second) {
+ManglikMatch MatchKujaDosha(const MatchParty& first, const MatchParty& second,
+                            const Catalogue& words) {
     const MatchParty* parties[] = {&first, &second};
     ManglikMatch match;
     match.statuses = {AssessManglik(first.analysis), AssessManglik(second.analysis)};
     const bool firstIs = IsManglik(match.statuses[0].status);
     const bool secondIs = IsManglik(match.statuses[1].status);
-    const std::string start = "Kuja dosha is ";
+    auto level = [&](int party) {
+        return Tr(words, NameOf(match.statuses[static_cast<std::size_t>(party)].status).level);
+    };
 
     if (firstIs && secondIs) {
         match.verdict = ManglikBalance::BothManglik;
-        match.conclusion = start + "balanced: both are Manglik.";
+        match.conclusion = Tr(words, "Kuja dosha is balanced: both are Manglik.");
     } else if (!firstIs && !secondIs) {
         match.verdict = ManglikBalance::Neither;
-        match.conclusion = start + "balanced: neither is Manglik.";
+        match.conclusion = Tr(words, "Kuja dosha is balanced: neither is Manglik.");
     } else {
         const int manglik = firstIs ? 0 : 1;
         const MatchParty& other = *parties[1 - manglik];
@@ -31,27 +34,36 @@ ManglikMatch MatchKujaDosha(const MatchParty& first, const MatchParty& second) {
             match.verdict = ManglikBalance::BalancedByPartner;
             match.party = 1 - manglik;
             match.saturnHouse = saturnHouse;
-            match.conclusion = start + "balanced by " + other.name + "'s chart: Saturn in the " +
-                               OrdinalHouse(saturnHouse) + " from the Lagna.";
+            match.conclusion =
+                Fill(Tr(words,
+                        "Kuja dosha is balanced by {name}'s chart: Saturn in the {house} from the "
+                        "Lagna."),
+                     {{"name", other.name}, {"house", OrdinalHouse(saturnHouse, words)}});
         } else {
             match.verdict = ManglikBalance::NotBalanced;
             match.party = manglik;
-            match.conclusion = start + "not balanced: only " + parties[manglik]->name +
-                               " is Manglik (" +
-                               std::string(NameOf(match.statuses[manglik].status).level) + ").";
+            match.conclusion =
+                Fill(Tr(words, "Kuja dosha is not balanced: only {name} is Manglik ({level})."),
+                     {{"name", parties[manglik]->name}, {"level", level(manglik)}});
         }
     }
     match.balanced = match.verdict != ManglikBalance::NotBalanced;
 
     if (match.verdict == ManglikBalance::BothManglik &&
         match.statuses[0].status != match.statuses[1].status) {
-        match.note = "The levels differ: " + first.name + " is " +
-                     std::string(NameOf(match.statuses[0].status).level) + " and " + second.name +
-                     " is " + std::string(NameOf(match.statuses[1].status).level) + ".";
+        match.note = Fill(Tr(words,
+                             "The levels differ: {first} is {first_level} and {second} is "
+                             "{second_level}."),
+                          {{"first", first.name},
+                           {"first_level", level(0)},
+                           {"second", second.name},
+                           {"second_level", level(1)}});
     }
     for (int i = 0; i < 2; ++i) {
         if (i > 0) match.reason += "\n";
-        match.reason += parties[i]->name + ": " + ManglikStatusText(match.statuses[i]);
+        match.reason += Fill(
+            Tr(words, "{name}: {status}"),
+            {{"name", parties[i]->name}, {"status", ManglikStatusText(match.statuses[i], words)}});
     }
     if (!match.note.empty()) match.reason += "\n" + match.note;
     return match;

@@ -52,6 +52,8 @@ struct ManglikMatch {
     std::string reason;
 };
 
-ManglikMatch MatchKujaDosha(const MatchParty& first, const MatchParty& second);
+// The sentences in the catalogue's language; the verdict is the same in all.
+ManglikMatch MatchKujaDosha(const MatchParty& first, const MatchParty& second,
+                            const Catalogue& words = English());
 
 }  // namespace orbalis

@@ -16,18 +16,8 @@ constexpr bool Among(int value, const std::array<int, N>& values) {
     return std::find(values.begin(), values.end(), value) != values.end();
 }
 
-std::string SignName(int sign) {
-    return std::string(SignNames[static_cast<std::size_t>(sign)]);
-}
-
-// "a", "a and b", "a, b and c".
-std::string JoinedWithAnd(const std::vector<std::string>& parts) {
-    std::string text;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0) text += i + 1 == parts.size() ? " and " : ", ";
-        text += parts[i];
-    }
-    return text;
+std::string_view SignName(int sign, const Catalogue& words) {
+    return Tr(words, SignNames[static_cast<std::size_t>(sign)]);
 }
 
 std::string JoinedWith(const std::vector<std::string>& parts, std::string_view separator) {
@@ -39,17 +29,33 @@ std::string JoinedWith(const std::vector<std::string>& parts, std::string_view s
     return text;
 }
 
-// "Mars in the 7th from the Moon and the 12th from Venus": the doshas that stand.
-std::string StandingDoshas(const ClassicalKujaDosha& analysis) {
+// "the 7th from the Moon and the 12th from Venus": the doshas that stand.
+std::string StandingDoshas(const ClassicalKujaDosha& analysis, const Catalogue& words) {
     std::vector<std::string> parts;
     for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
-        const auto index = static_cast<std::size_t>(reference);
-        const ReferenceDosha& dosha = analysis.references[index];
+        const ReferenceDosha& dosha = analysis.references[static_cast<std::size_t>(reference)];
         if (dosha.status() != ClassicalStatus::Dosha) continue;
-        parts.push_back("the " + OrdinalHouse(dosha.marsHouse) + " from " +
-                        std::string(KujaReferenceNames[index].phrase));
+        // TRANSLATORS: one place of Mars in "Mars in the 7th from the Moon and ..."; {reference}
+        // already says "from".
+        parts.push_back(Fill(Tr(words, "the {house} from {reference}"),
+                             {{"house", OrdinalHouse(dosha.marsHouse, words)},
+                              {"reference", ReferenceAfterFrom(reference, words)}}));
     }
-    return "Mars in " + JoinedWithAnd(parts);
+    return ListText(parts, words);
+}
+
+// "Mars in Scorpio in the 4th from Venus": a house exception, with the
+// references it holds from, or none when the house is already said.
+std::string HouseExceptionPhrase(int marsSign, int house, const std::vector<std::string>& from,
+                                 const Catalogue& words) {
+    const std::string houseText = OrdinalHouse(house, words);
+    if (from.empty())
+        return Fill(Tr(words, "Mars in {sign} in the {house}"),
+                    {{"sign", SignName(marsSign, words)}, {"house", houseText}});
+    return Fill(Tr(words, "Mars in {sign} in the {house} from {references}"),
+                {{"sign", SignName(marsSign, words)},
+                 {"house", houseText},
+                 {"references", ListText(from, words)}});
 }
 
 // The level of step one: high from two or three references, or from one
@@ -106,17 +112,19 @@ std::optional<ManglikAssessment> AssessManglik(const ChartReading& reading,
     return AssessManglik(*analysis, reading.siderealDegrees[kMars], marriageAge);
 }
 
-std::string CancellationPhrase(const ClassicalKujaDosha& analysis, Cancellation rule) {
+std::string CancellationPhrase(const ClassicalKujaDosha& analysis, Cancellation rule,
+                               const Catalogue& words) {
     const KujaSigns& signs = analysis.signs;
     switch (rule) {
         case Cancellation::MarsInLeoOrAquarius:
-            return "Mars in " + SignName(signs.mars);
+            return Fill(Tr(words, "Mars in {sign}"), {{"sign", SignName(signs.mars, words)}});
         case Cancellation::MarsOwnOrExalted:
-            return signs.mars == kCapricorn ? "Mars exalted" : "Mars in its own sign";
+            return std::string(signs.mars == kCapricorn ? Tr(words, "Mars exalted")
+                                                        : Tr(words, "Mars in its own sign"));
         case Cancellation::MarsWithJupiterOrMoon:
-            return std::string(MarsCompanyPhrase(signs));
+            return std::string(MarsCompanyPhrase(signs, words));
         case Cancellation::LagnaInCancerOrLeo:
-            return "the Lagna in " + SignName(signs.lagna);
+            return Fill(Tr(words, "the Lagna in {sign}"), {{"sign", SignName(signs.lagna, words)}});
         default:
             break;
     }
@@ -124,59 +132,63 @@ std::string CancellationPhrase(const ClassicalKujaDosha& analysis, Cancellation 
     std::vector<std::string> references;
     int house = 0;
     for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
-        const auto index = static_cast<std::size_t>(reference);
-        const ReferenceDosha& dosha = analysis.references[index];
+        const ReferenceDosha& dosha = analysis.references[static_cast<std::size_t>(reference)];
         if (!dosha.cancelledBy[static_cast<std::size_t>(rule)]) continue;
         house = dosha.marsHouse;
-        references.emplace_back(KujaReferenceNames[index].phrase);
+        references.emplace_back(ReferenceAfterFrom(reference, words));
     }
     if (references.empty()) return {};
-    return "Mars in " + SignName(signs.mars) + " in the " + OrdinalHouse(house) + " from " +
-           JoinedWithAnd(references);
+    return HouseExceptionPhrase(signs.mars, house, references, words);
 }
 
-std::string ManglikStatusText(const ManglikAssessment& assessment) {
-    std::string text(NameOf(assessment.status).title);
+std::string ManglikStatusText(const ManglikAssessment& assessment, const Catalogue& words) {
+    const std::string_view title = Tr(words, NameOf(assessment.status).title);
     switch (assessment.status) {
         case ManglikStatus::None:
-            return text + ".";
+            // TRANSLATORS: a status without reasons, as in "Not Manglik.".
+            return Fill(Tr(words, "{status}."), {{"status", title}});
         case ManglikStatus::Cancelled: {
             std::vector<std::string> reasons;
             for (const Cancellation rule : CancellationsThatHold(assessment.analysis))
-                reasons.push_back(CancellationPhrase(assessment.analysis, rule));
-            return text + " \u2014 " + JoinedWith(reasons, "; ") + ".";
+                reasons.push_back(CancellationPhrase(assessment.analysis, rule, words));
+            return Fill(Tr(words, "{status} \u2014 {reasons}."),
+                        {{"status", title}, {"reasons", JoinedWith(reasons, "; ")}});
         }
         case ManglikStatus::Low:
         case ManglikStatus::High:
             break;
     }
-    text += " \u2014 " + StandingDoshas(assessment.analysis);
-    if (assessment.lowered()) {
-        std::vector<std::string> softenings;
-        for (int s = 0; s < kSofteningCount; ++s)
-            if (assessment.loweredBy[static_cast<std::size_t>(s)])
-                softenings.emplace_back(SofteningNames[static_cast<std::size_t>(s)].phrase);
-        text += "; lowered from high by " + JoinedWithAnd(softenings);
-    }
-    return text + ".";
+    const std::string doshas = StandingDoshas(assessment.analysis, words);
+    if (!assessment.lowered())
+        return Fill(Tr(words, "{status} \u2014 Mars in {doshas}."),
+                    {{"status", title}, {"doshas", doshas}});
+    std::vector<std::string> softenings;
+    for (int s = 0; s < kSofteningCount; ++s)
+        if (assessment.loweredBy[static_cast<std::size_t>(s)])
+            softenings.emplace_back(Tr(words, SofteningNames[static_cast<std::size_t>(s)].phrase));
+    return Fill(
+        Tr(words, "{status} \u2014 Mars in {doshas}; lowered from high by {softenings}."),
+        {{"status", title}, {"doshas", doshas}, {"softenings", ListText(softenings, words)}});
 }
 
-std::string ManglikStatusLine(const ManglikAssessment& assessment) {
-    return std::string(kManglikStatusLabel) + ManglikStatusText(assessment);
+std::string ManglikStatusLine(const ManglikAssessment& assessment, const Catalogue& words) {
+    return Fill(Tr(words, "Manglik status: {status}"),
+                {{"status", ManglikStatusText(assessment, words)}});
 }
 
-std::vector<std::string> ManglikNotes(const ManglikAssessment& assessment) {
+std::vector<std::string> ManglikNotes(const ManglikAssessment& assessment, const Catalogue& words) {
     std::vector<std::string> notes;
     if (IsManglik(assessment.status)) {
-        std::string note(kAgeNote);
+        std::string note(Tr(words, kAgeNote));
         if (assessment.marriageAge && *assessment.marriageAge >= kManglikMaturityAge) {
-            note[0] = 'm';
-            note =
-                "The marriage is planned at " + DecimalText(*assessment.marriageAge) + ": " + note;
+            // The note goes on after a colon: a script with capitals lowers its first letter.
+            if (note[0] >= 'A' && note[0] <= 'Z') note[0] = static_cast<char>(note[0] - 'A' + 'a');
+            note = Fill(Tr(words, "The marriage is planned at {age}: {note}"),
+                        {{"age", DecimalText(*assessment.marriageAge)}, {"note", note}});
         }
         notes.push_back(std::move(note));
     }
-    if (assessment.marsAtSignEdge) notes.emplace_back(kSignEdgeNote);
+    if (assessment.marsAtSignEdge) notes.emplace_back(Tr(words, kSignEdgeNote));
     return notes;
 }
 
@@ -188,29 +200,39 @@ bool IsHouseException(Cancellation rule) {
 
 // "From Venus: Mars in the 2nd, a dosha house; the dosha is cancelled by
 // Mars with the Moon."
-std::string ReferenceReason(const ClassicalKujaDosha& analysis, int reference) {
-    const auto index = static_cast<std::size_t>(reference);
-    const ReferenceDosha& dosha = analysis.references[index];
-    std::string text = "From " + std::string(KujaReferenceNames[index].phrase) + ": Mars in the " +
-                       OrdinalHouse(dosha.marsHouse);
-    if (!dosha.doshaHouse) return text + ", not a dosha house.";
-    text += ", a dosha house; ";
+std::string ReferenceReason(const ClassicalKujaDosha& analysis, int reference,
+                            const Catalogue& words) {
+    const ReferenceDosha& dosha = analysis.references[static_cast<std::size_t>(reference)];
+    const std::string house = OrdinalHouse(dosha.marsHouse, words);
+    const std::string_view from = ReferenceAfterFrom(reference, words);
+    if (!dosha.doshaHouse)
+        // TRANSLATORS: {reference} already says "from" (see the context "after from").
+        return Fill(Tr(words, "From {reference}: Mars in the {house}, not a dosha house."),
+                    {{"reference", from}, {"house", house}});
     std::vector<std::string> rules;
     for (int rule = 0; rule < kCancellationCount; ++rule) {
         if (!dosha.cancelledBy[static_cast<std::size_t>(rule)]) continue;
         const auto which = static_cast<Cancellation>(rule);
         // The house is this reference's: said once, without the others.
-        rules.push_back(IsHouseException(which) ? "Mars in " + SignName(analysis.signs.mars) +
-                                                      " in the " + OrdinalHouse(dosha.marsHouse)
-                                                : CancellationPhrase(analysis, which));
+        rules.push_back(IsHouseException(which)
+                            ? HouseExceptionPhrase(analysis.signs.mars, dosha.marsHouse, {}, words)
+                            : CancellationPhrase(analysis, which, words));
     }
-    if (rules.empty()) return text + "no cancellation holds, so the dosha stands.";
-    return text + "the dosha is cancelled by " + JoinedWithAnd(rules) + ".";
+    if (rules.empty())
+        return Fill(Tr(words,
+                       "From {reference}: Mars in the {house}, a dosha house; no cancellation "
+                       "holds, so the dosha stands."),
+                    {{"reference", from}, {"house", house}});
+    return Fill(Tr(words,
+                   "From {reference}: Mars in the {house}, a dosha house; the dosha is cancelled "
+                   "by {rules}."),
+                {{"reference", from}, {"house", house}, {"rules", ListText(rules, words)}});
 }
 
 // "High: the dosha stands from two references.", "Low: the dosha stands
 // from one reference only, in its 2nd house."
-std::string LevelReason(const ClassicalKujaDosha& analysis, ManglikStatus level) {
+std::string LevelReason(const ClassicalKujaDosha& analysis, ManglikStatus level,
+                        const Catalogue& words) {
     int standing = 0;
     int house = 0;
     for (const ReferenceDosha& dosha : analysis.references) {
@@ -219,49 +241,66 @@ std::string LevelReason(const ClassicalKujaDosha& analysis, ManglikStatus level)
         house = dosha.marsHouse;
     }
     if (standing >= 2)
-        return "High: the dosha stands from " + std::string(standing == 2 ? "two" : "three") +
-               " references.";
-    const std::string where = ", in its " + OrdinalHouse(house) + " house.";
-    return level == ManglikStatus::High ? "High: the dosha stands from one reference" + where
-                                        : "Low: the dosha stands from one reference only" + where;
+        return std::string(standing == 2
+                               ? Tr(words, "High: the dosha stands from two references.")
+                               : Tr(words, "High: the dosha stands from three references."));
+    const std::string houseText = OrdinalHouse(house, words);
+    return Fill(
+        level == ManglikStatus::High
+            ? Tr(words, "High: the dosha stands from one reference, in its {house} house.")
+            : Tr(words, "Low: the dosha stands from one reference only, in its {house} house."),
+        {{"house", houseText}});
 }
 
 }  // namespace
 
-std::vector<std::string> ManglikReasons(const ManglikAssessment& assessment) {
+std::vector<std::string> ManglikReasons(const ManglikAssessment& assessment,
+                                        const Catalogue& words) {
     const ClassicalKujaDosha& analysis = assessment.analysis;
     std::vector<std::string> reasons;
     for (int reference = 0; reference < kKujaReferenceCount; ++reference)
-        reasons.push_back(ReferenceReason(analysis, reference));
+        reasons.push_back(ReferenceReason(analysis, reference, words));
     if (assessment.level == ManglikStatus::Cancelled)
-        reasons.emplace_back(
-            "Every dosha is cancelled, so in matching the person counts as not "
-            "Manglik.");
+        reasons.emplace_back(Tr(
+            words, "Every dosha is cancelled, so in matching the person counts as not Manglik."));
     if (!IsManglik(assessment.level)) return reasons;
-    reasons.push_back(LevelReason(analysis, assessment.level));
+    reasons.push_back(LevelReason(analysis, assessment.level, words));
     if (assessment.lowered()) {
         std::vector<std::string> softenings;
         for (int s = 0; s < kSofteningCount; ++s) {
             if (!assessment.loweredBy[static_cast<std::size_t>(s)]) continue;
-            std::string phrase(SofteningNames[static_cast<std::size_t>(s)].phrase);
             if (static_cast<Softening>(s) == Softening::JupiterAspectsMars)
-                phrase +=
-                    " (Mars in the " +
-                    OrdinalHouse(WholeSignHouse(analysis.signs.mars, analysis.signs.jupiter)) +
-                    " sign from Jupiter)";
-            softenings.push_back(std::move(phrase));
+                softenings.push_back(
+                    Fill(Tr(words, "Jupiter's aspect (Mars in the {house} sign from Jupiter)"),
+                         {{"house",
+                           OrdinalHouse(WholeSignHouse(analysis.signs.mars, analysis.signs.jupiter),
+                                        words)}}));
+            else
+                softenings.emplace_back(
+                    Tr(words, SofteningNames[static_cast<std::size_t>(s)].phrase));
         }
-        reasons.push_back("Lowered from high to low by " + JoinedWithAnd(softenings) +
-                          (softenings.size() == 1 ? ", which softens a dosha but never cancels it."
-                                                  : ", which soften a dosha but never cancel it."));
+        const std::string list = ListText(softenings, words);
+        reasons.push_back(Fill(
+            softenings.size() == 1
+                ? Tr(words,
+                     "Lowered from high to low by {softenings}, which softens a dosha but never "
+                     "cancels it.")
+                : Tr(words,
+                     "Lowered from high to low by {softenings}, which soften a dosha but never "
+                     "cancel it."),
+            {{"softenings", list}}));
     }
     return reasons;
 }
 
-std::string RemediesText() {
-    std::string text = std::string(kRemediesHeading) + "\n" + std::string(kRemediesSentence) + "\n";
+std::string RemediesText(const Catalogue& words) {
+    std::string text = std::string(Tr(words, kRemediesHeading)) + "\n" +
+                       std::string(Tr(words, kRemediesSentence)) + "\n";
     for (const Remedy& remedy : kTraditionalRemedies)
-        text += std::string(remedy.name) + ": " + std::string(remedy.description) + "\n";
+        text += Fill(Tr(words, "{name}: {description}"),
+                     {{"name", Tr(words, remedy.name)},
+                      {"description", Tr(words, remedy.description)}}) +
+                "\n";
     return text;
 }
 
