@@ -3,12 +3,14 @@
 #include <array>
 #include <string_view>
 
+#include "model/catalogue.h"
+
 namespace orbalis {
 
-// English month names; index 0 is January.
+// English month names; index 0 is January. Translated where they are shown.
 inline constexpr std::array<std::string_view, 12> MonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+    N_("January"), N_("February"), N_("March"),     N_("April"),   N_("May"),      N_("June"),
+    N_("July"),    N_("August"),   N_("September"), N_("October"), N_("November"), N_("December")};
 
 // The English name of month 1..12; empty for any other number.
 constexpr std::string_view FullMonthName(int month) {
