@@ -11,6 +11,7 @@
 #include "cli/reading_summary.h"
 #include "dasha/dasha_texts.h"
 #include "model/days_in_month.h"
+#include "model/text_utils.h"
 #include "model/utc_offset.h"
 
 namespace orbalis::cli {
@@ -144,15 +145,10 @@ std::string DashaText(const FullReading& reading, const Vimshottari& dasha,
         line(Fill(Tr(words, "Running on {date}:"), {{"date", DateText(*listing.at)}}));
     }
     // The lords column holds "    Mercury/Mercury/Mercury" and two blanks;
-    // it is counted in letters, so that a translated one lines up too.
+    // it is counted in columns, so that a translated one lines up too.
     static constexpr std::size_t kLordsWidth = 29;
-    auto padded = [](std::string cell, std::size_t width) {
-        const auto letters =
-            static_cast<std::size_t>(std::count_if(cell.begin(), cell.end(), [](char c) {
-                return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-            }));
-        if (letters < width) cell.append(width - letters, ' ');
-        return cell;
+    auto padded = [](std::string_view cell, std::size_t width) {
+        return PaddedToColumns(cell, width);
     };
     line(padded(std::string(Tr(words, "Period")), kLordsWidth) +
          padded(std::string(Tr(words, "From")), 12) + std::string(Tr(words, "To")));

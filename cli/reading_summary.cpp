@@ -11,6 +11,7 @@
 #include "model/month_names.h"
 #include "model/moon_pada.h"
 #include "model/reference_tables.h"
+#include "model/text_utils.h"
 #include "model/utc_offset.h"
 #include "reading/far_zone.h"
 
@@ -95,11 +96,8 @@ std::string ReadingSummary(const FullReading& reading, const Catalogue& words) {
         line(Tr(words, kClassicalBlockTitle));
         for (const ClassicalBlockLine& row : block.lines) {
             std::string label = "  " + std::string(Tr(words, row.reference)) + ":";
-            // Nine letters wide; a translated label is counted in letters, not bytes.
-            const auto letters = std::count_if(label.begin(), label.end(), [](char c) {
-                return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-            });
-            label.append(letters < 9 ? static_cast<std::size_t>(9 - letters) : 0, ' ');
+            // Nine columns wide; a longer translated label keeps one blank.
+            label = PaddedToColumns(label, std::max<std::size_t>(9, TextColumns(label) + 1));
             line(label + row.text);
         }
         line(block.closing);

@@ -5,6 +5,7 @@
 
 #include "dasha/dasha_texts.h"
 #include "model/reference_tables.h"
+#include "model/text_utils.h"
 #include "model/utc_offset.h"
 
 namespace orbalis::dasha {
@@ -121,18 +122,13 @@ std::string DashaSheetText(const Vimshottari& dasha, const DashaToday& today, Po
     line("");
 
     // The period column holds "    Mercury/Mercury/Mercury" and two blanks;
-    // widths count letters, not bytes, so that a translated table lines up.
+    // widths count columns, not bytes, so that a translated table lines up.
     static constexpr std::size_t kWidths[] = {29, 12, 12, 14};
     auto cells = [](std::initializer_list<std::string> values) {
         std::string row;
         std::size_t column = 0;
         for (std::string value : values) {
-            const auto letters =
-                static_cast<std::size_t>(std::count_if(value.begin(), value.end(), [](char c) {
-                    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-                }));
-            if (column < std::size(kWidths) && letters < kWidths[column])
-                value.append(kWidths[column] - letters, ' ');
+            if (column < std::size(kWidths)) value = PaddedToColumns(value, kWidths[column]);
             row += value;
             ++column;
         }

@@ -4,6 +4,7 @@
 #include "dosha/manglik_status.h"
 #include "matching/match_text.h"
 #include "model/reference_tables.h"
+#include "model/text_utils.h"
 
 namespace orbalis {
 
@@ -92,15 +93,10 @@ std::string Conclusion(const CoupleMatch& match, const Catalogue& words) {
     return text + match.manglik.conclusion;
 }
 
-// Columns are counted in letters, not bytes, so that a translated table
+// Columns are counted as a terminal shows them, so that a translated table
 // lines up as the English one does.
 std::string Padded(std::string_view text, std::size_t width) {
-    std::size_t letters = 0;
-    for (const char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++letters;
-    std::string padded(text);
-    if (letters < width) padded.append(width - letters, ' ');
-    return padded + ' ';
+    return PaddedToColumns(text, width) + ' ';
 }
 
 }  // namespace
