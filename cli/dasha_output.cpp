@@ -11,6 +11,7 @@
 #include "cli/reading_summary.h"
 #include "dasha/dasha_texts.h"
 #include "model/days_in_month.h"
+#include "model/text_utils.h"
 #include "model/utc_offset.h"
 
 namespace orbalis::cli {
@@ -112,47 +113,52 @@ Json DashaJson(const Vimshottari& dasha, const DashaListing& listing) {
 }
 
 std::string DashaText(const FullReading& reading, const Vimshottari& dasha,
-                      const DashaListing& listing) {
+                      const DashaListing& listing, const Catalogue& words) {
     std::string text;
     auto line = [&text](std::string_view content) {
         text += content;
         text += '\n';
     };
-    const std::string lord(LordName(dasha.mahadashas[0].lord));
-    line("Name:      " + reading.birth.name);
-    line(BirthLine(reading.birth));
-    line("Nakshatra: " + reading.chart.nakshatra + ", lord " + lord);
-    line("Balance:   " + YearsMonthsDaysText(dasha.balance.balanceYears) + " of the " + lord +
-         " mahadasha at birth");
-    line(PositionsModeMarker(reading.positions, reading.chart.builtInEphemeris));
-    line(DatesAccuracyText(reading.positions));
-    line("Vimshottari dasha: years of " + YearDaysText(dasha) +
-         " days, dates on the birth's clock");
+    const std::string_view lord = Tr(words, LordName(dasha.mahadashas[0].lord));
+    line(Fill(Tr(words, "Name:      {name}"), {{"name", reading.birth.name}}));
+    line(BirthLine(reading.birth, words));
+    line(Fill(Tr(words, "Nakshatra: {nakshatra}, lord {lord}"),
+              {{"nakshatra", Tr(words, reading.chart.nakshatra)}, {"lord", lord}}));
+    line(Fill(
+        Tr(words, "Balance:   {balance} of the {lord} mahadasha at birth"),
+        {{"balance", YearsMonthsDaysText(dasha.balance.balanceYears, words)}, {"lord", lord}}));
+    line(PositionsModeMarker(reading.positions, reading.chart.builtInEphemeris, words));
+    line(DatesAccuracyText(reading.positions, words));
+    line(Fill(Tr(words, "Vimshottari dasha: years of {days} days, dates on the birth's clock"),
+              {{"days", YearDaysText(dasha)}}));
     line("");
 
     const std::vector<Listed> listed = ListedPeriods(dasha, listing);
     if (listing.at) {
         if (listed.empty()) {
-            line("No period runs on " + DateText(*listing.at) + ": the cycle runs from " +
-                 DateText(dasha.mahadashas.front().start) + " to " +
-                 DateText(dasha.mahadashas.back().end));
+            line(Fill(Tr(words, "No period runs on {date}: the cycle runs from {start} to {end}"),
+                      {{"date", DateText(*listing.at)},
+                       {"start", DateText(dasha.mahadashas.front().start)},
+                       {"end", DateText(dasha.mahadashas.back().end)}}));
             return text;
         }
-        line("Running on " + DateText(*listing.at) + ":");
+        line(Fill(Tr(words, "Running on {date}:"), {{"date", DateText(*listing.at)}}));
     }
-    // The lords column holds "    Mercury/Mercury/Mercury" and two blanks.
+    // The lords column holds "    Mercury/Mercury/Mercury" and two blanks;
+    // it is counted in columns, so that a translated one lines up too.
     static constexpr std::size_t kLordsWidth = 29;
-    auto padded = [](std::string cell) {
-        cell.resize(std::max(cell.size(), kLordsWidth), ' ');
-        return cell;
+    auto padded = [](std::string_view cell, std::size_t width) {
+        return PaddedToColumns(cell, width);
     };
-    line(padded("Period") + "From        To");
+    line(padded(std::string(Tr(words, "Period")), kLordsWidth) +
+         padded(std::string(Tr(words, "From")), 12) + std::string(Tr(words, "To")));
     for (const Listed each : listed) {
         const Period& period = PeriodOf(dasha, each);
         const std::string lords = std::string(2 * static_cast<std::size_t>(each.level), ' ') +
-                                  PeriodLordsText(dasha.balance, each.level, each.index);
-        std::string row = padded(lords) + DateText(period.start) + "  " + DateText(period.end);
-        const std::string marks = PeriodMarksText(dasha, each.level, each.index);
+                                  PeriodLordsText(dasha.balance, each.level, each.index, words);
+        std::string row =
+            padded(lords, kLordsWidth) + DateText(period.start) + "  " + DateText(period.end);
+        const std::string marks = PeriodMarksText(dasha, each.level, each.index, {}, words);
         line(marks.empty() ? row : row + "  " + marks);
     }
     return text;

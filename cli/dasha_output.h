@@ -8,6 +8,7 @@
 
 #include "cli/reading_result.h"
 #include "dasha/vimshottari.h"
+#include "model/catalogue.h"
 
 namespace orbalis::cli {
 
@@ -33,7 +34,7 @@ nlohmann::ordered_json DashaJson(const dasha::Vimshottari& dasha, const DashaLis
 // object {"positions", "name", "dasha"}, or CSV rows
 // level,mahadasha,antardasha,pratyantardasha,start,end,kuja_period,before_birth.
 std::string DashaText(const FullReading& reading, const dasha::Vimshottari& dasha,
-                      const DashaListing& listing);
+                      const DashaListing& listing, const Catalogue& words = English());
 std::string DashaJsonText(const FullReading& reading, const dasha::Vimshottari& dasha,
                           const DashaListing& listing);
 std::string DashaCsv(const dasha::Vimshottari& dasha, const DashaListing& listing);

@@ -21,6 +21,7 @@ struct DashaArguments {
     std::string at;
     std::string format = "text";
     std::string positions = "classic";
+    std::string lang;
 };
 
 int RunDasha(const DashaArguments& a, const CliStreams& streams) {
@@ -29,12 +30,14 @@ int RunDasha(const DashaArguments& a, const CliStreams& streams) {
     listing.levels = a.levels;
     if (!a.at.empty()) listing.at = ParseDashaDate(a.at);
     const std::string format = a.format;
-    const ReadingWriter writer = [&listing, &format](const FullReading& reading, const PlaceFill*) {
+    const Catalogue words = LanguageOption(a.lang);
+    const ReadingWriter writer = [&listing, &format, &words](const FullReading& reading,
+                                                             const PlaceFill*) {
         auto vimshottari = std::make_unique<dasha::Vimshottari>();
         dasha::ComputeVimshottari(dasha::DashaBirthOf(reading.birth, reading.chart), *vimshottari);
         if (format == "json") return DashaJsonText(reading, *vimshottari, listing);
         if (format == "csv") return DashaCsv(*vimshottari, listing);
-        return DashaText(reading, *vimshottari, listing);
+        return DashaText(reading, *vimshottari, listing, words);
     };
     return PrintOutcome(ReadingOfOptions(a.birth, mode, writer), false, streams);
 }
@@ -67,6 +70,7 @@ Subcommand AddDashaSubcommand(CLI::App& app) {
     command->add_option("--format", a->format, "text (the default), json or csv")
         ->check(CLI::IsMember({"text", "json", "csv"}));
     AddPositionsOption(*command, a->positions);
+    AddLanguageOption(*command, a->lang);
     return {command, [a](const CliStreams& streams) { return RunDasha(*a, streams); }};
 }
 

@@ -59,7 +59,8 @@ nlohmann::ordered_json ExceptionsJson(const MatchFlags& flags) {
 }  // namespace
 
 ReadingOutcome MatchFromFiles(const std::string& groomPath, const std::string& bridePath,
-                              ReadingFormat format, PositionsMode mode, VashyaPoints table) {
+                              ReadingFormat format, PositionsMode mode, VashyaPoints table,
+                              const Catalogue& words) {
     const std::string paths[] = {groomPath, bridePath};
     BirthDetails births[2];
     ChartReading charts[2];
@@ -90,13 +91,12 @@ ReadingOutcome MatchFromFiles(const std::string& groomPath, const std::string& b
     }
 
     match->sameBirth = CompareBirths(births[0], births[1]);
-    const MatchSheet sheet = ComposeMatchSheet(*match);
-
     ReadingOutcome outcome;
     if (format == ReadingFormat::Text) {
-        outcome.output = MatchSheetText(sheet);
+        outcome.output = MatchSheetText(ComposeMatchSheet(*match, words), words);
         return outcome;
     }
+    const MatchSheet sheet = ComposeMatchSheet(*match);
     nlohmann::ordered_json j;
     j["positions"] = PositionsModeName(mode);
     j["vashyaTable"] = VashyaPointsName(table);

@@ -18,15 +18,16 @@ struct MatchArguments {
     std::string format = "text";
     std::string positions = "classic";
     std::string vashya = "symmetric";
+    std::string lang;
 };
 
 int RunMatch(const MatchArguments& a, const CliStreams& streams) {
-    // Names are letters and blanks, so the match is the same text in any encoding.
+    // The match is written in UTF-8, whatever its language.
     return PrintOutcome(
         MatchFromFiles(a.groom, a.bride,
                        a.format == "json" ? ReadingFormat::Json : ReadingFormat::Text,
                        PositionsModeNamed(a.positions).value_or(PositionsMode::Classic),
-                       VashyaOption(a.vashya)),
+                       VashyaOption(a.vashya), LanguageOption(a.lang)),
         false, streams);
 }
 
@@ -54,6 +55,7 @@ Subcommand AddMatchSubcommand(CLI::App& app) {
         ->check(CLI::IsMember({"text", "json"}));
     AddPositionsOption(*match, a->positions);
     AddVashyaOption(*match, a->vashya);
+    AddLanguageOption(*match, a->lang);
     return {match, [a](const CliStreams& streams) { return RunMatch(*a, streams); }};
 }
 

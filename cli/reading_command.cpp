@@ -35,10 +35,13 @@ ReadingOutcome Render(const BirthDetails& birth, PositionsMode mode, const Readi
 
 }  // namespace
 
-ReadingWriter ReadingWriterOf(ReadingFormat format) {
-    return [format](const FullReading& reading, const PlaceFill* fill) -> std::string {
-        if (format == ReadingFormat::Text) return TextExport(reading.birth, reading.chart);
-        if (format == ReadingFormat::Summary) return ReadingSummary(reading);
+ReadingWriter ReadingWriterOf(ReadingFormat format, const Catalogue& words) {
+    // The writer keeps its own copy: a catalogue shares its texts, so this is cheap.
+    return [format, words](const FullReading& reading, const PlaceFill* fill) -> std::string {
+        if (format == ReadingFormat::Text)
+            return words.isEnglish() ? TextExport(reading.birth, reading.chart)
+                                     : TextExportUtf8(reading.birth, reading.chart, words);
+        if (format == ReadingFormat::Summary) return ReadingSummary(reading, words);
         if (!fill) return ReadingJsonText(reading);
         nlohmann::ordered_json json = ReadingJson(reading);
         json["utc_offset"] = UtcOffsetText(60 * BirthUtcOffsetMinutes(reading.birth));

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/birth_arguments.h"
+#include "model/catalogue.h"
 #include "model/positions_mode.h"
 #include "reading/reading_file.h"
 
@@ -32,8 +33,10 @@ struct PlaceFill;
 // completed the birth, or null.
 using ReadingWriter = std::function<std::string(const FullReading& reading, const PlaceFill* fill)>;
 
-// The writer of the reading command's formats.
-ReadingWriter ReadingWriterOf(ReadingFormat format);
+// The writer of the reading command's formats; the text and the summary in
+// the language of `words` (the text in UTF-8 unless it is English), JSON in
+// English always.
+ReadingWriter ReadingWriterOf(ReadingFormat format, const Catalogue& words = English());
 
 // A reading of the birth given on the command line.
 ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format,

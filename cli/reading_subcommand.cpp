@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,7 @@ struct ReadingArguments {
     std::string format;  // summary on a terminal, else text
     std::string positions = "classic";
     std::string encoding;
+    std::string lang;
 };
 
 int RunReading(const ReadingArguments& a, const CliStreams& streams) {
@@ -31,9 +33,19 @@ int RunReading(const ReadingArguments& a, const CliStreams& streams) {
                                  : named == "summary" ? ReadingFormat::Summary
                                                       : ReadingFormat::Text;
     const PositionsMode mode = PositionsModeNamed(a.positions).value_or(PositionsMode::Classic);
-    const bool textToUtf8 = format == ReadingFormat::Text &&
+    const Catalogue words = LanguageOption(a.lang);
+    // The code page holds no Devanagari or Tamil letters: a translated text
+    // is written in UTF-8, and asking for the code page is refused.
+    if (format == ReadingFormat::Text && !words.isEnglish() && a.encoding == "windows-1252") {
+        std::fprintf(streams.errors,
+                     "orbalis-cli: reading: --encoding windows-1252 cannot hold the letters of "
+                     "--lang %s; use --encoding utf-8 or --lang en\n",
+                     words.code().c_str());
+        return kUsageError;
+    }
+    const bool textToUtf8 = format == ReadingFormat::Text && words.isEnglish() &&
                             (a.encoding.empty() ? streams.outputIsTerminal : a.encoding == "utf-8");
-    return PrintOutcome(ReadingOfOptions(a.birth, mode, ReadingWriterOf(format)), textToUtf8,
+    return PrintOutcome(ReadingOfOptions(a.birth, mode, ReadingWriterOf(format, words)), textToUtf8,
                         streams);
 }
 
@@ -52,8 +64,10 @@ Subcommand AddReadingSubcommand(CLI::App& app) {
     reading
         ->add_option("--encoding", a->encoding,
                      "windows-1252 (the export's own bytes) or utf-8, for the text; utf-8 "
-                     "when standard output is a terminal, else windows-1252")
+                     "when standard output is a terminal, else windows-1252. A text in "
+                     "another language than English is always utf-8")
         ->check(CLI::IsMember({"windows-1252", "utf-8"}));
+    AddLanguageOption(*reading, a->lang);
     return {reading, [a](const CliStreams& streams) { return RunReading(*a, streams); }};
 }
 

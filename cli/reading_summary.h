@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/reading_result.h"
+#include "model/catalogue.h"
 
 namespace orbalis::cli {
 
@@ -12,10 +13,10 @@ namespace orbalis::cli {
 // its notes, the results form's two verdicts, the classical rows and their
 // closing line, and a line for each answer that changes within 15 minutes of
 // the given time.
-std::string ReadingSummary(const FullReading& reading);
+std::string ReadingSummary(const FullReading& reading, const Catalogue& words = English());
 
 // "Born:      15 August 1985, 10:30 (UTC+05:30), New Delhi, Delhi, India,
 // 28° 39′ N, 77° 13′ E".
-std::string BirthLine(const BirthDetails& birth);
+std::string BirthLine(const BirthDetails& birth, const Catalogue& words = English());
 
 }  // namespace orbalis::cli

@@ -6,6 +6,7 @@
 
 #include "cli/batch.h"
 #include "cli/reading_command.h"
+#include "model/catalogue.h"
 
 namespace CLI {
 class App;
@@ -71,6 +72,12 @@ int RunBatchFiles(const BatchFiles& files, BatchOptions options, BatchRun run,
 // `vashya`, and reads its value.
 void AddVashyaOption(CLI::App& subcommand, std::string& vashya);
 matching::VashyaPoints VashyaOption(const std::string& vashya);
+
+// Adds --lang, a language code with an available catalogue, kept in `lang`
+// (an unknown one is refused with the codes there are), and gives the
+// catalogue it names, or the locale's when it is empty.
+void AddLanguageOption(CLI::App& subcommand, std::string& lang);
+Catalogue LanguageOption(const std::string& lang);
 
 // Adds --at, a date YYYY-MM-DD the calendar has, kept in `at`.
 void AddDashaDateOption(CLI::App& subcommand, std::string& at, const std::string& help);

@@ -51,4 +51,12 @@ std::string YearsMonthsDaysText(double years) {
     return std::string(text, at);
 }
 
+std::string YearsMonthsDaysText(double years, const Catalogue& words) {
+    const long days = std::lround(years * 360.0);
+    return Fill(Tr(words, "{years}y {months}m {days}d"),
+                {{"years", std::to_string(days / 360)},
+                 {"months", std::to_string(days % 360 / 30)},
+                 {"days", std::to_string(days % 30)}});
+}
+
 }  // namespace orbalis::dasha

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/catalogue.h"
+
 namespace orbalis::dasha {
 
 // A civil date of the Gregorian calendar, as the dasha's dates are shown.
@@ -59,5 +61,7 @@ std::string DateText(DashaDate date);
 // A span of years in the customary form of 12 months of 30 days, the days
 // rounded to the nearest: "4y 7m 3d".
 std::string YearsMonthsDaysText(double years);
+// The same for people in the language of `words`.
+std::string YearsMonthsDaysText(double years, const Catalogue& words);
 
 }  // namespace orbalis::dasha

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "dasha/vimshottari.h"
+#include "model/catalogue.h"
 #include "model/positions_mode.h"
 
 namespace orbalis::dasha {
@@ -13,12 +14,13 @@ namespace orbalis::dasha {
 // What the dasha window, its copied text and the reading report show of one
 // birth's dasha, seen from the user's date today.
 
-inline constexpr std::string_view kDashaTitle = "Vimshottari Dasha";
-inline constexpr std::array<std::string_view, 5> kDashaColumnTitles = {"Period", "From", "To",
-                                                                       "Age at start", "Marks"};
+// Translated where they are shown.
+inline constexpr std::string_view kDashaTitle = N_("Vimshottari Dasha");
+inline constexpr std::array<std::string_view, 5> kDashaColumnTitles = {
+    N_("Period"), N_("From"), N_("To"), N_("Age at start"), N_("Marks")};
 inline constexpr std::string_view kKujaPeriodsNote =
-    "A Kuja period is one whose mahadasha or antardasha lord is Mars. The mark says when Mars's "
-    "periods run; it is no verdict and changes nothing in the Kuja dosha reading.";
+    N_("A Kuja period is one whose mahadasha or antardasha lord is Mars. The mark says when "
+       "Mars's periods run; it is no verdict and changes nothing in the Kuja dosha reading.");
 
 // The user's date today and the periods running on it.
 struct DashaToday {
@@ -29,7 +31,7 @@ DashaToday TodayOf(const Vimshottari& dasha, DashaDate date);
 
 // "34y 2m": the whole years and months of the calendar from `birth` to
 // `date`, as a person's age is counted; empty for a date before the birth.
-std::string AgeText(DashaDate birth, DashaDate date);
+std::string AgeText(DashaDate birth, DashaDate date, const Catalogue& words = English());
 
 // One period as a row of the table.
 struct DashaRowText {
@@ -42,7 +44,8 @@ struct DashaRowText {
     bool kujaPeriod = false;
     bool beforeBirth = false;
 };
-DashaRowText DashaRow(const Vimshottari& dasha, const DashaToday& today, int level, int index);
+DashaRowText DashaRow(const Vimshottari& dasha, const DashaToday& today, int level, int index,
+                      const Catalogue& words = English());
 
 // The lines above the table.
 struct DashaHeadText {
@@ -55,7 +58,7 @@ struct DashaHeadText {
     std::string accuracy;   // how far the dates can be trusted
 };
 DashaHeadText DashaHead(const Vimshottari& dasha, const DashaToday& today, PositionsMode mode,
-                        bool builtInEphemeris = false);
+                        bool builtInEphemeris = false, const Catalogue& words = English());
 
 // The Mars mahadasha while it has not begun on today's date; nothing once it
 // runs or has run.
@@ -66,6 +69,7 @@ std::optional<int> NextMarsMahadasha(const Vimshottari& dasha, const DashaToday&
 // antardashas and the antardasha running today by its pratyantardashas, and
 // the note on Kuja periods.
 std::string DashaSheetText(const Vimshottari& dasha, const DashaToday& today, PositionsMode mode,
-                           bool builtInEphemeris, std::string_view name);
+                           bool builtInEphemeris, std::string_view name,
+                           const Catalogue& words = English());
 
 }  // namespace orbalis::dasha

@@ -33,7 +33,8 @@ bool BhakootHolds(int count) {
 }
 
 constexpr std::array<std::string_view, 9> kTaraNames = {
-    "Janma", "Sampat", "Vipat", "Kshema", "Pratyari", "Sadhaka", "Vadha", "Mitra", "Parama Mitra"};
+    N_("Janma"),   N_("Sampat"), N_("Vipat"), N_("Kshema"),      N_("Pratyari"),
+    N_("Sadhaka"), N_("Vadha"),  N_("Mitra"), N_("Parama Mitra")};
 
 }  // namespace
 
@@ -45,16 +46,16 @@ std::string_view TaraName(int tara) {
     return kTaraNames[static_cast<std::size_t>(tara - 1)];
 }
 
-std::string_view GunaBandText(GunaBand band) {
+std::string_view GunaBandText(GunaBand band, const Catalogue& words) {
     switch (band) {
         case GunaBand::NotRecommended:
-            return "not recommended";
+            return Tr(words, "not recommended");
         case GunaBand::Average:
-            return "average";
+            return Tr(words, "average");
         case GunaBand::Good:
-            return "good";
+            return Tr(words, "good");
         case GunaBand::Excellent:
-            return "excellent";
+            return Tr(words, "excellent");
     }
     return {};
 }

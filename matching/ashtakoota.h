@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "matching/moon_placement.h"
+#include "model/catalogue.h"
 
 namespace orbalis::matching {
 
@@ -19,14 +20,14 @@ struct KootaName {
     int maximum;             // whole points
 };
 inline constexpr std::array<KootaName, kKootaCount> KootaNames = {{
-    {"Varna", "varna", 1},
-    {"Vashya", "vashya", 2},
-    {"Tara", "tara", 3},
-    {"Yoni", "yoni", 4},
-    {"Graha maitri", "graha_maitri", 5},
-    {"Gana", "gana", 6},
-    {"Bhakoot", "bhakoot", 7},
-    {"Nadi", "nadi", 8},
+    {N_("Varna"), "varna", 1},
+    {N_("Vashya"), "vashya", 2},
+    {N_("Tara"), "tara", 3},
+    {N_("Yoni"), "yoni", 4},
+    {N_("Graha maitri"), "graha_maitri", 5},
+    {N_("Gana"), "gana", 6},
+    {N_("Bhakoot"), "bhakoot", 7},
+    {N_("Nadi"), "nadi", 8},
 }};
 
 // Which vashya points table to use: the symmetric one (the default) or the
@@ -45,7 +46,9 @@ constexpr std::optional<VashyaPoints> VashyaPointsNamed(std::string_view name) {
 
 // The total's band, as families read it.
 enum class GunaBand { NotRecommended, Average, Good, Excellent };
-std::string_view GunaBandText(GunaBand band);  // "not recommended", "average", …
+// "not recommended", "average", …: English for JSON and CSV, as the band's
+// machine value, unless a catalogue is given.
+std::string_view GunaBandText(GunaBand band, const Catalogue& words = English());
 
 struct Ashtakoota {
     std::array<int, kKootaCount> halfPoints{};  // each koota's score, in half points
@@ -69,7 +72,7 @@ KootaSides KootaCompared(Koota koota, const MoonPlacement& groom, const MoonPlac
 
 // The tara (1..9) of a star counted from another, and its name ("Vipat").
 int TaraOf(int fromNakshatra, int toNakshatra);
-std::string_view TaraName(int tara);
+std::string_view TaraName(int tara);  // English; shown through Tr
 
 // "1.5", "0.5", "7": points as the tables and the command line print them.
 std::string PointsText(int halfPoints);

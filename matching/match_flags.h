@@ -6,6 +6,7 @@
 
 #include "matching/ashtakoota.h"
 #include "matching/moon_placement.h"
+#include "model/catalogue.h"
 
 namespace orbalis::matching {
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "matching/moon_match.h"
+#include "model/catalogue.h"
 
 namespace orbalis::matching {
 
@@ -10,16 +11,17 @@ namespace orbalis::matching {
 // puts together.
 
 // "Leo, Uttara Phalguni, pada 1"
-std::string MoonPlacementText(const MoonPlacement& moon);
+std::string MoonPlacementText(const MoonPlacement& moon, const Catalogue& words = English());
 
 // "26.5 of 36 gunas (good)"
-std::string GunaTotalText(const Ashtakoota& scores);
+std::string GunaTotalText(const Ashtakoota& scores, const Catalogue& words = English());
 
 // "5 of 10 poruthams agree, Rajju and Vedha among them"
-std::string PoruthamCountText(const Poruthams& poruthams);
+std::string PoruthamCountText(const Poruthams& poruthams, const Catalogue& words = English());
 
 // Whether the dosha is present, and the names of the exceptions that hold,
 // joined by "; ": "present; cancelled in some readings by: Friendly sign lords".
-std::string KootaDoshaVerdict(const MoonMatch& match, KootaDosha dosha);
+std::string KootaDoshaVerdict(const MoonMatch& match, KootaDosha dosha,
+                              const Catalogue& words = English());
 
 }  // namespace orbalis::matching

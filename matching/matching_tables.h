@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "model/catalogue.h"
 #include "model/reference_tables.h"
 
 namespace orbalis::matching {
@@ -25,16 +26,16 @@ enum Planet : int {
 };
 inline constexpr int kLordCount = 7;
 inline constexpr std::array<std::string_view, kLordCount> LordNames = {
-    "Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"};
+    N_("Sun"), N_("Moon"), N_("Mars"), N_("Mercury"), N_("Jupiter"), N_("Venus"), N_("Saturn")};
 
 enum Varna : int { kShudra, kVaishya, kKshatriya, kBrahmin };  // in rising order
-inline constexpr std::array<std::string_view, 4> VarnaNames = {"Shudra", "Vaishya", "Kshatriya",
-                                                               "Brahmin"};
+inline constexpr std::array<std::string_view, 4> VarnaNames = {N_("Shudra"), N_("Vaishya"),
+                                                               N_("Kshatriya"), N_("Brahmin")};
 
 enum VashyaGroup : int { kChatushpada, kManava, kJalachara, kVanachara, kKeeta };
 inline constexpr int kVashyaGroupCount = 5;
 inline constexpr std::array<std::string_view, kVashyaGroupCount> VashyaGroupNames = {
-    "Chatushpada", "Manava", "Jalachara", "Vanachara", "Keeta"};
+    N_("Chatushpada"), N_("Manava"), N_("Jalachara"), N_("Vanachara"), N_("Keeta")};
 
 enum Yoni : int {
     kHorse,
@@ -54,14 +55,16 @@ enum Yoni : int {
 };
 inline constexpr int kYoniCount = 14;
 inline constexpr std::array<std::string_view, kYoniCount> YoniNames = {
-    "Horse", "Elephant", "Sheep", "Serpent", "Dog",    "Cat",      "Rat",
-    "Cow",   "Buffalo",  "Tiger", "Deer",    "Monkey", "Mongoose", "Lion"};
+    N_("Horse"), N_("Elephant"), N_("Sheep"),    N_("Serpent"), N_("Dog"),
+    N_("Cat"),   N_("Rat"),      N_("Cow"),      N_("Buffalo"), N_("Tiger"),
+    N_("Deer"),  N_("Monkey"),   N_("Mongoose"), N_("Lion")};
 
 enum Gana : int { kDeva, kManushya, kRakshasa };
-inline constexpr std::array<std::string_view, 3> GanaNames = {"Deva", "Manushya", "Rakshasa"};
+inline constexpr std::array<std::string_view, 3> GanaNames = {N_("Deva"), N_("Manushya"),
+                                                              N_("Rakshasa")};
 
 enum Nadi : int { kAdi, kMadhya, kAntya };
-inline constexpr std::array<std::string_view, 3> NadiNames = {"Adi", "Madhya", "Antya"};
+inline constexpr std::array<std::string_view, 3> NadiNames = {N_("Adi"), N_("Madhya"), N_("Antya")};
 
 // Rajju: the part of the body a star stands for, counted in a snake from the
 // foot to the head and back.

@@ -53,8 +53,22 @@ bool VedhaPair(int first, int second) {
     return vedha[0] == second || vedha[1] == second;
 }
 
-std::string Names(std::string_view groom, std::string_view bride) {
-    return std::string(groom) + " and " + std::string(bride);
+// The rajju names read "Pada" like a nakshatra's quarter, so each carries a
+// context of its own for the translator.
+std::string_view RajjuName(int rajju, const Catalogue& words) {
+    switch (static_cast<Rajju>(rajju)) {
+        case kPadaRajju:
+            return TrC(words, "rajju", "Pada");
+        case kKatiRajju:
+            return TrC(words, "rajju", "Kati");
+        case kNabhiRajju:
+            return TrC(words, "rajju", "Nabhi");
+        case kKantaRajju:
+            return TrC(words, "rajju", "Kanta");
+        case kSiroRajju:
+            return TrC(words, "rajju", "Siro");
+    }
+    return {};
 }
 
 }  // namespace
@@ -67,16 +81,16 @@ bool EitherEnemy(Planet first, Planet second) {
     return RelationOf(first, second) == kEnemy || RelationOf(second, first) == kEnemy;
 }
 
-std::string Ordinal(int number) {
+std::string Ordinal(int number, const Catalogue& words) {
     const int lastTwo = number % 100;
     const int last = number % 10;
-    const char* ending = "th";
+    std::string_view pattern = Tr(words, "{number}th");
     if (lastTwo < 11 || lastTwo > 13) {
-        if (last == 1) ending = "st";
-        if (last == 2) ending = "nd";
-        if (last == 3) ending = "rd";
+        if (last == 1) pattern = Tr(words, "{number}st");
+        if (last == 2) pattern = Tr(words, "{number}nd");
+        if (last == 3) pattern = Tr(words, "{number}rd");
     }
-    return std::to_string(number) + ending;
+    return Fill(pattern, {{"number", std::to_string(number)}});
 }
 
 int Poruthams::count() const {
@@ -109,57 +123,87 @@ Poruthams CheckPoruthams(const MoonPlacement& groom, const MoonPlacement& bride)
 }
 
 std::string PoruthamReason(Porutham porutham, const MoonPlacement& groom,
-                           const MoonPlacement& bride) {
+                           const MoonPlacement& bride, const Catalogue& words) {
     const NakshatraTraits& groomStar = Star(groom);
     const NakshatraTraits& brideStar = Star(bride);
     const SignTraits& groomSign = Sign(groom);
     const SignTraits& brideSign = Sign(bride);
-    const std::string stars =
-        "The groom's star is the " + Ordinal(StarCount(groom, bride)) + " from the bride's";
-    const std::string signs =
-        "The groom's sign is the " + Ordinal(SignCount(groom, bride)) + " from the bride's";
     const bool passes = CheckPoruthams(groom, bride).passes(porutham);
-    auto name = [](const auto& names, int index) { return names[static_cast<std::size_t>(index)]; };
+    auto name = [&words](const auto& names, int index) {
+        return Tr(words, names[static_cast<std::size_t>(index)]);
+    };
+    // Each sentence is one pattern, whichever way the porutham went.
+    auto stars = [&](std::string_view pattern) {
+        return Fill(pattern, {{"count", Ordinal(StarCount(groom, bride), words)}});
+    };
+    auto signs = [&](std::string_view pattern) {
+        return Fill(pattern, {{"count", Ordinal(SignCount(groom, bride), words)}});
+    };
+    auto pair = [](std::string_view pattern, std::string_view groomName,
+                   std::string_view brideName) {
+        return Fill(pattern, {{"groom", groomName}, {"bride", brideName}});
+    };
 
     switch (porutham) {
         case Porutham::Dina:
-            return stars + (passes ? ", one of the agreeing counts." : ", not an agreeing count.");
+            return stars(passes ? Tr(words,
+                                     "The groom's star is the {count} from the bride's, one of the "
+                                     "agreeing counts.")
+                                : Tr(words,
+                                     "The groom's star is the {count} from the bride's, not an "
+                                     "agreeing count."));
         case Porutham::Gana:
-            return Names(name(GanaNames, groomStar.gana), name(GanaNames, brideStar.gana)) +
-                   (passes ? " agree." : ": a Rakshasa with another gana.");
+            return pair(passes ? Tr(words, "{groom} and {bride} agree.")
+                               : Tr(words, "{groom} and {bride}: a Rakshasa with another gana."),
+                        name(GanaNames, groomStar.gana), name(GanaNames, brideStar.gana));
         case Porutham::Mahendra:
-            return stars + (passes
-                                ? ", a count of Mahendra."
-                                : ", not the 4th, 7th, 10th or every third after it to the 25th.");
+            return stars(passes ? Tr(words,
+                                     "The groom's star is the {count} from the bride's, a count of "
+                                     "Mahendra.")
+                                : Tr(words,
+                                     "The groom's star is the {count} from the bride's, not the "
+                                     "4th, 7th, 10th or every third after it to the 25th."));
         case Porutham::StreeDeergha:
-            return stars + (passes ? ", beyond the 13th." : ", not beyond the 13th.");
+            return stars(
+                passes
+                    ? Tr(words,
+                         "The groom's star is the {count} from the bride's, beyond the 13th.")
+                    : Tr(words,
+                         "The groom's star is the {count} from the bride's, not beyond the 13th."));
         case Porutham::Yoni:
-            return Names(name(YoniNames, groomStar.yoni), name(YoniNames, brideStar.yoni)) +
-                   (passes ? " are not sworn enemies." : " are sworn enemies.");
+            return pair(passes ? Tr(words, "{groom} and {bride} are not sworn enemies.")
+                               : Tr(words, "{groom} and {bride} are sworn enemies."),
+                        name(YoniNames, groomStar.yoni), name(YoniNames, brideStar.yoni));
         case Porutham::Rasi:
             if (groom.sign == bride.sign)
-                return "Both Moons are in " + std::string(name(SignNames, groom.sign)) + ".";
-            return signs + (passes ? ", beyond the 6th." : ", within the 6th.");
-        case Porutham::Rasyadhipati: {
-            const std::string lords =
-                Names(name(LordNames, groomSign.lord), name(LordNames, brideSign.lord));
+                return Fill(Tr(words, "Both Moons are in {sign}."),
+                            {{"sign", name(SignNames, groom.sign)}});
+            return signs(
+                passes
+                    ? Tr(words, "The groom's sign is the {count} from the bride's, beyond the 6th.")
+                    : Tr(words,
+                         "The groom's sign is the {count} from the bride's, within the 6th."));
+        case Porutham::Rasyadhipati:
             if (groomSign.lord == brideSign.lord)
-                return "Both signs are ruled by " + std::string(name(LordNames, groomSign.lord)) +
-                       ".";
-            return lords + (passes ? ": neither counts the other an enemy."
-                                   : ": one counts the other an enemy.");
-        }
+                return Fill(Tr(words, "Both signs are ruled by {lord}."),
+                            {{"lord", name(LordNames, groomSign.lord)}});
+            return pair(passes
+                            ? Tr(words, "{groom} and {bride}: neither counts the other an enemy.")
+                            : Tr(words, "{groom} and {bride}: one counts the other an enemy."),
+                        name(LordNames, groomSign.lord), name(LordNames, brideSign.lord));
         case Porutham::Vasya:
-            return std::string(name(SignNames, groom.sign)) +
-                   (passes ? " is held by " : " is not held by ") +
-                   std::string(name(SignNames, bride.sign)) + ".";
+            return pair(passes ? Tr(words, "{groom} is held by {bride}.")
+                               : Tr(words, "{groom} is not held by {bride}."),
+                        name(SignNames, groom.sign), name(SignNames, bride.sign));
         case Porutham::Rajju:
-            return Names(name(RajjuNames, groomStar.rajju), name(RajjuNames, brideStar.rajju)) +
-                   (passes ? ": different rajjus." : ": the same rajju.");
+            return pair(passes ? Tr(words, "{groom} and {bride}: different rajjus.")
+                               : Tr(words, "{groom} and {bride}: the same rajju."),
+                        RajjuName(groomStar.rajju, words), RajjuName(brideStar.rajju, words));
         case Porutham::Vedha:
-            return Names(name(kNakshatraNames, groom.nakshatra),
-                         name(kNakshatraNames, bride.nakshatra)) +
-                   (passes ? " do not obstruct each other." : " obstruct each other.");
+            return pair(passes ? Tr(words, "{groom} and {bride} do not obstruct each other.")
+                               : Tr(words, "{groom} and {bride} obstruct each other."),
+                        name(kNakshatraNames, groom.nakshatra),
+                        name(kNakshatraNames, bride.nakshatra));
     }
     return {};
 }

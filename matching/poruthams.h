@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "matching/moon_placement.h"
+#include "model/catalogue.h"
 
 namespace orbalis::matching {
 
@@ -30,16 +31,16 @@ struct PoruthamName {
     bool required;           // most families refuse a match that fails it
 };
 inline constexpr std::array<PoruthamName, kPoruthamCount> PoruthamNames = {{
-    {"Dina", "dina", false},
-    {"Gana", "gana", false},
-    {"Mahendra", "mahendra", false},
-    {"Stree deergha", "stree_deergha", false},
-    {"Yoni", "yoni", false},
-    {"Rasi", "rasi", false},
-    {"Rasyadhipati", "rasyadhipati", false},
-    {"Vasya", "vasya", false},
-    {"Rajju", "rajju", true},
-    {"Vedha", "vedha", true},
+    {N_("Dina"), "dina", false},
+    {N_("Gana"), "gana", false},
+    {N_("Mahendra"), "mahendra", false},
+    {N_("Stree deergha"), "stree_deergha", false},
+    {N_("Yoni"), "yoni", false},
+    {N_("Rasi"), "rasi", false},
+    {N_("Rasyadhipati"), "rasyadhipati", false},
+    {N_("Vasya"), "vasya", false},
+    {N_("Rajju"), "rajju", true},
+    {N_("Vedha"), "vedha", true},
 }};
 
 struct Poruthams {
@@ -55,10 +56,10 @@ Poruthams CheckPoruthams(const MoonPlacement& groom, const MoonPlacement& bride)
 // Why a porutham passed or failed, in one plain sentence:
 // "The groom's star is the 9th from the bride's, one of the agreeing counts."
 std::string PoruthamReason(Porutham porutham, const MoonPlacement& groom,
-                           const MoonPlacement& bride);
+                           const MoonPlacement& bride, const Catalogue& words = English());
 
 // "1st", "2nd", "23rd".
-std::string Ordinal(int number);
+std::string Ordinal(int number, const Catalogue& words = English());
 
 // Whether each of two planets regards the other as a natural friend; whether
 // either regards the other as an enemy.

@@ -7,7 +7,7 @@
 
 namespace orbalis {
 
-// English month names; index 0 is January.
+// English month names; index 0 is January. Translated where they are shown.
 inline constexpr std::array<std::string_view, 12> MonthNames = {
     N_("January"), N_("February"), N_("March"),     N_("April"),   N_("May"),      N_("June"),
     N_("July"),    N_("August"),   N_("September"), N_("October"), N_("November"), N_("December")};

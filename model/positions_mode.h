@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/catalogue.h"
+
 namespace orbalis {
 
 // Where a reading's positions come from. Classic: the program's own mean
@@ -29,10 +31,11 @@ inline constexpr std::string_view kBuiltInEphemeris = "Swiss Ephemeris, built-in
 
 // The line the results form shows under its heading, so that a printout or a
 // picture says how its positions were computed.
-inline std::string PositionsModeMarker(PositionsMode mode, bool builtInEphemeris = false) {
-    if (mode == PositionsMode::Classic) return "Positions: classic";
-    return "Positions: precise (" +
-           std::string(builtInEphemeris ? kBuiltInEphemeris : "Swiss Ephemeris") + ")";
+inline std::string PositionsModeMarker(PositionsMode mode, bool builtInEphemeris = false,
+                                       const Catalogue& words = English()) {
+    if (mode == PositionsMode::Classic) return std::string(Tr(words, "Positions: classic"));
+    return Fill(Tr(words, "Positions: precise ({ephemeris})"),
+                {{"ephemeris", builtInEphemeris ? kBuiltInEphemeris : "Swiss Ephemeris"}});
 }
 
 }  // namespace orbalis

@@ -38,4 +38,43 @@ std::string EscapedControls(std::string_view text) {
     return shown;
 }
 
+namespace {
+
+// The combining marks of the Devanagari (U+0900..U+097F) and Tamil
+// (U+0B80..U+0BFF) blocks: signs drawn on, above, below or beside the letter
+// they follow, the virama and the nukta among them.
+bool CombiningMark(char32_t c) {
+    if (c >= 0x0900 && c <= 0x0903) return true;
+    if (c >= 0x093A && c <= 0x094F && c != 0x093D) return true;
+    if (c >= 0x0951 && c <= 0x0957) return true;
+    if (c == 0x0962 || c == 0x0963) return true;
+    if (c == 0x0B82) return true;
+    if (c >= 0x0BBE && c <= 0x0BCD) return true;
+    if (c == 0x0BD7) return true;
+    return c == 0x200C || c == 0x200D;  // the zero-width joiners
+}
+
+}  // namespace
+
+std::size_t TextColumns(std::string_view text) {
+    std::size_t columns = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        if (!CombiningMark(c)) ++columns;
+        i += length;
+    }
+    return columns;
+}
+
+std::string PaddedToColumns(std::string_view text, std::size_t columns) {
+    std::string padded(text);
+    const std::size_t taken = TextColumns(text);
+    if (taken < columns) padded.append(columns - taken, ' ');
+    return padded;
+}
+
 }  // namespace orbalis

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,13 @@ std::string DecimalText(long value);
 // start a terminal's escape sequence, become "\x1b" and "\u009b"; line
 // breaks and tabs stay as they are.
 std::string EscapedControls(std::string_view text);
+
+// How many columns a UTF-8 text takes on a terminal or in a monospaced
+// table: one a character, none for the vowel signs and other marks that
+// Devanagari and Tamil letters combine with the letter before them.
+std::size_t TextColumns(std::string_view text);
+
+// The text followed by blanks up to `columns` columns; a longer text as it is.
+std::string PaddedToColumns(std::string_view text, std::size_t columns);
 
 }  // namespace orbalis

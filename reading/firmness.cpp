@@ -19,18 +19,18 @@
 namespace orbalis {
 
 const std::array<FirmnessItemName, kFirmnessItemCount> FirmnessItemNames = {{
-    {"lagnaSign", "The Lagna", "Lagna sign"},
-    {"moonSign", "The Moon sign", "Moon sign"},
-    {"nakshatra", "The nakshatra", "Nakshatra"},
-    {"moonPada", "The Moon's pada", "Moon's pada"},
-    {"marsHouseFromLagna", "Mars's house from the Lagna", "Mars's house from the Lagna"},
-    {"marsHouseFromMoon", "Mars's house from the Moon", "Mars's house from the Moon"},
-    {"verdictFromLagna", "The verdict from the Lagna", "Verdict from the Lagna"},
-    {"verdictFromMoon", "The verdict from the Moon", "Verdict from the Moon"},
-    {"classicalLagna", "The classical verdict from the Lagna", "Classical, from the Lagna"},
-    {"classicalMoon", "The classical verdict from the Moon", "Classical, from the Moon"},
-    {"classicalVenus", "The classical verdict from Venus", "Classical, from Venus"},
-    {"manglikStatus", "The Manglik status", "Manglik status"},
+    {"lagnaSign", N_("The Lagna"), N_("Lagna sign")},
+    {"moonSign", N_("The Moon sign"), N_("Moon sign")},
+    {"nakshatra", N_("The nakshatra"), N_("Nakshatra")},
+    {"moonPada", N_("The Moon's pada"), N_("Moon's pada")},
+    {"marsHouseFromLagna", N_("Mars's house from the Lagna"), N_("Mars's house from the Lagna")},
+    {"marsHouseFromMoon", N_("Mars's house from the Moon"), N_("Mars's house from the Moon")},
+    {"verdictFromLagna", N_("The verdict from the Lagna"), N_("Verdict from the Lagna")},
+    {"verdictFromMoon", N_("The verdict from the Moon"), N_("Verdict from the Moon")},
+    {"classicalLagna", N_("The classical verdict from the Lagna"), N_("Classical, from the Lagna")},
+    {"classicalMoon", N_("The classical verdict from the Moon"), N_("Classical, from the Moon")},
+    {"classicalVenus", N_("The classical verdict from Venus"), N_("Classical, from Venus")},
+    {"manglikStatus", N_("The Manglik status"), N_("Manglik status")},
 }};
 
 namespace {
@@ -509,7 +509,7 @@ bool VerdictChangesSoon(const Firmness& firmness) {
     return false;
 }
 
-std::vector<std::string> FirmnessWarnings(const Firmness& firmness) {
+std::vector<std::string> FirmnessWarnings(const Firmness& firmness, const Catalogue& words) {
     if (!firmness.givenMinute) return {};
     // The Manglik status first, then the nearest first, in item order on a tie.
     std::vector<std::pair<int, std::size_t>> near;  // rank, item
@@ -527,31 +527,43 @@ std::vector<std::string> FirmnessWarnings(const Firmness& firmness) {
         const bool later = *NearestChange(run) > 0;
         // The first minute of the later answer, as FirmnessHoldsText names it.
         const int named = later ? *run.to + 1 : *run.from;
-        std::string line = std::string(FirmnessItemNames[item].subject) + " changes at " +
-                           FirmnessClockText(*firmness.givenMinute + named) + ", ";
-        if (named == 0) {
-            line += "the given birth time";
-        } else {
-            const int minutes = Distance(named);
-            line += std::to_string(minutes) + (minutes == 1 ? " minute " : " minutes ") +
-                    (later ? "after" : "before") + " the given birth time";
-        }
-        lines.push_back(line + ": please check the time.");
+        const int minutes = Distance(named);
+        const std::string_view pattern =
+            named == 0 ? Tr(words,
+                            "{subject} changes at {time}, the given birth time: please check the "
+                            "time.")
+            : minutes == 1
+                ? (later ? Tr(words,
+                              "{subject} changes at {time}, 1 minute after the given birth time: "
+                              "please check the time.")
+                         : Tr(words,
+                              "{subject} changes at {time}, 1 minute before the given birth time: "
+                              "please check the time."))
+            : later ? Tr(words,
+                         "{subject} changes at {time}, {minutes} minutes after the given birth "
+                         "time: please check the time.")
+                    : Tr(words,
+                         "{subject} changes at {time}, {minutes} minutes before the given birth "
+                         "time: please check the time.");
+        lines.push_back(Fill(pattern, {{"subject", Tr(words, FirmnessItemNames[item].subject)},
+                                       {"time", FirmnessClockText(*firmness.givenMinute + named)},
+                                       {"minutes", std::to_string(minutes)}}));
     }
     return lines;
 }
 
-std::string FirmnessWarning(const Firmness& firmness) {
-    std::vector<std::string> lines = FirmnessWarnings(firmness);
+std::string FirmnessWarning(const Firmness& firmness, const Catalogue& words) {
+    std::vector<std::string> lines = FirmnessWarnings(firmness, words);
     return lines.empty() ? std::string() : std::move(lines.front());
 }
 
-std::vector<std::string> FirmnessFormWarnings(const Firmness& firmness) {
-    std::vector<std::string> lines = FirmnessWarnings(firmness);
+std::vector<std::string> FirmnessFormWarnings(const Firmness& firmness, const Catalogue& words) {
+    std::vector<std::string> lines = FirmnessWarnings(firmness, words);
     if (lines.size() <= kFirmnessFormLines) return lines;
     const std::size_t more = lines.size() - 1;
     lines.resize(1);
-    lines.push_back("and " + std::to_string(more) + " more \u2014 see Details");
+    lines.push_back(
+        Fill(Tr(words, "and {count} more \u2014 see Details"), {{"count", std::to_string(more)}}));
     return lines;
 }
 
@@ -567,7 +579,7 @@ std::string FirmnessClockText(std::int64_t minute) {
     return FirmnessDateTimeText(minute).substr(11);
 }
 
-std::string FirmnessHoldsText(const Firmness& firmness, FirmnessItem item) {
+std::string FirmnessHoldsText(const Firmness& firmness, FirmnessItem item, const Catalogue& words) {
     if (!firmness.givenMinute) return {};
     const std::int64_t given = *firmness.givenMinute;
     // Another day than the birth's is written with its date.
@@ -580,15 +592,16 @@ std::string FirmnessHoldsText(const Firmness& firmness, FirmnessItem item) {
     const bool fromYears = given + firmness.searchedFrom <= kFirstYearsMinute;
     const bool toYears = given + firmness.searchedTo >= kLastYearsMinute;
     const FirmnessRun& run = firmness.of(item);
-    std::string text = "holds from ";
-    text += run.from    ? when(given + *run.from)
-            : fromYears ? "before " + std::to_string(kFirstBirthYear)
-                        : "before " + when(given + firmness.searchedFrom);
-    text += " to ";
-    text += run.to    ? when(given + *run.to)
-            : toYears ? "after " + std::to_string(kLastBirthYear)
-                      : "after " + when(given + firmness.searchedTo);
-    return text;
+    const std::string from =
+        run.from ? when(given + *run.from)
+        : fromYears
+            ? Fill(Tr(words, "before {when}"), {{"when", std::to_string(kFirstBirthYear)}})
+            : Fill(Tr(words, "before {when}"), {{"when", when(given + firmness.searchedFrom)}});
+    const std::string to =
+        run.to    ? when(given + *run.to)
+        : toYears ? Fill(Tr(words, "after {when}"), {{"when", std::to_string(kLastBirthYear)}})
+                  : Fill(Tr(words, "after {when}"), {{"when", when(given + firmness.searchedTo)}});
+    return Fill(Tr(words, "holds from {from} to {to}"), {{"from", from}, {"to", to}});
 }
 
 }  // namespace orbalis

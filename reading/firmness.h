@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/birth_details.h"
+#include "model/catalogue.h"
 #include "model/positions_mode.h"
 
 namespace orbalis {
@@ -34,9 +35,10 @@ enum class FirmnessItem : int {
 inline constexpr int kFirmnessItemCount = 12;
 
 struct FirmnessItemName {
-    std::string_view key;      // "lagnaSign": the JSON key
-    std::string_view subject;  // "The Lagna": as in "The Lagna changes at 10:41"
-    std::string_view title;    // "Lagna sign": a row heading
+    std::string_view key;  // "lagnaSign": the JSON key
+    std::string_view
+        subject;  // "The Lagna": as in "The Lagna changes at 10:41"; translated where shown
+    std::string_view title;  // "Lagna sign": a row heading; translated where shown
 };
 extern const std::array<FirmnessItemName, kFirmnessItemCount> FirmnessItemNames;
 
@@ -116,15 +118,17 @@ BatchFirmness BatchFirmnessOf(const BirthDetails& birth, PositionsMode mode);
 // as in FirmnessHoldsText: a run that holds from 10:25 "changes at 10:25, 5
 // minutes before the given birth time"; one that holds from the given minute
 // itself changes "at 10:30, the given birth time".
-std::vector<std::string> FirmnessWarnings(const Firmness& firmness);
+std::vector<std::string> FirmnessWarnings(const Firmness& firmness,
+                                          const Catalogue& words = English());
 // The first of them, or empty.
-std::string FirmnessWarning(const Firmness& firmness);
+std::string FirmnessWarning(const Firmness& firmness, const Catalogue& words = English());
 
 // What the results form shows: every line of FirmnessWarnings when there are
 // no more than kFirmnessFormLines, otherwise the first and "and 4 more — see
 // Details".
 inline constexpr std::size_t kFirmnessFormLines = 2;
-std::vector<std::string> FirmnessFormWarnings(const Firmness& firmness);
+std::vector<std::string> FirmnessFormWarnings(const Firmness& firmness,
+                                              const Catalogue& words = English());
 
 // True when a verdict changes within kFirmnessWarningMinutes.
 bool VerdictChangesSoon(const Firmness& firmness);
@@ -136,6 +140,7 @@ std::string FirmnessClockText(std::int64_t minute);
 // "holds from 09:58 to 11:42"; a side that reaches the end of the search
 // reads "from before 07:30" or "to after 13:30", or at the end of the birth
 // years "from before 1901" or "to after 2050".
-std::string FirmnessHoldsText(const Firmness& firmness, FirmnessItem item);
+std::string FirmnessHoldsText(const Firmness& firmness, FirmnessItem item,
+                              const Catalogue& words = English());
 
 }  // namespace orbalis

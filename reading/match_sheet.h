@@ -9,6 +9,7 @@
 #include "matching/ashtakoota.h"
 #include "matching/match_flags.h"
 #include "matching/poruthams.h"
+#include "model/catalogue.h"
 #include "reading/couple_match.h"
 
 namespace orbalis {
@@ -19,24 +20,25 @@ namespace orbalis {
 // the companion's JSON takes its sentences from it, so that no page can say
 // a match differently from another.
 
-inline constexpr std::string_view kMatchTitle = "Marriage match";
-inline constexpr std::string_view kAshtakootaHeading = "Ashtakoota (36 gunas)";
-inline constexpr std::array<std::string_view, 4> kKootaColumnTitles = {"Koota", "Groom", "Bride",
-                                                                       "Points"};
-inline constexpr std::string_view kDoshasHeading = "Doshas and their exceptions";
-inline constexpr std::string_view kPoruthamsHeading = "Poruthams (* most families require it)";
-inline constexpr std::array<std::string_view, 3> kPoruthamColumnTitles = {"Porutham", "Result",
-                                                                          "Why"};
+// The headings, translated where they are shown.
+inline constexpr std::string_view kMatchTitle = N_("Marriage match");
+inline constexpr std::string_view kAshtakootaHeading = N_("Ashtakoota (36 gunas)");
+inline constexpr std::array<std::string_view, 4> kKootaColumnTitles = {N_("Koota"), N_("Groom"),
+                                                                       N_("Bride"), N_("Points")};
+inline constexpr std::string_view kDoshasHeading = N_("Doshas and their exceptions");
+inline constexpr std::string_view kPoruthamsHeading = N_("Poruthams (* most families require it)");
+inline constexpr std::array<std::string_view, 3> kPoruthamColumnTitles = {N_("Porutham"),
+                                                                          N_("Result"), N_("Why")};
 inline constexpr std::string_view kManglikBalanceHeading =
-    "Manglik balance: the classical house rule";
-inline constexpr std::string_view kConclusionHeading = "Conclusion";
+    N_("Manglik balance: the classical house rule");
+inline constexpr std::string_view kConclusionHeading = N_("Conclusion");
 
 // The sentence of each SameBirth, empty for No.
 inline constexpr std::array<std::string_view, 3> kSameBirthSentences = {
     "",
-    "Both readings are of the same birth: the same minute and place give both people one "
-    "chart.",
-    "Both readings are of the same birth: a reading matched with itself.",
+    N_("Both readings are of the same birth: the same minute and place give both people one "
+       "chart."),
+    N_("Both readings are of the same birth: a reading matched with itself."),
 };
 
 struct MatchSheetPerson {
@@ -52,9 +54,9 @@ struct MatchSheetPerson {
 };
 
 struct MatchSheetKoota {
-    std::string_view koota;  // "Graha maitri"
-    std::string_view groom;  // what the koota compared: "Brahmin"
-    std::string_view bride;
+    std::string koota;  // "Graha maitri"
+    std::string groom;  // what the koota compared: "Brahmin"
+    std::string bride;
     std::string points;  // "1.5 of 3"
 };
 
@@ -70,13 +72,13 @@ struct MatchSheetDosha {
 struct MatchSheetPorutham {
     std::string name;  // "Rajju *": a required one carries the star
     bool agrees = false;
-    std::string_view result;  // "agrees" or "fails"
+    std::string result;  // "agrees" or "fails"
     std::string reason;
 };
 
 struct MatchSheet {
     std::array<MatchSheetPerson, 2> people;  // the groom first
-    std::string_view sameBirth;              // kSameBirthSentences; empty for two births
+    std::string sameBirth;                   // kSameBirthSentences; empty for two births
     std::array<MatchSheetKoota, matching::kKootaCount> kootas;
     std::string total;  // "Total: 17.5 of 36 gunas (not recommended)"
     std::array<MatchSheetDosha, matching::kKootaDoshaCount> doshas;
@@ -94,9 +96,12 @@ struct MatchSheet {
     std::string conclusion;
 };
 
-MatchSheet ComposeMatchSheet(const CoupleMatch& match);
+// The sheet in the language of `words`; the companion's JSON takes the
+// English one.
+MatchSheet ComposeMatchSheet(const CoupleMatch& match, const Catalogue& words = English());
 
-// The sheet as plain text, lines ending in LF, its first line the title.
-std::string MatchSheetText(const MatchSheet& sheet);
+// The sheet as plain text, lines ending in LF, its first line the title;
+// `words` gives the headings and should be the sheet's own language.
+std::string MatchSheetText(const MatchSheet& sheet, const Catalogue& words = English());
 
 }  // namespace orbalis

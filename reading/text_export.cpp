@@ -15,47 +15,59 @@ constexpr std::string_view kSeparatorLine = "\r";
 
 }  // namespace
 
-std::string TextExport(const BirthDetails& birth, const ChartReading& reading) {
+std::string TextExportUtf8(const BirthDetails& birth, const ChartReading& reading,
+                           const Catalogue& words) {
     std::string text;
     const auto line = [&text](std::string_view content) {
         text += content;
         text += kLineEnd;
     };
+    const auto labelled = [&line](std::string_view label, std::string_view value) {
+        line(std::string(label) + " " + std::string(value));
+    };
 
-    line("Name: " + birth.name);
-    line("Date of Birth: " + std::string(FullMonthName(birth.month)) + " " +
-         DecimalText(birth.day) + ", " + DecimalText(birth.year));
-    line("Time of Birth: " + DecimalText(birth.hour) + " Hour " + DecimalText(birth.minute) +
-         " Minute");
-    line("Latitude: " + DecimalText(birth.latitudeDegrees) + " Degree " +
-         DecimalText(birth.latitudeMinutes) + " Minute ");
-    line("Longitude: " + DecimalText(birth.longitudeDegrees) + " Degree " +
-         DecimalText(birth.longitudeMinutes) + " Minute ");
-    line("City: " + birth.city);
-    line("State: " + birth.state);
-    line("Country: " + birth.country);
+    labelled(Tr(words, "Name:"), birth.name);
+    line(Fill(Tr(words, "Date of Birth: {month} {day}, {year}"),
+              {{"month", Tr(words, FullMonthName(birth.month))},
+               {"day", DecimalText(birth.day)},
+               {"year", DecimalText(birth.year)}}));
+    line(Fill(Tr(words, "Time of Birth: {hour} Hour {minute} Minute"),
+              {{"hour", DecimalText(birth.hour)}, {"minute", DecimalText(birth.minute)}}));
+    line(Fill(Tr(words, "Latitude: {degrees} Degree {minutes} Minute "),
+              {{"degrees", DecimalText(birth.latitudeDegrees)},
+               {"minutes", DecimalText(birth.latitudeMinutes)}}));
+    line(Fill(Tr(words, "Longitude: {degrees} Degree {minutes} Minute "),
+              {{"degrees", DecimalText(birth.longitudeDegrees)},
+               {"minutes", DecimalText(birth.longitudeMinutes)}}));
+    labelled(Tr(words, "City:"), birth.city);
+    labelled(Tr(words, "State:"), birth.state);
+    labelled(Tr(words, "Country:"), birth.country);
     line(kSeparatorLine);
 
-    line("Planetary Position");
+    line(Tr(words, "Planetary Position"));
     // The chart's bodies only: the ascendant is written as its sign below.
     for (int body = kSun; body < kChartBodyCount; ++body) {
-        line(reading.planetName[body] + " " + reading.planetPositionText[body]);
+        line(std::string(Tr(words, reading.planetName[body])) + " " +
+             reading.planetPositionText[body]);
     }
     line(kSeparatorLine);
 
-    line("Other Planetary Details");
-    line("Ayanamsa: " + reading.ayanamsaDisplay);
-    line("Lagna / Asc: " + reading.lagnaRashiName);
-    line("Nakshatra: " + reading.nakshatra);
-    line("Rashi / Moon Sign: " + reading.rashi);
-    line("Pada: " + reading.pada);
-    line("Lord: " + reading.lord);
+    line(Tr(words, "Other Planetary Details"));
+    labelled(Tr(words, "Ayanamsa:"), reading.ayanamsaDisplay);
+    labelled(Tr(words, "Lagna / Asc:"), Tr(words, reading.lagnaRashiName));
+    labelled(Tr(words, "Nakshatra:"), Tr(words, reading.nakshatra));
+    labelled(Tr(words, "Rashi / Moon Sign:"), Tr(words, reading.rashi));
+    labelled(Tr(words, "Pada:"), reading.pada);
+    labelled(Tr(words, "Lord:"), Tr(words, reading.lord));
     line(kSeparatorLine);
 
-    line("House Lord Interpretation");
+    line(Tr(words, "House Lord Interpretation"));
     for (const std::string& houseLine : HouseLordLines(reading)) line(houseLine);
+    return text;
+}
 
-    return Utf8ToCodePage(text);
+std::string TextExport(const BirthDetails& birth, const ChartReading& reading) {
+    return Utf8ToCodePage(TextExportUtf8(birth, reading, English()));
 }
 
 }  // namespace orbalis

@@ -5,8 +5,12 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "model/reference_tables.h"
+#include "model/text_utils.h"
+#include "reading/languages.h"
 #include "support/sample_readings.h"
 
 namespace orbalis {
@@ -30,6 +34,36 @@ TEST(MatchSheet, TextOfAWholeMatch) {
     ComputeChartReading(BirthDetailsFromForm(testing::MumbaiEntries1987()), kiran);
     const auto match = MatchCouple("Ravi Kumar", ravi, "Kiran Rao", kiran, VashyaPoints::Symmetric);
     EXPECT_EQ(MatchSheetText(ComposeMatchSheet(match.value())), expected.str());
+}
+
+// In Hindi and Tamil the same match keeps its table columns where the
+// English one has them, counted as a terminal shows the letters.
+TEST(MatchSheet, TranslatedTablesLineUp) {
+    ChartReading ravi, kiran;
+    ComputeChartReading(BirthDetailsFromForm(testing::DelhiEntries()), ravi);
+    ComputeChartReading(BirthDetailsFromForm(testing::MumbaiEntries1987()), kiran);
+    const auto match = MatchCouple("Ravi Kumar", ravi, "Kiran Rao", kiran, VashyaPoints::Symmetric);
+    for (const char* code : {"hi", "ta"}) {
+        SCOPED_TRACE(code);
+        const Catalogue words = CatalogueFor(code);
+        ASSERT_EQ(words.code(), code);
+        const MatchSheet sheet = ComposeMatchSheet(match.value(), words);
+        std::istringstream text(MatchSheetText(sheet, words));
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(text, line);) lines.push_back(line);
+        // The cell a row ends with, and the column it starts at.
+        auto startsAt = [&lines](const std::string& row, const std::string& last) {
+            for (const std::string& line : lines)
+                if (line.starts_with(row) && line.ends_with(last))
+                    return TextColumns(line) - TextColumns(last);
+            return std::size_t{0};
+        };
+        for (const MatchSheetKoota& koota : sheet.kootas)
+            EXPECT_EQ(startsAt(koota.koota, koota.points), 45u) << koota.koota;
+        for (const MatchSheetPorutham& porutham : sheet.poruthams)
+            EXPECT_EQ(startsAt(porutham.name, porutham.reason), 24u) << porutham.name;
+        EXPECT_FALSE(Has(sheet.total, "gunas")) << sheet.total;
+    }
 }
 
 // The conclusion in words says what the rows say, for every pair of Moon
