@@ -175,14 +175,7 @@ void NavamsaAndClassical(ReportSheet& sheet, const ReportReading& report, const 
     const double width = sheet.width() - left;
     const std::optional<ClassicalKujaDosha> analysis = AnalyseClassicalKujaDosha(reading);
     if (analysis) {
-        std::vector<QStringList> rows = {{}};
-        for (std::string_view title : kClassicalColumnTitles) rows[0].append(Q(Tr(words, title)));
-        for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
-            const ClassicalRowText row =
-                ClassicalRow(*analysis, static_cast<KujaReference>(reference));
-            rows.push_back({Q(row.from), Q(row.house), Q(row.doshaHouse), Q(row.verdict)});
-        }
-        sheet.table(rows, {0.0, 0.22, 0.42, 0.62}, true, left, width);
+        sheet.table(ClassicalRows(*analysis, words), {0.0, 0.22, 0.42, 0.62}, true, left, width);
         const QFont regular = ReportFont(kBodyPoints);
         for (Cancellation rule : CancellationsThatHold(*analysis)) {
             const CancellationText& text = CancellationTexts[static_cast<std::size_t>(rule)];

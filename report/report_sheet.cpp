@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "dosha/kuja_dosha_details_text.h"
 #include "model/utc_offset.h"
 #include "painting/chart_painter.h"
 #include "painting/page.h"
@@ -141,6 +142,16 @@ std::vector<QStringList> BirthRows(const BirthDetails& birth, const Catalogue& w
          degrees(birth.longitudeDegrees, birth.longitudeMinutes, birth.isEast ? 'E' : 'W')},
         {Q(Tr(words, "Time zone")), Q(ZoneUsedText(birth))},
     };
+}
+
+std::vector<QStringList> ClassicalRows(const ClassicalKujaDosha& analysis, const Catalogue& words) {
+    std::vector<QStringList> rows = {{}};
+    for (std::string_view title : kClassicalColumnTitles) rows[0].append(Q(Tr(words, title)));
+    for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
+        const ClassicalRowText row = ClassicalRow(analysis, static_cast<KujaReference>(reference));
+        rows.push_back({Q(row.from), Q(row.house), Q(row.doshaHouse), Q(row.verdict)});
+    }
+    return rows;
 }
 
 QString PdfFileName(const QString& text, const QString& fallback) {

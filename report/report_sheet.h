@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dosha/classical_kuja_dosha.h"
 #include "model/birth_details.h"
 #include "model/catalogue.h"
 
@@ -82,6 +83,9 @@ class ReportSheet {
 // The particulars of a birth as label and value rows: name, date, time with
 // the UTC offset used, place, latitude, longitude and the zone row.
 std::vector<QStringList> BirthRows(const BirthDetails& birth, const Catalogue& words);
+
+// The classical rows of the Kuja dosha details under their column titles.
+std::vector<QStringList> ClassicalRows(const ClassicalKujaDosha& analysis, const Catalogue& words);
 
 // A file name from a text: the characters no file system takes removed,
 // blanks folded, `fallback` when nothing is left; ".pdf" added.
