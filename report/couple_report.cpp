@@ -109,9 +109,9 @@ void BalanceSection(ReportSheet& sheet, const MatchSheet& match, const Catalogue
     sheet.text(Q(Tr(words, kRemediesHeading)), ReportFont(kBodyPoints, true));
     sheet.text(Q(Tr(words, kRemediesSentence)), ReportFont(kBodyPoints));
     for (const Remedy& remedy : kTraditionalRemedies)
-        sheet.text(Q(Tr(words, remedy.name)) + QStringLiteral(": ") +
-                       Q(Tr(words, remedy.description)),
-                   ReportFont(kBodyPoints), Qt::black, sheet.mm(4));
+        sheet.text(
+            Q(Tr(words, remedy.name)) + QStringLiteral(": ") + Q(Tr(words, remedy.description)),
+            ReportFont(kBodyPoints), Qt::black, sheet.mm(4));
 }
 
 }  // namespace
@@ -139,9 +139,8 @@ bool PaintCoupleReport(QPagedPaintDevice& device, const CoupleReport& report,
 QByteArray CoupleReportPdf(const CoupleReport& report, const Catalogue& words) {
     const QString title =
         Q(Fill(Tr(words, "Marriage match: {names}"), {{"names", Names(report.sheet, words)}}));
-    return PaintedPdf(title, [&](QPagedPaintDevice& device) {
-        return PaintCoupleReport(device, report, words);
-    });
+    return PaintedPdf(
+        title, [&](QPagedPaintDevice& device) { return PaintCoupleReport(device, report, words); });
 }
 
 QString CoupleReportFileName(const MatchSheet& sheet, const Catalogue& words) {

@@ -52,9 +52,8 @@ std::vector<QStringList> VedicRows(const ChartReading& reading, const Catalogue&
         {Q(Tr(words, "Nakshatra")), Q(reading.nakshatra)},
         {Q(Tr(words, "Pada")), Q(reading.pada)},
         {Q(Tr(words, "Lord")), Q(reading.lord)},
-        {Q(Tr(words, "The Moon")),
-         Q(Fill(Tr(words, "in {nakshatra}, its own pada {pada}"),
-                {{"nakshatra", reading.nakshatra}, {"pada", moonPada}}))},
+        {Q(Tr(words, "The Moon")), Q(Fill(Tr(words, "in {nakshatra}, its own pada {pada}"),
+                                          {{"nakshatra", reading.nakshatra}, {"pada", moonPada}}))},
     };
 }
 
@@ -89,8 +88,9 @@ void Particulars(ReportSheet& sheet, const ReportReading& report, const Catalogu
     const std::vector<std::string> lines = FirmnessWarnings(report.firmness);
     for (const std::string& line : lines) sheet.text(Q(line), bold, kWarningColour);
     if (lines.empty())
-        sheet.text(Q(Fill(Tr(words, "Birth time: no answer of this reading changes within {minutes} "
-                                    "minutes of the given time."),
+        sheet.text(Q(Fill(Tr(words,
+                             "Birth time: no answer of this reading changes within {minutes} "
+                             "minutes of the given time."),
                           {{"minutes", std::to_string(kFirmnessWarningMinutes)}})),
                    ReportFont(kBodyPoints), kMoonColour);
 }
@@ -167,10 +167,10 @@ void NavamsaAndClassical(ReportSheet& sheet, const ReportReading& report, const 
     sheet.section(Q(Tr(words, kClassicalDetailsTitle)));
     sheet.need(side);
     const double top = sheet.y();
-    sheet.chart(Drawing(report.chartStyle, navamsa.ascendantSign,
-                        DivisionalBoxTexts(reading, navamsa),
-                        Tr(words, NameOf(Division::D9).title)),
-                0.0, side);
+    sheet.chart(
+        Drawing(report.chartStyle, navamsa.ascendantSign, DivisionalBoxTexts(reading, navamsa),
+                Tr(words, NameOf(Division::D9).title)),
+        0.0, side);
     const double left = side + sheet.mm(6);
     const double width = sheet.width() - left;
     const std::optional<ClassicalKujaDosha> analysis = AnalyseClassicalKujaDosha(reading);
@@ -180,13 +180,13 @@ void NavamsaAndClassical(ReportSheet& sheet, const ReportReading& report, const 
         for (Cancellation rule : CancellationsThatHold(*analysis)) {
             const CancellationText& text = CancellationTexts[static_cast<std::size_t>(rule)];
             sheet.skip(1);
-            sheet.text(Q(Tr(words, text.name)) + QStringLiteral(": ") +
-                           Q(Tr(words, text.explanation)),
-                       regular, Qt::black, left, width);
+            sheet.text(
+                Q(Tr(words, text.name)) + QStringLiteral(": ") + Q(Tr(words, text.explanation)),
+                regular, Qt::black, left, width);
         }
         sheet.skip(1);
-        sheet.text(Q(ClassicalClosingText(*analysis)), ReportFont(kBodyPoints, true),
-                   kResultColour, left, width);
+        sheet.text(Q(ClassicalClosingText(*analysis)), ReportFont(kBodyPoints, true), kResultColour,
+                   left, width);
         sheet.skip(1.5);
         sheet.text(Q(Tr(words, kClassicalRuleNote)), ReportFont(kBodyPoints - 1), Qt::darkGray,
                    left, width);

@@ -163,8 +163,7 @@ QString PdfFileName(const QString& text, const QString& fallback) {
     return name + QStringLiteral(".pdf");
 }
 
-QByteArray PaintedPdf(const QString& title,
-                      const std::function<bool(QPagedPaintDevice&)>& paint) {
+QByteArray PaintedPdf(const QString& title, const std::function<bool(QPagedPaintDevice&)>& paint) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return {};

@@ -93,7 +93,6 @@ QString PdfFileName(const QString& text, const QString& fallback);
 
 // A document as an A4 PDF under `title`, painted by `paint`; empty when it
 // cannot be made.
-QByteArray PaintedPdf(const QString& title,
-                      const std::function<bool(QPagedPaintDevice&)>& paint);
+QByteArray PaintedPdf(const QString& title, const std::function<bool(QPagedPaintDevice&)>& paint);
 
 }  // namespace orbalis

@@ -19,7 +19,6 @@
 #include "cli/reading_result.h"
 #include "cli/run_cli.h"
 #include "cli/subcommand.h"
-#include "cli/subcommand.h"
 #include "files/replacing_file.h"
 #include "reading/couple_match.h"
 #include "reading/languages.h"
@@ -122,9 +121,8 @@ int RunReport(const ReportArguments& a, const CliStreams& streams) {
         std::string names[2] = {readings[0]->birth.name, readings[1]->birth.name};
         if (names[0] == names[1])
             for (std::size_t i = 0; i < 2; ++i) names[i] += " (" + a.files[i] + ")";
-        std::optional<CoupleMatch> match =
-            MatchCouple(names[0], readings[0]->chart, names[1], readings[1]->chart,
-                        VashyaOption(a.vashya));
+        std::optional<CoupleMatch> match = MatchCouple(names[0], readings[0]->chart, names[1],
+                                                       readings[1]->chart, VashyaOption(a.vashya));
         if (!match) {
             const std::size_t lacking = AnalyseClassicalKujaDosha(readings[0]->chart) ? 1 : 0;
             return PrintOutcome(RefusedReadingFile({std::nullopt, std::string(kCheckTheFileMessage),
@@ -161,7 +159,8 @@ Subcommand AddReportSubcommand(CLI::App& app) {
     auto a = std::make_shared<ReportArguments>();
     CLI::App* report = app.add_subcommand(
         "report", "The PDF report of a reading file, or of a couple's two, without a display");
-    report->add_option("FILE", a->files, "A reading file (.orb); two for a couple, the groom's first")
+    report
+        ->add_option("FILE", a->files, "A reading file (.orb); two for a couple, the groom's first")
         ->required()
         ->expected(1, 2);
     report->add_option("-o,--output", a->out, "The PDF file to write")->required();

@@ -50,13 +50,19 @@ bool PrintForm(QWidget& form, QPrinter& printer) {
 }
 
 void PrintWithDialog(Dialogs& dialogs, QWidget* parent, QWidget& form) {
+    PrintWithDialog(dialogs, parent,
+                    [&form](QPrinter& printer) { return PrintForm(form, printer); });
+}
+
+void PrintWithDialog(Dialogs& dialogs, QWidget* parent,
+                     const std::function<bool(QPrinter&)>& print) {
     QPrinter printer(QPrinter::HighResolution);
     PrinterRequest request;
     // Printing to a PDF file serves a user without a printer.
     request.allowPrintToFile = true;
     request.showPageRange = false;
     if (!dialogs.choosePrinter(parent, printer, request)) return;
-    if (!PrintForm(form, printer)) {
+    if (!print(printer)) {
         dialogs.showMessage(parent, QStringLiteral("No printer is available."),
                             QtText(kProgramTitle), MessageIcon::Error);
     }
