@@ -1,10 +1,14 @@
-// One PDF report of a reading, as "Save As PDF" and `orbalis-cli report`
-// make it: the Delhi 1985 reading, both charts, every section.
+// The PDF reports as "Save As PDF" and `orbalis-cli report` make them: the
+// Delhi 1985 reading, both charts, every section, in English and Hindi; and
+// the couple's report of the Delhi and Mumbai readings.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 
+#include "reading/couple_match.h"
+#include "reading/languages.h"
 #include "reading/reading.h"
+#include "report/couple_report.h"
 #include "report/reading_report.h"
 #include "support/sample_readings.h"
 
@@ -22,15 +26,42 @@ orbalis::ReportReading DelhiReport(orbalis::ChartStyle style) {
     return report;
 }
 
+// Argument 0: the chart style; 1: English (0) or Hindi (1).
 void BM_ReadingReportPdf(benchmark::State& state) {
     const orbalis::ReportReading report =
         DelhiReport(static_cast<orbalis::ChartStyle>(state.range(0)));
+    const orbalis::Catalogue words = orbalis::CatalogueFor(state.range(1) ? "hi" : "en");
     for (auto _ : state) {
-        QByteArray pdf = orbalis::ReadingReportPdf(report);
+        QByteArray pdf = orbalis::ReadingReportPdf(report, words);
         benchmark::DoNotOptimize(pdf);
     }
 }
-BENCHMARK(BM_ReadingReportPdf)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadingReportPdf)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({2, 0})
+    ->Args({0, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// Argument: English (0) or Tamil (1).
+void BM_CoupleReportPdf(benchmark::State& state) {
+    orbalis::CoupleReport report;
+    const orbalis::FormEntries entries[] = {orbalis::testing::DelhiEntries(),
+                                            orbalis::testing::MumbaiEntries1987()};
+    for (std::size_t i = 0; i < 2; ++i) {
+        report.people[i].birth = orbalis::BirthDetailsFromForm(entries[i]);
+        orbalis::ComputeReading(report.people[i].birth, report.people[i].reading);
+    }
+    report.sheet = orbalis::ComposeMatchSheet(*orbalis::MatchCouple(
+        "Ravi Kumar", report.people[0].reading, "Priya", report.people[1].reading,
+        orbalis::matching::VashyaPoints::Symmetric));
+    const orbalis::Catalogue words = orbalis::CatalogueFor(state.range(0) ? "ta" : "en");
+    for (auto _ : state) {
+        QByteArray pdf = orbalis::CoupleReportPdf(report, words);
+        benchmark::DoNotOptimize(pdf);
+    }
+}
+BENCHMARK(BM_CoupleReportPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -44,7 +44,8 @@ void PaintChart(QPainter& painter, const QRectF& target, const ChartDrawing& cha
     if (side <= 0.0) return;
     QPaintDevice* device = painter.device();
     const double dpi = device ? device->logicalDpiY() : 96.0;
-    const double pointSize = kFormPointSize * (side / dpi) / kFormChartInches;
+    const double pointSize =
+        chart.pointSize > 0.0 ? chart.pointSize : kFormPointSize * (side / dpi) / kFormChartInches;
     const QFont regular = ReportFont(pointSize);
     const QFont bold = ReportFont(pointSize, true);
     const QFontMetricsF regularMetrics(regular, device);

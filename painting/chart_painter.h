@@ -23,6 +23,9 @@ struct ChartDrawing {
     std::array<std::string, 12> signTexts;
     int ascendantSign = 0;
     std::string title;
+    // The type of a printed chart, in points; 0 scales the form's with the
+    // side, as on screen.
+    double pointSize = 0.0;
 };
 
 // Paints the chart into the square at `target`'s top left whose side is

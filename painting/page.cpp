@@ -1,5 +1,6 @@
 #include "painting/page.h"
 
+#include <QFontInfo>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -19,8 +20,18 @@ void SetUpA4(QPdfWriter& writer, const QString& title) {
 }
 
 QFont ReportFont(qreal pointSize, bool bold) {
+    // The Latin face as the system resolves it, then the Devanagari and
+    // Tamil faces by name: left to the system's fallback, the script's face
+    // would depend on which fonts happen to be installed and cached.
+    static const QStringList families = [] {
+        QFont latin(QStringLiteral("Verdana"));
+        latin.setStyleHint(QFont::SansSerif);
+        return QStringList{QFontInfo(latin).family(), QStringLiteral("Lohit Devanagari"),
+                           QStringLiteral("Lohit Tamil")};
+    }();
     QFont font(QStringLiteral("Verdana"));
     font.setStyleHint(QFont::SansSerif);
+    font.setFamilies(families);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;

@@ -1,11 +1,7 @@
 #include "report/reading_report.h"
 
-#include <QBuffer>
-#include <QFontMetricsF>
-#include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <memory>
@@ -15,181 +11,49 @@
 #include "charts/divisional_boxes.h"
 #include "charts/divisional_chart.h"
 #include "charts/divisions.h"
-#include "clock/place_clock.h"
 #include "dasha/dasha_birth.h"
 #include "dasha/dasha_sheet.h"
+#include "dosha/classical_block.h"
 #include "dosha/classical_kuja_dosha.h"
 #include "dosha/kuja_dosha_details_text.h"
 #include "dosha/manglik_status.h"
+#include "model/moon_pada.h"
 #include "model/program_identity.h"
-#include "model/reference_tables.h"
-#include "model/utc_offset.h"
 #include "painting/chart_painter.h"
 #include "painting/page.h"
 #include "reading/far_zone.h"
-#include "results/personal_details.h"
+#include "report/report_sheet.h"
 
 namespace orbalis {
 
 namespace {
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+// The note at the foot of the results form's interpretation frame.
+constexpr std::string_view kConsultNote =
+    N_("P.S. Please consult an astrologer for further detailed consultations for solving of Kuja "
+       "Dosha.");
 
-constexpr double kBodyPoints = 9.0;
-constexpr double kHeadingPoints = 16.0;
-constexpr double kSectionPoints = 11.0;
-const QColor kSectionColour(0, 64, 64);    // the results window's dark teal
-const QColor kLagnaColour(128, 0, 0);      // as the form's "Ascendant (Lagna)" title
-const QColor kMoonColour(0, 0, 128);       // as the form's "Moon Sign (Rashi)" title
-const QColor kResultColour(154, 54, 171);  // as the form's result lines
-const QColor kWarningColour(192, 0, 0);    // as the form's warnings
-
-// Lays the report out from the top of the page down, starting a new page
-// when a block would run past the bottom.
-class Sheet {
-  public:
-    Sheet(QPdfWriter& writer, QPainter& painter)
-        : writer_(writer),
-          painter_(painter),
-          page_(writer.pageLayout().paintRectPixels(writer.resolution())),
-          mm_(writer.resolution() / 25.4) {
-        page_.moveTo(0, 0);
-    }
-
-    double mm(double millimetres) const { return millimetres * mm_; }
-    double width() const { return page_.width(); }
-    double y() const { return y_; }
-    void setY(double y) { y_ = y; }
-    void skip(double millimetres) { y_ += mm(millimetres); }
-
-    // Makes room for `height` device units, on a new page if need be.
-    void need(double height) {
-        if (y_ + height <= page_.height() || y_ == 0.0) return;
-        writer_.newPage();
-        y_ = 0.0;
-    }
-
-    // What follows on a new page.
-    void newPage() {
-        if (y_ == 0.0) return;
-        writer_.newPage();
-        y_ = 0.0;
-    }
-
-    // A paragraph across `width` from `left`, wrapped at words.
-    void text(const QString& words, const QFont& font, const QColor& colour = Qt::black,
-              double left = 0.0, double width = -1.0) {
-        if (width < 0) width = page_.width() - left;
-        painter_.setFont(font);
-        const QRectF bounds =
-            painter_.boundingRect(QRectF(left, 0, width, page_.height()), Qt::TextWordWrap, words);
-        need(bounds.height());
-        painter_.setPen(colour);
-        painter_.drawText(QRectF(left, y_, width, bounds.height()), Qt::TextWordWrap, words);
-        y_ += bounds.height();
-    }
-
-    void section(const QString& title) {
-        const QFont font = ReportFont(kSectionPoints, true);
-        need(QFontMetricsF(font, &writer_).height() * 3);
-        skip(4);
-        text(title, font, kSectionColour);
-        painter_.setPen(QPen(kSectionColour, mm(0.3)));
-        painter_.drawLine(QPointF(0, y_ + mm(0.5)), QPointF(page_.width(), y_ + mm(0.5)));
-        skip(2);
-    }
-
-    // Rows of cells; each column starts at its fraction of the page width.
-    // Cells wrap within their column; the first row may be a bold heading.
-    // `left` and `width` place the table across the page (the whole width
-    // when `width` is negative).
-    void table(const std::vector<QStringList>& rows, const std::vector<double>& columnStarts,
-               bool heading, double tableLeft = 0.0, double tableWidth = -1.0) {
-        if (tableWidth < 0) tableWidth = page_.width() - tableLeft;
-        const QFont regular = ReportFont(kBodyPoints);
-        const QFont bold = ReportFont(kBodyPoints, true);
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            const QFont& font = heading && r == 0 ? bold : regular;
-            painter_.setFont(font);
-            double rowHeight = 0.0;
-            std::vector<QRectF> cells;
-            for (qsizetype c = 0; c < rows[r].size(); ++c) {
-                const auto column = static_cast<std::size_t>(c);
-                const double left = tableLeft + columnStarts[column] * tableWidth;
-                const double right = column + 1 < columnStarts.size()
-                                         ? tableLeft + columnStarts[column + 1] * tableWidth - mm(2)
-                                         : tableLeft + tableWidth;
-                const QRectF bounds = painter_.boundingRect(
-                    QRectF(left, 0, right - left, page_.height()), Qt::TextWordWrap, rows[r][c]);
-                rowHeight = std::max(rowHeight, bounds.height());
-                cells.push_back(QRectF(left, 0, right - left, bounds.height()));
-            }
-            need(rowHeight);
-            painter_.setPen(Qt::black);
-            for (qsizetype c = 0; c < rows[r].size(); ++c) {
-                QRectF cell = cells[static_cast<std::size_t>(c)];
-                cell.moveTop(y_);
-                painter_.drawText(cell, Qt::TextWordWrap, rows[r][c]);
-            }
-            y_ += rowHeight + mm(0.6);
-        }
-    }
-
-    QPainter& painter() { return painter_; }
-
-  private:
-    QPdfWriter& writer_;
-    QPainter& painter_;
-    QRectF page_;
-    double mm_;
-    double y_ = 0.0;
-};
-
-QString Degrees(int degrees, int minutes, char hemisphere) {
-    return QStringLiteral("%1\u00b0 %2' %3")
-        .arg(degrees)
-        .arg(minutes, 2, 10, QLatin1Char('0'))
-        .arg(QLatin1Char(hemisphere));
-}
-
-std::vector<QStringList> PersonalRows(const BirthDetails& birth) {
-    const PersonalDetailTexts texts = PersonalDetails(birth);
-    return {
-        {QStringLiteral("Name"), Q(birth.name)},
-        {QStringLiteral("Date of birth"), Q(texts.dateOfBirth).section(QStringLiteral(": "), 1)},
-        {QStringLiteral("Time of birth"), QStringLiteral("%1:%2")
-                                              .arg(birth.hour, 2, 10, QLatin1Char('0'))
-                                              .arg(birth.minute, 2, 10, QLatin1Char('0'))},
-        {QStringLiteral("Place"), QStringList{Q(birth.city), Q(birth.state), Q(birth.country)}
-                                      .filter(QRegularExpression(QStringLiteral("\\S")))
-                                      .join(QStringLiteral(", "))},
-        {QStringLiteral("Latitude"),
-         Degrees(birth.latitudeDegrees, birth.latitudeMinutes, birth.isSouth ? 'S' : 'N')},
-        {QStringLiteral("Longitude"),
-         Degrees(birth.longitudeDegrees, birth.longitudeMinutes, birth.isEast ? 'E' : 'W')},
-        {QStringLiteral("Time zone"), Q(ZoneUsedText(birth))},
-    };
-}
-
-std::vector<QStringList> PositionRows(const ChartReading& reading) {
+std::vector<QStringList> PositionRows(const ChartReading& reading, const Catalogue& words) {
     std::vector<QStringList> rows = {
-        {QStringLiteral("Body"), QStringLiteral("Sanskrit"), QStringLiteral("Position")}};
+        {Q(Tr(words, "Body")), Q(Tr(words, "Sanskrit")), Q(Tr(words, "Position"))}};
     for (int body = 0; body < kBodyCount; ++body)
-        rows.push_back({Q(reading.planetName[body]), Q(reading.planetSanskritName[body]).trimmed(),
+        rows.push_back({Q(Tr(words, reading.planetName[body])),
+                        Q(reading.planetSanskritName[body]).trimmed(),
                         Q(reading.planetPositionText[body])});
     return rows;
 }
 
-std::vector<QStringList> VedicRows(const ChartReading& reading) {
+std::vector<QStringList> VedicRows(const ChartReading& reading, const Catalogue& words) {
+    const std::string moonPada = std::to_string(MoonPada(reading.siderealDegrees[kMoon]));
     return {
-        {QStringLiteral("Ayanamsa"), Q(reading.ayanamsaDisplay)},
-        {QStringLiteral("Lagna / Asc"), Q(reading.lagnaRashiName)},
-        {QStringLiteral("Rashi/Moon Sign"), Q(reading.rashi)},
-        {QStringLiteral("Nakshatra"), Q(reading.nakshatra)},
-        {QStringLiteral("Pada"), Q(reading.pada)},
-        {QStringLiteral("Lord"), Q(reading.lord)},
+        {Q(Tr(words, "Ayanamsa")), Q(reading.ayanamsaDisplay)},
+        {Q(Tr(words, "Lagna / Asc")), Q(reading.lagnaRashiName)},
+        {Q(Tr(words, "Rashi/Moon Sign")), Q(reading.rashi)},
+        {Q(Tr(words, "Nakshatra")), Q(reading.nakshatra)},
+        {Q(Tr(words, "Pada")), Q(reading.pada)},
+        {Q(Tr(words, "Lord")), Q(reading.lord)},
+        {Q(Tr(words, "The Moon")), Q(Fill(Tr(words, "in {nakshatra}, its own pada {pada}"),
+                                          {{"nakshatra", reading.nakshatra}, {"pada", moonPada}}))},
     };
 }
 
@@ -200,87 +64,141 @@ ChartDrawing Drawing(ChartStyle style, int ascendantSign, const std::array<std::
     drawing.signTexts = boxes;
     drawing.ascendantSign = ascendantSign;
     drawing.title.assign(title);
+    drawing.pointSize = kChartPoints;
     return drawing;
 }
 
-// The birth chart and the Navamsa side by side, in the chosen style.
-void PaintCharts(Sheet& sheet, const ReportReading& report) {
-    const ChartReading& reading = report.reading;
-    const DivisionalChart navamsa = ComputeDivisionalChart(PositionsOf(reading), Division::D9);
-    const int lagna = SignIndex(reading.lagnaSign).value_or(0);
-    const double gap = sheet.mm(10);
-    const double side = std::min((sheet.width() - gap) / 2, sheet.mm(76));
-    const double left = (sheet.width() - 2 * side - gap) / 2;
-    sheet.need(side);
-    PaintChart(sheet.painter(), QRectF(left, sheet.y(), side, side),
-               Drawing(report.chartStyle, lagna, report.chartBoxes, kBirthChartTitle));
-    PaintChart(sheet.painter(), QRectF(left + side + gap, sheet.y(), side, side),
-               Drawing(report.chartStyle, navamsa.ascendantSign,
-                       DivisionalBoxTexts(reading, navamsa), NameOf(Division::D9).title));
-    sheet.setY(sheet.y() + side);
-}
+// Who, when and where beside the Vedic details, then the warnings: a zone
+// far from the longitude and what changes near the birth time.
+void Particulars(ReportSheet& sheet, const ReportReading& report, const Catalogue& words) {
+    sheet.section(Q(Tr(words, "Birth Details")));
+    const double top = sheet.y();
+    const double split = sheet.width() * 0.56;
+    sheet.table(BirthRows(report.birth, words), {0.0, 0.3}, false, 0.0, split - sheet.mm(3));
+    const double left = sheet.y();
+    sheet.setY(top);
+    sheet.table(VedicRows(report.reading, words), {0.0, 0.4}, false, split, sheet.width() - split);
+    sheet.setY(std::max(left, sheet.y()));
 
-// A zone far from the longitude and a birth time near a change, in the
-// results form's warning colour.
-void Warnings(Sheet& sheet, const ReportReading& report) {
-    std::vector<std::string> lines = FirmnessWarnings(report.firmness);
-    if (const std::string farZone = FarZoneWarning(report.birth); !farZone.empty())
-        lines.insert(lines.begin(), farZone);
-    if (lines.empty()) return;
+    const QFont bold = ReportFont(kBodyPoints, true);
     sheet.skip(1.5);
-    for (const std::string& line : lines)
-        sheet.text(Q(line), ReportFont(kBodyPoints, true), kWarningColour);
+    if (const std::string farZone = FarZoneWarning(report.birth); !farZone.empty())
+        sheet.text(Q(farZone), bold, kWarningColour);
+    if (!report.firmness.givenMinute) return;
+    const std::vector<std::string> lines = FirmnessWarnings(report.firmness);
+    for (const std::string& line : lines) sheet.text(Q(line), bold, kWarningColour);
+    if (lines.empty())
+        sheet.text(Q(Fill(Tr(words,
+                             "Birth time: no answer of this reading changes within {minutes} "
+                             "minutes of the given time."),
+                          {{"minutes", std::to_string(kFirmnessWarningMinutes)}})),
+                   ReportFont(kBodyPoints), kMoonColour);
 }
 
 // The status as matching uses it, what it rests on, and its notes.
-void ManglikSection(Sheet& sheet, const ChartReading& reading) {
+void ManglikSection(ReportSheet& sheet, const ChartReading& reading, const Catalogue& words) {
     const std::optional<ManglikAssessment> assessment = AssessManglik(reading);
     if (!assessment) return;
-    sheet.section(QStringLiteral("Manglik Status"));
+    sheet.section(Q(Tr(words, "Manglik Status")));
     sheet.text(Q(ManglikStatusLine(*assessment)), ReportFont(kSectionPoints, true), kResultColour);
     sheet.skip(1);
     for (const std::string& reason : ManglikReasons(*assessment))
         sheet.text(Q(reason), ReportFont(kBodyPoints));
     for (const std::string& note : ManglikNotes(*assessment)) {
         sheet.skip(1);
-        sheet.text(Q(note), ReportFont(kBodyPoints - 1, false), kMoonColour);
+        sheet.text(Q(note), ReportFont(kBodyPoints - 1), kMoonColour);
     }
 }
 
-void KujaLines(Sheet& sheet, const QString& title, const QColor& colour,
-               const KujaDoshaLines& lines) {
+// The birth chart, and every position beside it.
+void ChartAndPositions(ReportSheet& sheet, const ReportReading& report, const Catalogue& words) {
+    const ChartReading& reading = report.reading;
+    sheet.section(Q(Tr(words, "Birth Chart and Planetary Positions")));
+    const double side = sheet.mm(kChartMillimetres);
+    sheet.need(side);
+    const double top = sheet.y();
+    sheet.chart(Drawing(report.chartStyle, SignIndex(reading.lagnaSign).value_or(0),
+                        report.chartBoxes, Tr(words, kBirthChartTitle)),
+                0.0, side);
+    const double right = side + sheet.mm(6);
+    sheet.table(PositionRows(reading, words), {0.0, 0.28, 0.58}, true, right,
+                sheet.width() - right);
+    sheet.setY(std::max(top + side, sheet.y()));
+}
+
+// Every line of the results form's Kuja Dosha Interpretation frame but the
+// status and the birth-time lines, which the first page holds.
+void Interpretation(ReportSheet& sheet, const ReportReading& report, const Catalogue& words) {
+    sheet.section(Q(Tr(words, "Kuja Dosha Interpretation")));
     const QFont bold = ReportFont(kBodyPoints, true);
-    sheet.text(title, bold, colour);
-    for (const std::string* line : {&lines.position, &lines.percentage, &lines.verdict})
-        sheet.text(Q(*line), bold, kResultColour, sheet.mm(4));
-    sheet.skip(1.5);
+    const QFont small = ReportFont(kBodyPoints - 1);
+    sheet.text(Q(Tr(words, kPercentageVerdictCaption)), bold);
+    sheet.skip(1);
+    auto lines = [&](std::string_view title, const QColor& colour, const KujaDoshaLines& run) {
+        sheet.text(Q(title), bold, colour);
+        for (const std::string* line : {&run.position, &run.percentage, &run.verdict})
+            sheet.text(Q(*line), bold, kResultColour, sheet.mm(4));
+        sheet.skip(1.5);
+    };
+    lines(Tr(words, "Ascendant (Lagna)"), kLagnaColour, report.fromLagna);
+    lines(Tr(words, "Moon Sign (Rashi)"), kMoonColour, report.fromMoon);
+    sheet.text(Q(Tr(words, kPercentageVerdictNote)), small, Qt::darkGray);
+    sheet.skip(1);
+    sheet.text(Q(Tr(words, kConsultNote)), bold, kMoonColour);
+
+    const std::optional<ClassicalKujaDosha> analysis = AnalyseClassicalKujaDosha(report.reading);
+    if (!analysis) return;
+    const ClassicalBlock block = ClassicalBlockOf(*analysis);
+    sheet.skip(2);
+    sheet.text(Q(Tr(words, kClassicalBlockTitle)), bold, kLagnaColour);
+    for (const ClassicalBlockLine& line : block.lines)
+        if (!line.text.empty())
+            sheet.text(Q(Tr(words, line.reference)) + QStringLiteral(": ") + Q(line.text),
+                       ReportFont(kBodyPoints), Qt::black, sheet.mm(4));
+    sheet.text(Q(block.closing), bold, kResultColour);
 }
 
-void ClassicalSection(Sheet& sheet, const ChartReading& reading) {
+// The Navamsa beside the classical rows, the cancellations that hold and the
+// rule's note.
+void NavamsaAndClassical(ReportSheet& sheet, const ReportReading& report, const Catalogue& words) {
+    const ChartReading& reading = report.reading;
+    const DivisionalChart navamsa = ComputeDivisionalChart(PositionsOf(reading), Division::D9);
+    const double side = sheet.mm(kChartMillimetres);
+    sheet.section(Q(Tr(words, kClassicalDetailsTitle)));
+    sheet.need(side);
+    const double top = sheet.y();
+    sheet.chart(
+        Drawing(report.chartStyle, navamsa.ascendantSign, DivisionalBoxTexts(reading, navamsa),
+                Tr(words, NameOf(Division::D9).title)),
+        0.0, side);
+    const double left = side + sheet.mm(6);
+    const double width = sheet.width() - left;
     const std::optional<ClassicalKujaDosha> analysis = AnalyseClassicalKujaDosha(reading);
-    if (!analysis) return;
-    std::vector<QStringList> rows = {{}};
-    for (std::string_view title : kClassicalColumnTitles) rows[0].append(Q(title));
-    for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
-        const ClassicalRowText row = ClassicalRow(*analysis, static_cast<KujaReference>(reference));
-        rows.push_back({Q(row.from), Q(row.house), Q(row.doshaHouse), Q(row.verdict)});
-    }
-    sheet.table(rows, {0.0, 0.27, 0.43, 0.58}, true);
-    const QFont regular = ReportFont(kBodyPoints);
-    for (Cancellation rule : CancellationsThatHold(*analysis)) {
-        const CancellationText& words = CancellationTexts[static_cast<std::size_t>(rule)];
+    if (analysis) {
+        sheet.table(ClassicalRows(*analysis, words), {0.0, 0.22, 0.42, 0.62}, true, left, width);
+        const QFont regular = ReportFont(kBodyPoints);
+        for (Cancellation rule : CancellationsThatHold(*analysis)) {
+            const CancellationText& text = CancellationTexts[static_cast<std::size_t>(rule)];
+            sheet.skip(1);
+            sheet.text(
+                Q(Tr(words, text.name)) + QStringLiteral(": ") + Q(Tr(words, text.explanation)),
+                regular, Qt::black, left, width);
+        }
         sheet.skip(1);
-        sheet.text(Q(words.name) + QStringLiteral(": ") + Q(words.explanation), regular);
+        sheet.text(Q(ClassicalClosingText(*analysis)), ReportFont(kBodyPoints, true), kResultColour,
+                   left, width);
+        sheet.skip(1.5);
+        sheet.text(Q(Tr(words, kClassicalRuleNote)), ReportFont(kBodyPoints - 1), Qt::darkGray,
+                   left, width);
     }
-    sheet.skip(1.5);
-    sheet.text(Q(kClassicalRuleNote), ReportFont(kBodyPoints - 1, false), Qt::darkGray);
+    sheet.setY(std::max(top + side, sheet.y()));
 }
 
 // The periods of one level as table rows under the column titles.
 std::vector<QStringList> DashaRows(const dasha::Vimshottari& cycle, const dasha::DashaToday& today,
-                                   int level, int first) {
+                                   int level, int first, const Catalogue& words) {
     std::vector<QStringList> rows = {{}};
-    for (std::string_view title : dasha::kDashaColumnTitles) rows[0].append(Q(title));
+    for (std::string_view title : dasha::kDashaColumnTitles) rows[0].append(Q(Tr(words, title)));
     for (int index = first; index < first + dasha::kLordCount; ++index) {
         const dasha::DashaRowText row = dasha::DashaRow(cycle, today, level, index);
         rows.push_back({Q(row.lords), Q(row.start), Q(row.end), Q(row.age), Q(row.marks)});
@@ -288,7 +206,7 @@ std::vector<QStringList> DashaRows(const dasha::Vimshottari& cycle, const dasha:
     return rows;
 }
 
-void DashaSection(Sheet& sheet, const ReportReading& report) {
+void DashaSection(ReportSheet& sheet, const ReportReading& report, const Catalogue& words) {
     auto cycle = std::make_unique<dasha::Vimshottari>();
     dasha::ComputeVimshottari(dasha::DashaBirthOf(report.birth, report.reading), *cycle);
     const dasha::DashaToday today =
@@ -300,103 +218,77 @@ void DashaSection(Sheet& sheet, const ReportReading& report) {
     const std::vector<double> columns = {0.0, 0.22, 0.35, 0.48, 0.63};
 
     sheet.newPage();
-    sheet.section(Q(dasha::kDashaTitle));
+    sheet.section(Q(Tr(words, dasha::kDashaTitle)));
     sheet.text(Q(head.nakshatra), regular);
     sheet.text(Q(head.balance), regular);
     sheet.text(Q(head.today), bold);
     sheet.text(Q(head.kuja), regular, kLagnaColour);
     sheet.skip(2);
-    sheet.table(DashaRows(*cycle, today, 0, 0), columns, true);
+    sheet.table(DashaRows(*cycle, today, 0, 0, words), columns, true);
 
-    auto antardashas = [&](const QString& whose, int mahadasha) {
+    auto antardashas = [&](const std::string& whose, int mahadasha) {
         const dasha::Period& period = cycle->mahadashas[static_cast<std::size_t>(mahadasha)];
         sheet.skip(3);
-        sheet.text(
-            QStringLiteral("Antardashas of %1, %2 to %3")
-                .arg(whose, Q(dasha::DateText(period.start)), Q(dasha::DateText(period.end))),
-            bold, kSectionColour);
+        sheet.text(Q(Fill(Tr(words, "Antardashas of {whose}, {start} to {end}"),
+                          {{"whose", whose},
+                           {"start", dasha::DateText(period.start)},
+                           {"end", dasha::DateText(period.end)}})),
+                   bold, kSectionColour);
         sheet.skip(1);
-        sheet.table(DashaRows(*cycle, today, 1, mahadasha * dasha::kLordCount), columns, true);
+        sheet.table(DashaRows(*cycle, today, 1, mahadasha * dasha::kLordCount, words), columns,
+                    true);
     };
     if (const int running = today.running.index[0]; running != dasha::kNoPeriod) {
         const Body lord = cycle->mahadashas[static_cast<std::size_t>(running)].lord;
-        antardashas(QStringLiteral("the running mahadasha, ") + Q(dasha::LordName(lord)), running);
+        antardashas(Fill(Tr(words, "the running mahadasha, {lord}"),
+                         {{"lord", Tr(words, dasha::LordName(lord))}}),
+                    running);
     }
     if (const std::optional<int> mars = dasha::NextMarsMahadasha(*cycle, today))
-        antardashas(QStringLiteral("the Mars mahadasha to come"), *mars);
+        antardashas(std::string(Tr(words, "the Mars mahadasha to come")), *mars);
 
     sheet.skip(3);
-    const QFont small = ReportFont(kBodyPoints - 1, false);
+    const QFont small = ReportFont(kBodyPoints - 1);
     sheet.text(Q(head.clock + ". " + head.positions + ". " + head.accuracy + "."), small,
                Qt::darkGray);
     sheet.skip(1);
-    sheet.text(Q(dasha::kKujaPeriodsNote), small, Qt::darkGray);
+    sheet.text(Q(Tr(words, dasha::kKujaPeriodsNote)), small, Qt::darkGray);
 }
 
 }  // namespace
 
 QString ReportFileName(const BirthDetails& birth) {
-    QString name = Q(birth.name).simplified();
-    // Characters no file system takes in a name.
-    name.remove(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")));
-    if (name.isEmpty()) name = QStringLiteral("Reading");
-    return name + QStringLiteral(".pdf");
+    return PdfFileName(Q(birth.name), QStringLiteral("Reading"));
 }
 
-QByteArray ReadingReportPdf(const ReportReading& report) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly)) return {};
-    {
-        QPdfWriter writer(&buffer);
-        const QString name = Q(report.birth.name);
-        SetUpA4(writer, QStringLiteral("Kuja Dosha Reading: ") + name);
-        QPainter painter;
-        if (!painter.begin(&writer)) return {};
-        Sheet sheet(writer, painter);
+bool PaintReadingReport(QPagedPaintDevice& device, const ReportReading& report,
+                        const Catalogue& words) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    ReportSheet sheet(device, painter);
 
-        sheet.text(Q(kProgramTitle) + QStringLiteral(" \u2014 Kuja Dosha Reading"),
-                   ReportFont(kHeadingPoints, true), kSectionColour);
-        sheet.text(name, ReportFont(kSectionPoints, true));
-        sheet.text(Q(PositionsModeMarker(report.positions, report.reading.builtInEphemeris)),
-                   ReportFont(kBodyPoints));
+    sheet.text(Q(Fill(Tr(words, "{program} — Kuja Dosha Reading"), {{"program", kProgramTitle}})),
+               ReportFont(kHeadingPoints, true), kSectionColour);
+    sheet.text(Q(report.birth.name), ReportFont(kSectionPoints, true));
+    sheet.text(Q(PositionsModeMarker(report.positions, report.reading.builtInEphemeris)),
+               ReportFont(kBodyPoints));
+    Particulars(sheet, report, words);
+    ManglikSection(sheet, report.reading, words);
+    ChartAndPositions(sheet, report, words);
 
-        sheet.section(QStringLiteral("Personal Details"));
-        sheet.table(PersonalRows(report.birth), {0.0, 0.2}, false);
-        Warnings(sheet, report);
+    sheet.newPage();
+    Interpretation(sheet, report, words);
+    NavamsaAndClassical(sheet, report, words);
+    DashaSection(sheet, report, words);
+    return painter.end();
+}
 
-        ManglikSection(sheet, report.reading);
-
-        sheet.section(QStringLiteral("Vedic Planetary Position and Other Vedic Details"));
-        // The positions on the left, the other details beside them.
-        const double top = sheet.y();
-        const double half = sheet.width() * 0.55;
-        sheet.table(PositionRows(report.reading), {0.0, 0.3, 0.62}, true, 0.0, half);
-        const double positionsEnd = sheet.y();
-        sheet.setY(top);
-        sheet.table(VedicRows(report.reading), {0.0, 0.45}, false, half + sheet.mm(4),
-                    sheet.width() - half - sheet.mm(4));
-        sheet.setY(std::max(positionsEnd, sheet.y()));
-
-        sheet.section(QStringLiteral("Charts"));
-        PaintCharts(sheet, report);
-
-        sheet.section(QStringLiteral("Kuja Dosha Interpretation"));
-        sheet.text(Q(kPercentageVerdictCaption), ReportFont(kBodyPoints, true));
-        sheet.skip(1);
-        KujaLines(sheet, QStringLiteral("Ascendant (Lagna)"), kLagnaColour, report.fromLagna);
-        KujaLines(sheet, QStringLiteral("Moon Sign (Rashi)"), kMoonColour, report.fromMoon);
-        sheet.text(Q(kPercentageVerdictNote), ReportFont(kBodyPoints - 1, false), Qt::darkGray);
-
-        sheet.section(Q(kClassicalDetailsTitle));
-        ClassicalSection(sheet, report.reading);
-
-        DashaSection(sheet, report);
-
-        if (!painter.end()) return {};
-    }
-    buffer.close();
-    return bytes;
+QByteArray ReadingReportPdf(const ReportReading& report, const Catalogue& words) {
+    const QString title =
+        Q(Fill(Tr(words, "Kuja Dosha Reading: {name}"), {{"name", report.birth.name}}));
+    return PaintedPdf(title, [&](QPagedPaintDevice& device) {
+        return PaintReadingReport(device, report, words);
+    });
 }
 
 }  // namespace orbalis

@@ -10,9 +10,12 @@
 #include "dasha/dasha_date.h"
 #include "dosha/kuja_dosha.h"
 #include "model/birth_details.h"
+#include "model/catalogue.h"
 #include "model/chart_reading.h"
 #include "model/positions_mode.h"
 #include "reading/firmness.h"
+
+class QPagedPaintDevice;
 
 namespace orbalis {
 
@@ -33,19 +36,23 @@ struct ReportReading {
     std::optional<dasha::DashaDate> today;
 };
 
-// The reading as an A4 PDF: a heading and how the positions were computed,
-// the personal details with the zone and UTC offset used and the
-// hemispheres, a far-zone warning and the birth-time warnings, the Manglik
-// status with its reasons and notes, every position with its retrograde
-// mark, the Vedic details, the birth chart and the Navamsa in the chosen
-// style, the form's Kuja dosha lines under their caption and note, and the
-// classical rows with the cancellations that hold; then on a page of its
-// own the Vimshottari dasha: the balance at birth, the mahadashas, and the
-// antardashas of the one running today and of the Mars mahadasha to come.
-// Vector text
-// with embedded fonts. Needs a QGuiApplication but no display; empty when the
-// document cannot be made.
-QByteArray ReadingReportPdf(const ReportReading& report);
+// The reading as an A4 document in the language of `words`. The first page
+// answers the question: who, when and where (the zone and UTC offset used),
+// a far-zone warning and the birth-time note, the Vedic details with the
+// Moon's nakshatra and its own pada, the Manglik status with its reasons and
+// notes, and the birth chart beside every position. The second holds every
+// line of the results form's Kuja Dosha Interpretation frame, the Navamsa
+// and the classical rows with the cancellations that hold and the closing
+// line; the last the Vimshottari dasha: the balance at birth, the
+// mahadashas, and the antardashas of the one running today and of the Mars
+// mahadasha to come. Vector text, on any paged device: a PDF writer or a
+// printer. Needs a QGuiApplication but no display; false when the device
+// cannot be painted on.
+bool PaintReadingReport(QPagedPaintDevice& device, const ReportReading& report,
+                        const Catalogue& words);
+
+// The same as a PDF with its fonts embedded; empty when it cannot be made.
+QByteArray ReadingReportPdf(const ReportReading& report, const Catalogue& words = English());
 
 // The file name a report is offered under: the person's name with ".pdf",
 // "Reading.pdf" for a reading without one.

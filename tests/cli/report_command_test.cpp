@@ -62,6 +62,22 @@ TEST(ReportCommand, WritesTheReportOfAReadingFileWithoutADisplay) {
         {"east, precise", "--chart-style east --positions precise",
          "Positions: precise (Swiss Ephemeris)"},
     };
+    // Two files are a couple, the groom's first; --lang sets the report's
+    // language and type.
+    const std::string priya = folder.Write("priya.orb", EncodeReadingFile(DelhiBirth("Priya")));
+    const std::pair<std::string, const char*> more[] = {
+        {orb + " " + priya, "Ashtakoota (36 gunas)"},
+        {orb + " --lang hi", "NotoSansDevanagari"},
+        {orb + " " + priya + " --lang ta", "NotoSansTamil"},
+    };
+    for (const auto& [arguments, expected] : more) {
+        SCOPED_TRACE(arguments);
+        const std::string pdf = folder.File("more.pdf");
+        std::string errors;
+        ASSERT_EQ(Report(arguments + " -o " + pdf, &errors), 0) << errors;
+        const std::string text = CommandOutput("pdftotext " + pdf + " -; pdffonts " + pdf);
+        EXPECT_NE(text.find(expected), std::string::npos) << text;
+    }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string pdf = folder.File("out.pdf");
@@ -93,6 +109,10 @@ TEST(ReportCommand, RefusesWhatOtherSavesRefuse) {
         {"an empty name", orb + " -o ''", 2, "Unable to save the file. \nthe name is empty\n"},
         {"a folder that is not there", orb + " -o " + folder.File("none/out.pdf"), 2,
          "Unable to save the file."},
+        {"a language not installed", orb + " --lang xx -o " + folder.File("x.pdf"), 2,
+         "--lang: no language \"xx\"; this installation speaks en"},
+        {"three files", orb + " " + orb + " " + orb + " -o " + folder.File("x.pdf"), 2,
+         "At Most 2 required but received 3"},
         {"a file that is no reading", folder.Write("bad.orb", "") + " -o " + folder.File("x.pdf"),
          2, "Please Enter Your Name"},
     };

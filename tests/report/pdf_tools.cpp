@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <sstream>
+#include <utility>
 
 namespace orbalis::testing {
 
@@ -21,6 +22,22 @@ std::string Run(const QString& program, const QStringList& arguments) {
 std::string PdfText(const QString& pdfPath) {
     return Run(QStringLiteral("pdftotext"),
                {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
+}
+
+std::string PdfWords(const QString& pdfPath) {
+    std::string words;
+    for (char c :
+         Run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdfPath, QStringLiteral("-")})) {
+        const bool blank = c == ' ' || c == '\n';
+        if (blank && (words.empty() || words.back() == ' ')) continue;
+        words += blank ? ' ' : c;
+    }
+    // The type's ligatures read as their letters.
+    for (const auto& [ligature, letters] : {std::pair{"\uFB01", "fi"}, std::pair{"\uFB02", "fl"}})
+        for (std::size_t at = words.find(ligature); at != std::string::npos;
+             at = words.find(ligature, at))
+            words.replace(at, std::string(ligature).size(), letters);
+    return words;
 }
 
 std::string PdfFonts(const QString& pdfPath) {

@@ -11,6 +11,10 @@ namespace orbalis::testing {
 // fails.
 std::string PdfText(const QString& pdfPath);
 std::string PdfFonts(const QString& pdfPath);
+// The text in the order it was drawn (pdftotext -raw), every run of blanks
+// and line ends folded into one blank, so that a wrapped sentence reads whole;
+// a new page is a form feed.
+std::string PdfWords(const QString& pdfPath);
 
 // True when the font table lists at least one font and every one is embedded.
 bool EveryFontEmbedded(const std::string& pdffontsOutput);

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -110,12 +111,27 @@ class MarriageMatchTest : public QObject {
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QString::fromStdString(MatchSheetText(match.window->matchSheet())));
 
+        // Save As PDF and Print (to a file) give the couple's report, offered
+        // under both names.
         const QString pdf = match.folder.filePath(QStringLiteral("match.pdf"));
         match.dialogs.saveReplies.enqueue(pdf);
         match.window->findChild<QPushButton*>(QStringLiteral("cmdSavePdf"))->click();
-        QFile saved(pdf);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QVERIFY(saved.read(5) == "%PDF-");
+        const QString groomName = raviIsBride ? "Kiran Rao" : "Ravi Kumar";
+        const QString brideName = raviIsBride ? "Ravi Kumar" : "Kiran Rao";
+        QVERIFY(match.dialogs.saveRequests.back().initialName.endsWith(
+            QStringLiteral("/%1 and %2 - match.pdf").arg(groomName, brideName)));
+        match.dialogs.printerOutputFile = match.folder.filePath(QStringLiteral("printed.pdf"));
+        match.dialogs.printerReplies.enqueue(true);
+        match.window->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
+        for (const QString& path : {pdf, match.dialogs.printerOutputFile}) {
+            QProcess pdftotext;
+            pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+            QVERIFY(pdftotext.waitForFinished(60000));
+            const QString words = QString::fromUtf8(pdftotext.readAllStandardOutput());
+            for (const QString& expected :
+                 {QStringLiteral("Ashtakoota (36 gunas)"), groomName, QStringLiteral("Rasi")})
+                QVERIFY2(words.contains(expected), qPrintable(path + ": " + expected));
+        }
     }
 
     // Turning bride and groom round changes the kootas that read a direction

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -590,6 +591,14 @@ void MdiTest::printWritesTheFormToThePage() {
              qPrintable(QStringLiteral("%1 bytes against %2 for an empty page")
                             .arg(page.size())
                             .arg(QFileInfo(emptyPath).size())));
+    // Vector text and lines, not a picture of the screen: a small file whose
+    // words can be found.
+    QVERIFY2(page.size() < 200 * 1024, qPrintable(QString::number(page.size())));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {page.filePath(), QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(60000));
+    const QString words = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY2(words.contains(QStringLiteral("Kuja Dosha Interpretation")), qPrintable(words));
     QVERIFY(window.dialogs.messages.isEmpty());
 }
 

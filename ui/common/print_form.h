@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <functional>
 
 class QPainter;
 class QPrinter;
@@ -22,5 +23,10 @@ bool PrintForm(QWidget& form, QPrinter& printer);
 // then `form` on one page. A cancel does nothing; a printer that cannot be
 // opened gives "No printer is available.".
 void PrintWithDialog(Dialogs& dialogs, QWidget* parent, QWidget& form);
+
+// The same for any document: the printer dialog, then `print` on the printer
+// chosen; false from it means the printer could not be opened.
+void PrintWithDialog(Dialogs& dialogs, QWidget* parent,
+                     const std::function<bool(QPrinter&)>& print);
 
 }  // namespace orbalis

@@ -6,8 +6,9 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPagedPaintDevice>
+#include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -18,6 +19,7 @@
 
 #include "model/program_identity.h"
 #include "painting/form_font.h"
+#include "report/report_sheet.h"
 #include "report/titled_text_pdf.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/print_form.h"
@@ -33,6 +35,14 @@ constexpr int kSheetWidthPixels = 726;
 // The title bar and borders a window manager adds around the window, which
 // are not known before the window is first shown.
 constexpr QMargins kFrameAllowance(8, 40, 8, 8);
+
+// The plain text as its title line and the rest.
+std::pair<QString, QString> TitleAndBody(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const qsizetype end = text.indexOf(u'\n');
+    if (end < 0) return {text, QString()};
+    return {text.left(end), text.mid(end + 1)};
+}
 
 }  // namespace
 
@@ -188,22 +198,29 @@ void ReportWindow::AddControl(QWidget* control) {
 }
 
 void ReportWindow::cmdPrint_Click() {
-    PrintWithDialog(dialogs_, this, *picSheet_);
+    PrintWithDialog(dialogs_, this, [this](QPrinter& printer) { return PaintDocument(printer); });
+}
+
+bool ReportWindow::PaintDocument(QPagedPaintDevice& device) const {
+    const auto [title, body] = TitleAndBody(plainText_);
+    return PaintTitledText(device, title, body);
+}
+
+QString ReportWindow::DocumentTitle() const {
+    return TitleAndBody(plainText_).first;
+}
+
+QString ReportWindow::DocumentFileName() const {
+    // "Kuja Dosha Details: the classical house rule" is offered as
+    // "Kuja Dosha Details.pdf".
+    return PdfFileName(DocumentTitle().section(u':', 0, 0), QtText(kProgramTitle));
 }
 
 void ReportWindow::cmdSavePdf_Click() {
-    QString body = plainText_;
-    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const qsizetype end = body.indexOf(u'\n');
-    const QString title = end < 0 ? body : body.left(end);
-    body = end < 0 ? QString() : body.mid(end + 1);
-    // "Kuja Dosha Details: the classical house rule" is offered as
-    // "Kuja Dosha Details.pdf".
-    QString file = title.section(u':', 0, 0).simplified();
-    file.remove(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")));
-    if (file.isEmpty()) file = QtText(kProgramTitle);
-    SavePdfWithDialog(dialogs_, this, file + QStringLiteral(".pdf"),
-                      [&title, &body] { return TitledTextPdf(title, body); });
+    SavePdfWithDialog(dialogs_, this, DocumentFileName(), [this] {
+        return PaintedPdf(DocumentTitle(),
+                          [this](QPagedPaintDevice& device) { return PaintDocument(device); });
+    });
 }
 
 void ReportWindow::cmdCopy_Click() {

@@ -7,6 +7,7 @@
 #include "ui/common/qt_text.h"
 
 class QHBoxLayout;
+class QPagedPaintDevice;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -17,9 +18,9 @@ namespace orbalis {
 class Dialogs;
 
 // A window that shows one white sheet of text and tables, with "&Print",
-// "Save As P&DF…", "Copy as &Text" and "&Close" under it. The sheet is what
-// goes on paper; the copied text is the same content in plain lines, and the
-// PDF is that text, its first line the title.
+// "Save As P&DF…", "Copy as &Text" and "&Close" under it. The copied text is
+// the sheet's content in plain lines; Print and Save As PDF give the window's
+// document, by default that text with its first line the title.
 //
 // The sheet scrolls and the window can be resized; the controls and buttons
 // stay in view below the sheet. The window opens as tall as its sheet, or as
@@ -55,6 +56,12 @@ class ReportWindow : public QWidget {
     // sheet and the buttons, left to right.
     void AddControl(QWidget* control);
     void setPlainText(const QString& text) { plainText_ = text; }
+    // The document Print and Save As PDF give, painted on a printer or a PDF
+    // writer (false when it cannot be painted), its title and the name of the
+    // file it is offered under.
+    virtual bool PaintDocument(QPagedPaintDevice& device) const;
+    virtual QString DocumentTitle() const;
+    virtual QString DocumentFileName() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

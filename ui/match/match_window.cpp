@@ -195,4 +195,26 @@ void MatchWindow::Fill() {
     setPlainText(QString::fromStdString(MatchSheetText(sheet_)));
 }
 
+CoupleReport MatchWindow::Report() const {
+    CoupleReport report;
+    const MatchPerson& groom = people_[firstIsBride_ ? 1 : 0];
+    const MatchPerson& bride = people_[firstIsBride_ ? 0 : 1];
+    report.people = {CouplePerson{groom.birth, groom.reading},
+                     CouplePerson{bride.birth, bride.reading}};
+    report.sheet = sheet_;
+    return report;
+}
+
+bool MatchWindow::PaintDocument(QPagedPaintDevice& device) const {
+    return PaintCoupleReport(device, Report(), English());
+}
+
+QString MatchWindow::DocumentTitle() const {
+    return Text(kMatchTitle);
+}
+
+QString MatchWindow::DocumentFileName() const {
+    return CoupleReportFileName(sheet_);
+}
+
 }  // namespace orbalis

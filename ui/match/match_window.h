@@ -8,6 +8,7 @@
 #include "model/chart_reading.h"
 #include "reading/couple_match.h"
 #include "reading/match_sheet.h"
+#include "report/couple_report.h"
 #include "ui/common/report_window.h"
 
 class QPushButton;
@@ -40,7 +41,8 @@ struct MatchPerson {
 // each person i (0 the groom) "lblParty_i", its table "tblClassical_i" and
 // "lblStatus_i", then "lblConclusion", "lblNote" when the levels differ,
 // "lblRemediesTitle" and "lblRemedies" when the dosha is not balanced, and
-// "lblSummary".
+// "lblSummary". Print and Save As PDF give the couple's report
+// (report/couple_report.h), offered as "Ravi Kumar and Priya - match.pdf".
 class MatchWindow final : public ReportWindow {
     Q_OBJECT
 
@@ -56,8 +58,15 @@ class MatchWindow final : public ReportWindow {
     void cmdSwap_Click();
     void optVashya_Toggled();
 
+  protected:
+    // Print and Save As PDF give the couple's report.
+    bool PaintDocument(QPagedPaintDevice& device) const override;
+    QString DocumentTitle() const override;
+    QString DocumentFileName() const override;
+
   private:
     void Fill();
+    CoupleReport Report() const;
 
     MatchPerson people_[2];
     bool firstIsBride_;
