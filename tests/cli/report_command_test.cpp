@@ -67,8 +67,8 @@ TEST(ReportCommand, WritesTheReportOfAReadingFileWithoutADisplay) {
     const std::string priya = folder.Write("priya.orb", EncodeReadingFile(DelhiBirth("Priya")));
     const std::pair<std::string, const char*> more[] = {
         {orb + " " + priya, "Ashtakoota (36 gunas)"},
-        {orb + " --lang hi", "NotoSansDevanagari"},
-        {orb + " " + priya + " --lang ta", "NotoSansTamil"},
+        {orb + " --lang hi", "Lohit-Devanagari"},
+        {orb + " " + priya + " --lang ta", "Lohit-Tamil"},
     };
     for (const auto& [arguments, expected] : more) {
         SCOPED_TRACE(arguments);

@@ -67,8 +67,8 @@ TEST(ReadingReportPdf, FirstPageAnswersTheQuestion) {
     farZone.zoneIndex = 0;
     const std::pair<FormEntries, std::vector<std::string>> cases[] = {
         {testing::LondonEntries1988(),
-         {"Time zone UTC+01:00 (Greenwich Mean Time,GMT,0.0, with daylight saving)",
-          "clock time UTC+01:00", "Manglik status: Manglik, cancelled — Mars in Aquarius.",
+         {"Time zone UTC+01:00", "clock time UTC+01:00",
+          "Manglik status: Manglik, cancelled — Mars in Aquarius.",
           "From the Moon: Mars in the 2nd, a dosha house; the dosha is cancelled by Mars in "
           "Aquarius."}},
         {testing::DelhiEntries(),
@@ -112,16 +112,16 @@ TEST(ReadingReportPdf, HoldsEveryLineOfTheInterpretationFrame) {
 }
 
 // In Hindi and Tamil the report's own texts are in the language and set in
-// its Noto face, embedded.
+// its script's face, embedded.
 TEST(ReadingReportPdf, SpeaksTheLanguageAsked) {
     struct Case {
         const char* code;
         const char* face;  // in pdffonts' list
         const char* word;  // one the PDF's text gives back whole
     };
-    const Case cases[] = {{"en", "NotoSans", "Birth Details"},
-                          {"hi", "NotoSansDevanagari", "अयनांश"},
-                          {"ta", "NotoSansTamil", "பாத"}};
+    const Case cases[] = {{"en", "DejaVuSans", "Birth Details"},
+                          {"hi", "Lohit-Devanagari", "अयनांश"},
+                          {"ta", "Lohit-Tamil", "பாத"}};
     QTemporaryDir folder;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);

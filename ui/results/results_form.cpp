@@ -98,13 +98,15 @@ QGroupBox* MakeGroup(QWidget* parent, const QString& name, const QString& title,
     return group;
 }
 
-// A value too wide for its label ("Poorva Bhadrapada" in bold) takes a
-// smaller type rather than lose its last letters.
+// A value too wide for its label ("Poorva Bhadrapada" in bold), or a name
+// in letters taller than its row (Tamil), takes a smaller type rather than
+// lose its last letters or its vowel signs.
 void FitOneLine(QLabel* label, bool bold) {
     for (qreal size = 8.25; size >= kSmallestPoints - 0.001; size -= 0.25) {
         const QFont font = FormFont(bold, size);
         label->setFont(font);
-        if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width()) return;
+        const QRect drawn = QFontMetrics(font).boundingRect(label->text());
+        if (drawn.width() <= label->width() && drawn.height() <= label->height()) return;
     }
 }
 
