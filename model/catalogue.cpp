@@ -121,9 +121,9 @@ std::string BlanksOf(std::string_view pattern) {
         const std::size_t close = pattern.find('}', at);
         if (close == std::string_view::npos) break;
         const std::string_view name = pattern.substr(at + 1, close - at - 1);
-        const bool isName = !name.empty() && name.find_first_not_of(
-                                                 "abcdefghijklmnopqrstuvwxyz_") ==
-                                                 std::string_view::npos;
+        const bool isName =
+            !name.empty() &&
+            name.find_first_not_of("abcdefghijklmnopqrstuvwxyz_") == std::string_view::npos;
         if (isName) {
             if (!names.empty()) names += ' ';
             names.append(name);

@@ -38,9 +38,7 @@ class Catalogue {
     // How many texts it translates.
     std::size_t size() const { return texts_.size(); }
     // Every English text with its translation, in no particular order.
-    const std::unordered_map<std::string_view, std::string_view>& texts() const {
-        return texts_;
-    }
+    const std::unordered_map<std::string_view, std::string_view>& texts() const { return texts_; }
 
   private:
     std::string code_ = "en";

@@ -62,8 +62,7 @@ std::vector<LanguageChoice> AvailableLanguages() {
     std::vector<std::string> codes;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         const std::string code = entry.path().filename().string();
-        if (IsLanguageCode(code) && code != "en" &&
-            fs::exists(CatalogueFile(folder, code), error))
+        if (IsLanguageCode(code) && code != "en" && fs::exists(CatalogueFile(folder, code), error))
             codes.push_back(code);
     }
     std::sort(codes.begin(), codes.end());

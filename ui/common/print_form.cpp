@@ -64,7 +64,8 @@ void PrintWithDialog(Dialogs& dialogs, QWidget* parent,
     request.showPageRange = false;
     if (!dialogs.choosePrinter(parent, printer, request)) return;
     if (!print(printer)) {
-        dialogs.showMessage(parent, QCoreApplication::translate("Orbalis", "No printer is available."),
+        dialogs.showMessage(parent,
+                            QCoreApplication::translate("Orbalis", "No printer is available."),
                             QtText(kProgramTitle), MessageIcon::Error);
     }
 }
