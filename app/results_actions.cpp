@@ -9,6 +9,7 @@
 #include "dosha/manglik_status.h"
 #include "report/reading_report.h"
 #include "ui/common/save_flow.h"
+#include "ui/common/window_language.h"
 #include "ui/dasha/dasha_window.h"
 #include "ui/dosha_details/kuja_dosha_details_window.h"
 #include "ui/match/match_command.h"
@@ -32,7 +33,7 @@ void SaveReport(Dialogs& dialogs, ResultsWindow& window) {
     report.chartStyle = form.chartStyle();
     report.firmness = form.firmness();
     SavePdfWithDialog(dialogs, &window, ReportFileName(report.birth),
-                      [&report] { return ReadingReportPdf(report); });
+                      [&report] { return ReadingReportPdf(report, WindowWords()); });
 }
 
 void ShowDetails(Dialogs& dialogs, ResultsWindow& window,

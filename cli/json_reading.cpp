@@ -98,7 +98,7 @@ Json KujaDoshaDetailsJson(const ClassicalKujaDosha& analysis) {
         from["marsHouse"] = dosha.marsHouse;
         from["doshaHouse"] = dosha.doshaHouse;
         from["status"] = ClassicalStatusWord(dosha.status());
-        from["verdict"] = ClassicalVerdictText(dosha);
+        from["verdict"] = ClassicalVerdictText(dosha, English());
         from["cancelledBy"] = Json::array();
         for (int rule = 0; rule < kCancellationCount; ++rule) {
             if (!dosha.cancelledBy[static_cast<std::size_t>(rule)]) continue;
@@ -116,7 +116,7 @@ Json ManglikJson(const ManglikAssessment& assessment) {
     // The level a family acts on: the one after any softening, as the status says.
     j["level"] = IsManglik(assessment.status) ? Json(NameOf(assessment.status).word) : Json();
     j["title"] = NameOf(assessment.status).title;
-    j["line"] = ManglikStatusLine(assessment);
+    j["line"] = ManglikStatusLine(assessment, English());
     j["loweredBy"] = Json::array();
     for (std::size_t s = 0; s < assessment.loweredBy.size(); ++s)
         if (assessment.loweredBy[s]) j["loweredBy"].push_back(SofteningNames[s].key);
@@ -132,7 +132,7 @@ Json ManglikJson(const ManglikAssessment& assessment) {
                 from["cancelledBy"].push_back(CancellationTexts[rule].name);
         j["from" + std::string(KujaReferenceNames[index].key)] = std::move(from);
     }
-    j["notes"] = ManglikNotes(assessment);
+    j["notes"] = ManglikNotes(assessment, English());
     return j;
 }
 

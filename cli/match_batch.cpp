@@ -89,7 +89,7 @@ class CoupleRows final : public BatchRows {
             const Ashtakoota& scores = match.moons.ashtakoota;
             for (int half : scores.halfPoints) writer.Field(PointsText(half));
             writer.Field(PointsText(scores.totalHalfPoints));
-            writer.Field(GunaBandText(scores.band()));
+            writer.Field(GunaBandText(scores.band(), English()));
             writer.Field(std::to_string(match.moons.poruthams.count()));
             std::string failed;
             for (int p = 0; p < kPoruthamCount; ++p) {

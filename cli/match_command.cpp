@@ -35,7 +35,7 @@ nlohmann::ordered_json AshtakootaJson(const Ashtakoota& scores) {
         j[std::string(KootaNames[static_cast<std::size_t>(k)].key)] =
             Points(scores.halfPoints[static_cast<std::size_t>(k)]);
     j["total"] = Points(scores.totalHalfPoints);
-    j["band"] = GunaBandText(scores.band());
+    j["band"] = GunaBandText(scores.band(), English());
     return j;
 }
 
@@ -96,7 +96,7 @@ ReadingOutcome MatchFromFiles(const std::string& groomPath, const std::string& b
         outcome.output = MatchSheetText(ComposeMatchSheet(*match, words), words);
         return outcome;
     }
-    const MatchSheet sheet = ComposeMatchSheet(*match);
+    const MatchSheet sheet = ComposeMatchSheet(*match, English());
     nlohmann::ordered_json j;
     j["positions"] = PositionsModeName(mode);
     j["vashyaTable"] = VashyaPointsName(table);

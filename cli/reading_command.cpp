@@ -59,7 +59,7 @@ ReadingOutcome ReadingFromTexts(const BirthTexts& texts, PositionsMode mode,
 }
 
 ReadingOutcome ReadingFromTexts(const BirthTexts& texts, ReadingFormat format, PositionsMode mode) {
-    return ReadingFromTexts(texts, mode, ReadingWriterOf(format));
+    return ReadingFromTexts(texts, mode, ReadingWriterOf(format, English()));
 }
 
 ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts, PositionsMode mode,
@@ -76,7 +76,7 @@ ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts, P
 
 ReadingOutcome ReadingAtPlace(std::string_view place, const BirthTexts& texts, ReadingFormat format,
                               PositionsMode mode) {
-    return ReadingAtPlace(place, texts, mode, ReadingWriterOf(format));
+    return ReadingAtPlace(place, texts, mode, ReadingWriterOf(format, English()));
 }
 
 ReadingOutcome RefusedReadingFile(ReadingFileBirth file) {
@@ -93,7 +93,7 @@ ReadingOutcome ReadingFromFile(const std::string& path, PositionsMode mode,
 }
 
 ReadingOutcome ReadingFromFile(const std::string& path, ReadingFormat format, PositionsMode mode) {
-    return ReadingFromFile(path, mode, ReadingWriterOf(format));
+    return ReadingFromFile(path, mode, ReadingWriterOf(format, English()));
 }
 
 }  // namespace orbalis::cli

@@ -84,15 +84,15 @@ std::string ReadingSummary(const FullReading& reading, const Catalogue& words) {
               {{"nakshatra", Tr(words, chart.nakshatra)},
                {"pada", std::to_string(MoonPada(chart.siderealDegrees[kMoon]))}}));
     if (const auto manglik = AssessManglik(chart)) {
-        line(ManglikStatusLine(*manglik));
-        for (const std::string& note : ManglikNotes(*manglik)) line("  " + note);
+        line(ManglikStatusLine(*manglik, words));
+        for (const std::string& note : ManglikNotes(*manglik, words)) line("  " + note);
     }
     line(Fill(Tr(words, "From the Lagna: {verdict}"),
               {{"verdict", VerdictLine(reading.display.fromLagnaCount, words)}}));
     line(Fill(Tr(words, "From the Moon:  {verdict}"),
               {{"verdict", VerdictLine(reading.display.fromMoonCount, words)}}));
     if (const auto analysis = AnalyseClassicalKujaDosha(chart)) {
-        const ClassicalBlock block = ClassicalBlockOf(*analysis);
+        const ClassicalBlock block = ClassicalBlockOf(*analysis, words);
         line(Tr(words, kClassicalBlockTitle));
         for (const ClassicalBlockLine& row : block.lines) {
             std::string label = "  " + std::string(Tr(words, row.reference)) + ":";

@@ -28,12 +28,14 @@ std::string UtcOffsetForPeople(int offsetSeconds) {
     return "UTC" + text;
 }
 
-std::string ZoneUsedText(const BirthDetails& birth) {
+std::string ZoneUsedText(const BirthDetails& birth, const Catalogue& words) {
     std::string text = UtcOffsetForPeople(60 * BirthUtcOffsetMinutes(birth));
     const auto row = static_cast<std::size_t>(birth.zoneIndex);
     std::string zone = row < TimeZoneTable.size() ? std::string(TimeZoneTable[row].text) : "";
-    if (birth.daylightSaving)
-        zone += zone.empty() ? "with daylight saving" : ", with daylight saving";
+    if (birth.daylightSaving) {
+        if (!zone.empty()) zone += ", ";
+        zone += Tr(words, "with daylight saving");
+    }
     return zone.empty() ? text : text + " (" + zone + ")";
 }
 

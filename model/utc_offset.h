@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/birth_details.h"
+#include "model/catalogue.h"
 
 namespace orbalis {
 
@@ -32,6 +33,7 @@ std::string UtcOffsetForPeople(int offsetSeconds);
 // row as the list shows it: "UTC+05:30 (Indian Time, IST, +5.3)",
 // "UTC+01:00 (Greenwich Mean Time,GMT,0.0, with daylight saving)". A slip
 // of the list is seen here, beside the answers it changed.
-std::string ZoneUsedText(const BirthDetails& birth);
+// The zone rows are the list's own and stay as written in every language.
+std::string ZoneUsedText(const BirthDetails& birth, const Catalogue& words = English());
 
 }  // namespace orbalis

@@ -58,7 +58,7 @@ std::optional<CoupleMatch> MatchCouple(const std::string& groomName, const Chart
         MatchMoons(MoonPlacementOfReading(groom), MoonPlacementOfReading(bride), table),
         {},
         SameBirth::No};
-    match.manglik = MatchKujaDosha(match.groom, match.bride);
+    match.manglik = MatchKujaDosha(match.groom, match.bride, English());
     return match;
 }
 

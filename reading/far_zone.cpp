@@ -9,7 +9,7 @@
 
 namespace orbalis {
 
-std::string FarZoneWarning(const BirthDetails& birth) {
+std::string FarZoneWarning(const BirthDetails& birth, const Catalogue& words) {
     if (birth.zoneIndex < 0 || birth.zoneIndex >= kTimeZoneCount) return {};
     const int zoneEast = ZoneRowUtcOffsetMinutes(birth);
     const double degrees = birth.longitudeDegrees + birth.longitudeMinutes / 60.0;
@@ -18,8 +18,12 @@ std::string FarZoneWarning(const BirthDetails& birth) {
     char longitude[48];
     std::snprintf(longitude, sizeof longitude, "%d\u00b0 %d\u2032 %c", birth.longitudeDegrees,
                   birth.longitudeMinutes, birth.isEast ? 'E' : 'W');
-    return "The time zone " + UtcOffsetForPeople(60 * zoneEast) + " is far from " + longitude +
-           " (about " + UtcOffsetForPeople(60 * solarEast) + "). Please check the time zone.";
+    return Fill(Tr(words,
+                   "The time zone {zone} is far from {longitude} (about {solar}). Please "
+                   "check the time zone."),
+                {{"zone", UtcOffsetForPeople(60 * zoneEast)},
+                 {"longitude", longitude},
+                 {"solar", UtcOffsetForPeople(60 * solarEast)}});
 }
 
 }  // namespace orbalis

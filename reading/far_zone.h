@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/birth_details.h"
+#include "model/catalogue.h"
 
 namespace orbalis {
 
@@ -15,6 +16,6 @@ inline constexpr int kFarZoneMinutes = 4 * 60;
 // longitude's solar time; empty otherwise. A warning only: the reading is
 // computed all the same. Daylight saving is not counted: it is the row that
 // is checked.
-std::string FarZoneWarning(const BirthDetails& birth);
+std::string FarZoneWarning(const BirthDetails& birth, const Catalogue& words = English());
 
 }  // namespace orbalis

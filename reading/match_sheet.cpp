@@ -24,7 +24,7 @@ MatchSheetPerson Person(std::string_view role, std::string_view moonPattern,
              {{"name", party.name},
               {"sign", Tr(words, SignNames[static_cast<std::size_t>(party.analysis.signs.mars)])}}),
         party.analysis,
-        ManglikStatusLine(status)};
+        ManglikStatusLine(status, words)};
 }
 
 std::vector<KootaDosha> PresentDoshas(const MoonMatch& moons, bool& allExcepted) {
@@ -43,7 +43,8 @@ std::vector<KootaDosha> PresentDoshas(const MoonMatch& moons, bool& allExcepted)
     return present;
 }
 
-std::string Conclusion(const CoupleMatch& match, const Catalogue& words) {
+std::string Conclusion(const CoupleMatch& match, const ManglikMatch& manglik,
+                       const Catalogue& words) {
     const Ashtakoota& scores = match.moons.ashtakoota;
     const Poruthams& poruthams = match.moons.poruthams;
     std::string text =
@@ -90,7 +91,7 @@ std::string Conclusion(const CoupleMatch& match, const Catalogue& words) {
                        : Tr(words, "Present: {doshas}; not every one has an exception."));
         text += Fill(pattern, {{"doshas", names}}) + " ";
     }
-    return text + match.manglik.conclusion;
+    return text + manglik.conclusion;
 }
 
 // Columns are counted as a terminal shows them, so that a translated table
@@ -151,11 +152,13 @@ MatchSheet ComposeMatchSheet(const CoupleMatch& match, const Catalogue& words) {
     }
     sheet.poruthamCount = PoruthamCountText(moons.poruthams, words);
 
-    sheet.manglikConclusion = match.manglik.conclusion;
-    sheet.manglikNote = match.manglik.note;
-    sheet.manglikReason = match.manglik.reason;
-    sheet.remedies = !match.manglik.balanced;
-    sheet.conclusion = Conclusion(match, words);
+    // The match holds the balance's sentences in English; the sheet words them again.
+    const ManglikMatch manglik = MatchKujaDosha(match.groom, match.bride, words);
+    sheet.manglikConclusion = manglik.conclusion;
+    sheet.manglikNote = manglik.note;
+    sheet.manglikReason = manglik.reason;
+    sheet.remedies = !manglik.balanced;
+    sheet.conclusion = Conclusion(match, manglik, words);
     return sheet;
 }
 
@@ -189,11 +192,11 @@ std::string MatchSheetText(const MatchSheet& sheet, const Catalogue& words) {
 
     text += "\n" + tr(kManglikBalanceHeading) + "\n";
     for (const MatchSheetPerson& person : sheet.people)
-        text += "\n" + person.marsLine + "\n" + ClassicalTableText(person.analysis) +
+        text += "\n" + person.marsLine + "\n" + ClassicalTableText(person.analysis, words) +
                 person.statusLine + "\n";
     text += "\n" + sheet.manglikConclusion + "\n";
     if (!sheet.manglikNote.empty()) text += sheet.manglikNote + "\n";
-    if (sheet.remedies) text += "\n" + RemediesText();
+    if (sheet.remedies) text += "\n" + RemediesText(words);
 
     text += "\n" + tr(kConclusionHeading) + "\n" + sheet.conclusion + "\n";
     return text;

@@ -31,6 +31,33 @@ std::array<std::string, 12> ChartBoxTexts(const ChartReading& reading) {
     return boxes;
 }
 
+std::array<std::string, 12> ChartBoxesIn(const std::array<std::string, 12>& boxes,
+                                         const Catalogue& words) {
+    if (words.isEnglish()) return boxes;
+    // Marked for the catalogues; the boxes write them as ChartBoxTexts does.
+    [[maybe_unused]] static constexpr std::string_view kAscendantMark = N_("Asc");
+    static constexpr std::string_view kRetrogradeMark = N_("(R)");
+    std::array<std::string, 12> translated;
+    for (std::size_t box = 0; box < boxes.size(); ++box) {
+        std::string_view rest = boxes[box];
+        while (!rest.empty()) {
+            const std::size_t end = rest.find("\r\n");
+            std::string_view line = rest.substr(0, end);
+            rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 2);
+            while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
+            const bool retrograde =
+                line.size() > kRetrogradeMark.size() &&
+                line.substr(line.size() - kRetrogradeMark.size()) == kRetrogradeMark;
+            if (retrograde) line.remove_suffix(kRetrogradeMark.size() + 1);
+            std::string& text = translated[box];
+            if (!text.empty()) text += "\r\n";
+            text += Tr(words, line);
+            if (retrograde) (text += ' ') += Tr(words, kRetrogradeMark);
+        }
+    }
+    return translated;
+}
+
 bool ComputeChartReading(const BirthDetails& birth, PositionsMode mode, ChartReading& reading,
                          std::string& refusal) {
     if (mode == PositionsMode::Precise) {
@@ -71,8 +98,8 @@ std::optional<ReadingDisplay> ComputeReading(const BirthDetails& birth, Position
     display.fromLagnaCount =
         CountKujaDosha(reading, reading.planetPositionText[kAscendant], "Mars");
     display.fromMoonCount = CountKujaDosha(reading, reading.planetPositionText[kMoon], "Moon");
-    display.fromLagna = KujaDoshaLinesOf(display.fromLagnaCount, true);
-    display.fromMoon = KujaDoshaLinesOf(display.fromMoonCount, false);
+    display.fromLagna = KujaDoshaLinesOf(display.fromLagnaCount, true, English());
+    display.fromMoon = KujaDoshaLinesOf(display.fromMoonCount, false, English());
     display.firmness = FirmnessOf(birth, mode);
     return display;
 }

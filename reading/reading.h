@@ -6,6 +6,7 @@
 
 #include "dosha/kuja_dosha.h"
 #include "model/birth_details.h"
+#include "model/catalogue.h"
 #include "model/chart_reading.h"
 #include "model/positions_mode.h"
 #include "reading/firmness.h"
@@ -45,5 +46,11 @@ bool ComputeChartReading(const BirthDetails& birth, PositionsMode mode, ChartRea
 // The chart boxes of a computed reading: "Asc" first, then the bodies Sun to
 // Ketu in body order.
 std::array<std::string, 12> ChartBoxTexts(const ChartReading& reading);
+
+// Chart boxes (the birth chart's or a divisional chart's) in the language of
+// `words`: each Sanskrit name, its retrograde mark and "Asc" translated,
+// the lines as they were. English gives the boxes back unchanged.
+std::array<std::string, 12> ChartBoxesIn(const std::array<std::string, 12>& boxes,
+                                         const Catalogue& words);
 
 }  // namespace orbalis

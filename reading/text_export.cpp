@@ -62,7 +62,7 @@ std::string TextExportUtf8(const BirthDetails& birth, const ChartReading& readin
     line(kSeparatorLine);
 
     line(Tr(words, "House Lord Interpretation"));
-    for (const std::string& houseLine : HouseLordLines(reading)) line(houseLine);
+    for (const std::string& houseLine : HouseLordLines(reading, words)) line(houseLine);
     return text;
 }
 

@@ -22,6 +22,7 @@
 #include "painting/chart_painter.h"
 #include "painting/page.h"
 #include "reading/far_zone.h"
+#include "reading/reading.h"
 #include "report/report_sheet.h"
 
 namespace orbalis {
@@ -47,13 +48,14 @@ std::vector<QStringList> VedicRows(const ChartReading& reading, const Catalogue&
     const std::string moonPada = std::to_string(MoonPada(reading.siderealDegrees[kMoon]));
     return {
         {Q(Tr(words, "Ayanamsa")), Q(reading.ayanamsaDisplay)},
-        {Q(Tr(words, "Lagna / Asc")), Q(reading.lagnaRashiName)},
-        {Q(Tr(words, "Rashi/Moon Sign")), Q(reading.rashi)},
-        {Q(Tr(words, "Nakshatra")), Q(reading.nakshatra)},
+        {Q(Tr(words, "Lagna / Asc")), Q(Tr(words, reading.lagnaRashiName))},
+        {Q(Tr(words, "Rashi/Moon Sign")), Q(Tr(words, reading.rashi))},
+        {Q(Tr(words, "Nakshatra")), Q(Tr(words, reading.nakshatra))},
         {Q(Tr(words, "Pada")), Q(reading.pada)},
-        {Q(Tr(words, "Lord")), Q(reading.lord)},
-        {Q(Tr(words, "The Moon")), Q(Fill(Tr(words, "in {nakshatra}, its own pada {pada}"),
-                                          {{"nakshatra", reading.nakshatra}, {"pada", moonPada}}))},
+        {Q(Tr(words, "Lord")), Q(Tr(words, reading.lord))},
+        {Q(Tr(words, "The Moon")),
+         Q(Fill(Tr(words, "in {nakshatra}, its own pada {pada}"),
+                {{"nakshatra", Tr(words, reading.nakshatra)}, {"pada", moonPada}}))},
     };
 }
 
@@ -82,10 +84,10 @@ void Particulars(ReportSheet& sheet, const ReportReading& report, const Catalogu
 
     const QFont bold = ReportFont(kBodyPoints, true);
     sheet.skip(1.5);
-    if (const std::string farZone = FarZoneWarning(report.birth); !farZone.empty())
+    if (const std::string farZone = FarZoneWarning(report.birth, words); !farZone.empty())
         sheet.text(Q(farZone), bold, kWarningColour);
     if (!report.firmness.givenMinute) return;
-    const std::vector<std::string> lines = FirmnessWarnings(report.firmness);
+    const std::vector<std::string> lines = FirmnessWarnings(report.firmness, words);
     for (const std::string& line : lines) sheet.text(Q(line), bold, kWarningColour);
     if (lines.empty())
         sheet.text(Q(Fill(Tr(words,
@@ -100,11 +102,12 @@ void ManglikSection(ReportSheet& sheet, const ChartReading& reading, const Catal
     const std::optional<ManglikAssessment> assessment = AssessManglik(reading);
     if (!assessment) return;
     sheet.section(Q(Tr(words, "Manglik Status")));
-    sheet.text(Q(ManglikStatusLine(*assessment)), ReportFont(kSectionPoints, true), kResultColour);
+    sheet.text(Q(ManglikStatusLine(*assessment, words)), ReportFont(kSectionPoints, true),
+               kResultColour);
     sheet.skip(1);
-    for (const std::string& reason : ManglikReasons(*assessment))
+    for (const std::string& reason : ManglikReasons(*assessment, words))
         sheet.text(Q(reason), ReportFont(kBodyPoints));
-    for (const std::string& note : ManglikNotes(*assessment)) {
+    for (const std::string& note : ManglikNotes(*assessment, words)) {
         sheet.skip(1);
         sheet.text(Q(note), ReportFont(kBodyPoints - 1), kMoonColour);
     }
@@ -118,7 +121,7 @@ void ChartAndPositions(ReportSheet& sheet, const ReportReading& report, const Ca
     sheet.need(side);
     const double top = sheet.y();
     sheet.chart(Drawing(report.chartStyle, SignIndex(reading.lagnaSign).value_or(0),
-                        report.chartBoxes, Tr(words, kBirthChartTitle)),
+                        ChartBoxesIn(report.chartBoxes, words), Tr(words, kBirthChartTitle)),
                 0.0, side);
     const double right = side + sheet.mm(6);
     sheet.table(PositionRows(reading, words), {0.0, 0.28, 0.58}, true, right,
@@ -140,15 +143,23 @@ void Interpretation(ReportSheet& sheet, const ReportReading& report, const Catal
             sheet.text(Q(*line), bold, kResultColour, sheet.mm(4));
         sheet.skip(1.5);
     };
-    lines(Tr(words, "Ascendant (Lagna)"), kLagnaColour, report.fromLagna);
-    lines(Tr(words, "Moon Sign (Rashi)"), kMoonColour, report.fromMoon);
+    // The runs the report was given, in English; another language words them again.
+    const ChartReading& reading = report.reading;
+    lines(Tr(words, "Ascendant (Lagna)"), kLagnaColour,
+          words.isEnglish() ? report.fromLagna
+                            : DetermineKujaDosha(reading, reading.planetPositionText[kAscendant],
+                                                 "Mars", true, words));
+    lines(Tr(words, "Moon Sign (Rashi)"), kMoonColour,
+          words.isEnglish() ? report.fromMoon
+                            : DetermineKujaDosha(reading, reading.planetPositionText[kMoon], "Moon",
+                                                 false, words));
     sheet.text(Q(Tr(words, kPercentageVerdictNote)), small, Qt::darkGray);
     sheet.skip(1);
     sheet.text(Q(Tr(words, kConsultNote)), bold, kMoonColour);
 
     const std::optional<ClassicalKujaDosha> analysis = AnalyseClassicalKujaDosha(report.reading);
     if (!analysis) return;
-    const ClassicalBlock block = ClassicalBlockOf(*analysis);
+    const ClassicalBlock block = ClassicalBlockOf(*analysis, words);
     sheet.skip(2);
     sheet.text(Q(Tr(words, kClassicalBlockTitle)), bold, kLagnaColour);
     for (const ClassicalBlockLine& line : block.lines)
@@ -167,10 +178,10 @@ void NavamsaAndClassical(ReportSheet& sheet, const ReportReading& report, const 
     sheet.section(Q(Tr(words, kClassicalDetailsTitle)));
     sheet.need(side);
     const double top = sheet.y();
-    sheet.chart(
-        Drawing(report.chartStyle, navamsa.ascendantSign, DivisionalBoxTexts(reading, navamsa),
-                Tr(words, NameOf(Division::D9).title)),
-        0.0, side);
+    sheet.chart(Drawing(report.chartStyle, navamsa.ascendantSign,
+                        ChartBoxesIn(DivisionalBoxTexts(reading, navamsa), words),
+                        Tr(words, NameOf(Division::D9).title)),
+                0.0, side);
     const double left = side + sheet.mm(6);
     const double width = sheet.width() - left;
     const std::optional<ClassicalKujaDosha> analysis = AnalyseClassicalKujaDosha(reading);
@@ -185,8 +196,8 @@ void NavamsaAndClassical(ReportSheet& sheet, const ReportReading& report, const 
                 regular, Qt::black, left, width);
         }
         sheet.skip(1);
-        sheet.text(Q(ClassicalClosingText(*analysis)), ReportFont(kBodyPoints, true), kResultColour,
-                   left, width);
+        sheet.text(Q(ClassicalClosingText(*analysis, words)), ReportFont(kBodyPoints, true),
+                   kResultColour, left, width);
         sheet.skip(1.5);
         sheet.text(Q(Tr(words, kClassicalRuleNote)), ReportFont(kBodyPoints - 1), Qt::darkGray,
                    left, width);
@@ -200,7 +211,7 @@ std::vector<QStringList> DashaRows(const dasha::Vimshottari& cycle, const dasha:
     std::vector<QStringList> rows = {{}};
     for (std::string_view title : dasha::kDashaColumnTitles) rows[0].append(Q(Tr(words, title)));
     for (int index = first; index < first + dasha::kLordCount; ++index) {
-        const dasha::DashaRowText row = dasha::DashaRow(cycle, today, level, index);
+        const dasha::DashaRowText row = dasha::DashaRow(cycle, today, level, index, words);
         rows.push_back({Q(row.lords), Q(row.start), Q(row.end), Q(row.age), Q(row.marks)});
     }
     return rows;
@@ -212,7 +223,7 @@ void DashaSection(ReportSheet& sheet, const ReportReading& report, const Catalog
     const dasha::DashaToday today =
         dasha::TodayOf(*cycle, report.today.value_or(dasha::LocalDateToday()));
     const dasha::DashaHeadText head =
-        dasha::DashaHead(*cycle, today, report.positions, report.reading.builtInEphemeris);
+        dasha::DashaHead(*cycle, today, report.positions, report.reading.builtInEphemeris, words);
     const QFont regular = ReportFont(kBodyPoints);
     const QFont bold = ReportFont(kBodyPoints, true);
     const std::vector<double> columns = {0.0, 0.22, 0.35, 0.48, 0.63};
@@ -270,7 +281,7 @@ bool PaintReadingReport(QPagedPaintDevice& device, const ReportReading& report,
     sheet.text(Q(Fill(Tr(words, "{program} — Kuja Dosha Reading"), {{"program", kProgramTitle}})),
                ReportFont(kHeadingPoints, true), kSectionColour);
     sheet.text(Q(report.birth.name), ReportFont(kSectionPoints, true));
-    sheet.text(Q(PositionsModeMarker(report.positions, report.reading.builtInEphemeris)),
+    sheet.text(Q(PositionsModeMarker(report.positions, report.reading.builtInEphemeris, words)),
                ReportFont(kBodyPoints));
     Particulars(sheet, report, words);
     ManglikSection(sheet, report.reading, words);

@@ -116,7 +116,7 @@ void ReportSheet::chart(const ChartDrawing& drawing, double left, double side) {
 }
 
 std::vector<QStringList> BirthRows(const BirthDetails& birth, const Catalogue& words) {
-    const PersonalDetailTexts texts = PersonalDetails(birth);
+    const PersonalDetailTexts texts = PersonalDetails(birth, words);
     const QString time = QStringLiteral("%1:%2")
                              .arg(birth.hour, 2, 10, QLatin1Char('0'))
                              .arg(birth.minute, 2, 10, QLatin1Char('0'));
@@ -140,7 +140,7 @@ std::vector<QStringList> BirthRows(const BirthDetails& birth, const Catalogue& w
          degrees(birth.latitudeDegrees, birth.latitudeMinutes, birth.isSouth ? 'S' : 'N')},
         {Q(Tr(words, "Longitude")),
          degrees(birth.longitudeDegrees, birth.longitudeMinutes, birth.isEast ? 'E' : 'W')},
-        {Q(Tr(words, "Time zone")), Q(ZoneUsedText(birth))},
+        {Q(Tr(words, "Time zone")), Q(ZoneUsedText(birth, words))},
     };
 }
 
@@ -148,7 +148,8 @@ std::vector<QStringList> ClassicalRows(const ClassicalKujaDosha& analysis, const
     std::vector<QStringList> rows = {{}};
     for (std::string_view title : kClassicalColumnTitles) rows[0].append(Q(Tr(words, title)));
     for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
-        const ClassicalRowText row = ClassicalRow(analysis, static_cast<KujaReference>(reference));
+        const ClassicalRowText row =
+            ClassicalRow(analysis, static_cast<KujaReference>(reference), words);
         rows.push_back({Q(row.from), Q(row.house), Q(row.doshaHouse), Q(row.verdict)});
     }
     return rows;

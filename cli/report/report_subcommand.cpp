@@ -136,7 +136,7 @@ int RunReport(const ReportArguments& a, const CliStreams& streams) {
         CoupleReport report;
         for (std::size_t i = 0; i < 2; ++i)
             report.people[i] = {readings[i]->birth, readings[i]->chart};
-        report.sheet = ComposeMatchSheet(*match);
+        report.sheet = ComposeMatchSheet(*match, words);
         report.chartStyle = style;
         pdf = CoupleReportPdf(report, words);
     }

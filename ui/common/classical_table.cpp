@@ -6,6 +6,7 @@
 
 #include "dosha/kuja_dosha_details_text.h"
 #include "ui/common/report_window.h"
+#include "ui/common/window_language.h"
 
 namespace orbalis {
 namespace {
@@ -24,11 +25,12 @@ QWidget* BuildClassicalTable(QWidget* parent, const QString& name,
     grid->setVerticalSpacing(6);
     for (int column = 0; column < 4; ++column) {
         grid->addWidget(MakeSheetLabel(table, QStringLiteral("lblColumn_%1").arg(column),
-                                       QtText(kClassicalColumnTitles[column]), true, Qt::black),
+                                       WindowText(kClassicalColumnTitles[column]), true, Qt::black),
                         0, column);
     }
     for (int reference = 0; reference < kKujaReferenceCount; ++reference) {
-        const ClassicalRowText row = ClassicalRow(analysis, static_cast<KujaReference>(reference));
+        const ClassicalRowText row =
+            ClassicalRow(analysis, static_cast<KujaReference>(reference), WindowWords());
         const bool dosha = analysis.references[reference].status() == ClassicalStatus::Dosha;
         const struct {
             const char* name;

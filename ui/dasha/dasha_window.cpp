@@ -29,7 +29,7 @@ constexpr int kVisibleRows = 24;
 
 QTreeWidgetItem* PeriodItem(const Vimshottari& dasha, const DashaToday& today, int level,
                             int index) {
-    const DashaRowText row = DashaRow(dasha, today, level, index);
+    const DashaRowText row = DashaRow(dasha, today, level, index, WindowWords());
     auto* item = new QTreeWidgetItem({QtText(row.lords), QtText(row.start), QtText(row.end),
                                       QtText(row.age), QtText(row.marks)});
     const QColor colour = row.beforeBirth  ? kBeforeBirthColour
@@ -104,7 +104,8 @@ DashaWindow::DashaWindow(Dialogs& dialogs, const Vimshottari& dasha, DashaDate t
              QtText(head.clock + ". " + head.positions + ". " + head.accuracy + "."));
     AddLabel(QStringLiteral("lblNote"), WindowText(kKujaPeriodsNote), false, kNoteColour);
 
-    setPlainText(QtText(DashaSheetText(dasha, seen, mode, builtInEphemeris, name.toStdString())));
+    setPlainText(QtText(
+        DashaSheetText(dasha, seen, mode, builtInEphemeris, name.toStdString(), WindowWords())));
 }
 
 }  // namespace orbalis

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "ui/common/report_window.h"
+#include "ui/common/window_language.h"
 
 namespace orbalis {
 namespace {
@@ -29,11 +30,12 @@ QWidget* BuildFirmnessTable(QWidget* parent, const QString& name, const Firmness
         const auto which = static_cast<FirmnessItem>(item);
         const QColor colour = ChangesSoon(firmness.of(which)) ? kWarningColour : Qt::black;
         QLabel* title = MakeSheetLabel(table, QStringLiteral("lblFirmnessItem_%1").arg(item),
-                                       QtText(FirmnessItemNames[item].title), true, colour);
+                                       WindowText(FirmnessItemNames[item].title), true, colour);
         title->setWordWrap(false);  // short: one line each, the column as wide as the longest
         grid->addWidget(title, item, 0);
         grid->addWidget(MakeSheetLabel(table, QStringLiteral("lblFirmnessHolds_%1").arg(item),
-                                       QtText(FirmnessHoldsText(firmness, which)), false, colour),
+                                       QtText(FirmnessHoldsText(firmness, which, WindowWords())),
+                                       false, colour),
                         item, 1);
     }
     grid->setColumnStretch(1, 1);
@@ -41,14 +43,15 @@ QWidget* BuildFirmnessTable(QWidget* parent, const QString& name, const Firmness
 }
 
 QString FirmnessPlainText(const Firmness& firmness) {
-    QString text = QtText(kFirmnessTitle) + QLatin1Char('\n');
+    QString text = WindowText(kFirmnessTitle) + QLatin1Char('\n');
     int widest = 0;
     for (const FirmnessItemName& name : FirmnessItemNames)
-        widest = std::max(widest, static_cast<int>(name.title.size()));
+        widest = std::max(widest, static_cast<int>(WindowText(name.title).size()));
     for (int item = 0; item < kFirmnessItemCount; ++item) {
-        text += QtText(FirmnessItemNames[item].title).leftJustified(widest + 2) +
-                QtText(FirmnessHoldsText(firmness, static_cast<FirmnessItem>(item))) +
-                QLatin1Char('\n');
+        text +=
+            WindowText(FirmnessItemNames[item].title).leftJustified(widest + 2) +
+            QtText(FirmnessHoldsText(firmness, static_cast<FirmnessItem>(item), WindowWords())) +
+            QLatin1Char('\n');
     }
     return text;
 }

@@ -41,11 +41,11 @@ KujaDoshaDetailsWindow::KujaDoshaDetailsWindow(Dialogs& dialogs,
              tr("Mars in %1").arg(WindowText(SignNames[analysis.signs.mars])));
 
     // The answer first, then what it rests on.
-    AddLabel(QStringLiteral("lblManglikStatus"), QtText(ManglikStatusLine(assessment)), true,
-             kResultColour)
+    AddLabel(QStringLiteral("lblManglikStatus"),
+             QtText(ManglikStatusLine(assessment, WindowWords())), true, kResultColour)
         ->setFont(FormFont(true, 9.75));
-    AddLabel(QStringLiteral("lblManglikReasons"), Lines(ManglikReasons(assessment)));
-    const std::vector<std::string> notes = ManglikNotes(assessment);
+    AddLabel(QStringLiteral("lblManglikReasons"), Lines(ManglikReasons(assessment, WindowWords())));
+    const std::vector<std::string> notes = ManglikNotes(assessment, WindowWords());
     if (!notes.empty())
         AddLabel(QStringLiteral("lblManglikNotes"), Lines(notes), false, kNoteColour);
 
@@ -76,18 +76,19 @@ KujaDoshaDetailsWindow::KujaDoshaDetailsWindow(Dialogs& dialogs,
         AddLabel(QStringLiteral("lblRemedies"), remedies.join(QStringLiteral("<br>")));
     }
 
-    setPlainText(QString::fromStdString(KujaDoshaDetailsText(assessment, name.toStdString())));
+    setPlainText(QString::fromStdString(
+        KujaDoshaDetailsText(assessment, name.toStdString(), WindowWords())));
 }
 
 void KujaDoshaDetailsWindow::ShowFirmness(const ChartReading& reading, const Firmness& firmness) {
     const int moonPada = MoonPada(reading.siderealDegrees[kMoon]);
     const QString padaLine =
-        tr("Nakshatra %1, the Moon in pada %2").arg(QtText(reading.nakshatra)).arg(moonPada);
+        tr("Nakshatra %1, the Moon in pada %2").arg(WindowText(reading.nakshatra)).arg(moonPada);
     QLabel* pada = AddLabel(QStringLiteral("lblMoonPada"), padaLine);
     pada->setToolTip(tr("The results form's \"Pada\" (%1) counts the quarters of %2 that lie in "
                         "one sign, as the nakshatra table gives them; the Moon itself stands in "
                         "quarter %3 of %2.")
-                         .arg(QtText(reading.pada), QtText(reading.nakshatra))
+                         .arg(QtText(reading.pada), WindowText(reading.nakshatra))
                          .arg(moonPada));
     if (!firmness.givenMinute) {
         setPlainText(plainText() + QLatin1Char('\n') + padaLine + QLatin1Char('\n'));

@@ -102,7 +102,7 @@ void MatchWindow::Fill() {
     match_ = MatchCouple(groom.name, groom.reading, bride.name, bride.reading, table_);
     assert(match_);
     match_->sameBirth = CompareBirths(groom.birth, bride.birth);
-    sheet_ = ComposeMatchSheet(*match_);
+    sheet_ = ComposeMatchSheet(*match_, WindowWords());
 
     delete content_;
     content_ = new QWidget(sheet());
@@ -192,7 +192,7 @@ void MatchWindow::Fill() {
     label(QStringLiteral("lblSummary"), sheet_.conclusion);
 
     content_->show();
-    setPlainText(QString::fromStdString(MatchSheetText(sheet_)));
+    setPlainText(QString::fromStdString(MatchSheetText(sheet_, WindowWords())));
 }
 
 CoupleReport MatchWindow::Report() const {
@@ -206,7 +206,7 @@ CoupleReport MatchWindow::Report() const {
 }
 
 bool MatchWindow::PaintDocument(QPagedPaintDevice& device) const {
-    return PaintCoupleReport(device, Report(), English());
+    return PaintCoupleReport(device, Report(), WindowWords());
 }
 
 QString MatchWindow::DocumentTitle() const {
@@ -214,7 +214,7 @@ QString MatchWindow::DocumentTitle() const {
 }
 
 QString MatchWindow::DocumentFileName() const {
-    return CoupleReportFileName(sheet_);
+    return CoupleReportFileName(sheet_, WindowWords());
 }
 
 }  // namespace orbalis

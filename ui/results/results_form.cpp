@@ -343,7 +343,7 @@ void ResultsForm::LayOut() {
 }
 
 void ResultsForm::FillPersonalDetails() {
-    const PersonalDetailTexts texts = PersonalDetails(birth_);
+    const PersonalDetailTexts texts = PersonalDetails(birth_, WindowWords());
     lblName_->setText(Text(texts.name));
     lblCity_->setText(Text(texts.city));
     lblState_->setText(Text(texts.state));
@@ -352,8 +352,8 @@ void ResultsForm::FillPersonalDetails() {
     lblTOB_->setText(Text(texts.timeOfBirth));
     lblLatitude_->setText(Text(texts.latitude));
     lblLongitude_->setText(Text(texts.longitude));
-    lblZone_->setText(tr("Time zone: %1").arg(Text(ZoneUsedText(birth_))));
-    lblFarZone_->setText(Text(FarZoneWarning(birth_)));
+    lblZone_->setText(tr("Time zone: %1").arg(Text(ZoneUsedText(birth_, WindowWords()))));
+    lblFarZone_->setText(Text(FarZoneWarning(birth_, WindowWords())));
     LayOut();
 
     // Long names and places wrap or take a smaller type, never cut off.
@@ -373,11 +373,11 @@ void ResultsForm::ShowReading(const ChartReading& reading, const ReadingDisplay&
     reading_ = reading;
     ShowPositionsMode(positionsMode_);
     lblAyanamsha_->setText(Text(reading.ayanamsaDisplay));
-    lblLagna_->setText(Text(reading.lagnaRashiName));
-    lblNakshatra_->setText(Text(reading.nakshatra));
-    lblRashi_->setText(Text(reading.rashi));
+    lblLagna_->setText(WindowText(reading.lagnaRashiName));
+    lblNakshatra_->setText(WindowText(reading.nakshatra));
+    lblRashi_->setText(WindowText(reading.rashi));
     lblPada_->setText(Text(reading.pada));
-    lblLord_->setText(Text(reading.lord));
+    lblLord_->setText(WindowText(reading.lord));
     for (int i = 0; i < kBodyCount; ++i) {
         Planet_[i]->setText(Text(reading.planetPositionText[i]));
         FitOneLine(Planet_[i], false);
@@ -388,11 +388,15 @@ void ResultsForm::ShowReading(const ChartReading& reading, const ReadingDisplay&
     display_ = display;
     ShowChart(chartStyle_, division_);
 
-    const KujaDoshaLines* runs[2] = {&display.fromLagna, &display.fromMoon};
+    // The display's runs are in English; another language words their counts again.
+    const bool english = WindowWords().isEnglish();
+    const KujaDoshaLines runs[2] = {
+        english ? display.fromLagna : KujaDoshaLinesOf(display.fromLagnaCount, true, WindowWords()),
+        english ? display.fromMoon : KujaDoshaLinesOf(display.fromMoonCount, false, WindowWords())};
     for (int run = 0; run < 2; ++run) {
-        lblResult_[3 * run]->setText(Text(runs[run]->position));
-        lblResult_[3 * run + 1]->setText(Text(runs[run]->percentage));
-        lblResult_[3 * run + 2]->setText(Text(runs[run]->verdict));
+        lblResult_[3 * run]->setText(Text(runs[run].position));
+        lblResult_[3 * run + 1]->setText(Text(runs[run].percentage));
+        lblResult_[3 * run + 2]->setText(Text(runs[run].verdict));
     }
     // The result lines size themselves to their text, one line each.
     for (int i = 0; i < 6; ++i) lblResult_[i]->adjustSize();
@@ -402,12 +406,13 @@ void ResultsForm::ShowReading(const ChartReading& reading, const ReadingDisplay&
     lblPada_->setToolTip(
         tr("\"Pada\" counts the quarters (padas) of %1 that lie in one sign, as "
            "the nakshatra table gives them: %2. The Moon itself is in pada %3 of %1.")
-            .arg(Text(reading.nakshatra), Text(reading.pada))
+            .arg(WindowText(reading.nakshatra), Text(reading.pada))
             .arg(moonPada));
 
     firmness_ = display.firmness;
     const std::optional<ClassicalKujaDosha> analysis = AnalyseClassicalKujaDosha(reading);
-    const ClassicalBlock block = analysis ? ClassicalBlockOf(*analysis) : ClassicalBlock{};
+    const ClassicalBlock block =
+        analysis ? ClassicalBlockOf(*analysis, WindowWords()) : ClassicalBlock{};
     for (int i = 0; i < 3; ++i) {
         const ClassicalBlockLine& line = block.lines[static_cast<std::size_t>(i)];
         lblClassical_[i]->setText(line.text.empty() ? QString()
@@ -416,9 +421,9 @@ void ResultsForm::ShowReading(const ChartReading& reading, const ReadingDisplay&
     }
     lblClassicalTitle_->setText(analysis ? WindowText(kClassicalBlockTitle) : QString());
     lblClassicalClosing_->setText(Text(block.closing));
-    lblFirmness_->setText(Lines(FirmnessFormWarnings(firmness_)));
-    lblManglikStatus_->setText(analysis ? Text(ManglikStatusLine(AssessManglik(*analysis)))
-                                        : QString());
+    lblFirmness_->setText(Lines(FirmnessFormWarnings(firmness_, WindowWords())));
+    lblManglikStatus_->setText(
+        analysis ? Text(ManglikStatusLine(AssessManglik(*analysis), WindowWords())) : QString());
     LayOut();
 }
 
@@ -429,13 +434,13 @@ void ResultsForm::ShowChart(ChartStyle style, std::optional<Division> division) 
     drawing.style = style;
     if (division) {
         const DivisionalChart chart = ComputeDivisionalChart(PositionsOf(reading_), *division);
-        drawing.signTexts = DivisionalBoxTexts(reading_, chart);
+        drawing.signTexts = ChartBoxesIn(DivisionalBoxTexts(reading_, chart), WindowWords());
         drawing.ascendantSign = chart.ascendantSign;
-        drawing.title.assign(NameOf(*division).title);
+        drawing.title.assign(Tr(WindowWords(), NameOf(*division).title));
     } else {
-        drawing.signTexts = display_.chartBoxes;
+        drawing.signTexts = ChartBoxesIn(display_.chartBoxes, WindowWords());
         drawing.ascendantSign = SignIndex(reading_.lagnaSign).value_or(0);
-        drawing.title.assign(kBirthChartTitle);
+        drawing.title.assign(Tr(WindowWords(), kBirthChartTitle));
     }
 
     const bool south = style == ChartStyle::South;
