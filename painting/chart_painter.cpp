@@ -10,6 +10,7 @@
 
 #include "charts/text_placement.h"
 #include "painting/page.h"
+#include "painting/searchable_text.h"
 
 namespace orbalis {
 
@@ -91,7 +92,7 @@ void PaintChart(QPainter& painter, const QRectF& target, const ChartDrawing& cha
     if (chart.style == ChartStyle::North) painter.fillRect(rect(geometry.title), kChartAmber);
     painter.setPen(Qt::black);
     painter.setFont(bold);
-    painter.drawText(rect(geometry.title), Qt::AlignCenter, titleLines.join(u'\n'));
+    DrawSearchableText(painter, rect(geometry.title), Qt::AlignCenter, titleLines.join(u'\n'));
 
     const double lineHeight = regularMetrics.height() / side;
     const double gap = regularMetrics.horizontalAdvance(QStringLiteral("  ")) / side;
@@ -100,7 +101,7 @@ void PaintChart(QPainter& painter, const QRectF& target, const ChartDrawing& cha
         const int sign = SignOfArea(chart.style, area, chart.ascendantSign);
 
         painter.setFont(bold);
-        painter.drawText(rect(place.number), Qt::AlignCenter, QString::number(sign + 1));
+        DrawSearchableText(painter, rect(place.number), Qt::AlignCenter, QString::number(sign + 1));
 
         const QStringList lines = Lines(chart.signTexts[sign]);
         if (lines.isEmpty()) continue;
@@ -114,8 +115,8 @@ void PaintChart(QPainter& painter, const QRectF& target, const ChartDrawing& cha
         font.setPointSizeF(pointSize * placed.scale);
         painter.setFont(font);
         for (qsizetype i = 0; i < lines.size(); ++i)
-            painter.drawText(rect(placed.texts[static_cast<std::size_t>(i)]),
-                             Qt::AlignLeft | Qt::AlignVCenter, lines[i].trimmed());
+            DrawSearchableText(painter, rect(placed.texts[static_cast<std::size_t>(i)]),
+                               Qt::AlignLeft | Qt::AlignVCenter, lines[i].trimmed());
     }
     painter.restore();
 }

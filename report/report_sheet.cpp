@@ -13,6 +13,7 @@
 #include "model/utc_offset.h"
 #include "painting/chart_painter.h"
 #include "painting/page.h"
+#include "painting/searchable_text.h"
 #include "results/personal_details.h"
 
 namespace orbalis {
@@ -54,7 +55,7 @@ void ReportSheet::text(const QString& words, const QFont& font, const QColor& co
     const double height = heightOf(words, font, width);
     need(height);
     painter_.setPen(colour);
-    painter_.drawText(QRectF(left, y_, width, height), Qt::TextWordWrap, words);
+    DrawSearchableParagraph(painter_, QRectF(left, y_, width, height), words);
     y_ += height;
 }
 
@@ -79,6 +80,12 @@ void ReportSheet::table(const std::vector<QStringList>& rows,
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const bool headingRow = heading && r == 0;
         painter_.setFont(headingRow ? bold : regular);
+        // The cells of a row share the baseline of their first lines: a cell
+        // in Tamil or Devanagari stands taller than one in Latin letters.
+        std::vector<double> ascents;
+        for (const QString& words : rows[r]) ascents.push_back(FirstLineAscent(painter_, words));
+        const double rowAscent =
+            ascents.empty() ? 0.0 : *std::max_element(ascents.begin(), ascents.end());
         double rowHeight = 0.0;
         std::vector<QRectF> cells;
         for (qsizetype c = 0; c < rows[r].size(); ++c) {
@@ -89,16 +96,17 @@ void ReportSheet::table(const std::vector<QStringList>& rows,
                                      : tableLeft + tableWidth;
             const QRectF bounds = painter_.boundingRect(
                 QRectF(left, 0, right - left, page_.height()), Qt::TextWordWrap, rows[r][c]);
-            rowHeight = std::max(rowHeight, bounds.height());
-            cells.push_back(QRectF(left, 0, right - left, bounds.height()));
+            const double drop = rowAscent - ascents[column];
+            rowHeight = std::max(rowHeight, drop + bounds.height());
+            cells.push_back(QRectF(left, drop, right - left, bounds.height()));
         }
         // A heading goes over with the first row under it.
         need(headingRow ? rowHeight * 2.2 : rowHeight);
         painter_.setPen(Qt::black);
         for (qsizetype c = 0; c < rows[r].size(); ++c) {
             QRectF cell = cells[static_cast<std::size_t>(c)];
-            cell.moveTop(y_);
-            painter_.drawText(cell, Qt::TextWordWrap, rows[r][c]);
+            cell.translate(0, y_);
+            DrawSearchableParagraph(painter_, cell, rows[r][c]);
         }
         y_ += rowHeight + mm(0.6);
         if (headingRow) {
@@ -174,7 +182,7 @@ QByteArray PaintedPdf(const QString& title, const std::function<bool(QPagedPaint
         if (!paint(writer)) return {};
     }
     buffer.close();
-    return bytes;
+    return WithActualText(bytes);
 }
 
 }  // namespace orbalis

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcsv-dev libcli11-dev nlohmann-json3-dev
   fonts-dejavu-core fonts-lohit-deva fonts-lohit-taml gettext

@@ -1,13 +1,17 @@
 #include "report/reading_report.h"
 
 #include <gtest/gtest.h>
+#include <QPagedPaintDevice>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include "dosha/classical_block.h"
 #include "dosha/manglik_status.h"
+#include "painting/searchable_text.h"
 #include "pdf_tools.h"
 #include "reading/languages.h"
 #include "reading/reading.h"
+#include "report/report_sheet.h"
 #include "support/sample_readings.h"
 
 namespace orbalis {
@@ -111,26 +115,44 @@ TEST(ReadingReportPdf, HoldsEveryLineOfTheInterpretationFrame) {
         EXPECT_NE(words.find(line), std::string::npos) << "missing: " << line;
 }
 
-// In Hindi and Tamil the report's own texts are in the language and set in
-// its script's face, embedded.
-TEST(ReadingReportPdf, SpeaksTheLanguageAsked) {
+// In Hindi and Tamil the report's texts are in the language, set in its
+// script's face, embedded, and read back whole: the status line and its
+// reasons as the core words them, conjuncts and vowel signs in their places.
+TEST(ReadingReportPdf, SpeaksTheLanguageAskedAndReadsBackWhole) {
     struct Case {
         const char* code;
         const char* face;  // in pdffonts' list
-        const char* word;  // one the PDF's text gives back whole
     };
-    const Case cases[] = {{"en", "DejaVuSans", "Birth Details"},
-                          {"hi", "Lohit-Devanagari", "अयनांश"},
-                          {"ta", "Lohit-Tamil", "பாத"}};
+    const Case cases[] = {{"en", "DejaVuSans"}, {"hi", "Lohit-Devanagari"}, {"ta", "Lohit-Tamil"}};
     QTemporaryDir folder;
+    const ReportReading report = DelhiReport();
+    const ManglikAssessment assessment = *AssessManglik(report.reading);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
-        const QString path = testing::WriteTemporaryPdf(
-            ReadingReportPdf(DelhiReport(), CatalogueFor(c.code)), folder.path(), "l.pdf");
+        const Catalogue words = CatalogueFor(c.code);
+        const QString path =
+            testing::WriteTemporaryPdf(ReadingReportPdf(report, words), folder.path(), "l.pdf");
         EXPECT_NE(testing::PdfFonts(path).find(c.face), std::string::npos);
-        EXPECT_NE(testing::PdfWords(path).find(c.word), std::string::npos);
         EXPECT_TRUE(testing::EveryFontEmbedded(testing::PdfFonts(path)));
+        const std::string text = testing::PdfWords(path);
+        std::vector<std::string> lines = ManglikReasons(assessment, words);
+        lines.push_back(ManglikStatusLine(assessment, words));
+        lines.emplace_back(Tr(words, "Nakshatra"));
+        for (const std::string& line : lines)
+            EXPECT_NE(text.find(line), std::string::npos) << "missing: " << line;
     }
+}
+
+// The rewriting leaves alone what it cannot read or need not touch.
+TEST(WithActualText, KeepsAPdfWithoutMarksAndRefusesAnotherLayout) {
+    const QByteArray plain = PaintedPdf(QStringLiteral("t"), [](QPagedPaintDevice& device) {
+        QPainter painter(&device);
+        painter.drawText(QPointF(100, 100), QStringLiteral("plain"));
+        return true;
+    });
+    ASSERT_FALSE(plain.isEmpty());
+    EXPECT_EQ(WithActualText(plain), plain);
+    EXPECT_TRUE(WithActualText(QByteArray("%PDF-1.4\nnot a file the writer made")).isEmpty());
 }
 
 TEST(ReadingReportPdf, FileNameFromThePersonsName) {
