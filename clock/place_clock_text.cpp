@@ -34,51 +34,70 @@ std::string InBrackets(int offsetSeconds, std::string_view abbreviation) {
 }  // namespace
 
 std::string PlaceClockText(std::string_view placeName, const LocalDateTime& when,
-                           const std::optional<PlaceClock>& clock, const ZoneRowChoice& choice) {
-    std::array<char, 64> moment{};
-    std::snprintf(moment.data(), moment.size(), " on %d %.*s %d, %02d:%02d: ", when.day,
-                  static_cast<int>(FullMonthName(when.month).size()),
-                  FullMonthName(when.month).data(), when.year, when.hour, when.minute);
-    std::string text(placeName);
+                           const std::optional<PlaceClock>& clock, const ZoneRowChoice& choice,
+                           const Catalogue& words) {
+    const std::string day = std::to_string(when.day);
+    const std::string month(Tr(words, FullMonthName(when.month)));
+    const std::string year = std::to_string(when.year);
     if (!clock) {
-        if (!IsCalendarDate(when.year, when.month, when.day)) {
-            return text + ": there is no " + std::to_string(when.day) + " " +
-                   std::string(FullMonthName(when.month)) + " " + std::to_string(when.year) + ".";
-        }
-        if (!ClockDatabaseAvailable()) {
-            return text +
-                   ": the time zone database is not available on this computer, so please choose "
-                   "the "
-                   "time zone and daylight saving yourself.";
-        }
-        return text +
-               ": the time zone database does not know this place's time zone, so please choose "
-               "the time "
-               "zone and daylight saving yourself.";
+        if (!IsCalendarDate(when.year, when.month, when.day))
+            return Fill(Tr(words, "{place}: there is no {day} {month} {year}."),
+                        {{"place", placeName}, {"day", day}, {"month", month}, {"year", year}});
+        return Fill(ClockDatabaseAvailable()
+                        ? Tr(words,
+                             "{place}: the time zone database does not know this place's time "
+                             "zone, so please choose the time zone and daylight saving yourself.")
+                        : Tr(words,
+                             "{place}: the time zone database is not available on this computer, "
+                             "so please choose the time zone and daylight saving yourself."),
+                    {{"place", placeName}});
     }
-    text += moment.data();
+    std::array<char, 8> time{};
+    std::snprintf(time.data(), time.size(), "%02d:%02d", when.hour % 100, when.minute % 100);
     const std::string before = InBrackets(clock->utcOffsetSeconds, clock->abbreviation);
     const std::string after = InBrackets(clock->otherUtcOffsetSeconds, clock->otherAbbreviation);
+    std::string clockText;
     switch (clock->kind) {
         case LocalTimeKind::Normal:
-            text += ClockName(clock->utcOffsetSeconds, clock->abbreviation);
-            if (clock->daylightSaving) text += ", daylight saving time";
+            clockText = ClockName(clock->utcOffsetSeconds, clock->abbreviation);
+            if (clock->daylightSaving)
+                clockText =
+                    Fill(Tr(words, "{clock}, daylight saving time"), {{"clock", clockText}});
             break;
         case LocalTimeKind::Skipped:
-            text += "this time never happened there: the clocks went forward from " + before +
-                    " to " + after + ".";
-            if (choice.zoneIndex) text += " The time zone is set for the clock before the change.";
+            clockText = Fill(Tr(words,
+                                "this time never happened there: the clocks went forward from "
+                                "{before} to {after}."),
+                             {{"before", before}, {"after", after}});
+            if (choice.zoneIndex)
+                clockText += std::string(" ") +
+                             std::string(Tr(words,
+                                            "The time zone is set for the clock before the "
+                                            "change."));
             break;
         case LocalTimeKind::Repeated:
-            text += "this time happened twice there: the clocks went back from " + before + " to " +
-                    after + ".";
-            if (choice.zoneIndex) text += " The time zone is set for the first of the two.";
+            clockText = Fill(Tr(words,
+                                "this time happened twice there: the clocks went back from "
+                                "{before} to {after}."),
+                             {{"before", before}, {"after", after}});
+            if (choice.zoneIndex)
+                clockText +=
+                    std::string(" ") +
+                    std::string(Tr(words, "The time zone is set for the first of the two."));
             break;
     }
+    std::string text =
+        Fill(Tr(words, "{place} on {day} {month} {year}, {time}: {clock}"), {{"place", placeName},
+                                                                             {"day", day},
+                                                                             {"month", month},
+                                                                             {"year", year},
+                                                                             {"time", time.data()},
+                                                                             {"clock", clockText}});
     if (!choice.zoneIndex) {
         text += clock->kind == LocalTimeKind::Normal ? ". " : " ";
-        text +=
-            "No time zone in the list keeps this clock: please choose the nearest one yourself.";
+        text += Tr(words,
+                   "No time zone in the list keeps this clock: please choose the nearest one "
+                   "yourself.");
     }
     return text;
 }

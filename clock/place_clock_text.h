@@ -6,6 +6,7 @@
 
 #include "clock/place_clock.h"
 #include "clock/zone_row_choice.h"
+#include "model/catalogue.h"
 
 namespace orbalis {
 
@@ -23,7 +24,9 @@ struct LocalDateTime {
 // that never happened or happened twice, and the case no zone row fits,
 // spelt out. No clock is said too, with why: a day the calendar does not
 // have, a zone the time zone database does not know, or no database at all.
+// In the language of `words`; the clock's names stay the database's.
 std::string PlaceClockText(std::string_view placeName, const LocalDateTime& when,
-                           const std::optional<PlaceClock>& clock, const ZoneRowChoice& choice);
+                           const std::optional<PlaceClock>& clock, const ZoneRowChoice& choice,
+                           const Catalogue& words = English());
 
 }  // namespace orbalis

@@ -209,7 +209,9 @@ void ResultsForm::BuildVedicDetails() {
 
 void ResultsForm::ShowPositionsMode(PositionsMode mode) {
     positionsMode_ = mode;
-    lblPositions_->setText(QtText(PositionsModeMarker(mode, reading_.builtInEphemeris)));
+    lblPositions_->setText(
+        QtText(PositionsModeMarker(mode, reading_.builtInEphemeris, WindowWords())));
+    FitOneLine(lblPositions_, false);
 }
 
 void ResultsForm::BuildPersonalDetails() {
