@@ -534,7 +534,8 @@ void BirthDetailsWindow::ApplyPlaceClock() {
         if (!zoneRowByHand_) cboTimeZone->setCurrentIndex(*choice.zoneIndex);
         if (!daylightSavingByHand_) chkDST->setChecked(choice.daylightSaving);
     }
-    lblZoneFound->setText(QtText(PlaceClockText(chosenPlace_->name, when, clock, choice, WindowWords())));
+    lblZoneFound->setText(
+        QtText(PlaceClockText(chosenPlace_->name, when, clock, choice, WindowWords())));
 }
 
 void BirthDetailsWindow::CheckZoneDistance() {
