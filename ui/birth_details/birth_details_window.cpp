@@ -363,7 +363,7 @@ void BirthDetailsWindow::SetTabOrder() {
 
 void BirthDetailsWindow::SetFormDefaults() {
     FillNumbers(*cboDate, 1, 31);
-    for (std::string_view month : MonthNames) cboMonth->addItem(QtText(month));
+    for (std::string_view month : MonthNames) cboMonth->addItem(WindowText(month));
     FillNumbers(*cboYear, kFirstBirthYear, kLastBirthYear);
     FillNumbers(*cboHour, 0, kLastHour);
     FillNumbers(*cboMinute, 0, 59);

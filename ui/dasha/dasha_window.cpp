@@ -55,7 +55,7 @@ DashaWindow::DashaWindow(Dialogs& dialogs, const Vimshottari& dasha, DashaDate t
                          QWidget* parent)
     : ReportWindow(dialogs, QStringLiteral("frmDasha"), parent), mode_(mode) {
     const DashaToday seen = TodayOf(dasha, today);
-    const DashaHeadText head = DashaHead(dasha, seen, mode, builtInEphemeris);
+    const DashaHeadText head = DashaHead(dasha, seen, mode, builtInEphemeris, WindowWords());
     AddLabel(QStringLiteral("lblTitle"), WindowText(kDashaTitle), true, kTitleColour)
         ->setFont(FormFont(true, 11));
     AddLabel(QStringLiteral("lblName"), tr("Name: %1").arg(name));

@@ -9,7 +9,7 @@ class QWidget;
 namespace orbalis {
 
 inline constexpr std::string_view kFirmnessTitle =
-    "How firm the answers are for a birth time a little earlier or later";
+    N_("How firm the answers are for a birth time a little earlier or later");
 
 // A grid of the answers and the minutes each holds: a row per answer
 // ("lblFirmnessItem_k", "lblFirmnessHolds_k"), a change within 15 minutes in
