@@ -52,7 +52,7 @@ void People(ReportSheet& sheet, const CoupleReport& report, const Catalogue& wor
         const ChartReading& reading = report.people[i].reading;
         ChartDrawing drawing;
         drawing.style = report.chartStyle;
-        drawing.signTexts = ChartBoxTexts(reading);
+        drawing.signTexts = ChartBoxesIn(ChartBoxTexts(reading), words);
         drawing.ascendantSign = SignIndex(reading.lagnaSign).value_or(0);
         drawing.title = std::string(Tr(words, kBirthChartTitle));
         drawing.pointSize = kChartPoints;
