@@ -52,9 +52,10 @@ void BM_CoupleReportPdf(benchmark::State& state) {
         report.people[i].birth = orbalis::BirthDetailsFromForm(entries[i]);
         orbalis::ComputeReading(report.people[i].birth, report.people[i].reading);
     }
-    report.sheet = orbalis::ComposeMatchSheet(*orbalis::MatchCouple(
-        "Ravi Kumar", report.people[0].reading, "Priya", report.people[1].reading,
-        orbalis::matching::VashyaPoints::Symmetric));
+    report.sheet = orbalis::ComposeMatchSheet(
+        *orbalis::MatchCouple("Ravi Kumar", report.people[0].reading, "Priya",
+                              report.people[1].reading, orbalis::matching::VashyaPoints::Symmetric),
+        orbalis::CatalogueFor(state.range(0) ? "ta" : "en"));
     const orbalis::Catalogue words = orbalis::CatalogueFor(state.range(0) ? "ta" : "en");
     for (auto _ : state) {
         QByteArray pdf = orbalis::CoupleReportPdf(report, words);
