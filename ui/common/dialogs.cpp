@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QUrl>
 
+#include "model/catalogue.h"
 #include "model/program_identity.h"
 
 namespace orbalis {
@@ -124,6 +125,11 @@ void Dialogs::RunWaitingTasks() {
         },
         Qt::QueuedConnection);
 }
+
+// The texts of Qt's own buttons, which Qt asks the installed translator
+// for; marked here so that the catalogues carry them.
+[[maybe_unused]] constexpr const char* kQtButtonTexts[] = {N_("OK"), N_("&Yes"), N_("&No"),
+                                                           N_("Cancel")};
 
 void QtDialogs::doShowMessage(QWidget* parent, const QString& text, const QString& caption,
                               MessageIcon icon) {
