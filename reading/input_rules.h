@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/birth_details.h"
+#include "model/catalogue.h"
 #include "model/messages.h"
 
 namespace orbalis {
@@ -79,7 +80,7 @@ bool IsDigitText(std::u32string_view text);
 inline constexpr int kNumberBoxLength = 3;
 inline constexpr int kLetterBoxLength = 64;
 
-inline constexpr std::string_view kOnlyLettersMessage = "Please enter only letters";
-inline constexpr std::string_view kOnlyNumbersMessage = "Please enter only numbers";
+inline constexpr std::string_view kOnlyLettersMessage = N_("Please enter only letters");
+inline constexpr std::string_view kOnlyNumbersMessage = N_("Please enter only numbers");
 
 }  // namespace orbalis

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/birth_details.h"
+#include "model/catalogue.h"
 #include "reading/input_rules.h"
 
 namespace orbalis {
@@ -25,7 +26,7 @@ inline constexpr std::size_t kReadingFileLineLimit = 1024;
 inline constexpr std::size_t kReadingFileByteLimit = 64 * 1024;
 
 // What the program says of a reading file it cannot take.
-inline constexpr std::string_view kCheckTheFileMessage = "Please Check The File.";
+inline constexpr std::string_view kCheckTheFileMessage = N_("Please Check The File.");
 
 // Each byte plus (Shift) or minus (Unshift) kShiftOffset; a byte whose new
 // code would leave 0..255 is dropped.
