@@ -7,6 +7,8 @@
 #include <QtTest>
 #include <cstdlib>
 
+#include "dosha/kuja_dosha.h"
+#include "dosha/manglik_status.h"
 #include "reading/input_rules.h"
 #include "reading/languages.h"
 
@@ -80,6 +82,15 @@ void FrmDisplayTest::labelsFitInEveryLanguage() {
     ChartReading reading;
     ResultsForm form(birth);
     form.ShowReading(reading, ComputeReading(birth, reading));
+    // What the core words shows in the language too.
+    QCOMPARE(LabelText(form, "lblManglikStatus"),
+             QString::fromStdString(ManglikStatusLine(*AssessManglik(reading), WindowWords())));
+    QCOMPARE(LabelText(form, "lblLagna"), WindowText(reading.lagnaRashiName));
+    QCOMPARE(
+        LabelText(form, "lblResult_2"),
+        QString::fromStdString(DetermineKujaDosha(reading, reading.planetPositionText[kAscendant],
+                                                  "Mars", true, WindowWords())
+                                   .verdict));
     UseWindowLanguage("en");
     for (QGroupBox* group : form.findChildren<QGroupBox*>()) {
         const int room = group->width() - 2 * 8;
