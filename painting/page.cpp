@@ -1,5 +1,6 @@
 #include "painting/page.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -23,11 +24,23 @@ QFont ReportFont(qreal pointSize, bool bold) {
     // The Latin face as the system resolves it, then the Devanagari and
     // Tamil faces by name: left to the system's fallback, the script's face
     // would depend on which fonts happen to be installed and cached.
+    // The system's sans serif is asked for by name first: under a Hindi or
+    // Tamil locale the font configuration answers "sans serif" with that
+    // script's face, whose Latin letters and digits stand taller than the
+    // form's rows.
     static const QStringList families = [] {
-        QFont latin(QStringLiteral("Verdana"));
-        latin.setStyleHint(QFont::SansSerif);
-        return QStringList{QFontInfo(latin).family(), QStringLiteral("Lohit Devanagari"),
-                           QStringLiteral("Lohit Tamil")};
+        QString face;
+        for (const QString& name : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")})
+            if (QFontDatabase::hasFamily(name)) {
+                face = name;
+                break;
+            }
+        if (face.isEmpty()) {
+            QFont latin(QStringLiteral("Verdana"));
+            latin.setStyleHint(QFont::SansSerif);
+            face = QFontInfo(latin).family();
+        }
+        return QStringList{face, QStringLiteral("Lohit Devanagari"), QStringLiteral("Lohit Tamil")};
     }();
     QFont font(QStringLiteral("Verdana"));
     font.setStyleHint(QFont::SansSerif);
