@@ -341,6 +341,7 @@ void BirthDetailsWindow::CreateMenus() {
     mnuVisit = Named(mnuHelp->addAction(tr("&Visit Us Online")), "mnuVisit");
     mnuUpdate = Named(mnuHelp->addAction(tr("Check for Software &Update")), "mnuUpdate");
     mnuAbout = Named(mnuHelp->addAction(tr("&About Software")), "mnuAbout");
+    GiveMenusRoom(*menuBar());
 
     connect(mnuCalculate, &QAction::triggered, this, &BirthDetailsWindow::mnuCalculate_Click);
     connect(mnuExit, &QAction::triggered, this, &BirthDetailsWindow::mnuExit_Click);

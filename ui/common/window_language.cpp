@@ -104,4 +104,15 @@ QMenu* AddLanguageMenu(QMenuBar& bar, Dialogs& dialogs, QWidget* window) {
     return languages;
 }
 
+void GiveMenusRoom(QMenuBar& bar) {
+    if (WindowWords().isEnglish()) return;
+    for (QMenu* menu : bar.findChildren<QMenu*>()) {
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+            menu->setMinimumWidth(0);
+            menu->setMinimumWidth(menu->sizeHint().width() +
+                                  3 * menu->fontMetrics().averageCharWidth());
+        });
+    }
+}
+
 }  // namespace orbalis

@@ -60,4 +60,9 @@ void SaveLanguageChoice(std::string_view code);
 // the next start.
 QMenu* AddLanguageMenu(QMenuBar& bar, Dialogs& dialogs, QWidget* window);
 
+// Qt measures a menu's items a little short for Tamil and Devanagari text
+// and then cuts the longest in the middle ("…"); in a language other than
+// English every menu under `bar` takes a little more room when it opens.
+void GiveMenusRoom(QMenuBar& bar);
+
 }  // namespace orbalis

@@ -232,6 +232,7 @@ void ResultsWindow::BuildMenus() {
     AddSeparator(mnuHelp, "mnuHelpSep2");
     connect(AddItem(mnuHelp, "mnuAbout", tr("&About Software")), &QAction::triggered, this,
             &ResultsWindow::mnuAbout_Click);
+    GiveMenusRoom(*bar);
 
     // Classic or precise is an either-or choice and shows as one.
     auto* positions = new QActionGroup(this);
