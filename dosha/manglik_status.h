@@ -137,6 +137,12 @@ inline constexpr std::string_view kPercentageVerdictNote =
        "Astrologers and marriage matching use the Manglik status above, which counts the house "
        "of Mars from the Lagna, the Moon and Venus and applies the classical cancellations.");
 
+// The note at the foot of the results form's interpretation frame, and of
+// the report's.
+inline constexpr std::string_view kConsultNote =
+    N_("P.S. Please consult an astrologer for further detailed consultations for solving of Kuja "
+       "Dosha.");
+
 // What a status rests on, a line each: Mars's house from the Lagna, the
 // Moon and Venus and what became of a dosha there ("From the Moon: Mars in
 // the 7th, a dosha house; no cancellation holds, so the dosha stands."),

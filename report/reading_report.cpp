@@ -29,11 +29,6 @@ namespace orbalis {
 
 namespace {
 
-// The note at the foot of the results form's interpretation frame.
-constexpr std::string_view kConsultNote =
-    N_("P.S. Please consult an astrologer for further detailed consultations for solving of Kuja "
-       "Dosha.");
-
 std::vector<QStringList> PositionRows(const ChartReading& reading, const Catalogue& words) {
     std::vector<QStringList> rows = {
         {Q(Tr(words, "Body")), Q(Tr(words, "Sanskrit")), Q(Tr(words, "Position"))}};

@@ -255,11 +255,8 @@ void ResultsForm::BuildInterpretation() {
                                   PxRect(120, top, 4755, 225), true);
         SetTextColour(lblResult_[i], kResultColour);
     }
-    lblResult_[6] =
-        MakeLabel(outer, QStringLiteral("lblResult_6"),
-                  tr("P.S. Please consult an astrologer for further detailed consultations for "
-                     "solving of Kuja Dosha."),
-                  PxRect(120, 2760, 4995, kNoteHeight), true);
+    lblResult_[6] = MakeLabel(outer, QStringLiteral("lblResult_6"), WindowText(kConsultNote),
+                              PxRect(120, 2760, 4995, kNoteHeight), true);
     lblResult_[6]->setWordWrap(true);
     lblResult_[6]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetTextColour(lblResult_[6], kNoteColour);
