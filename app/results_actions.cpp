@@ -27,8 +27,6 @@ void SaveReport(Dialogs& dialogs, ResultsWindow& window) {
     report.birth = form.birth();
     report.reading = form.reading();
     report.chartBoxes = form.readingDisplay().chartBoxes;
-    report.fromLagna = form.readingDisplay().fromLagna;
-    report.fromMoon = form.readingDisplay().fromMoon;
     report.positions = window.positionsMode();
     report.chartStyle = form.chartStyle();
     report.firmness = form.firmness();

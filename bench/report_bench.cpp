@@ -20,8 +20,6 @@ orbalis::ReportReading DelhiReport(orbalis::ChartStyle style) {
     report.birth.name = "Asha Verma";
     const orbalis::ReadingDisplay display = orbalis::ComputeReading(report.birth, report.reading);
     report.chartBoxes = display.chartBoxes;
-    report.fromLagna = display.fromLagna;
-    report.fromMoon = display.fromMoon;
     report.chartStyle = style;
     return report;
 }

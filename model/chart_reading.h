@@ -38,6 +38,9 @@ using BodyTexts = std::array<std::string, kBodyCount>;
 
 // What follows the Sanskrit name of a planet retrograde at birth.
 inline constexpr std::string_view kRetrogradeMark = " (R) ";
+// The mark without its blanks, as a chart in another language translates it.
+inline constexpr std::string_view kRetrogradeWord = N_("(R)");
+static_assert(kRetrogradeMark.substr(1, kRetrogradeWord.size()) == kRetrogradeWord);
 
 // The results of the current reading. Each engine writes only its own fields;
 // texts are UTF-8 (the degree sign is U+00B0).

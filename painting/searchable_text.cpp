@@ -130,8 +130,8 @@ std::optional<QByteArray> WithSpans(const QByteArray& contents) {
         // from a regular face) would hide the text from readers inside ours.
         static const QRegularExpression emptySpan(
             QStringLiteral("/Span << /ActualText <> >> BDC\\n((?:.|\\n)*?)\\nEMC\\n"));
-        out.replace(spanStart + 1, out.size() - spanStart - 1,
-                    out.mid(spanStart + 1).replace(emptySpan, QStringLiteral("\\1\n")));
+        out.replace(spanStart, out.size() - spanStart,
+                    out.mid(spanStart).replace(emptySpan, QStringLiteral("\\1\n")));
         const qsizetype last = out.lastIndexOf(u"\nET\n");
         if (last >= 0) out.insert(last + 4, QStringLiteral("EMC\n"));
         open = false;

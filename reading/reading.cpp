@@ -36,7 +36,6 @@ std::array<std::string, 12> ChartBoxesIn(const std::array<std::string, 12>& boxe
     if (words.isEnglish()) return boxes;
     // Marked for the catalogues; the boxes write them as ChartBoxTexts does.
     [[maybe_unused]] static constexpr std::string_view kAscendantMark = N_("Asc");
-    static constexpr std::string_view kRetrogradeMark = N_("(R)");
     std::array<std::string, 12> translated;
     for (std::size_t box = 0; box < boxes.size(); ++box) {
         std::string_view rest = boxes[box];
@@ -46,13 +45,12 @@ std::array<std::string, 12> ChartBoxesIn(const std::array<std::string, 12>& boxe
             rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 2);
             while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
             const bool retrograde =
-                line.size() > kRetrogradeMark.size() &&
-                line.substr(line.size() - kRetrogradeMark.size()) == kRetrogradeMark;
-            if (retrograde) line.remove_suffix(kRetrogradeMark.size() + 1);
+                line.ends_with(kRetrogradeMark.substr(0, kRetrogradeMark.size() - 1));
+            if (retrograde) line.remove_suffix(kRetrogradeMark.size() - 1);
             std::string& text = translated[box];
             if (!text.empty()) text += "\r\n";
             text += Tr(words, line);
-            if (retrograde) (text += ' ') += Tr(words, kRetrogradeMark);
+            if (retrograde) (text += ' ') += Tr(words, kRetrogradeWord);
         }
     }
     return translated;

@@ -138,16 +138,11 @@ void Interpretation(ReportSheet& sheet, const ReportReading& report, const Catal
             sheet.text(Q(*line), bold, kResultColour, sheet.mm(4));
         sheet.skip(1.5);
     };
-    // The runs the report was given, in English; another language words them again.
     const ChartReading& reading = report.reading;
     lines(Tr(words, "Ascendant (Lagna)"), kLagnaColour,
-          words.isEnglish() ? report.fromLagna
-                            : DetermineKujaDosha(reading, reading.planetPositionText[kAscendant],
-                                                 "Mars", true, words));
+          DetermineKujaDosha(reading, reading.planetPositionText[kAscendant], "Mars", true, words));
     lines(Tr(words, "Moon Sign (Rashi)"), kMoonColour,
-          words.isEnglish() ? report.fromMoon
-                            : DetermineKujaDosha(reading, reading.planetPositionText[kMoon], "Moon",
-                                                 false, words));
+          DetermineKujaDosha(reading, reading.planetPositionText[kMoon], "Moon", false, words));
     sheet.text(Q(Tr(words, kPercentageVerdictNote)), small, Qt::darkGray);
     sheet.skip(1);
     sheet.text(Q(Tr(words, kConsultNote)), bold, kMoonColour);

@@ -24,8 +24,6 @@ struct ReportReading {
     BirthDetails birth;
     ChartReading reading;
     std::array<std::string, 12> chartBoxes;  // the birth chart's, as the results form shows them
-    KujaDoshaLines fromLagna;
-    KujaDoshaLines fromMoon;
     PositionsMode positions = PositionsMode::Classic;
     ChartStyle chartStyle = ChartStyle::South;
     // How firm the reading is around the birth time: its warnings go on the

@@ -112,8 +112,6 @@ int RunReport(const ReportArguments& a, const CliStreams& streams) {
         report.birth = full.birth;
         report.reading = full.chart;
         report.chartBoxes = full.display.chartBoxes;
-        report.fromLagna = full.display.fromLagna;
-        report.fromMoon = full.display.fromMoon;
         report.positions = mode;
         report.chartStyle = style;
         report.firmness = full.display.firmness;

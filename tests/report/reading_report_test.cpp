@@ -22,8 +22,6 @@ ReportReading ReportOf(const BirthDetails& birth, ChartStyle style = ChartStyle:
     report.birth = birth;
     const ReadingDisplay display = ComputeReading(report.birth, report.reading);
     report.chartBoxes = display.chartBoxes;
-    report.fromLagna = display.fromLagna;
-    report.fromMoon = display.fromMoon;
     report.firmness = display.firmness;
     report.chartStyle = style;
     report.today = dasha::DashaDate{2025, 6, 1};
@@ -106,7 +104,9 @@ TEST(ReadingReportPdf, HoldsEveryLineOfTheInterpretationFrame) {
         std::string(kClassicalBlockTitle),
         block.closing,
         FirmnessFormWarnings(report.firmness).at(0)};
-    for (const KujaDoshaLines* run : {&report.fromLagna, &report.fromMoon})
+    ChartReading chart;
+    const ReadingDisplay display = ComputeReading(report.birth, chart);
+    for (const KujaDoshaLines* run : {&display.fromLagna, &display.fromMoon})
         lines.insert(lines.end(), {run->position, run->percentage, run->verdict});
     for (const ClassicalBlockLine& line : block.lines)
         lines.push_back(std::string(line.reference) + ": " + line.text);

@@ -143,8 +143,6 @@ int main(int argc, char** argv) {
     report.birth = birth;
     report.reading = computed;
     report.chartBoxes = display.chartBoxes;
-    report.fromLagna = display.fromLagna;
-    report.fromMoon = display.fromMoon;
     report.chartStyle = ChartStyle::North;
     report.firmness = display.firmness;
     report.today = kPictureDate;
