@@ -4,15 +4,17 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
+#include "charts/divisions.h"
 #include "pdf_tools.h"
 #include "reading/couple_match.h"
+#include "reading/languages.h"
 #include "reading/reading.h"
 #include "support/sample_readings.h"
 
 namespace orbalis {
 namespace {
 
-CoupleReport RaviAndPriya() {
+CoupleReport RaviAndPriya(const Catalogue& words = English()) {
     CoupleReport report;
     const FormEntries entries[] = {testing::DelhiEntries(), testing::MumbaiEntries1987()};
     const char* names[] = {"Ravi Kumar", "Priya"};
@@ -23,42 +25,49 @@ CoupleReport RaviAndPriya() {
     }
     const auto match = MatchCouple(names[0], report.people[0].reading, names[1],
                                    report.people[1].reading, matching::VashyaPoints::Symmetric);
-    report.sheet = ComposeMatchSheet(*match);
+    report.sheet = ComposeMatchSheet(*match, words);
     return report;
 }
 
-// Every sentence of the match sheet, both people's particulars and charts.
+// Every sentence of the match sheet, both people's particulars and charts,
+// read back whole in each language.
 TEST(CoupleReportPdf, HoldsBothPeopleAndTheWholeMatchSheet) {
-    const CoupleReport report = RaviAndPriya();
-    const MatchSheet& sheet = report.sheet;
-    std::vector<std::string> lines = {"Groom",
-                                      "Bride",
-                                      "Ravi Kumar and Priya",
-                                      "Time zone UTC+05:30 (Indian Time, IST, +5.3)",
-                                      "Koota Groom Bride Points",
-                                      sheet.total,
-                                      sheet.poruthamCount,
-                                      sheet.manglikConclusion,
-                                      sheet.manglikReason,
-                                      sheet.conclusion};
-    for (const MatchSheetPerson& person : sheet.people)
-        lines.insert(lines.end(), {person.moonLine, person.marsLine, person.statusLine});
-    for (const MatchSheetKoota& koota : sheet.kootas)
-        lines.push_back(std::string(koota.koota) + " " + std::string(koota.groom));
-    for (const MatchSheetDosha& dosha : sheet.doshas) lines.push_back(dosha.line);
-    for (const MatchSheetPorutham& porutham : sheet.poruthams)
-        lines.push_back(porutham.name + " " + std::string(porutham.result));
-
     QTemporaryDir folder;
-    const QString path =
-        testing::WriteTemporaryPdf(CoupleReportPdf(report), folder.path(), QStringLiteral("c.pdf"));
-    const std::string words = testing::PdfWords(path);
-    for (std::string line : lines) {
-        std::replace(line.begin(), line.end(), '\n', ' ');
-        EXPECT_NE(words.find(line), std::string::npos) << "missing: " << line;
+    for (const char* code : {"en", "hi", "ta"}) {
+        SCOPED_TRACE(code);
+        const Catalogue words = CatalogueFor(code);
+        const CoupleReport report = RaviAndPriya(words);
+        const MatchSheet& sheet = report.sheet;
+        std::vector<std::string> lines = {std::string(Tr(words, "Groom")),
+                                          std::string(Tr(words, "Bride")),
+                                          sheet.total,
+                                          sheet.poruthamCount,
+                                          sheet.manglikConclusion,
+                                          sheet.manglikReason,
+                                          sheet.conclusion};
+        if (words.isEnglish())
+            lines.insert(lines.end(),
+                         {"Ravi Kumar and Priya", "Time zone UTC+05:30 (Indian Time, IST, +5.3)",
+                          "Koota Groom Bride Points"});
+        for (const MatchSheetPerson& person : sheet.people)
+            lines.insert(lines.end(), {person.moonLine, person.marsLine, person.statusLine});
+        for (const MatchSheetKoota& koota : sheet.kootas)
+            lines.push_back(std::string(koota.koota) + " " + std::string(koota.groom));
+        for (const MatchSheetDosha& dosha : sheet.doshas) lines.push_back(dosha.line);
+        for (const MatchSheetPorutham& porutham : sheet.poruthams)
+            lines.push_back(porutham.name + " " + std::string(porutham.result));
+
+        const QString path = testing::WriteTemporaryPdf(CoupleReportPdf(report, words),
+                                                        folder.path(), QStringLiteral("c.pdf"));
+        const std::string text = testing::PdfWords(path);
+        for (std::string line : lines) {
+            std::replace(line.begin(), line.end(), '\n', ' ');
+            EXPECT_NE(text.find(line), std::string::npos) << "missing: " << line;
+        }
+        const std::string chart(Tr(words, kBirthChartTitle));
+        EXPECT_NE(text.find(chart), text.rfind(chart)) << "two charts";
+        EXPECT_TRUE(testing::EveryFontEmbedded(testing::PdfFonts(path)));
     }
-    EXPECT_NE(words.find("Rasi"), words.rfind("Rasi")) << "two charts";
-    EXPECT_TRUE(testing::EveryFontEmbedded(testing::PdfFonts(path)));
 }
 
 TEST(CoupleReportPdf, FileNameCarriesBothNames) {
